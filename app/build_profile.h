@@ -1,0 +1,26 @@
+#pragma once
+#include "lexicon/subject_area.h"
+
+// What tells the two programs apart. QDGE.exe links build_qdge.cpp, QDEG.exe
+// links build_qdeg.cpp; everything else is one code base.
+struct BuildProfile {
+    const char* frameClass;           // own frame window class
+    const char* otherFrameClass;      // the other program's frame class
+    int baseNameString;               // string "QDGE"/"QDEG": settings and catalogue base name
+    SubjectArea* builtinSubjectAreas; // array closed by an entry whose code is null
+    const char* honorificOption;      // engine option fed by the "Honorific" setting
+    int optionsDialog;
+    int fatalErrorDialog;
+    int aboutDialog;
+    int frameIcon;
+    int inputLabelString;             // language label of the input window
+    int outputLabelString;
+    const char* lexiconFileName;      // default user lexicon beside the program
+    const char* directionTag;
+    const char* lexiconFilterName;
+    const char* lexiconFilterPattern;
+    const char* lexiconExtension;
+    int compoundAnalysisStored;       // value the options dialog writes for "CompoundAnalysis"
+};
+
+const BuildProfile& CurrentBuild();

@@ -1,0 +1,31 @@
+#include "app/build_profile.h"
+
+// English into German.
+namespace {
+SubjectArea g_areas[] = {
+    {(char*)"auto", (char*)"Automobil", 0, nullptr, 0},
+    {(char*)"computers", (char*)"Computer", 0, nullptr, 0},
+    {(char*)"printing", (char*)"Druckwesen", 0, nullptr, 0},
+    {(char*)"finance", (char*)"Finanzwesen", 0, nullptr, 0},
+    {(char*)"business", (char*)"Geschäftswesen", 0, nullptr, 0},
+    {(char*)"hw", (char*)"Hardware", 0, nullptr, 0},
+    {(char*)"law", (char*)"Jura", 0, nullptr, 0},
+    {(char*)"ling", (char*)"Linguistik", 0, nullptr, 0},
+    {(char*)"medical", (char*)"Medizin", 0, nullptr, 0},
+    {(char*)"military", (char*)"Militär", 0, nullptr, 0},
+    {(char*)"music", (char*)"Musik", 0, nullptr, 0},
+    {(char*)"sw", (char*)"Software", 0, nullptr, 0},
+    {(char*)"sports", (char*)"Sport", 0, nullptr, 0},
+    {(char*)"technical", (char*)"Technik", 0, nullptr, 0},
+    {(char*)"ins", (char*)"Versicherungswesen", 0, nullptr, 0},
+    {nullptr, nullptr, 0, nullptr, 0},
+};
+
+const BuildProfile g_profile = {
+    "QDEngGer", "QDGerEng", 20, g_areas, "honorific",
+    118, 184, 144, 137, 26, 27,
+    "QD_USER.ED", "EtoG", "Lexika E->D (*.ED)", "*.ED", "ED", 1,
+};
+}  // namespace
+
+const BuildProfile& CurrentBuild() { return g_profile; }

@@ -1,0 +1,28 @@
+# qd_ordinal_def(<out> <dll> <name:argbytes:ordinal>...)
+# Writes a module-definition file that exports the functions by ordinal only. On
+# i686 the names carry their __stdcall decoration (argument bytes).
+function(qd_ordinal_def out dll)
+  set(text "LIBRARY ${dll}\nEXPORTS\n")
+  foreach(entry IN LISTS ARGN)
+    string(REPLACE ":" ";" parts "${entry}")
+    list(GET parts 0 name)
+    list(GET parts 1 bytes)
+    list(GET parts 2 ordinal)
+    if(QD_ARCH STREQUAL "i686")
+      string(APPEND text "  ${name}@${bytes} @${ordinal} NONAME\n")
+    else()
+      string(APPEND text "  ${name} @${ordinal} NONAME\n")
+    endif()
+  endforeach()
+  file(WRITE ${out}.tmp "${text}")
+  configure_file(${out}.tmp ${out} COPYONLY)
+endfunction()
+
+# qd_dll(<target> <sources>...): a library named exactly <target>.dll in build/bin.
+function(qd_dll target)
+  add_library(${target} SHARED ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${target})
+  if(QD_ARCH STREQUAL "i686")
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+  endif()
+endfunction()

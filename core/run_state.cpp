@@ -1,0 +1,3 @@
+#include "core/run_state.h"
+
+RunState g_run;

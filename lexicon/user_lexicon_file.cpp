@@ -1,0 +1,1 @@
+// placeholder: the user-lexicon file format

@@ -1,0 +1,38 @@
+#pragma once
+// Resource identifiers shared by the .rc scripts and the code.
+
+// Strings
+#define IDS_CANNOT_OPEN 1
+#define IDS_CANNOT_READ 2
+#define IDS_CANNOT_CREATE 3
+#define IDS_CANNOT_WRITE 4
+#define IDS_SAVE_CHANGES 7
+#define IDS_NOT_FOUND 8
+#define IDS_INPUT_CAPTION 12
+#define IDS_OUTPUT_CAPTION 13
+#define IDS_TXT_EXTENSION 15
+#define IDS_UNTITLED 17
+#define IDS_PRODUCT 18
+#define IDS_MESSAGES_CAPTION 19
+#define IDS_QDEG 20
+#define IDS_QDGE 24
+#define IDS_ENGLISH_LABEL 26
+#define IDS_GERMAN_LABEL 27
+#define IDS_SAVE_AS_TITLE 28
+#define IDS_SAVE_TITLE 29
+#define IDS_PRODUCT_PLUS 30
+#define IDS_WINDOW_AND_FILE_EMPTY 31
+#define IDS_OPEN_TITLE 32
+#define IDS_OPEN_LEXICON_TITLE 33
+#define IDS_CREATE_LEXICON_TITLE 35
+#define IDS_NO_MEMORY 39
+#define IDS_DOCUMENT_BUSY 41
+#define IDS_SAME_FILE 43
+#define IDS_WRONG_DIRECTION 47
+
+// Dialogs
+#define IDD_OUTPUT_FULL 131
+#define IDD_ENGINE_INIT_FAILED 159
+#define IDD_ENGINE_MISSING 175
+#define IDD_FATAL_ERROR_QDGE 183
+#define IDD_FATAL_ERROR_QDEG 184

@@ -1,0 +1,123 @@
+#include "settings/settings_file.h"
+
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace {
+
+constexpr SettingStore P = SettingStore::Private;
+constexpr SettingStore S = SettingStore::System;
+constexpr SettingType I = SettingType::Int;
+constexpr SettingType T = SettingType::Text;
+
+// One row per setting, in the order of the enum.
+const SettingDef kSettings[] = {
+    {P, "MainWindow", "PosX", I, 20, nullptr, 0},
+    {P, "MainWindow", "PosY", I, 20, nullptr, 0},
+    {P, "MainWindow", "Width", I, 580, nullptr, 0},
+    {P, "MainWindow", "Height", I, 420, nullptr, 0},
+    {P, "MainWindow", "ShowState", I, 1, nullptr, 0},
+    {P, "Font", "Height", I, 20, nullptr, 0},
+    {P, "Font", "Width", I, 0, nullptr, 0},
+    {P, "Font", "Escapement", I, 0, nullptr, 0},
+    {P, "Font", "Orientation", I, 0, nullptr, 0},
+    {P, "Font", "Weight", I, 0, nullptr, 0},
+    {P, "Font", "Italic", I, 0, nullptr, 0},
+    {P, "Font", "Underline", I, 0, nullptr, 0},
+    {P, "Font", "StrikeOut", I, 0, nullptr, 0},
+    {P, "Font", "CharSet", I, 0, nullptr, 0},
+    {P, "Font", "OutPrecision", I, 0, nullptr, 0},
+    {P, "Font", "ClipPrecision", I, 0, nullptr, 0},
+    {P, "Font", "Quality", I, 0, nullptr, 0},
+    {P, "Font", "PitchAndFamily", I, 0, nullptr, 0},
+    {P, "Font", "Name", T, 0, "Arial", 31},
+    {P, "QDMode", "Rap", I, 0, nullptr, 0},
+    {P, "QDMode", "sssz", I, 0, nullptr, 0},
+    {P, "QDMode", "ssszeg", I, 0, nullptr, 0},
+    {P, "QDMode", "Timelimit", T, 0, "500", 4},
+    {P, "QDMode", "Impersonal", I, 0, nullptr, 0},
+    {P, "QDMode", "Honorific", I, 1, nullptr, 0},
+    {P, "QDMode", "Letter", I, 1, nullptr, 0},
+    {P, "QDMode", "NewLine", I, 1, nullptr, 0},
+    {P, "QDMode", "CompoundAnalysis", I, 1, nullptr, 0},
+    {P, "Lexikon", "UseLex", I, 0, nullptr, 0},
+    {P, "Lexikon", "LexFile", T, 0, "", 160},
+    {S, "DavAri", "Lexica2", T, 0, "", 160},
+    {S, "QDplus", "WordDir", T, 0, "", 256},
+    {S, "QDplus", "WordDoc", T, 0, "", 256},
+    {S, "QDplus", "QDplusDoc", T, 0, "", 256},
+};
+static_assert(sizeof kSettings / sizeof kSettings[0] == static_cast<size_t>(Setting::Count),
+              "one row per setting");
+
+char g_settingsName[160];
+
+// The system profile has no integer reader of its own: read the text and convert
+// it the way the private reader does.
+int ReadSystemInt(const SettingDef& def, int defaultValue) {
+    char text[32];
+    if (GetProfileStringA(def.section, def.key, "", text, sizeof text) == 0) return defaultValue;
+    return atoi(text);
+}
+
+}  // namespace
+
+const SettingDef& SettingDefinition(Setting setting) {
+    return kSettings[static_cast<int>(setting)];
+}
+
+bool SetSettingsFileName(const char* baseName) {
+    if (!baseName || !*baseName) return false;
+    snprintf(g_settingsName, sizeof g_settingsName, "%s.INI", baseName);
+    return true;
+}
+
+const char* SettingsFileName() { return g_settingsName; }
+
+int ReadIntSetting(Setting setting) {
+    return ReadIntSetting(setting, SettingDefinition(setting).intDefault);
+}
+
+int ReadIntSetting(Setting setting, int defaultValue) {
+    const SettingDef& def = SettingDefinition(setting);
+    if (def.store == SettingStore::System) return ReadSystemInt(def, defaultValue);
+    return static_cast<int>(
+        GetPrivateProfileIntA(def.section, def.key, defaultValue, g_settingsName));
+}
+
+void WriteIntSetting(Setting setting, int value) {
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    WriteTextSetting(setting, text);
+}
+
+int ReadTextSetting(Setting setting, char* buffer, int size) {
+    return ReadTextSetting(setting, SettingDefinition(setting).textDefault, buffer, size);
+}
+
+int ReadTextSetting(Setting setting, const char* defaultValue, char* buffer, int size) {
+    const SettingDef& def = SettingDefinition(setting);
+    if (size <= 0) size = def.bufferSize;
+    if (def.store == SettingStore::System)
+        return static_cast<int>(GetProfileStringA(def.section, def.key, defaultValue, buffer, size));
+    return static_cast<int>(GetPrivateProfileStringA(def.section, def.key, defaultValue, buffer,
+                                                     size, g_settingsName));
+}
+
+void WriteTextSetting(Setting setting, const char* value) {
+    const SettingDef& def = SettingDefinition(setting);
+    if (def.store == SettingStore::System)
+        WriteProfileStringA(def.section, def.key, value);
+    else
+        WritePrivateProfileStringA(def.section, def.key, value, g_settingsName);
+}
+
+int ReadSubjectAreaSelection(const char* code, int defaultValue) {
+    return static_cast<int>(GetPrivateProfileIntA("SubjectAreas", code, defaultValue, g_settingsName));
+}
+
+void WriteSubjectAreaSelection(const char* code, int selected) {
+    WritePrivateProfileStringA("SubjectAreas", code, selected ? "1" : "0", g_settingsName);
+}

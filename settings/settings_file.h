@@ -1,0 +1,56 @@
+#pragma once
+// Every setting that outlives the program: the private settings file (QDGE.INI or
+// QDEG.INI, a bare name the profile service places in the Windows folder) and the
+// keys shared with other programs in the system profile. Each read or write is one
+// profile call; nothing holds the file open.
+
+enum class Setting {
+    // "MainWindow"
+    PosX, PosY, WindowWidth, WindowHeight, ShowState,
+    // "Font"
+    FontHeight, FontWidth, FontEscapement, FontOrientation, FontWeight, FontItalic,
+    FontUnderline, FontStrikeOut, FontCharSet, FontOutPrecision, FontClipPrecision,
+    FontQuality, FontPitchAndFamily, FontName,
+    // "QDMode"
+    Rap, Sssz, Ssszeg, Timelimit, Impersonal, Honorific, Letter, NewLine, CompoundAnalysis,
+    // "Lexikon"
+    UseLex, LexFile,
+    // system profile
+    Lexica2, WordDir, WordDoc, QDplusDoc,
+    Count
+};
+
+enum class SettingStore { Private, System };
+enum class SettingType { Int, Text };
+
+struct SettingDef {
+    SettingStore store;
+    const char* section;
+    const char* key;
+    SettingType type;
+    int intDefault;
+    const char* textDefault;
+    int bufferSize;  // text settings: bytes read, terminator included
+};
+
+const SettingDef& SettingDefinition(Setting setting);
+
+// The settings file's name: the build's base name followed by ".INI". Returns
+// false when the base name is empty.
+bool SetSettingsFileName(const char* baseName);
+const char* SettingsFileName();
+
+// Integer keys: the table's default, or the one given (the current value).
+int ReadIntSetting(Setting setting);
+int ReadIntSetting(Setting setting, int defaultValue);
+void WriteIntSetting(Setting setting, int value);  // written with "%d"
+
+// Text keys, cut to size - 1 characters (size 0 means the table's buffer size).
+// Returns the number of characters read.
+int ReadTextSetting(Setting setting, char* buffer, int size = 0);
+int ReadTextSetting(Setting setting, const char* defaultValue, char* buffer, int size);
+void WriteTextSetting(Setting setting, const char* value);
+
+// "SubjectAreas": one key per area code, "1" selected and "0" not.
+int ReadSubjectAreaSelection(const char* code, int defaultValue);
+void WriteSubjectAreaSelection(const char* code, int selected);

@@ -1,0 +1,3 @@
+#include "textwin/window_registry.h"
+
+WindowRegistry g_windows;
