@@ -4,6 +4,10 @@
 // exceptions first, and only what would escape the engine lands here. The
 // handler jumps back into the guard, dropping the engine's frames.
 //
+// The jump leaves the dispatcher's frames behind, so the guard puts the thread's
+// exception list back as it was before the call: on i686 that list holds our
+// registration record, and Wine's dispatcher links its own frames into it.
+//
 // Built without C++ exceptions: the guard function must carry no handler of
 // the compiler's own.
 #include <float.h>
@@ -23,32 +27,20 @@ extern "C" EXCEPTION_DISPOSITION __cdecl QdEngineGuardHandler(EXCEPTION_RECORD* 
     __builtin_longjmp(g_resume, 1);
 }
 
-#if defined(__i386__)
 namespace {
-// An SEH registration record on the stack, linked into the chain at fs:[0].
-struct GuardRegistration {
-    GuardRegistration* next;
-    void* handler;
-};
-GuardRegistration* ReadChainHead() {
-    GuardRegistration* head;
-    __asm__ __volatile__("movl %%fs:0, %0" : "=r"(head));
-    return head;
-}
-void WriteChainHead(GuardRegistration* head) {
-    __asm__ __volatile__("movl %0, %%fs:0" : : "r"(head) : "memory");
-}
+NT_TIB* ThreadInformation() { return reinterpret_cast<NT_TIB*>(NtCurrentTeb()); }
 }  // namespace
-#endif
 
 __attribute__((noinline)) bool CallTranslateGuarded(HWND progress, const char* oemSentence,
                                                     int* translationAtom, int* errorType,
                                                     int* unknownAtom, int* result,
                                                     DWORD* exceptionCode) {
+    EXCEPTION_REGISTRATION_RECORD* const savedList = ThreadInformation()->ExceptionList;
 #if defined(__i386__)
-    volatile GuardRegistration registration;
-    registration.next = ReadChainHead();
-    registration.handler = reinterpret_cast<void*>(&QdEngineGuardHandler);
+    // An SEH registration record on our stack, at the head of the thread's chain.
+    volatile EXCEPTION_REGISTRATION_RECORD registration;
+    registration.Next = savedList;
+    registration.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(&QdEngineGuardHandler);
 #else
     // Table-based SEH: name our handler in this function's unwind information.
     __asm__ __volatile__(".seh_handler QdEngineGuardHandler, @except\n\t"
@@ -56,20 +48,16 @@ __attribute__((noinline)) bool CallTranslateGuarded(HWND progress, const char* o
                          ".text\n");
 #endif
     if (__builtin_setjmp(g_resume)) {
-#if defined(__i386__)
-        WriteChainHead(registration.next);
-#endif
+        ThreadInformation()->ExceptionList = savedList;
         _fpreset();  // the engine may have left the FPU in any state
         *exceptionCode = g_exceptionCode;
         return false;
     }
 #if defined(__i386__)
-    WriteChainHead(const_cast<GuardRegistration*>(&registration));
+    ThreadInformation()->ExceptionList = const_cast<EXCEPTION_REGISTRATION_RECORD*>(&registration);
 #endif
     *result = g_engine.QP_query_tsent(progress, oemSentence, translationAtom, errorType,
                                       unknownAtom);
-#if defined(__i386__)
-    WriteChainHead(registration.next);
-#endif
+    ThreadInformation()->ExceptionList = savedList;
     return true;
 }

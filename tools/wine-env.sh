@@ -38,17 +38,24 @@ qd_ensure_xvfb() {
 }
 
 # The template prefix: built once per machine (about 15 s), outside the source tree.
+# Bump when the template's set-up changes: every prefix is then made anew.
+QD_TEMPLATE_VERSION=2
+
 qd_ensure_template() {
     local t=$QD_WINE_HOME/template
-    [ -f "$t/.qd-ready" ] && return 0
-    rm -rf "$t"
+    [ "$(cat "$t/.qd-ready" 2>/dev/null)" = "$QD_TEMPLATE_VERSION" ] && return 0
+    [ -d "$QD_WINE_HOME/shared" ] && WINEPREFIX=$QD_WINE_HOME/shared "$QD_WINESERVER" -k >/dev/null 2>&1
+    rm -rf "$t" "$QD_WINE_HOME/shared"
     LANG=$QD_WINE_LOCALE LC_ALL=$QD_WINE_LOCALE WINEPREFIX=$t DISPLAY=":${QD_DISPLAY_NUM}" "$QD_WINE" wineboot -i >/dev/null 2>&1 || true
     # Without a window manager Wine waits about 2 s whenever a managed window closes.
     WINEPREFIX=$t DISPLAY=":${QD_DISPLAY_NUM}" "$QD_WINE" reg add 'HKCU\Software\Wine\X11 Driver' \
         /v Managed /d N /f >/dev/null 2>&1
+    # A crashing program must end, not wait for someone to close a crash dialog.
+    WINEPREFIX=$t DISPLAY=":${QD_DISPLAY_NUM}" "$QD_WINE" reg add 'HKCU\Software\Wine\WineDbg' \
+        /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     WINEPREFIX=$t "$QD_WINESERVER" -w
     [ -f "$t/system.reg" ] || { echo "wine-env: creating the Wine prefix failed" >&2; return 1; }
-    touch "$t/.qd-ready"
+    echo "$QD_TEMPLATE_VERSION" > "$t/.qd-ready"
 }
 
 # A prefix that shares the template's read-only files by hard links and owns real

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "core/engine_options.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+// Each test works on a settings file of its own in the Windows folder.
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetSettingsFileName("QDUNITTEST"));
+        char folder[MAX_PATH];
+        GetWindowsDirectoryA(folder, sizeof folder);
+        path_ = std::string(folder) + "\\QDUNITTEST.INI";
+        DeleteFileA(path_.c_str());
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "QDUNITTEST.INI");  // flush cache
+    }
+    void TearDown() override {
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "QDUNITTEST.INI");
+        DeleteFileA(path_.c_str());
+    }
+    std::string Raw(const char* section, const char* key) {
+        char value[512];
+        GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, path_.c_str());
+        return value;
+    }
+    std::string path_;
+};
+
+TEST_F(SettingsFileTest, NameAndDefaultsWithoutAFile) {
+    EXPECT_STREQ(SettingsFileName(), "QDUNITTEST.INI");
+    EXPECT_FALSE(SetSettingsFileName(""));
+    EXPECT_EQ(ReadIntSetting(Setting::PosX), 20);
+    EXPECT_EQ(ReadIntSetting(Setting::PosY), 20);
+    EXPECT_EQ(ReadIntSetting(Setting::WindowWidth), 580);
+    EXPECT_EQ(ReadIntSetting(Setting::WindowHeight), 420);
+    EXPECT_EQ(ReadIntSetting(Setting::ShowState), 1);
+    EXPECT_EQ(ReadIntSetting(Setting::FontHeight), 20);
+    EXPECT_EQ(ReadIntSetting(Setting::Honorific), 1);
+    char text[160];
+    ReadTextSetting(Setting::FontName, text);
+    EXPECT_STREQ(text, "Arial");
+    ReadTextSetting(Setting::Timelimit, text);
+    EXPECT_STREQ(text, "500");
+    EXPECT_EQ(ReadTextSetting(Setting::LexFile, text), 0);
+    EXPECT_STREQ(text, "");
+}
+
+TEST_F(SettingsFileTest, ValuesAreWrittenAsDecimalTextAndReadBack) {
+    WriteIntSetting(Setting::PosX, -7);
+    WriteIntSetting(Setting::WindowHeight, 612);
+    WriteIntSetting(Setting::FontItalic, 255);
+    WriteTextSetting(Setting::FontName, "Courier New");
+    EXPECT_EQ(Raw("MainWindow", "PosX"), "-7");
+    EXPECT_EQ(Raw("Font", "Italic"), "255");
+    EXPECT_EQ(ReadIntSetting(Setting::PosX), -7);
+    EXPECT_EQ(ReadIntSetting(Setting::WindowHeight), 612);
+    // "Height" lives in two sections with two meanings.
+    EXPECT_EQ(ReadIntSetting(Setting::FontHeight), 20);
+    char name[31];
+    ReadTextSetting(Setting::FontName, name);
+    EXPECT_STREQ(name, "Courier New");
+    WritePrivateProfileStringA("MainWindow", "PosY", "abc", SettingsFileName());
+    EXPECT_EQ(ReadIntSetting(Setting::PosY), 0);  // not a number: 0, not the default
+}
+
+TEST_F(SettingsFileTest, TextKeysAreCutToTheirBuffers) {
+    WritePrivateProfileStringA("QDMode", "Timelimit", "1000", SettingsFileName());
+    char limit[4];
+    ReadTextSetting(Setting::Timelimit, limit, sizeof limit);
+    EXPECT_STREQ(limit, "100");
+
+    std::string longPath = "C:\\" + std::string(200, 'L') + ".DE";
+    WriteTextSetting(Setting::LexFile, longPath.c_str());
+    char path[160];
+    EXPECT_EQ(ReadTextSetting(Setting::LexFile, path), 159);
+    EXPECT_EQ(std::string(path), longPath.substr(0, 159));
+}
+
+TEST_F(SettingsFileTest, TranslationSettingsLoadWithCurrentValuesAsDefaults) {
+    g_translation = TranslationSettings{};
+    LinkBuiltinSubjectAreas();
+    SubjectArea* last = g_translation.subjectAreas;
+    while (last->next) last = last->next;
+    g_translation.subjectAreas->selected = 0;
+    last->selected = 0;
+    WriteSubjectAreaSelection("anat", 1);
+    WriteSubjectAreaSelection("zool", 1);
+    EXPECT_EQ(Raw("SubjectAreas", "zool"), "1");
+    WritePrivateProfileStringA("QDMode", "Rap", "1", SettingsFileName());
+    WritePrivateProfileStringA("QDMode", "NewLine", "0", SettingsFileName());
+    g_translation.impersonal = 1;  // no key: the current value stays
+
+    LoadTranslationSettings();
+    EXPECT_EQ(g_translation.subjectAreas->selected, 1);
+    EXPECT_EQ(last->selected, 1);
+    EXPECT_EQ(g_translation.subjectAreas->next->selected, 0);
+    EXPECT_EQ(g_translation.rap, 1);
+    EXPECT_EQ(g_translation.newLine, 0);
+    EXPECT_EQ(g_translation.impersonal, 1);
+    EXPECT_EQ(g_translation.honorific, 1);
+    EXPECT_STREQ(g_translation.timeLimit, "500");
+
+    g_translation.subjectAreas->selected = 0;
+    last->selected = 0;
+}
+
+TEST_F(SettingsFileTest, SystemProfileKeysGoToWinIni) {
+    WriteTextSetting(Setting::Lexica2, "C:\\QD\\QD_USER.DE");
+    char value[160];
+    GetProfileStringA("DavAri", "Lexica2", "", value, sizeof value);
+    EXPECT_STREQ(value, "C:\\QD\\QD_USER.DE");
+    EXPECT_EQ(Raw("DavAri", "Lexica2"), "<missing>");
+    WriteProfileStringA("QDplus", "WordDir", "C:\\WORD");
+    char dir[256];
+    ReadTextSetting(Setting::WordDir, dir);
+    EXPECT_STREQ(dir, "C:\\WORD");
+    WriteProfileStringA("QDplus", nullptr, nullptr);
+    WriteProfileStringA("DavAri", nullptr, nullptr);
+}
+
+}  // namespace
