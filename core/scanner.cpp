@@ -27,6 +27,15 @@ struct WordLikeTable {
 };
 const WordLikeTable g_wordLike;
 
+// Bytes at which the forward search has to look closer; everything else is passed.
+struct CandidateTable {
+    bool member[256] = {};
+    CandidateTable() {
+        for (unsigned char c : {'.', '?', '!', '\t', '\n'}) member[c] = true;
+    }
+};
+const CandidateTable g_candidates;
+
 const unsigned char kQuoteSet[] = {0x22, 0x94, 0x93, 0x92, 0x91, 0x84, 0x82, 0xAB, 0xBB, 0x27};
 
 // The text with its length: every read past the end gives NUL.
@@ -153,7 +162,8 @@ int FindSentenceEnd(const char* text, int length, int start) {
         } else {
             candidate = length;
             for (; p < length; ++p) {
-                unsigned char c = t.at(p);
+                unsigned char c = static_cast<unsigned char>(text[p]);
+                if (!g_candidates.member[c]) continue;
                 if (c == '.' && (IsScannerWhiteSpace(t.at(p + 1)) || length - p == 2)) {
                     if (p == 0 || !IsDigit(t.at(p - 1))) {
                         candidate = p;

@@ -1,0 +1,178 @@
+// Figures of the translation spine, for ./qd bench:
+//  - the scanner splitting a German text into sentences (MB/s), with the engine
+//    double answering the abbreviation questions;
+//  - the time TranslateSentence spends per sentence outside the engine.
+// Usage: qd_spine_bench TEXT-FILE ENGINE-DLL
+#include <windows.h>
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+#include "core/engine_binding.h"
+#include "core/engine_options.h"
+#include "core/message_log.h"
+#include "core/run_state.h"
+#include "core/scanner.h"
+#include "core/sentence_translation.h"
+#include "textwin/window_registry.h"
+
+namespace {
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string ReadFileBytes(const char* path) {
+    std::string bytes;
+    FILE* file = fopen(path, "rb");
+    if (!file) return bytes;
+    char chunk[65536];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    fclose(file);
+    return bytes;
+}
+
+// Splits the whole text the way a file translation walks it, sentence by sentence.
+int SplitAll(const std::string& text) {
+    int sentences = 0;
+    int position = 0;
+    const int length = static_cast<int>(text.size());
+    while (position < length) {
+        int end = FindSentenceEnd(text.c_str(), length, position);
+        ++sentences;
+        position = end;
+    }
+    return sentences;
+}
+
+int g_abbreviationCalls;
+double g_abbreviationSeconds;
+int(WINAPI* g_realAbbrev)(const char*, int*);
+int WINAPI CountingAbbrev(const char* word, int* flag) {
+    ++g_abbreviationCalls;
+    double start = Now();
+    int result = g_realAbbrev(word, flag);
+    g_abbreviationSeconds += Now() - start;
+    return result;
+}
+
+double g_engineSeconds;
+int(WINAPI* g_realTranslate)(HWND, const char*, int*, int*, int*);
+int WINAPI TimedTranslate(HWND progress, const char* sentence, int* a, int* e, int* u) {
+    double start = Now();
+    int result = g_realTranslate(progress, sentence, a, e, u);
+    g_engineSeconds += Now() - start;
+    return result;
+}
+
+void BenchScanner(const std::string& text) {
+    g_run = RunState{};
+    int sentences = SplitAll(text);  // warm-up
+    g_abbreviationCalls = 0;
+    g_abbreviationSeconds = 0;
+    const int rounds = 200;
+    double start = Now();
+    for (int i = 0; i < rounds; ++i) SplitAll(text);
+    double seconds = Now() - start;
+    double megabytes = static_cast<double>(text.size()) * rounds / 1e6;
+    printf("scanner: %zu bytes, %d sentences, %d abbreviation questions per pass\n", text.size(),
+           sentences, g_abbreviationCalls / rounds);
+    printf("scanner: %.1f MB/s with the engine double's answers (%d passes in %.3f s)\n",
+           megabytes / seconds, rounds, seconds);
+    printf("scanner: %.1f MB/s of its own, without the %.3f s spent in the double\n",
+           megabytes / (seconds - g_abbreviationSeconds), g_abbreviationSeconds);
+}
+
+void BenchTranslateSentence(const std::string& text) {
+    HWND host = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    for (HWND* edit : {&g_windows.outputEdit, &g_windows.messagesEdit}) {
+        *edit = CreateWindowExA(0, "edit", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 300,
+                                300, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(*edit, EM_SETLIMITTEXT, 0, 0);
+    }
+
+    // The pieces a file translation would hand over, cut by the scanner.
+    std::vector<std::string> pieces;
+    const int length = static_cast<int>(text.size());
+    for (int position = 0; position < length;) {
+        int end = FindSentenceEnd(text.c_str(), length, position);
+        int stop = end < length ? end : length;
+        pieces.push_back(text.substr(position, stop - position));
+        position = end;
+    }
+
+    g_engineSeconds = 0;
+    double start = Now();
+    std::vector<char> buffer;
+    for (const std::string& piece : pieces) {
+        buffer.assign(piece.begin(), piece.end());
+        buffer.push_back('\0');
+        TranslateSentence(buffer.data());
+    }
+    double total = Now() - start;
+    double outside = total - g_engineSeconds;
+    printf("TranslateSentence: %zu pieces in %.3f s, %.3f s of it in the engine double\n",
+           pieces.size(), total, g_engineSeconds);
+    printf("TranslateSentence: %.1f us per sentence outside the engine, into the output window "
+           "(%d chars at the end)\n",
+           outside / static_cast<double>(pieces.size()) * 1e6,
+           GetWindowTextLengthA(g_windows.outputEdit));
+    DestroyWindow(host);
+
+    // The same pieces into a target file, as a file translation writes them.
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    g_outputTarget.toFile = true;
+    snprintf(g_outputTarget.path, sizeof g_outputTarget.path, "%sqd_bench_target.txt", folder);
+    CloseHandle(CreateFileA(g_outputTarget.path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    g_engineSeconds = 0;
+    start = Now();
+    for (const std::string& piece : pieces) {
+        buffer.assign(piece.begin(), piece.end());
+        buffer.push_back('\0');
+        TranslateSentence(buffer.data());
+    }
+    outside = Now() - start - g_engineSeconds;
+    printf("TranslateSentence: %.1f us per sentence outside the engine, into a target file\n",
+           outside / static_cast<double>(pieces.size()) * 1e6);
+    DeleteFileA(g_outputTarget.path);
+    g_outputTarget = OutputTarget{};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        fprintf(stderr, "usage: qd_spine_bench TEXT-FILE ENGINE-DLL\n");
+        return 2;
+    }
+    std::string text = ReadFileBytes(argv[1]);
+    if (text.empty()) {
+        fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    if (BindEngine(argv[2]) != kEngineBound) {
+        fprintf(stderr, "cannot bind the engine %s\n", argv[2]);
+        return 1;
+    }
+    g_realAbbrev = g_engine.QP_query_getabbrev;
+    g_engine.QP_query_getabbrev = CountingAbbrev;
+    g_realTranslate = g_engine.QP_query_tsent;
+    g_engine.QP_query_tsent = TimedTranslate;
+    g_translation = TranslationSettings{};
+
+    BenchScanner(text);
+    BenchTranslateSentence(text);
+    ReleaseEngine();
+    return 0;
+}
