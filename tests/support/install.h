@@ -1,0 +1,14 @@
+#pragma once
+// Installs QDGE.exe, QDEG.exe and their files from the build into InstallDir(),
+// with the chosen engine (or none).
+#include "tests/support/driver.h"
+
+namespace qd {
+
+void InstallPrograms(Engine engine, const Caller& at);
+
+// A folder of the build, with a trailing backslash: the one the environment
+// variable names, else the one named besideTests next to the test's own folder.
+std::string BuildFolder(const char* variable, const char* besideTests);
+
+}  // namespace qd
