@@ -19,10 +19,14 @@ function(qd_ordinal_def out dll)
 endfunction()
 
 # qd_dll(<target> <sources>...): a library named exactly <target>.dll in build/bin.
+# Without a .def file its functions are exported by their plain names (on i686 the
+# __stdcall decoration is dropped); a .def file exports by ordinal and keeps the
+# decorated names in the import library, where the programs look for them.
 function(qd_dll target)
   add_library(${target} SHARED ${ARGN})
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${target})
-  if(QD_ARCH STREQUAL "i686")
+  list(FILTER ARGN INCLUDE REGEX "\\.def$")
+  if(QD_ARCH STREQUAL "i686" AND NOT ARGN)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()
 endfunction()

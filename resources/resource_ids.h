@@ -1,7 +1,8 @@
 #pragma once
-// Resource identifiers shared by the .rc scripts and the code.
+// Resource identifiers shared by the .rc scripts and the code. The numbers are
+// fixed: outside programs and the help file use them too.
 
-// Strings
+// ---- Strings ----
 #define IDS_CANNOT_OPEN 1
 #define IDS_CANNOT_READ 2
 #define IDS_CANNOT_CREATE 3
@@ -30,9 +31,105 @@
 #define IDS_SAME_FILE 43
 #define IDS_WRONG_DIRECTION 47
 
-// Dialogs
+// ---- Menus and accelerators ----
+#define IDM_FRAME_MENU 2
+#define IDA_ACCELERATORS 1
+
+// ---- Commands ----
+#define CMD_TRANSLATE_ALL 104
+#define CMD_CONTENTS 114
+#define CMD_MARK_SENTENCE 129
+#define CMD_EXTEND_MARKING 130
+#define CMD_OPTIONS 132
+#define CMD_LEXICON 134
+#define CMD_EDIT_LEXICON 135
+#define CMD_SIDE_BY_SIDE 137
+#define CMD_TRANSLATE_MARKED 138
+#define CMD_HELP 139
+#define CMD_STOP_RUN 141
+#define CMD_CONVERT_CHARSET 142
+#define CMD_TRANSLATE_SENTENCE 143
+#define CMD_TRANSLATE_FILE 144
+#define CMD_FONTS 145
+#define CMD_OPEN 1002
+#define CMD_SAVE 1003
+#define CMD_SAVE_AS 1004
+#define CMD_EXIT 1006
+#define CMD_RUN_NEXT 1025
+#define CMD_RUN_TRANSLATE 1026
+#define CMD_NEW 1099
+#define CMD_UNDO 2001
+#define CMD_CUT 2002
+#define CMD_COPY 2003
+#define CMD_PASTE 2004
+#define CMD_DELETE 2005
+#define CMD_SELECT_ALL 2006
+#define CMD_WORD_WRAP 2008
+#define CMD_FIND 3001
+#define CMD_FIND_NEXT 3002
+#define CMD_FIND_PREVIOUS 3003
+#define CMD_TILE 4001
+#define CMD_CASCADE 4002
+#define CMD_FIRST_CHILD 4100
+#define CMD_HELP_ON_HELP 5001
+#define CMD_ABOUT 5002
+#define CMD_HELP_SEARCH 5003
+
+// ---- Dialogs ----
+#define IDD_PROGRESS 117
+#define IDD_OPTIONS_QDEG 118
+#define IDD_OPTIONS_QDGE 119
+#define IDD_SPLASH 120
+#define IDD_TO_WINDOWS_CHARSET 127
+#define IDD_TO_ASCII_CHARSET 128
+#define IDD_FILE_TOO_LARGE 130
 #define IDD_OUTPUT_FULL 131
+#define IDD_DROP_TARGET 132
+#define IDD_ABOUT_QDGE 143
+#define IDD_ABOUT_QDEG 144
 #define IDD_ENGINE_INIT_FAILED 159
 #define IDD_ENGINE_MISSING 175
 #define IDD_FATAL_ERROR_QDGE 183
 #define IDD_FATAL_ERROR_QDEG 184
+#define IDD_FIND 400
+#define IDD_USER_LEXICON 502
+
+// ---- Controls ----
+#define IDC_CANCEL_RUN 2
+#define IDC_STEP_TEXT 500
+#define IDC_HELP_BUTTON 1000
+#define IDC_INPUT_WINDOW 1159
+#define IDC_OUTPUT_WINDOW 1160
+#define IDC_ANIMATION 1165
+#define IDC_SENTENCE_NUMBER 3244
+#define IDC_EDIT 3244
+
+// Find dialog (400)
+#define IDC_SEARCH_LABEL 100
+#define IDC_SEARCH_TEXT 401
+#define IDC_SEARCH_BACKWARD 402
+#define IDC_MATCH_CASE 403
+
+// Translation options (119 and 118); each check box is named by its option
+#define IDC_IMPERSONAL 1122
+#define IDC_HONORIFIC 1123
+#define IDC_NEWLINE_ENDS_SENTENCE 1125
+#define IDC_RAP 1128
+#define IDC_SUBJECT_AREAS 1130
+#define IDC_TIMELIMIT 1146
+#define IDC_COMPOUND_ANALYSIS 1162
+#define IDC_SS_OUTPUT 1166  // "ssszeg"
+#define IDC_SS_INPUT 1167   // "sssz"
+
+// User lexicon (502)
+#define IDC_USE_LEXICON 1136
+#define IDC_LEXICON_PATH 1137
+#define IDC_NEW_LEXICON 1138
+#define IDC_FIND_LEXICON 1139
+#define IDC_LEXICON_LABEL 1147
+
+// ---- Icons and bitmaps ----
+#define IDI_QDEG 137
+#define IDI_QDGE 138
+#define IDI_TEXT_WINDOW 147
+#define IDI_MESSAGES_WINDOW 149

@@ -1,0 +1,67 @@
+// Loading and saving a 60,000-character file in a text window of the program,
+// for ./qd bench. Usage: qd_text_file_bench TEXT-FILE
+#include <windows.h>
+#include <stdio.h>
+
+#include <string>
+
+#include "app/build_profile.h"
+#include "app/frame.h"
+#include "app/shell_state.h"
+#include "textwin/text_files.h"
+#include "textwin/text_windows.h"
+
+namespace {
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+bool CreateWorkbench() {
+    g_shell.instance = GetModuleHandleA(nullptr);
+    if (!RegisterFrameClass(g_shell.instance) || !RegisterTextWindowClasses(g_shell.instance))
+        return false;
+    g_shell.frame = CreateWindowExA(0, CurrentBuild().frameClass, "Quendel",
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 800, 600, nullptr,
+                                    nullptr, g_shell.instance, nullptr);
+    if (!g_shell.frame) return false;
+    g_windows.inputWindow = CreateTextWindow(0);
+    g_windows.inputEdit = ChildEdit(g_windows.inputWindow);
+    g_windows.outputWindow = CreateTextWindow(1);
+    g_windows.outputEdit = ChildEdit(g_windows.outputWindow);
+    return g_windows.inputEdit != nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || !CreateWorkbench()) {
+        fprintf(stderr, "usage: qd_text_file_bench TEXT-FILE\n");
+        return 2;
+    }
+    const int rounds = 20;
+    double start = Now();
+    for (int i = 0; i < rounds; ++i) {
+        if (!LoadTextFile(g_windows.inputWindow, argv[1])) return 1;
+    }
+    double load = (Now() - start) / rounds;
+    int length = GetWindowTextLengthA(g_windows.inputEdit);
+
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    snprintf(g_fileName[0], sizeof g_fileName[0], "%sQD_BENCH_SAVE.TXT", folder);
+    start = Now();
+    for (int i = 0; i < rounds; ++i) {
+        if (!WriteTextFile(g_windows.inputWindow)) return 1;
+    }
+    double save = (Now() - start) / rounds;
+    DeleteFileA(g_fileName[0]);
+
+    printf("text files: %d characters; load %.2f ms, save %.2f ms per operation (%d rounds)\n",
+           length, load * 1e3, save * 1e3, rounds);
+    DestroyWindow(g_shell.frame);
+    return 0;
+}

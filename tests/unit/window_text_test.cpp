@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "messages/message_box.h"
+#include "messages/window_text.h"
+
+namespace {
+
+class WindowTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        edit_ = CreateWindowExA(0, "edit", "", WS_POPUP | ES_MULTILINE, 0, 0, 200, 100, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    void TearDown() override { DestroyWindow(edit_); }
+    std::string Word(const char* text, int start, int end, int maximum = 31) {
+        SetWindowTextA(edit_, text);
+        SendMessageA(edit_, EM_SETSEL, start, end);
+        char word[64] = "unchanged";
+        SelectedWord(edit_, word, maximum);
+        return word;
+    }
+    HWND edit_;
+};
+
+TEST_F(WindowTextTest, SelectedWordTrimsToWordCharacters) {
+    EXPECT_EQ(Word("  Haus, ", 0, 8), "Haus");
+    EXPECT_EQ(Word("Ein Haus.", 3, 9), "Haus");
+    EXPECT_EQ(Word(" , ; !", 0, 6), "unchanged");
+    EXPECT_EQ(Word("a", 0, 1), "unchanged");
+    EXPECT_EQ(Word("Größe", 0, 5), "Größe");
+    EXPECT_EQ(Word("Haus", 2, 2), "unchanged");
+    std::string forty = std::string(35, 'x') + "yyyyy";
+    EXPECT_EQ(Word(forty.c_str(), 0, 40), std::string(31, 'x'));
+    EXPECT_EQ(Word("abc def, ghi", 0, 12, 9), "abc def");
+}
+
+TEST_F(WindowTextTest, SnapshotCopiesTheWholeTextWithItsSelection) {
+    DWORD start = 99, end = 99;
+    EXPECT_EQ(WindowTextSnapshot(edit_, &start, &end), nullptr);
+    EXPECT_EQ(start, 0u);
+    SetWindowTextA(edit_, "Erster Satz.\r\nZweiter.");
+    SendMessageA(edit_, EM_SETSEL, 3, 8);
+    HGLOBAL block = WindowTextSnapshot(edit_, &start, &end);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block) >= 23u, true);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(block)), "Erster Satz.\r\nZweiter.");
+    GlobalUnlock(block);
+    GlobalFree(block);
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(end, 8u);
+}
+
+TEST(MessageText, FormattingNeverRunsPastTheBox) {
+    char text[160];
+    FormatMessageText("Datei  '%s' läßt sich nicht öffnen.", "C:\\A.TXT", text);
+    EXPECT_STREQ(text, "Datei  'C:\\A.TXT' läßt sich nicht öffnen.");
+    FormatMessageText("Fenster und Datei sind leer", "ignored", text);
+    EXPECT_STREQ(text, "Fenster und Datei sind leer");
+    std::string longName(400, 'N');
+    FormatMessageText("Datei '%s' läßt sich nicht lesen. %s %d %n", longName.c_str(), text);
+    EXPECT_EQ(strlen(text), 159u);
+    EXPECT_EQ(std::string(text).substr(0, 7), "Datei '");
+    FormatMessageText("100%% %d", nullptr, text);
+    EXPECT_STREQ(text, "100% %d");
+}
+
+TEST(MessageText, StringTableEntriesComeOutInWindows1252) {
+    char text[128];
+    ASSERT_GT(LoadProgramString(1, text, sizeof text), 0);
+    EXPECT_STREQ(text, "Datei  '%s' läßt sich nicht öffnen.");
+    LoadProgramString(39, text, sizeof text);
+    EXPECT_STREQ(text, "Kein Speicher mehr frei!\nSchließen Sie eine oder mehrere Programme, um mehr "
+                       "Speicher zu erhalten.");
+    EXPECT_EQ(LoadProgramString(24, text, sizeof text), 4);
+    EXPECT_STREQ(text, "QDGE");
+}
+
+TEST(CenteredWindows, LandOnAMultipleOfEightHorizontally) {
+    const int screen = GetSystemMetrics(SM_CXSCREEN);
+    for (int width : {800, 810, 333}) {
+        HWND window = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, width, 100, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+        CenterWindow(window);
+        RECT rect;
+        GetWindowRect(window, &rect);
+        EXPECT_EQ(rect.left, ((screen - width) / 2 + 4) & ~7) << width;
+        EXPECT_EQ(rect.right - rect.left, width);
+        DestroyWindow(window);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "textwin/editing_aids.h"
+
+char g_searchText[160];

@@ -1,0 +1,326 @@
+#include "textwin/text_files.h"
+
+#include <commdlg.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "app/build_profile.h"
+#include "app/shell_state.h"
+#include "core/message_log.h"
+#include "messages/message_box.h"
+#include "resources/resource_ids.h"
+#include "textwin/text_windows.h"
+
+char g_fileName[2][160];
+
+const char kTextOpenFilter[] = "Text-Dateien (*.TXT)\0*.TXT\0Alle Dateien (*.*)\0*.*\0";
+const char kTextSaveFilter[] = "Text-Dateien (*.TXT)\0*.txt\0Alle Dateien (*.*)\0*.*\0";
+
+namespace {
+
+char g_customFilter[128];  // a pattern typed in one open dialog is offered in the next
+
+constexpr int kFileNameSize = 160;
+
+char FoldAtoZ(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+// Caption: "Eingabe " or "Ausgabe ", the language label, then the name.
+void BuildCaption(int kind, const char* name) {
+    char* title = g_windowTitle[kind];
+    const int size = sizeof g_windowTitle[kind];
+    LoadProgramString(kind == kInputWindow ? IDS_INPUT_CAPTION : IDS_OUTPUT_CAPTION, title, size);
+    const BuildProfile& build = CurrentBuild();
+    char part[160];
+    LoadProgramString(kind == kInputWindow ? build.inputLabelString : build.outputLabelString,
+                      part, sizeof part);
+    lstrcatA(title, part);
+    if (name && *name) {
+        strncat(title, name, size - 1 - strlen(title));
+    } else {
+        LoadProgramString(IDS_UNTITLED, part, sizeof part);
+        lstrcatA(title, part);
+    }
+}
+
+// Splits a stored name into the dialog's initial folder and proposed file name.
+void SplitProposal(const char* name, char* folder, char* file) {
+    folder[0] = file[0] = '\0';
+    const char* slash = strrchr(name, '\\');
+    if (!slash || slash == name) return;
+    lstrcpynA(folder, name, static_cast<int>(slash - name) + 1);
+    lstrcpynA(file, slash + 1, kFileNameSize);
+}
+
+// The name with ".TXT" when its last part has no full stop.
+void AddDefaultExtension(char* name) {
+    const char* last = name;
+    for (const char* p = name; *p; ++p)
+        if (*p == '\\' || *p == ':') last = p + 1;
+    if (strchr(last, '.')) return;
+    char extension[16];
+    LoadProgramString(IDS_TXT_EXTENSION, extension, sizeof extension);
+    strncat(name, extension, kFileNameSize - 1 - strlen(name));
+}
+
+// Writes bytes to a temporary file beside path, then puts it in path's place.
+// Returns 0, or the message that tells what failed.
+int ReplaceFileWith(const char* path, const char* bytes, DWORD length) {
+    char folder[MAX_PATH] = ".";
+    const char* slash = strrchr(path, '\\');
+    if (slash) lstrcpynA(folder, path, static_cast<int>(slash - path) + 2);
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(folder, "QD", 0, temporary)) return IDS_CANNOT_CREATE;
+
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DeleteFileA(temporary);
+        return IDS_CANNOT_CREATE;
+    }
+    DWORD written = 0;
+    bool complete = WriteFile(file, bytes, length, &written, nullptr) && written == length &&
+                    FlushFileBuffers(file);
+    CloseHandle(file);
+    if (!complete) {
+        DeleteFileA(temporary);
+        return IDS_CANNOT_WRITE;
+    }
+    if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary);
+        return IDS_CANNOT_CREATE;
+    }
+    return 0;
+}
+
+bool RunFileDialog(OPENFILENAMEA& dialog, bool save) {
+    return save ? GetSaveFileNameA(&dialog) != 0 : GetOpenFileNameA(&dialog) != 0;
+}
+
+}  // namespace
+
+bool SameFileName(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b)
+        if (FoldAtoZ(*a) != FoldAtoZ(*b)) return false;
+    return *a == *b;
+}
+
+HWND TextWindowOfKind(int kind) {
+    return kind == kInputWindow ? g_windows.inputWindow : g_windows.outputWindow;
+}
+
+void ComposeWindowTitle(int kind) {
+    g_fileName[kind][0] = '\0';
+    BuildCaption(kind, nullptr);
+}
+
+void UpdateWindowTitle(int kind) {
+    char untitled[32];
+    LoadProgramString(IDS_UNTITLED, untitled, sizeof untitled);
+    const char* other = g_fileName[OtherTextKind(kind)];
+    if (other[0] && SameFileName(other, g_fileName[kind]) && strcmp(g_fileName[kind], untitled)) {
+        ShowMessage(g_shell.frame, kWarningBox, IDS_SAME_FILE, nullptr);
+        g_fileName[kind][0] = '\0';
+    }
+    BuildCaption(kind, g_fileName[kind]);
+    SetWindowTextA(TextWindowOfKind(kind), g_windowTitle[kind]);
+}
+
+bool LoadTextFile(HWND window, const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_OPEN, path);
+        return false;
+    }
+    bool loaded = false;
+    DWORD size = GetFileSize(file, nullptr);
+    HGLOBAL block = size == INVALID_FILE_SIZE ? nullptr
+                                              : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + 1);
+    if (!block) {
+        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
+    } else {
+        char* text = static_cast<char*>(GlobalLock(block));
+        DWORD read = 0;
+        if (!ReadFile(file, text, size, &read, nullptr) || read == 0) {
+            ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_READ, path);
+        } else {
+            text[read] = '\0';
+            HWND edit = ChildEdit(window);
+            SetWindowTextA(edit, "");
+            // A text beyond the edit control's capacity is refused as a whole.
+            if (strlen(text) <= static_cast<size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)))
+                SetWindowTextA(edit, text);
+            if (GetWindowTextLengthA(edit) > 0) {
+                SetChildModified(window, 0);
+                loaded = true;
+            } else {
+                ShowNoticeDialog(IDD_FILE_TOO_LARGE, g_shell.frame);
+            }
+        }
+        GlobalUnlock(block);
+        GlobalFree(block);
+    }
+    CloseHandle(file);
+    return loaded;
+}
+
+bool WriteTextFile(HWND window) {
+    char* name = g_fileName[ChildKind(window)];
+    AddDefaultExtension(name);
+
+    HWND edit = ChildEdit(window);
+    int length = GetWindowTextLengthA(edit);
+    if (length == 0) {
+        // Nothing to write: the file keeps what it holds.
+        ShowMessage(g_shell.frame, 0, IDS_WINDOW_AND_FILE_EMPTY, nullptr);
+        return false;
+    }
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
+    if (!block) {
+        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
+        return false;
+    }
+    char* text = static_cast<char*>(GlobalLock(block));
+    GetWindowTextA(edit, text, length + 1);
+    int failure = ReplaceFileWith(name, text, static_cast<DWORD>(length));
+    GlobalUnlock(block);
+    GlobalFree(block);
+    if (failure) ShowMessage(g_shell.frame, kStopBox, failure, name);
+    return failure == 0;
+}
+
+void SaveTextWindow(HWND window) {
+    int kind = ChildKind(window);
+    if (!g_fileName[kind][0] && !ChooseSaveName(window, false)) return;
+    if (g_fileName[kind][0] && WriteTextFile(window)) SetChildModified(window, 0);
+}
+
+void OpenTextFile(HWND) {
+    HWND window = g_windows.activeChild;
+    if (!window) return;
+    int kind = ChildKind(window);
+    if (kind != kInputWindow && kind != kOutputWindow) return;
+    LoadProgramString(kind == kInputWindow ? IDS_INPUT_CAPTION : IDS_OUTPUT_CAPTION,
+                      g_windowTitle[kind], sizeof g_windowTitle[kind]);
+
+    char title[60];
+    char path[kFileNameSize] = "";
+    LoadProgramString(IDS_OPEN_TITLE, title, sizeof title);
+    if (!ChooseOpenFile(title, path, kTextOpenFilter)) return;
+    if (SameFileName(path, g_fileName[OtherTextKind(kind)])) {
+        ShowMessage(g_shell.frame, kWarningBox, IDS_SAME_FILE, nullptr);
+        return;
+    }
+    // A failed load leaves the window without a name, so saving asks for one.
+    if (LoadTextFile(window, path)) {
+        CharUpperA(path);
+        lstrcpynA(g_fileName[kind], path, kFileNameSize);
+    } else {
+        g_fileName[kind][0] = '\0';
+    }
+    UpdateWindowTitle(kind);
+}
+
+bool QuerySaveChanges(HWND window) {
+    if (!ChildModified(window)) return true;
+    HWND edit = ChildEdit(window);
+    if (edit && GetWindowTextLengthA(edit) == 0) return true;
+
+    int kind = ChildKind(window);
+    const char* name = g_fileName[kind][0] ? g_fileName[kind] : g_windowTitle[kind];
+    switch (ShowMessage(g_shell.frame, kYesNoCancelBox, IDS_SAVE_CHANGES, name)) {
+    case IDYES:
+        if (!g_fileName[kind][0] && !ChooseSaveName(window, true)) return false;
+        // A failed write keeps the text: the caller must not throw it away.
+        return WriteTextFile(window);
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ChooseSaveName(HWND window, bool saveAs) {
+    char title[60];
+    char path[kFileNameSize] = "";
+    char fileTitle[kFileNameSize] = "";
+    char folder[kFileNameSize] = "";
+    int kind = window ? ChildKind(window) : -1;
+    if (saveAs) {
+        LoadProgramString(IDS_SAVE_AS_TITLE, title, sizeof title);
+        if (kind >= 0 && g_fileName[kind][0]) SplitProposal(g_fileName[kind], folder, path);
+    } else {
+        LoadProgramString(IDS_SAVE_TITLE, title, sizeof title);
+    }
+
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window ? window : g_shell.frame;
+    dialog.lpstrFilter = kTextSaveFilter;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrFileTitle = fileTitle;
+    dialog.nMaxFileTitle = sizeof fileTitle;
+    dialog.lpstrInitialDir = folder[0] ? folder : nullptr;
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = "TXT";
+    dialog.Flags = OFN_OVERWRITEPROMPT;
+    if (!RunFileDialog(dialog, true)) return false;
+    CharUpperA(path);
+
+    if (!window) {
+        lstrcpynA(g_outputTarget.path, path, sizeof g_outputTarget.path);
+        return true;
+    }
+    if (SameFileName(path, g_fileName[OtherTextKind(kind)])) {
+        ShowMessage(window, kWarningBox, IDS_SAME_FILE, nullptr);
+        return false;
+    }
+    lstrcpynA(g_fileName[kind], path, kFileNameSize);
+    return true;
+}
+
+bool ChooseOpenFile(const char* title, char* result, const char* filter) {
+    char path[kFileNameSize] = "";
+    char fileTitle[kFileNameSize] = "";
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter;
+    dialog.lpstrCustomFilter = g_customFilter;
+    dialog.nMaxCustFilter = sizeof g_customFilter;
+    dialog.nFilterIndex = 0;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrFileTitle = fileTitle;
+    dialog.nMaxFileTitle = sizeof fileTitle;
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = "TXT";
+    dialog.Flags = OFN_FILEMUSTEXIST;
+    if (!RunFileDialog(dialog, false)) return false;
+    lstrcpynA(result, path, kFileNameSize);
+    return true;
+}
+
+bool ChooseSaveFile(const char* title, char* path, const char* filter, const char* extension) {
+    char file[kFileNameSize] = "";
+    char folder[kFileNameSize] = "";
+    char fileTitle[kFileNameSize] = "";
+    SplitProposal(path, folder, file);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrFileTitle = fileTitle;
+    dialog.nMaxFileTitle = sizeof fileTitle;
+    dialog.lpstrInitialDir = folder[0] ? folder : nullptr;
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = extension;
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
+    if (!RunFileDialog(dialog, true)) return false;
+    CharUpperA(file);
+    lstrcpynA(path, file, kFileNameSize);
+    return true;
+}

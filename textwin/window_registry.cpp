@@ -1,3 +1,0 @@
-#include "textwin/window_registry.h"
-
-WindowRegistry g_windows;
