@@ -20,7 +20,7 @@ struct BuildProfile {
     const char* lexiconFilterName;
     const char* lexiconFilterPattern;
     const char* lexiconExtension;
-    int compoundAnalysisStored;       // value the options dialog writes for "CompoundAnalysis"
+    bool compoundAnalysisBound;       // the options dialog reads "CompoundAnalysis" from its box
 };
 
 const BuildProfile& CurrentBuild();

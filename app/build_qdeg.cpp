@@ -24,7 +24,7 @@ SubjectArea g_areas[] = {
 const BuildProfile g_profile = {
     "QDEngGer", "QDGerEng", 20, g_areas, "honorific",
     118, 184, 144, 137, 26, 27,
-    "QD_USER.ED", "EtoG", "Lexika E->D (*.ED)", "*.ED", "ED", 1,
+    "QD_USER.ED", "EtoG", "Lexika E->D (*.ED)", "*.ED", "ED", false,
 };
 }  // namespace
 

@@ -34,7 +34,7 @@ SubjectArea g_areas[] = {
 const BuildProfile g_profile = {
     "QDGerEng", "QDEngGer", 24, g_areas, "letter",
     119, 183, 143, 138, 27, 26,
-    "QD_USER.DE", "GtoE", "Lexika D->E (*.DE)", "*.DE", "DE", 0,
+    "QD_USER.DE", "GtoE", "Lexika D->E (*.DE)", "*.DE", "DE", true,
 };
 }  // namespace
 

@@ -1,28 +1,52 @@
 #include "app/commands.h"
 
+#include <commdlg.h>
+#include <string.h>
+
+#include <string>
+
+#include "app/build_profile.h"
 #include "app/help.h"
 #include "app/shell_state.h"
+#include "app/translation_runs.h"
+#include "core/run_state.h"
+#include "messages/message_box.h"
+#include "messages/window_text.h"
+#include "messages/word_link.h"
 #include "resources/resource_ids.h"
+#include "settings/font_settings.h"
+#include "settings/lexicon_dialog.h"
+#include "settings/lexicon_library.h"
+#include "settings/options_dialog.h"
+#include "settings/user_lexicon.h"
+#include "textwin/editing_aids.h"
 #include "textwin/text_files.h"
 #include "textwin/text_windows.h"
 
 namespace {
 
-// Runs a command that opens a dialog with its own help topic.
-template <typename Action>
-void WithHelpContext(int command, Action action) {
-    g_shell.helpContext = command;
-    action();
-    g_shell.helpContext = kDefaultHelpContext;
-}
+// Aliases outside programs use for menu commands.
+constexpr int kCutAlias = 4401, kCopyAlias = 4402, kPasteAlias = 4403, kNewAlias = 4404,
+              kOpenAlias = 4405, kSaveAlias = 4406, kExtendAlias = 4407, kMarkAlias = 4408,
+              kSentenceAlias = 4409, kLexiconEditorAlias = 4410, kContentsAlias = 4411;
+constexpr int kClipboardLexiconWord = 991;
+constexpr int kMaxLexiconWord = 31;
+
+bool TranslationInProgress() { return g_run.progressDialog != nullptr; }
 
 bool ActiveEditHoldsText() {
     return g_windows.activeEdit && GetWindowTextLengthA(g_windows.activeEdit) > 0;
 }
 
+bool TextWindowActive() {
+    return g_windows.activeChild && ChildKind(g_windows.activeChild) != kMessagesWindow;
+}
+
+// ---- Files ----
+
 void NewText() {
     HWND window = g_windows.activeChild;
-    if (!window || !QuerySaveChanges(window)) return;
+    if (!TextWindowActive() || !QuerySaveChanges(window)) return;
     int kind = ChildKind(window);
     SetWindowTextA(g_windows.activeEdit, "");
     SetChildModified(window, 0);
@@ -32,18 +56,20 @@ void NewText() {
 }
 
 void OpenText(HWND frame) {
+    g_shell.helpContext = CMD_OPEN;
     HWND window = g_windows.activeChild;
-    if (!window || !QuerySaveChanges(window)) return;
-    OpenTextFile(frame);
-    SetChildOfferAsciiToWindows(window, 1);
+    if (TextWindowActive() && QuerySaveChanges(window)) {
+        OpenTextFile(frame);
+        SetChildOfferAsciiToWindows(window, 1);
+    }
+    g_shell.helpContext = kDefaultHelpContext;
 }
 
 // Save and Save as leave the help context at their own when there is nothing to save.
 void SaveText(bool saveAs) {
-    int command = saveAs ? CMD_SAVE_AS : CMD_SAVE;
-    g_shell.helpContext = command;
+    g_shell.helpContext = saveAs ? CMD_SAVE_AS : CMD_SAVE;
     HWND window = g_windows.activeChild;
-    if (!window) return;
+    if (!TextWindowActive()) return;
     if (saveAs && !ChooseSaveName(window, true)) {
         g_shell.helpContext = kDefaultHelpContext;
         return;
@@ -54,31 +80,238 @@ void SaveText(bool saveAs) {
     g_shell.helpContext = kDefaultHelpContext;
 }
 
+// ---- Editing ----
+
+void SendToActiveEdit(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    if (g_windows.activeEdit) SendMessageA(g_windows.activeEdit, message, wParam, lParam);
+}
+
+void MarkInInput(bool extend) {
+    BringWindowToTop(g_windows.inputWindow);
+    if (extend) ExtendMarking();
+    else MarkSentence();
+}
+
+// Converts the active window's text between the DOS and the Windows character set.
+void ConvertCharacterSet(HWND frame) {
+    HWND window = g_windows.activeChild;
+    if (!TextWindowActive()) return;
+    g_shell.helpContext = CMD_CONVERT_CHARSET;
+    HWND edit = g_windows.activeEdit;
+    int length = GetWindowTextLengthA(edit);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
+    if (!block) {
+        ShowMessage(frame, kWarningBox, IDS_NO_MEMORY, nullptr);
+        g_shell.helpContext = kDefaultHelpContext;
+        return;
+    }
+    char* text = static_cast<char*>(GlobalLock(block));
+    GetWindowTextA(edit, text, length + 1);
+    const bool toWindows = ChildOfferAsciiToWindows(window) == 1;
+    if (ShowNoticeDialog(toWindows ? IDD_TO_WINDOWS_CHARSET : IDD_TO_ASCII_CHARSET, frame) == IDOK) {
+        if (toWindows) OemToCharA(text, text);
+        else CharToOemA(text, text);
+        ModifyMenuA(GetMenu(frame), CMD_CONVERT_CHARSET, MF_BYCOMMAND | MF_STRING,
+                    CMD_CONVERT_CHARSET,
+                    toWindows ? "Zeichensatz umwandeln:\tWindows -> ASCII"
+                              : "Zeichensatz umwandeln:\tASCII -> Windows");
+        SetChildOfferAsciiToWindows(window, toWindows ? 0 : 1);
+        SetChildModified(window, 1);
+    }
+    SetWindowTextA(edit, text);
+    GlobalUnlock(block);
+    GlobalFree(block);
+    g_shell.helpContext = kDefaultHelpContext;
+}
+
+void ChooseTextFont(HWND frame) {
+    LOGFONTA font;
+    ReadFontSettings(font);
+    CHOOSEFONTA choose = {};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = frame;
+    choose.lpLogFont = &font;
+    choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    if (!ChooseFontA(&choose)) return;
+    WriteFontSettings(font);
+
+    HFONT normal = CreateFontIndirectA(&font);
+    SendMessageA(g_windows.inputEdit, WM_SETFONT, reinterpret_cast<WPARAM>(normal), TRUE);
+    SendMessageA(g_windows.outputEdit, WM_SETFONT, reinterpret_cast<WPARAM>(normal), TRUE);
+    if (g_shell.normalFont) DeleteObject(g_shell.normalFont);
+    g_shell.normalFont = normal;
+
+    font.lfWeight = FW_BOLD;
+    HFONT bold = CreateFontIndirectA(&font);
+    SendMessageA(g_windows.messagesEdit, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+    if (g_shell.boldFont) DeleteObject(g_shell.boldFont);
+    g_shell.boldFont = bold;
+}
+
 void Arrange(int mode) {
     g_shell.arrangement = mode;
     if (mode == 3) SendMessageA(g_shell.mdiClient, WM_MDICASCADE, 0, 0);
     else ArrangeWindows(mode == 1);
 }
 
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        CenterWindow(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+        EndDialog(dialog, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// ---- Dialogs behind the guard ----
+
+// Runs one of the command dialogs: refused while another is open; afterwards the
+// window of the program that asked is brought back.
+template <typename Dialog>
+void RunGuardedDialog(int command, LPARAM sender, Dialog dialog) {
+    g_shell.helpContext = command;
+    if (g_shell.dialogGuard) {
+        if (command == CMD_LEXICON) g_shell.helpContext = kDefaultHelpContext;
+        return;
+    }
+    g_shell.dialogGuard = true;
+    dialog();
+    g_shell.helpContext = kDefaultHelpContext;
+    BringToFront(reinterpret_cast<HWND>(sender));
+    g_shell.dialogGuard = false;
+}
+
+// The clipboard's plain text when it is shorter than limit, else empty.
+std::string ClipboardWord(HWND frame, size_t limit) {
+    std::string word;
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(frame)) return word;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+            if (strlen(text) < limit) word = text;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return word;
+}
+
+void OpenLexiconEditor(HWND frame, int command, LPARAM sender) {
+    const bool fromClipboard = command == kClipboardLexiconWord;
+    if (command != CMD_EDIT_LEXICON && TranslationInProgress()) return;
+    if (!g_userLexicon.path[0] || !g_userLexicon.inUse) return;
+    char word[kMaxLexiconWord + 1] = "";
+    if (fromClipboard) {
+        lstrcpynA(word, ClipboardWord(frame, kMaxLexiconWord + 1).c_str(), sizeof word);
+        if (g_shell.dialogGuard) return;
+        g_shell.dialogGuard = true;
+    } else if (!SelectedWord(g_windows.activeEdit, word, kMaxLexiconWord)) {
+        word[0] = '\0';
+    }
+    LexiconEditor(frame, g_userLexicon.path, 2, word, &g_shell.helpContext, HelpCallback,
+                  fromClipboard ? 0 : 1);
+    // Only the guard this command set is cleared: another dialog may still be open.
+    if (fromClipboard) {
+        g_shell.dialogGuard = false;
+        BringToFront(reinterpret_cast<HWND>(sender));
+    }
+}
+
+// ---- Translation ----
+
+// A second translation while one runs would take over the first one's dialog.
+template <typename Start>
+void StartTranslation(Start start) {
+    if (!TranslationInProgress()) start();
+}
+
+bool RefusedDuringTranslation(int command) {
+    switch (command) {
+    case CMD_CUT: case CMD_COPY: case CMD_PASTE:
+    case kCutAlias: case kCopyAlias: case kPasteAlias:
+    case kNewAlias: case kOpenAlias: case kSaveAlias: case kExtendAlias: case kMarkAlias:
+    case kSentenceAlias: case kLexiconEditorAlias:
+        return TranslationInProgress();
+    default:
+        return false;
+    }
+}
+
+// New, Open and Save from outside mean a text window; the messages window has no file.
+bool RefusedForMessagesWindow(int command) {
+    return (command == kNewAlias || command == kOpenAlias || command == kSaveAlias) &&
+           g_windows.activeChild && ChildKind(g_windows.activeChild) == kMessagesWindow;
+}
+
 }  // namespace
 
 void DispatchCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     const int command = LOWORD(wParam);
+    if (RefusedDuringTranslation(command) || RefusedForMessagesWindow(command)) return;
     switch (command) {
-    case CMD_NEW: NewText(); break;
-    case CMD_OPEN: WithHelpContext(command, [frame] { OpenText(frame); }); break;
-    case CMD_SAVE: SaveText(false); break;
+    case CMD_NEW: case kNewAlias: NewText(); break;
+    case CMD_OPEN: case kOpenAlias: OpenText(frame); break;
+    case CMD_SAVE: case kSaveAlias: SaveText(false); break;
     case CMD_SAVE_AS: SaveText(true); break;
     case CMD_EXIT: SendMessageA(frame, WM_CLOSE, 0, 0); break;
+
+    case CMD_UNDO: SendToActiveEdit(EM_UNDO); break;
+    case CMD_MARK_SENTENCE: case kMarkAlias: MarkInInput(false); break;
+    case CMD_EXTEND_MARKING: case kExtendAlias: MarkInInput(true); break;
+    case CMD_SELECT_ALL: SendToActiveEdit(EM_SETSEL, 0, -1); break;
+    case CMD_CUT: case kCutAlias: SendToActiveEdit(WM_CUT); break;
+    case CMD_COPY: case kCopyAlias: SendToActiveEdit(WM_COPY); break;
+    case CMD_PASTE: case kPasteAlias: SendToActiveEdit(WM_PASTE); break;
+    case CMD_DELETE: SendToActiveEdit(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("")); break;
+    case CMD_FIND: RunFindDialog(frame); break;
+    case CMD_FIND_NEXT: FindCommand(frame, +1); break;
+    case CMD_FIND_PREVIOUS: FindCommand(frame, -1); break;
+    case CMD_WORD_WRAP:
+        if (g_windows.activeChild) SendMessageA(g_windows.activeChild, WM_COMMAND, CMD_WORD_WRAP, 1);
+        break;
+    case CMD_CONVERT_CHARSET: ConvertCharacterSet(frame); break;
+
+    case CMD_TRANSLATE_SENTENCE: case kSentenceAlias:
+        StartTranslation([frame] { TranslateSentenceCommand(frame); });
+        break;
+    case CMD_TRANSLATE_MARKED: StartTranslation([frame] { TranslateMarkedCommand(frame); }); break;
+    case CMD_TRANSLATE_ALL: StartTranslation([frame] { TranslateAllCommand(frame); }); break;
+    case CMD_TRANSLATE_FILE: StartTranslation([] { TranslateFileCommand(); }); break;
+    case CMD_RUN_NEXT: ContinueRunCommand(frame); break;
+    case CMD_RUN_TRANSLATE: TranslateStepCommand(frame); break;
+    case CMD_STOP_RUN: StopRunCommand(); break;
+
+    case CMD_OPTIONS:
+        RunGuardedDialog(command, lParam, [frame] { RunOptionsDialog(frame); });
+        break;
+    case CMD_LEXICON:
+        RunGuardedDialog(command, lParam, [frame] { RunUserLexiconDialog(frame); });
+        break;
+    case CMD_EDIT_LEXICON: case kLexiconEditorAlias: case kClipboardLexiconWord:
+        OpenLexiconEditor(frame, command, lParam);
+        break;
+    case CMD_FONTS: ChooseTextFont(frame); break;
+
     case CMD_TILE: Arrange(1); break;
     case CMD_SIDE_BY_SIDE: Arrange(2); break;
     case CMD_CASCADE: Arrange(3); break;
+
     case CMD_HELP: ShowContextHelp(); break;
-    case CMD_CONTENTS: CallHelp(HELP_CONTENTS, 0); break;
+    case CMD_CONTENTS: case kContentsAlias: CallHelp(HELP_CONTENTS, 0); break;
     case CMD_HELP_SEARCH: CallHelp(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")); break;
     case CMD_HELP_ON_HELP: CallHelp(HELP_HELPONHELP, 0); break;
+    case CMD_ABOUT:
+        DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(CurrentBuild().aboutDialog), frame,
+                        AboutDialogProc, 0);
+        break;
+
     default:
-        DefFrameProcA(frame, g_shell.mdiClient, WM_COMMAND, wParam, lParam);
+        if (!DispatchLinkCommand(frame, command, lParam))
+            DefFrameProcA(frame, g_shell.mdiClient, WM_COMMAND, wParam, lParam);
         break;
     }
 }

@@ -13,6 +13,7 @@
 #include "core/engine_options.h"
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
+#include "settings/font_settings.h"
 #include "settings/lexicon_library.h"
 #include "settings/settings_file.h"
 #include "settings/user_lexicon.h"
@@ -64,21 +65,8 @@ std::string ProgramPath() {
 }
 
 void CreateFonts() {
-    LOGFONTA font = {};
-    font.lfHeight = ReadIntSetting(Setting::FontHeight);
-    font.lfWidth = ReadIntSetting(Setting::FontWidth);
-    font.lfEscapement = ReadIntSetting(Setting::FontEscapement);
-    font.lfOrientation = ReadIntSetting(Setting::FontOrientation);
-    font.lfWeight = ReadIntSetting(Setting::FontWeight);
-    font.lfItalic = static_cast<BYTE>(ReadIntSetting(Setting::FontItalic));
-    font.lfUnderline = static_cast<BYTE>(ReadIntSetting(Setting::FontUnderline));
-    font.lfStrikeOut = static_cast<BYTE>(ReadIntSetting(Setting::FontStrikeOut));
-    font.lfCharSet = static_cast<BYTE>(ReadIntSetting(Setting::FontCharSet));
-    font.lfOutPrecision = static_cast<BYTE>(ReadIntSetting(Setting::FontOutPrecision));
-    font.lfClipPrecision = static_cast<BYTE>(ReadIntSetting(Setting::FontClipPrecision));
-    font.lfQuality = static_cast<BYTE>(ReadIntSetting(Setting::FontQuality));
-    font.lfPitchAndFamily = static_cast<BYTE>(ReadIntSetting(Setting::FontPitchAndFamily));
-    ReadTextSetting(Setting::FontName, font.lfFaceName, sizeof font.lfFaceName);
+    LOGFONTA font;
+    ReadFontSettings(font);
     g_shell.normalFont = CreateFontIndirectA(&font);
     font.lfWeight = FW_BOLD;
     g_shell.boldFont = CreateFontIndirectA(&font);

@@ -34,11 +34,21 @@ void OpenStoredUserLexicon(const char* programDir, HWND owner) {
             ShowMessage(owner, kStopBox, IDS_CANNOT_OPEN, g_userLexicon.path);
             g_userLexicon.inUse = 0;
         } else {
-            SubjectArea* list = LexiconSubjectAreas(g_lastLexiconList);
-            g_lastLexiconList = list;
-            g_translation.subjectAreas = list;
-            g_userLexicon.listFromLexicon = true;
+            AdoptLexiconSubjectAreas();
         }
     }
     WriteTextSetting(Setting::Lexica2, g_userLexicon.path);
+}
+
+void AdoptLexiconSubjectAreas() {
+    SubjectArea* list = LexiconSubjectAreas(g_lastLexiconList);
+    g_lastLexiconList = list;
+    g_translation.subjectAreas = list;
+    g_userLexicon.listFromLexicon = true;
+}
+
+void UseBuiltinSubjectAreas() {
+    SubjectArea* table = CurrentBuild().builtinSubjectAreas;
+    g_translation.subjectAreas = table->code ? table : nullptr;
+    g_userLexicon.listFromLexicon = false;
 }

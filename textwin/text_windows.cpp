@@ -287,7 +287,7 @@ void ArrangeWindows(bool horizontal) {
     SendMessageA(g_shell.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(g_windows.inputWindow), 0);
     SendMessageA(g_shell.mdiClient, WM_MDITILE,
                  MDITILE_SKIPDISABLED | (horizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL), 0);
-    ShowWindow(g_windows.messagesWindow, SW_SHOWMINIMIZED);
+    ShowWindow(g_windows.messagesWindow, SW_SHOWMINNOACTIVE);  // the input window stays active
     SendMessageA(g_shell.mdiClient, WM_MDIICONARRANGE, 0, 0);
 }
 
@@ -298,12 +298,4 @@ bool QueryCloseAll() {
         if (SendMessageA(child, WM_QUERYENDSESSION, 0, 0) != 0) return false;
     }
     return true;
-}
-
-LRESULT CALLBACK TextEditHandler(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(g_windows.textEditProc, edit, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MessagesEditHandler(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(g_windows.messagesEditProc, edit, message, wParam, lParam);
 }

@@ -1,0 +1,135 @@
+#include "app/translation_runs.h"
+
+#include <algorithm>
+
+
+#include "app/shell_state.h"
+#include "core/file_translation.h"
+#include "core/progress.h"
+#include "core/run_state.h"
+#include "core/sentence_translation.h"
+#include "messages/window_text.h"
+#include "messages/word_link.h"
+#include "resources/resource_ids.h"
+#include "textwin/text_windows.h"
+
+namespace {
+
+struct Selection {
+    DWORD start = 0;
+    DWORD end = 0;
+};
+
+Selection InputSelection() {
+    Selection selection;
+    SendMessageA(g_windows.inputEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+                 reinterpret_cast<LPARAM>(&selection.end));
+    return selection;
+}
+
+void SelectInput(DWORD start, DWORD end) {
+    SendMessageA(g_windows.inputEdit, EM_SETSEL, start, end);
+}
+
+void StartProgressDialog(HWND frame) {
+    g_run.cancelCount = 0;
+    OpenProgressDialog(frame);
+}
+
+// The sentence at the end of the input's selection becomes the marked text.
+void MarkSentenceAtCaret(HWND frame) { SendMessageA(frame, WM_COMMAND, CMD_MARK_SENTENCE, 0); }
+
+void FinishTranslation() {
+    CloseProgressDialog();
+    if (SwitchPending()) RunCompletionStep();
+}
+
+// Translates the input's text from start to end (the run's marked piece).
+void TranslateMarkedPiece(HWND frame) {
+    DWORD start = 0, end = 0;
+    HGLOBAL copy = WindowTextSnapshot(g_windows.inputEdit, &start, &end);
+    if (!copy) return;
+    if (g_run.progressDialog) ProgressStep(g_run.progressDialog, 1);
+    if (g_run.cancelCount != 0) {
+        FinishTranslation();
+        g_run.endOfText = false;
+        g_run.runActive = false;
+    } else if (end > start) {
+        char* text = static_cast<char*>(GlobalLock(copy));
+        text[end] = '\0';
+        TranslateSentence(text + start);
+        GlobalUnlock(copy);
+    }
+    GlobalFree(copy);
+    (void)frame;
+}
+
+}  // namespace
+
+void TranslateAllCommand(HWND frame) {
+    g_run.runEnd = static_cast<unsigned>(GetWindowTextLengthA(g_windows.inputEdit));
+    if (g_run.runEnd == 0) return;
+    g_run.runStart = 0;
+    StartProgressDialog(frame);
+    SelectInput(0, 0);
+    g_run.endOfText = false;
+    PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
+}
+
+void TranslateMarkedCommand(HWND frame) {
+    Selection marked = InputSelection();
+    if (marked.start >= marked.end) return;
+    g_run.runStart = marked.start;
+    g_run.runEnd = marked.end;
+    StartProgressDialog(frame);
+    SelectInput(marked.start, marked.start);
+    g_run.endOfText = false;
+    PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
+}
+
+void ContinueRunCommand(HWND frame) {
+    Selection selection = InputSelection();
+    if (g_run.cancelCount == 0 && !g_run.endOfText && selection.end < g_run.runEnd) {
+        g_run.runActive = true;
+        MarkSentenceAtCaret(frame);
+        selection = InputSelection();
+        // A sentence reaching outside the run is clipped to the run's bounds.
+        if (selection.start < g_run.runStart || selection.end > g_run.runEnd)
+            SelectInput(std::max<DWORD>(selection.start, g_run.runStart),
+                        std::min<DWORD>(selection.end, g_run.runEnd));
+        PostMessageA(frame, WM_COMMAND, CMD_RUN_TRANSLATE, 0);
+        return;
+    }
+    FinishTranslation();
+    g_run.runActive = false;
+}
+
+void TranslateSentenceCommand(HWND frame) {
+    g_run.cancelCount = 0;
+    if (GetWindowTextLengthA(g_windows.inputEdit) == 0) return;
+    StartProgressDialog(frame);
+    TranslateStepCommand(frame);
+}
+
+void TranslateStepCommand(HWND frame) {
+    Selection selection = InputSelection();
+    if (selection.end - selection.start < 3) MarkSentenceAtCaret(frame);
+    TranslateMarkedPiece(frame);
+    if (g_run.runActive) {
+        PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
+    } else if (g_run.progressDialog) {
+        FinishTranslation();
+    }
+}
+
+void StopRunCommand() { g_run.endOfText = true; }
+
+void TranslateFileCommand() {
+    g_shell.helpContext = CMD_TRANSLATE_FILE;
+    if (SwitchPending() && g_shell.pendingFile[0] && g_shell.pendingSwitch[0] == '/') {
+        TranslateFile(g_shell.pendingFile, kExchangeFile);
+        RunCompletionStep();
+        return;
+    }
+    TranslateFile(nullptr, nullptr);
+}

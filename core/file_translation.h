@@ -1,0 +1,9 @@
+#pragma once
+
+// Translates a text file into another file, sentence by sentence, with the
+// progress dialog. Missing paths are asked for. 0 when the file was worked
+// through or the user cancelled, -1 on any failure or refusal.
+int TranslateFile(const char* source, const char* target);
+
+// How much of the source the file loop holds at a time.
+constexpr int kFileBufferSize = 2048;

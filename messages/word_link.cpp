@@ -1,0 +1,145 @@
+#include "messages/word_link.h"
+
+#include <string.h>
+
+#include <string>
+
+#include "app/shell_state.h"
+#include "app/translation_runs.h"
+#include "core/file_translation.h"
+#include "core/progress.h"
+#include "core/run_state.h"
+#include "core/sentence_translation.h"
+#include "messages/message_box.h"
+#include "resources/resource_ids.h"
+#include "settings/settings_file.h"
+#include "textwin/text_files.h"
+#include "textwin/text_windows.h"
+
+namespace {
+
+constexpr int kWholeWindowEnd = 57344;
+constexpr int kCommandLineSize = 256;
+
+void RestartWordProcessor() {
+    char command[kCommandLineSize];
+    if (ReadTextSetting(Setting::WordDir, command, sizeof command) == 0) return;
+    const char program[] = "\\WINWORD.EXE ";
+    size_t used = strlen(command);
+    // No room for the program's name and its argument: the word processor stays closed.
+    if (used + sizeof program >= sizeof command) return;
+    memcpy(command + used, program, sizeof program);
+    used += sizeof program - 1;
+    if (ReadTextSetting(Setting::WordDoc, command + used, static_cast<int>(sizeof command - used)) == 0)
+        return;
+    WinExec(command, SW_SHOWMAXIMIZED);
+}
+
+void CopyOutputToClipboard() {
+    SendMessageA(g_windows.outputEdit, EM_SETSEL, 0, kWholeWindowEnd);
+    SendMessageA(g_windows.outputEdit, WM_COPY, 0, 0);
+}
+
+void EmptyEdit(HWND edit) {
+    SendMessageA(edit, EM_SETSEL, 0, kWholeWindowEnd);
+    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+}
+
+// While a window run goes on, the user decides whether the link may interrupt it.
+// Going on ends that run: its dialog closes and its next step stops.
+bool MayInterruptRun(HWND frame) {
+    if (!g_run.runActive) return true;
+    if (ShowMessage(frame, kYesNoBox, IDS_DOCUMENT_BUSY, nullptr) != IDYES) return false;
+    g_run.endOfText = true;
+    g_run.runActive = false;
+    CloseProgressDialog();
+    return true;
+}
+
+// The document named by the word processor becomes the pending file.
+bool TakeDocument(HWND frame, const char* pendingSwitch) {
+    char document[256];
+    if (ReadTextSetting(Setting::QDplusDoc, document, sizeof document) == 0) {
+        ShowMessage(frame, kStopBox, IDS_CANNOT_OPEN, "Dokument in QDplus");
+        return false;
+    }
+    lstrcpynA(g_shell.pendingFile, document, sizeof g_shell.pendingFile);
+    lstrcpynA(g_shell.pendingSwitch, pendingSwitch, sizeof g_shell.pendingSwitch);
+    return true;
+}
+
+void TranslateDocumentToFile(HWND frame, const char* pendingSwitch) {
+    if (!MayInterruptRun(frame) || !TakeDocument(frame, pendingSwitch)) return;
+    TranslateFileCommand();
+}
+
+void TranslateDocumentInWindows(HWND frame, const char* pendingSwitch) {
+    if (!MayInterruptRun(frame)) return;
+    EmptyEdit(g_windows.outputEdit);
+    if (!TakeDocument(frame, pendingSwitch)) return;
+    if (LoadTextFile(g_windows.inputWindow, g_shell.pendingFile))
+        PostMessageA(frame, WM_COMMAND, CMD_TRANSLATE_ALL, 0);
+}
+
+std::string ClipboardText(HWND frame) {
+    std::string text;
+    if (!OpenClipboard(frame)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
+            text = locked;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The clipboard's text goes through the input and output windows and comes back
+// translated on the clipboard.
+void TranslateClipboard(HWND frame, LPARAM sender) {
+    if (g_run.runActive || g_shell.dialogGuard) {
+        BringWindowToTop(frame);
+        if (g_shell.dialogGuard) return;
+    }
+    if (!MayInterruptRun(frame)) return;
+    g_run.cancelCount = 0;
+    OpenProgressDialog(frame);
+    std::string text = ClipboardText(frame);
+    if (!text.empty() && text.size() < static_cast<size_t>(kSentenceLimit)) {
+        SendMessageA(g_windows.inputEdit, EM_SETSEL, 0, kWholeWindowEnd);
+        SendMessageA(g_windows.inputEdit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+        EmptyEdit(g_windows.outputEdit);
+        TranslateSentence(&text[0]);
+        if (g_run.cancelCount == 0) CopyOutputToClipboard();
+    }
+    CloseProgressDialog();
+    BringToFront(reinterpret_cast<HWND>(sender));
+}
+
+}  // namespace
+
+bool DispatchLinkCommand(HWND frame, int command, LPARAM sender) {
+    switch (command) {
+    case 990: return true;
+    case 993: TranslateClipboard(frame, sender); return true;
+    case 994: TranslateDocumentToFile(frame, "/S"); return true;
+    case 996: TranslateDocumentToFile(frame, "/T"); return true;
+    case 998: TranslateDocumentToFile(frame, "/W"); return true;
+    case 995: TranslateDocumentInWindows(frame, "/s"); return true;
+    case 997: TranslateDocumentInWindows(frame, "/t"); return true;
+    case 999: TranslateDocumentInWindows(frame, "/w"); return true;
+    default: return false;
+    }
+}
+
+bool SwitchPending() { return g_shell.pendingSwitch[0] != '\0'; }
+
+void RunCompletionStep() {
+    const char* pending = g_shell.pendingSwitch;
+    if (pending[0] != '/' || pending[1] == '\0') return;
+    const char letter = pending[1];
+    if (letter == 'W' || letter == 'w') RestartWordProcessor();
+    if (letter == 'S' || letter == 's') CopyOutputToClipboard();
+    else SetChildModified(g_windows.outputWindow, 0);
+    g_shell.pendingSwitch[0] = '\0';
+}
