@@ -1,0 +1,729 @@
+#include "engine/catalogue_builder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "engine/text_1252.h"
+
+namespace velloc {
+namespace {
+
+// Longer translations are explanations rather than words to put in a sentence.
+constexpr std::size_t kMaxSenseText = 40;
+constexpr std::size_t kMaxSenses = 6;
+
+const char* const kGermanPlaceholders[] = {"etw.", "jdn.", "jdm.", "jds.", "jd.", "etw",
+                                           "jdn", "jdm", "jds", "sich", "etw./jdn.",
+                                           "jdn./etw.", "jdm./etw.", "etw./jdm."};
+const char* const kEnglishPlaceholders[] = {"sth.", "sb.", "sb.\x92s", "sb.'s", "sth./sb.",
+                                            "sb./sth.", "sth", "sb", "so.", "one\x92s",
+                                            "oneself", "one's"};
+
+bool IsPlaceholder(std::string_view word) {
+    for (const char* p : kGermanPlaceholders)
+        if (word == p) return true;
+    for (const char* p : kEnglishPlaceholders)
+        if (word == p) return true;
+    return false;
+}
+
+bool HasSpace(std::string_view text) { return text.find(' ') != std::string_view::npos; }
+
+std::string FirstWord(std::string_view text) {
+    std::size_t space = text.find(' ');
+    return std::string(text.substr(0, space));
+}
+
+std::string WithoutTo(std::string_view text) {
+    if (text.size() > 3 && text.compare(0, 3, "to ") == 0) return std::string(text.substr(3));
+    return std::string(text);
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+int CountWords(std::string_view text) { return static_cast<int>(SplitWords(text).size()); }
+
+bool EndsSentence(std::string_view text) {
+    return !text.empty() && (text.back() == '.' || text.back() == '!' || text.back() == '?' ||
+                             text.back() == '\x85');
+}
+
+// A brace that lists irregular forms rather than a class: "went; gone".
+bool IsFormsBrace(const std::string& brace) { return brace.find(';') != std::string::npos &&
+                                                     brace.find('+') == std::string::npos &&
+                                                     !StartsWith(brace, "prp"); }
+
+std::uint8_t RegisterPenalty(std::uint8_t registers) {
+    int penalty = 0;
+    if (registers & kRegisterColloquial) penalty += 30;
+    if (registers & kRegisterRare) penalty += 40;
+    if (registers & kRegisterRegional) penalty += 30;
+    if (registers & kRegisterLiterary) penalty += 15;
+    if (registers & kRegisterFigurative) penalty += 10;
+    return static_cast<std::uint8_t>(penalty);
+}
+
+// Power-of-two open-addressing table over (key, first, count) rows.
+struct HashRow {
+    std::uint32_t key;
+    std::uint32_t hash;
+    std::uint32_t first, count;
+};
+
+std::vector<HashSlot> BuildHashTable(const std::vector<HashRow>& rows) {
+    // About 80% full: probes stay short and the file small.
+    std::size_t size = rows.size() + rows.size() / 4 + 1;
+    std::vector<HashSlot> slots(size, HashSlot{0, 0, 0});
+    for (const HashRow& row : rows) {
+        std::size_t i = row.hash % size;
+        while (slots[i].key != 0) i = (i + 1) % size;
+        slots[i] = HashSlot{row.key, row.first, row.count};
+    }
+    return slots;
+}
+
+class StringPool {
+public:
+    StringPool() { bytes_.push_back('\0'); }
+    std::uint32_t Add(const std::string& text) {
+        if (text.empty()) return 0;
+        auto found = offsets_.find(text);
+        if (found != offsets_.end()) return found->second;
+        std::uint32_t offset = static_cast<std::uint32_t>(bytes_.size());
+        bytes_.insert(bytes_.end(), text.begin(), text.end());
+        bytes_.push_back('\0');
+        offsets_.emplace(text, offset);
+        return offset;
+    }
+    const std::vector<char>& Bytes() const { return bytes_; }
+
+private:
+    std::vector<char> bytes_;
+    std::map<std::string, std::uint32_t> offsets_;
+};
+
+template <typename T>
+void AppendSection(std::string& file, CatalogueHeader& header, Section section,
+                   const T* data, std::size_t count) {
+    while (file.size() % 4) file += '\0';
+    header.sections[section].offset = static_cast<std::uint32_t>(file.size());
+    header.sections[section].size = static_cast<std::uint32_t>(count * sizeof(T));
+    if (count) file.append(reinterpret_cast<const char*>(data), count * sizeof(T));
+}
+
+// Words of a form subentry: "er/sie steht auf" minus its persons.
+bool CutPersons(std::string_view text, std::string_view persons, std::string& rest) {
+    if (!StartsWith(text, persons)) return false;
+    rest = std::string(Trim(text.substr(persons.size())));
+    return !rest.empty();
+}
+
+}  // namespace
+
+const std::vector<SubjectCode>& SubjectCodes(Direction direction) {
+    static const std::vector<SubjectCode> kGerman = {
+        {"anat", {"anat."}},
+        {"kfz", {"auto", "Kfz"}},
+        {"education", {"school", "school.", "stud.", "educ."}},
+        {"biol", {"biol.", "biochem.", "genet."}},
+        {"bot", {"bot."}},
+        {"chem", {"chem.", "biochem."}},
+        {"computer", {"comp.", "Internet"}},
+        {"elec", {"electr.", "telco."}},
+        {"banking", {"fin."}},
+        {"phot", {"photo."}},
+        {"comm", {"econ.", "adm.", "comm."}},
+        {"gram", {"ling.", "gramm."}},
+        {"jur", {"jur."}},
+        {"math", {"math.", "statist."}},
+        {"medical", {"med.", "pharm."}},
+        {"mil", {"mil."}},
+        {"mus", {"mus."}},
+        {"phys", {"phys.", "astron."}},
+        {"pol", {"pol."}},
+        {"psych", {"psych."}},
+        {"tech", {"techn.", "mach.", "constr."}},
+        {"theat", {"theat.", "Theater"}},
+        {"chess", {"chess", "Schach"}},
+        {"sport", {"sport"}},
+        {"zool", {"zool.", "ornith."}},
+    };
+    static const std::vector<SubjectCode> kEnglish = {
+        {"auto", {"auto", "Kfz"}},
+        {"computers", {"comp.", "Internet"}},
+        {"printing", {"print"}},
+        {"finance", {"fin."}},
+        {"business", {"econ.", "adm.", "comm."}},
+        {"hw", {"electr.", "telco."}},
+        {"law", {"jur."}},
+        {"ling", {"ling.", "gramm."}},
+        {"medical", {"med.", "pharm."}},
+        {"military", {"mil."}},
+        {"music", {"mus."}},
+        {"sw", {"comp."}},
+        {"sports", {"sport"}},
+        {"technical", {"techn.", "mach.", "constr."}},
+        {"ins", {"insur."}},
+    };
+    return direction == Direction::GermanToEnglish ? kGerman : kEnglish;
+}
+
+std::uint32_t SubjectMask(Direction direction, const std::vector<std::string>& labels) {
+    std::uint32_t mask = 0;
+    const std::vector<SubjectCode>& codes = SubjectCodes(direction);
+    for (const std::string& label : labels)
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            for (const char* l : codes[i].labels)
+                if (label == l) mask |= 1u << i;
+    return mask;
+}
+
+std::uint8_t WordClassOf(const DictTerm& term, std::uint8_t* gender, std::uint16_t* flags) {
+    *gender = kGenderNone;
+    *flags = 0;
+    std::uint8_t cls = kClassNone;
+    for (const std::string& b : term.braces) {
+        if (b == "m") { cls = kClassNoun; *gender = kMasculine; }
+        else if (b == "f") { cls = kClassNoun; *gender = kFeminine; }
+        else if (b == "n") { cls = kClassNoun; *gender = kNeuter; }
+        else if (b == "pl") { if (cls != kClassNoun) { cls = kClassNoun; *gender = kPluralOnly; } }
+        else if (b == "adj") cls = kClassAdjective;
+        else if (b == "adv") cls = kClassAdverb;
+        else if (b == "vt" || b == "vi" || b == "v") cls = kClassVerb;
+        else if (b == "vr") { cls = kClassVerb; *flags |= kWordReflexive; }
+        else if (StartsWith(b, "prp")) cls = kClassPreposition;
+        else if (b == "conj") cls = kClassConjunction;
+        else if (b == "pron" || b == "ppron" || StartsWith(b, "relativ") || StartsWith(b, "pron "))
+            cls = kClassPronoun;
+        else if (b == "art") cls = kClassArticle;
+        else if (b == "num") cls = kClassNumeral;
+        else if (b == "interj") cls = kClassInterjection;
+    }
+    return cls;
+}
+
+std::string StripPlaceholders(const std::string& text, bool* inner) {
+    std::vector<std::string_view> words = SplitWords(text);
+    std::size_t begin = 0, end = words.size();
+    while (begin < end && IsPlaceholder(words[begin])) ++begin;
+    while (end > begin && IsPlaceholder(words[end - 1])) --end;
+    *inner = false;
+    std::string out;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (IsPlaceholder(words[i])) *inner = true;
+        if (!out.empty()) out += ' ';
+        out.append(words[i]);
+    }
+    return out;
+}
+
+std::string NormaliseSentence(std::string_view text) {
+    std::string out;
+    bool space = false;
+    for (char ch : text) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        if (IsLetter1252(c) || IsDigit1252(c)) {
+            if (space && !out.empty()) out += ' ';
+            space = false;
+            out += static_cast<char>(ToLower1252(c));
+        } else {
+            space = true;
+        }
+    }
+    return out;
+}
+
+CatalogueBuilder::CatalogueBuilder(Direction direction) : direction_(direction) {}
+
+CatalogueBuilder::Inflection& CatalogueBuilder::GermanInfo(const std::string& lemma,
+                                                           std::uint8_t cls) {
+    return german_[Key(lemma, cls)];
+}
+
+CatalogueBuilder::Inflection& CatalogueBuilder::EnglishInfo(const std::string& lemma,
+                                                            std::uint8_t cls) {
+    return english_[Key(lemma, cls)];
+}
+
+void CatalogueBuilder::AddWordSense(const std::string& source, std::uint8_t cls,
+                                    std::uint8_t sourceGender, const std::string& target,
+                                    std::uint8_t targetGender, std::uint32_t subjects,
+                                    std::uint8_t registers, int score, std::uint16_t flags) {
+    SourceWord& word = words_[Key(source, cls)];
+    if (word.lemma.empty()) {
+        word.lemma = source;
+        word.wordClass = cls;
+    }
+    if (!word.gender) word.gender = sourceGender;
+    word.flags |= flags;
+    SenseDraft sense;
+    sense.text = target;
+    sense.subjects = subjects;
+    sense.score = score;
+    sense.wordClass = cls;
+    sense.registers = registers;
+    sense.gender = targetGender;
+    word.senses.push_back(std::move(sense));
+}
+
+void CatalogueBuilder::AddPhrase(const std::string& source, std::uint8_t cls,
+                                 const std::string& target, std::uint8_t targetGender,
+                                 std::uint32_t subjects, std::uint8_t registers, int score) {
+    std::string key;
+    for (std::string_view word : SplitWords(Lower1252(source))) {
+        while (!word.empty() && (word.back() == ',' || word.back() == '!' || word.back() == '?'))
+            word.remove_suffix(1);
+        if (word.empty()) continue;
+        if (!key.empty()) key += ' ';
+        key.append(word);
+    }
+    int tokens = CountWords(key);
+    if (tokens < 2 || tokens > 4) return;
+    SourceWord& phrase = phrases_[key];
+    phrase.lemma = key;
+    if (!phrase.wordClass) phrase.wordClass = cls;
+    SenseDraft sense;
+    sense.text = target;
+    sense.subjects = subjects;
+    sense.score = score;
+    sense.wordClass = cls;
+    sense.registers = registers;
+    sense.gender = targetGender;
+    phrase.senses.push_back(std::move(sense));
+}
+
+void CatalogueBuilder::AddExample(const DictTerm& german, const DictTerm& english) {
+    const DictTerm& source = direction_ == Direction::GermanToEnglish ? german : english;
+    const DictTerm& target = direction_ == Direction::GermanToEnglish ? english : german;
+    if (source.text.size() > 300 || target.text.empty()) return;
+    std::string key = NormaliseSentence(source.text);
+    if (CountWords(key) < 2) return;
+    examples_.emplace(key, target.text);
+}
+
+void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, bool sourceSide) {
+    if (!sourceSide) return;
+    for (const DictTerm& term : terms) {
+        for (const std::string& abbreviation : term.abbreviations)
+            for (std::string_view piece : SplitWords(abbreviation))
+                if (piece.size() >= 2 && piece.back() == '.') abbreviations_[std::string(piece)] = 1;
+        if (!HasSpace(term.text) && term.text.size() >= 2 && term.text.back() == '.')
+            abbreviations_[term.text] = 1;
+    }
+}
+
+void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& english,
+                                std::uint32_t lineMask, int subIndex, bool phrasesOnly) {
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    std::set<Key> seenHere;
+    for (std::size_t gi = 0; gi < german.size(); ++gi) {
+        const DictTerm& g = german[gi];
+        if (g.text.empty()) continue;
+        std::uint8_t gender = 0;
+        std::uint16_t flags = 0;
+        std::uint8_t cls = WordClassOf(g, &gender, &flags);
+        if (CountWords(g.text) >= 3 && EndsSentence(g.text)) {
+            if (gi == 0 && !english.empty() && EndsSentence(english[0].text))
+                AddExample(g, english[0]);
+            continue;
+        }
+        if (phrasesOnly && !HasSpace(g.text)) continue;
+        for (std::size_t ei = 0; ei < english.size(); ++ei) {
+            const DictTerm& e = english[ei];
+            if (e.text.empty() || (EndsSentence(e.text) && CountWords(e.text) >= 3)) continue;
+            std::uint8_t englishGender = 0;
+            std::uint16_t englishFlags = 0;
+            std::uint8_t englishClass = WordClassOf(e, &englishGender, &englishFlags);
+            std::uint8_t pairClass = cls ? cls : englishClass;
+            std::vector<std::string> labels = g.labels;
+            labels.insert(labels.end(), e.labels.begin(), e.labels.end());
+            for (const std::string& c : g.comments) labels.push_back(c);
+            std::uint32_t subjects = lineMask | SubjectMask(direction_, labels);
+            std::uint8_t registers = g.registers | e.registers;
+            std::string englishText = e.text;
+            if (pairClass == kClassVerb || StartsWith(englishText, "to ")) {
+                englishText = WithoutTo(englishText);
+                for (const std::string& brace : e.braces)
+                    if (IsFormsBrace(brace)) {
+                        std::vector<std::string_view> parts = SplitTopLevel(brace, "; ");
+                        Inflection& info = EnglishInfo(FirstWord(englishText), kClassVerb);
+                        // the braces name the irregular forms outright: they win
+                        if (parts.size() >= 1) info.forms[kFormPast] = std::string(parts[0]);
+                        if (parts.size() >= 2) info.forms[kFormPastPart] = std::string(parts[1]);
+                        info.flags |= kWordIrregular;
+                    }
+            }
+            bool innerG = false, innerE = false;
+            std::string germanText = StripPlaceholders(g.text, &innerG);
+            englishText = StripPlaceholders(englishText, &innerE);
+            if (germanText.empty() || englishText.empty()) continue;
+            if (StartsWith(g.text, "sich ")) flags |= kWordReflexive;
+
+            const std::string& source = toEnglish ? germanText : englishText;
+            const std::string& target = toEnglish ? englishText : germanText;
+            const bool sourceInner = toEnglish ? innerG : innerE;
+            Key key(source, pairClass);
+            // A line that starts with the word is about it; one that lists it
+            // later as a synonym is a weaker witness.
+            const bool headLine = subIndex == 0 && (toEnglish ? gi : ei) == 0;
+            Key countKey(headLine ? source : source + "\x01", pairClass);
+            int appearance = appearances_[countKey];
+            seenHere.insert(countKey);
+            int score = (headLine ? appearance * 10 : 40 + appearance * 4) + (subIndex > 0 ? 8 : 0) +
+                        static_cast<int>(toEnglish ? gi : ei) * 2 +
+                        static_cast<int>(toEnglish ? ei : gi) * 4 + RegisterPenalty(registers) +
+                        (subjects ? 6 : 0) + (CountWords(target) - 1) * 3;
+            ++targetFrequency_[Lower1252(target)];
+            std::uint8_t targetGender = toEnglish ? 0 : gender;
+            if (!HasSpace(source) && !sourceInner) {
+                AddWordSense(source, pairClass, toEnglish ? gender : 0, target, targetGender,
+                             subjects, registers, score, toEnglish ? flags : 0);
+            } else if (!sourceInner && !(toEnglish ? innerE : innerG)) {
+                AddPhrase(source, pairClass, target, targetGender, subjects, registers, score);
+            }
+        }
+    }
+    for (const Key& key : seenHere) ++appearances_[key];
+}
+
+void CatalogueBuilder::AddVerbForms(const DictLine& line) {
+    const DictSubentry& g0 = line.german[0];
+    const DictSubentry& e0 = line.english[0];
+    std::size_t n = std::min(line.german.size(), line.english.size());
+    bool pastSeen = false;
+    for (std::size_t sub = 1; sub < n && sub < 10; ++sub) {
+        const DictSubentry& gs = line.german[sub];
+        const DictSubentry& es = line.english[sub];
+        if (gs.empty()) break;
+        std::string rest;
+        const std::string& first = gs[0].text;
+        int tag;
+        bool sein = false;
+        if (CutPersons(first, "er/sie ist/war ", rest)) { tag = kFormPastPart; sein = true; }
+        else if (CutPersons(first, "er/sie hat/hatte ", rest)) tag = kFormPastPart;
+        else if (CutPersons(first, "er/sie ", rest)) tag = kFormThird;
+        else if (CutPersons(first, "ich/er/sie ", rest)) tag = pastSeen ? kFormSubjunctive : kFormPast;
+        else if (CutPersons(first, "wir/sie ", rest) || CutPersons(first, "wir/ihr/sie ", rest)) tag = kFormPastPlural;
+        else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
+                 first.compare(first.size() - 3, 3, "end") == 0) tag = kFormPresPart;
+        else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
+        else break;
+        if (tag == kFormPast) pastSeen = true;
+
+        for (std::size_t j = 0; j < gs.size(); ++j) {
+            std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
+            if (lemmaIndex >= g0.size() || HasSpace(g0[lemmaIndex].text)) continue;
+            std::string words = gs[j].text;
+            for (const char* persons : {"er/sie ist/war ", "er/sie hat/hatte ", "er/sie ",
+                                        "ich/er/sie ", "wir/ihr/sie ", "wir/sie "})
+                if (CutPersons(gs[j].text, persons, rest)) { words = rest; break; }
+            std::vector<std::string_view> parts = SplitWords(words);
+            if (parts.empty()) continue;
+            Inflection& info = GermanInfo(g0[lemmaIndex].text, kClassVerb);
+            if (info.forms[tag].empty()) info.forms[tag] = std::string(parts[0]);
+            if (sein) info.flags |= kWordSein;
+            if (parts.size() == 2 && (tag == kFormThird || tag == kFormPast) &&
+                g0[lemmaIndex].text.compare(0, parts[1].size(), parts[1]) == 0) {
+                info.particle = std::string(parts[1]);
+                info.flags |= kWordSeparable;
+            }
+        }
+        for (std::size_t j = 0; j < es.size(); ++j) {
+            std::size_t lemmaIndex = es.size() == e0.size() ? j : 0;
+            if (lemmaIndex >= e0.size()) continue;
+            std::string lemma = FirstWord(WithoutTo(e0[lemmaIndex].text));
+            std::string words;
+            const std::string& text = es[j].text;
+            if (CutPersons(text, "he/she has/had ", words) || CutPersons(text, "he/she has ", words)) {
+                if (tag != kFormPastPart) continue;
+            } else if (CutPersons(text, "he/she ", words)) {
+                if (tag != kFormThird) continue;
+            } else if (CutPersons(text, "I/he/she would ", words)) {
+                continue;
+            } else if (CutPersons(text, "I/he/she ", words)) {
+                if (tag != kFormPast) continue;
+            } else if (CutPersons(text, "we/they ", words)) {
+                continue;
+            } else if (tag == kFormPresPart || tag == kFormPastPart) {
+                words = text;
+            } else {
+                continue;
+            }
+            std::string form = FirstWord(words);
+            Inflection& info = EnglishInfo(lemma, kClassVerb);
+            bool fixedByBraces = (info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart);
+            if (!form.empty() && info.forms[tag].empty() && !fixedByBraces) info.forms[tag] = form;
+        }
+    }
+}
+
+void CatalogueBuilder::AddAdjectiveForms(const DictLine& line) {
+    const DictSubentry& g0 = line.german[0];
+    const DictSubentry& e0 = line.english[0];
+    std::size_t n = std::min(line.german.size(), line.english.size());
+    for (std::size_t sub = 1; sub < n && sub < 3; ++sub) {
+        const DictSubentry& gs = line.german[sub];
+        if (gs.empty() || !gs[0].braces.empty()) break;
+        int tag = sub == 1 ? kFormComparative : kFormSuperlative;
+        std::string rest;
+        for (std::size_t j = 0; j < gs.size() && j < g0.size(); ++j) {
+            std::string text = gs[j].text;
+            if (tag == kFormSuperlative && !CutPersons(text, "am ", rest)) return;
+            if (tag == kFormSuperlative) text = rest;
+            if (HasSpace(text) || HasSpace(g0[j].text)) continue;
+            GermanInfo(g0[j].text, kClassAdjective).forms[tag] = text;
+        }
+        const DictSubentry& es = line.english[sub];
+        for (std::size_t j = 0; j < es.size() && j < e0.size(); ++j)
+            if (!HasSpace(es[j].text) && !HasSpace(e0[j].text))
+                EnglishInfo(e0[j].text, kClassAdjective).forms[tag] = es[j].text;
+    }
+}
+
+void CatalogueBuilder::AddNounPlurals(const DictLine& line, std::size_t sub) {
+    const DictSubentry& gp = line.german[sub - 1];
+    const DictSubentry& gs = line.german[sub];
+    for (std::size_t j = 0; j < gs.size(); ++j) {
+        std::size_t idx = gs.size() == gp.size() ? j : 0;
+        if (idx >= gp.size() || HasSpace(gs[j].text) || HasSpace(gp[idx].text)) continue;
+        Inflection& info = GermanInfo(gp[idx].text, kClassNoun);
+        if (info.forms[kFormPlural].empty()) info.forms[kFormPlural] = gs[j].text;
+    }
+    const DictSubentry& ep = line.english[sub - 1];
+    const DictSubentry& es = line.english[sub];
+    for (std::size_t j = 0; j < es.size(); ++j) {
+        std::size_t idx = es.size() == ep.size() ? j : 0;
+        if (idx >= ep.size() || es[j].text.empty()) continue;
+        if (CountWords(es[j].text) != CountWords(ep[idx].text)) continue;
+        Inflection& info = EnglishInfo(ep[idx].text, kClassNoun);
+        if (info.forms[kFormPlural].empty()) info.forms[kFormPlural] = es[j].text;
+    }
+}
+
+void CatalogueBuilder::AddLine(std::string_view text) {
+    DictLine line;
+    if (!ParseDictionaryLine(text, line)) return;
+    ++lineCount_;
+    std::vector<std::string> labels;
+    for (const DictTerm& t : line.german[0]) labels.insert(labels.end(), t.labels.begin(), t.labels.end());
+    for (const DictTerm& t : line.english[0]) labels.insert(labels.end(), t.labels.begin(), t.labels.end());
+    const std::uint32_t lineMask = SubjectMask(direction_, labels);
+
+    std::uint8_t gender = 0;
+    std::uint16_t flags = 0;
+    std::uint8_t firstClass = line.german[0].empty() ? 0 : WordClassOf(line.german[0][0], &gender, &flags);
+    const std::size_t n = std::min(line.german.size(), line.english.size());
+    std::vector<bool> consumed(n, false);
+    if (firstClass == kClassVerb) AddVerbForms(line);
+    if (firstClass == kClassAdjective) AddAdjectiveForms(line);
+
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    for (std::size_t sub = 0; sub < n; ++sub) {
+        const DictSubentry& g = line.german[sub];
+        const DictSubentry& e = line.english[sub];
+        AddAbbreviations(toEnglish ? g : e, true);
+        if (sub > 0 && !g.empty() && g[0].HasBrace("pl") && !HasSpace(g[0].text)) {
+            std::uint8_t previousGender = 0;
+            std::uint16_t previousFlags = 0;
+            if (!line.german[sub - 1].empty() &&
+                WordClassOf(line.german[sub - 1][0], &previousGender, &previousFlags) == kClassNoun &&
+                previousGender != kPluralOnly) {
+                AddNounPlurals(line, sub);
+                continue;
+            }
+        }
+        bool inflection = sub > 0 && !g.empty() && g[0].braces.empty() && !HasSpace(g[0].text) &&
+                          (firstClass == kClassVerb || firstClass == kClassAdjective) && sub < 3;
+        if (inflection) continue;
+        if (sub > 0 && !g.empty() && (StartsWith(g[0].text, "er/sie ") || StartsWith(g[0].text, "ich/er/sie ") ||
+                                      StartsWith(g[0].text, "wir/sie ")))
+            continue;
+        AddPairs(g, e, lineMask, static_cast<int>(sub), false);
+    }
+}
+
+std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    StringPool pool;
+    std::vector<WordRecord> words;
+    std::vector<SenseRecord> senses;
+    std::map<std::string, std::vector<FormLink>> forms;
+    std::set<std::string> usedTargets;  // target words some sense uses
+
+    auto bonus = [&](const std::string& text) {
+        auto found = targetFrequency_.find(Lower1252(text));
+        int freq = found == targetFrequency_.end() ? 0 : found->second;
+        return std::min(24, static_cast<int>(4 * std::log2(1.0 + freq)));
+    };
+    auto emitSenses = [&](std::vector<SenseDraft> drafts, std::uint32_t& first,
+                          std::uint32_t& count) {
+        for (SenseDraft& d : drafts) d.score -= bonus(d.text);
+        std::stable_sort(drafts.begin(), drafts.end(),
+                         [](const SenseDraft& a, const SenseDraft& b) { return a.score < b.score; });
+        first = static_cast<std::uint32_t>(senses.size());
+        std::set<std::string> seen;
+        for (const SenseDraft& d : drafts) {
+            if (d.text.size() > kMaxSenseText || !seen.insert(d.text).second) continue;
+            if (seen.size() > kMaxSenses) break;
+            SenseRecord r{};
+            r.text = pool.Add(d.text);
+            r.subjects = d.subjects;
+            r.rank = static_cast<std::uint8_t>(seen.size() - 1);
+            r.wordClass = d.wordClass;
+            r.registers = d.registers;
+            r.gender = d.gender;
+            senses.push_back(r);
+        }
+        count = static_cast<std::uint32_t>(senses.size()) - first;
+        for (const std::string& text : seen) {
+            usedTargets.insert(text);
+            usedTargets.insert(FirstWord(text));
+            usedTargets.insert(text.substr(text.rfind(' ') + 1));
+        }
+    };
+
+    const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;
+    const std::map<Key, Inflection>& targetInfo = toEnglish ? english_ : german_;
+    for (auto& [key, word] : words_) {
+        WordRecord r{};
+        r.lemma = pool.Add(word.lemma);
+        r.wordClass = word.wordClass;
+        r.gender = word.gender;
+        r.flags = static_cast<std::uint8_t>(word.flags);
+        auto info = sourceInfo.find(key);
+        if (info != sourceInfo.end()) {
+            r.flags |= static_cast<std::uint8_t>(info->second.flags);
+            if (!info->second.particle.empty()) r.particle = pool.Add(info->second.particle);
+        }
+        std::uint32_t count = 0;
+        emitSenses(word.senses, r.firstSense, count);
+        r.senseCount = static_cast<std::uint8_t>(count);
+        std::uint32_t index = static_cast<std::uint32_t>(words.size());
+        words.push_back(r);
+        forms[word.lemma].push_back(MakeFormLink(index, kFormBase));
+        if (info != sourceInfo.end())
+            for (int tag = 1; tag < kFormTagCount; ++tag) {
+                const std::string& form = info->second.forms[tag];
+                if (!form.empty() && form != word.lemma)
+                    forms[form].push_back(MakeFormLink(index, static_cast<std::uint32_t>(tag)));
+            }
+    }
+
+    std::vector<FormLink> links;
+    std::vector<HashRow> formRows;
+    for (auto& [form, list] : forms) {
+        formRows.push_back(HashRow{pool.Add(form), HashText(form),
+                                   static_cast<std::uint32_t>(links.size()),
+                                   static_cast<std::uint32_t>(list.size())});
+        links.insert(links.end(), list.begin(), list.end());
+    }
+
+    // Phrases grouped by first token, the longest first.
+    std::map<std::string, std::vector<const SourceWord*>> byFirst;
+    for (auto& [text, phrase] : phrases_) byFirst[FirstWord(text)].push_back(&phrase);
+    std::vector<PhraseRecord> phrases;
+    std::vector<HashRow> phraseRows;
+    for (auto& [first, list] : byFirst) {
+        std::stable_sort(list.begin(), list.end(), [](const SourceWord* a, const SourceWord* b) {
+            return CountWords(a->lemma) > CountWords(b->lemma);
+        });
+        phraseRows.push_back(HashRow{pool.Add(first), HashText(first),
+                                     static_cast<std::uint32_t>(phrases.size()),
+                                     static_cast<std::uint32_t>(list.size())});
+        for (const SourceWord* p : list) {
+            PhraseRecord r{};
+            r.text = pool.Add(p->lemma);
+            r.tokenCount = static_cast<std::uint8_t>(CountWords(p->lemma));
+            r.wordClass = p->wordClass;
+            std::uint32_t count = 0;
+            emitSenses(p->senses, r.firstSense, count);
+            r.senseCount = static_cast<std::uint8_t>(count);
+            phrases.push_back(r);
+        }
+    }
+
+    std::map<std::string, std::vector<TargetRecord>> targetsByLemma;
+    for (auto& [key, info] : targetInfo) {
+        if (!usedTargets.count(key.first)) continue;
+        TargetRecord r{};
+        r.lemma = pool.Add(key.first);
+        r.wordClass = key.second;
+        r.gender = info.gender;
+        r.flags = static_cast<std::uint8_t>(info.flags);
+        static const int kMap[kTargetFormCount] = {kFormPlural, kFormPast, kFormPastPart,
+                                                   kFormThird, kFormPresPart, -1};
+        bool any = !info.particle.empty();
+        for (int f = 0; f < kTargetFormCount; ++f)
+            if (kMap[f] >= 0 && !info.forms[kMap[f]].empty()) {
+                r.forms[f] = pool.Add(info.forms[kMap[f]]);
+                any = true;
+            }
+        if (!info.particle.empty()) r.forms[kTargetParticle] = pool.Add(info.particle);
+        if (any || r.gender) targetsByLemma[key.first].push_back(r);
+    }
+    // German nouns' genders for the target side come from the words themselves.
+    std::vector<TargetRecord> targets;
+    std::vector<HashRow> targetRows;
+    for (auto& [lemma, list] : targetsByLemma) {
+        targetRows.push_back(HashRow{pool.Add(lemma), HashText(lemma),
+                                     static_cast<std::uint32_t>(targets.size()),
+                                     static_cast<std::uint32_t>(list.size())});
+        targets.insert(targets.end(), list.begin(), list.end());
+    }
+
+    std::vector<HashRow> abbreviationRows;
+    for (auto& [abbreviation, unused] : abbreviations_)
+        abbreviationRows.push_back(HashRow{pool.Add(abbreviation), HashText(abbreviation), 0, 0});
+    std::vector<HashRow> exampleRows;
+    for (auto& [source, target] : examples_)
+        exampleRows.push_back(HashRow{pool.Add(source), HashText(source), pool.Add(target), 0});
+
+    std::vector<HashSlot> formSlots = BuildHashTable(formRows);
+    std::vector<HashSlot> phraseSlots = BuildHashTable(phraseRows);
+    std::vector<HashSlot> targetSlots = BuildHashTable(targetRows);
+    std::vector<HashSlot> abbreviationSlots = BuildHashTable(abbreviationRows);
+    std::vector<HashSlot> exampleSlots = BuildHashTable(exampleRows);
+
+    CatalogueHeader header{};
+    std::memcpy(header.magic, kCatalogueMagic, sizeof header.magic);
+    header.version = kCatalogueVersion;
+    header.direction = static_cast<std::uint32_t>(direction_);
+    header.sectionCount = kSectionCount;
+    header.subjectCount = static_cast<std::uint32_t>(SubjectCodes(direction_).size());
+    std::string file(sizeof header, '\0');
+    const std::vector<char>& strings = pool.Bytes();
+    AppendSection(file, header, kSectionStrings, strings.data(), strings.size());
+    AppendSection(file, header, kSectionWords, words.data(), words.size());
+    AppendSection(file, header, kSectionSenses, senses.data(), senses.size());
+    AppendSection(file, header, kSectionFormSlots, formSlots.data(), formSlots.size());
+    AppendSection(file, header, kSectionFormLinks, links.data(), links.size());
+    AppendSection(file, header, kSectionPhrases, phrases.data(), phrases.size());
+    AppendSection(file, header, kSectionPhraseSlots, phraseSlots.data(), phraseSlots.size());
+    AppendSection(file, header, kSectionTargets, targets.data(), targets.size());
+    AppendSection(file, header, kSectionTargetSlots, targetSlots.data(), targetSlots.size());
+    AppendSection(file, header, kSectionAbbreviations, abbreviationSlots.data(), abbreviationSlots.size());
+    AppendSection(file, header, kSectionExamples, exampleSlots.data(), exampleSlots.size());
+    while (file.size() % 4) file += '\0';
+    header.fileSize = static_cast<std::uint32_t>(file.size());
+    header.checksum = CatalogueChecksum(reinterpret_cast<const unsigned char*>(file.data()) + sizeof header,
+                                        header.fileSize - static_cast<std::uint32_t>(sizeof header));
+    std::memcpy(&file[0], &header, sizeof header);
+
+    if (stats) {
+        stats->lines = lineCount_;
+        stats->words = words.size();
+        stats->senses = senses.size();
+        stats->forms = formRows.size();
+        stats->phrases = phrases.size();
+        stats->targets = targets.size();
+        stats->abbreviations = abbreviationRows.size();
+        stats->examples = exampleRows.size();
+    }
+    return file;
+}
+
+}  // namespace velloc

@@ -1,0 +1,91 @@
+#pragma once
+// Turns dictionary lines into the catalogue of one direction.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/catalogue_format.h"
+#include "engine/dictionary_source.h"
+
+namespace velloc {
+
+// The build's subject-area codes in the order of the sense masks, and which
+// dictionary labels each one covers.
+struct SubjectCode {
+    const char* code;
+    std::vector<const char*> labels;
+};
+const std::vector<SubjectCode>& SubjectCodes(Direction direction);
+std::uint32_t SubjectMask(Direction direction, const std::vector<std::string>& labels);
+
+struct CatalogueStats {
+    std::size_t lines = 0, words = 0, senses = 0, forms = 0, phrases = 0, targets = 0,
+                abbreviations = 0, examples = 0;
+};
+
+class CatalogueBuilder {
+public:
+    explicit CatalogueBuilder(Direction direction);
+    // One dictionary line in Windows-1252.
+    void AddLine(std::string_view line);
+    // The finished file.
+    std::string Finish(CatalogueStats* stats = nullptr);
+
+    struct SenseDraft {
+        std::string text;
+        std::uint32_t subjects = 0;
+        int score = 0;
+        std::uint8_t wordClass = 0, registers = 0, gender = 0;
+    };
+    struct SourceWord {
+        std::string lemma;
+        std::uint8_t wordClass = 0, gender = 0;
+        std::uint16_t flags = 0;
+        std::string particle;
+        std::vector<SenseDraft> senses;
+    };
+    struct Inflection {  // what a lemma's forms are, either language
+        std::uint8_t gender = 0;
+        std::uint16_t flags = 0;
+        std::string forms[kFormTagCount];
+        std::string particle;
+    };
+
+private:
+    using Key = std::pair<std::string, std::uint8_t>;  // lemma, word class
+
+    void AddPairs(const DictSubentry& german, const DictSubentry& english, std::uint32_t lineMask,
+                  int subIndex, bool phrasesOnly);
+    void AddWordSense(const std::string& source, std::uint8_t cls, std::uint8_t sourceGender,
+                      const std::string& target, std::uint8_t targetGender, std::uint32_t subjects,
+                      std::uint8_t registers, int score, std::uint16_t flags);
+    void AddPhrase(const std::string& source, std::uint8_t cls, const std::string& target,
+                   std::uint8_t targetGender, std::uint32_t subjects, std::uint8_t registers,
+                   int score);
+    void AddVerbForms(const DictLine& line);
+    void AddNounPlurals(const DictLine& line, std::size_t sub);
+    void AddAdjectiveForms(const DictLine& line);
+    void AddExample(const DictTerm& german, const DictTerm& english);
+    void AddAbbreviations(const DictSubentry& terms, bool sourceSide);
+    Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
+    Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
+
+    Direction direction_;
+    std::size_t lineCount_ = 0;
+    std::map<Key, SourceWord> words_;
+    std::map<Key, int> appearances_;   // lines seen per source word, for ranking
+    std::map<std::string, SourceWord> phrases_;  // by token text; lemma = text
+    std::map<Key, Inflection> german_, english_;
+    std::map<std::string, std::string> examples_;
+    std::map<std::string, int> abbreviations_;
+    std::map<std::string, int> targetFrequency_;
+};
+
+// Helpers shared with the tests.
+std::uint8_t WordClassOf(const DictTerm& term, std::uint8_t* gender, std::uint16_t* flags);
+std::string StripPlaceholders(const std::string& text, bool* inner);
+std::string NormaliseSentence(std::string_view text);
+
+}  // namespace velloc

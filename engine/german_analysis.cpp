@@ -1,0 +1,170 @@
+#include "engine/german_analysis.h"
+
+#include <cstring>
+
+#include "engine/text_1252.h"
+
+namespace velloc {
+namespace {
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+void CollectForms(const Catalogue& catalogue, std::string_view form, std::vector<GermanReading>& out) {
+    for (FormLink link : catalogue.Forms(form)) {
+        const WordRecord* word = catalogue.Word(LinkWord(link));
+        if (word) out.push_back(GermanReading{word, static_cast<std::uint8_t>(LinkTag(link)), false, false});
+    }
+}
+
+// Readings of candidate lemma of one class, tagged as the rule says.
+bool AddIfClass(const Catalogue& catalogue, std::string_view lemma, std::uint8_t cls, std::uint8_t tag,
+                std::vector<GermanReading>& out, bool zu = false) {
+    bool any = false;
+    for (FormLink link : catalogue.Forms(lemma)) {
+        const WordRecord* word = catalogue.Word(LinkWord(link));
+        if (!word || word->wordClass != cls) continue;
+        std::uint8_t linkTag = static_cast<std::uint8_t>(LinkTag(link));
+        // "größeren": the listed comparative keeps its own tag
+        std::uint8_t finalTag = linkTag == kFormBase ? tag : linkTag;
+        out.push_back(GermanReading{word, finalTag, zu, true});
+        any = true;
+    }
+    return any;
+}
+
+void NounRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
+    struct Rule { const char* ending; std::uint8_t tag; };
+    static const Rule kRules[] = {{"en", kFormPlural}, {"n", kFormPlural}, {"es", kFormBase},
+                                  {"s", kFormBase}, {"e", kFormPlural}, {"nen", kFormPlural}};
+    for (const Rule& r : kRules) {
+        if (!EndsWith(w, r.ending) || w.size() <= std::strlen(r.ending) + 2) continue;
+        std::string lemma = w.substr(0, w.size() - std::strlen(r.ending));
+        std::uint8_t tag = r.tag;
+        if (std::strcmp(r.ending, "s") == 0 && std::strchr("aeiouy", lemma.back())) tag = kFormPlural;
+        if (AddIfClass(catalogue, lemma, kClassNoun, tag, out)) return;
+    }
+}
+
+void AdjectiveRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
+    static const char* const kEndings[] = {"en", "em", "er", "es", "e"};
+    for (const char* ending : kEndings) {
+        if (!EndsWith(w, ending) || w.size() <= std::strlen(ending) + 2) continue;
+        std::string stem = w.substr(0, w.size() - std::strlen(ending));
+        if (AddIfClass(catalogue, stem, kClassAdjective, kFormBase, out)) return;
+        if (EndsWith(stem, "er") && AddIfClass(catalogue, stem.substr(0, stem.size() - 2), kClassAdjective, kFormComparative, out)) return;
+        if (EndsWith(stem, "st") && AddIfClass(catalogue, stem.substr(0, stem.size() - 2), kClassAdjective, kFormSuperlative, out)) return;
+        if (EndsWith(stem, "est") && AddIfClass(catalogue, stem.substr(0, stem.size() - 3), kClassAdjective, kFormSuperlative, out)) return;
+        // an inflected participle used as an adjective: "gelesene"
+        std::vector<GermanReading> participle;
+        CollectForms(catalogue, stem, participle);
+        for (const GermanReading& r : participle)
+            if (r.word->wordClass == kClassVerb && (r.tag == kFormPastPart || r.tag == kFormPresPart)) {
+                out.push_back(r);
+                return;
+            }
+    }
+}
+
+bool VerbLemma(const Catalogue& catalogue, const std::string& stem, std::uint8_t tag,
+               std::vector<GermanReading>& out, bool zu = false) {
+    return AddIfClass(catalogue, stem + "en", kClassVerb, tag, out, zu) ||
+           AddIfClass(catalogue, stem + "n", kClassVerb, tag, out, zu);
+}
+
+void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
+    // participles: gemacht, aufgemacht, studiert
+    if (EndsWith(w, "iert") && AddIfClass(catalogue, w.substr(0, w.size() - 1) + "en", kClassVerb, kFormPastPart, out)) return;
+    std::size_t ge = w.find("ge");
+    while (ge != std::string::npos && ge + 4 < w.size()) {
+        std::string before = w.substr(0, ge);
+        if (EndsWith(w, "t")) {
+            std::string stem = before + w.substr(ge + 2, w.size() - ge - 3);
+            if (VerbLemma(catalogue, stem, kFormPastPart, out)) return;
+            if (EndsWith(stem, "e") && VerbLemma(catalogue, stem.substr(0, stem.size() - 1), kFormPastPart, out)) return;
+        }
+        if (EndsWith(w, "en") && AddIfClass(catalogue, before + w.substr(ge + 2), kClassVerb, kFormPastPart, out)) return;
+        ge = w.find("ge", ge + 1);
+    }
+    // zu-infinitive of a separable verb: aufzustehen
+    std::size_t zu = w.find("zu");
+    if (zu != std::string::npos && zu >= 2 && zu + 4 < w.size() &&
+        AddIfClass(catalogue, w.substr(0, zu) + w.substr(zu + 2), kClassVerb, kFormBase, out, true))
+        return;
+    struct Rule { const char* ending; std::uint8_t tag; };
+    static const Rule kRules[] = {{"test", kFormPast}, {"tet", kFormPast}, {"ten", kFormPastPlural},
+                                  {"te", kFormPast}, {"est", kFormThird}, {"st", kFormThird},
+                                  {"et", kFormThird}, {"t", kFormThird}, {"e", kFormBase},
+                                  {"en", kFormBase}, {"n", kFormBase}};
+    for (const Rule& r : kRules) {
+        if (!EndsWith(w, r.ending) || w.size() <= std::strlen(r.ending) + 1) continue;
+        if (VerbLemma(catalogue, w.substr(0, w.size() - std::strlen(r.ending)), r.tag, out)) return;
+    }
+}
+
+}  // namespace
+
+std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word) {
+    return word ? catalogue.String(word->lemma) : std::string();
+}
+
+std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::string_view form,
+                                             bool sentenceStart) {
+    std::vector<GermanReading> out;
+    std::string surface(form);
+    CollectForms(catalogue, surface, out);
+    std::string lower = Lower1252(surface);
+    if (lower != surface && (sentenceStart || IsUpper1252(static_cast<unsigned char>(surface.back()))))
+        CollectForms(catalogue, lower, out);
+    if (!out.empty()) {
+        // "gebaut" may be listed as an adjective only; its verb reading matters
+        bool verb = false;
+        for (const GermanReading& r : out) verb = verb || r.word->wordClass == kClassVerb;
+        if (!verb && lower == surface) VerbRules(catalogue, lower, out);
+        return out;
+    }
+    if (IsUpper1252(static_cast<unsigned char>(surface[0]))) NounRules(catalogue, surface, out);
+    if (!out.empty() && !sentenceStart) return out;
+    const std::string& w = lower;
+    AdjectiveRules(catalogue, w, out);
+    VerbRules(catalogue, w, out);
+    if (out.empty() && sentenceStart) NounRules(catalogue, surface, out);
+    return out;
+}
+
+bool SplitGermanCompound(const Catalogue& catalogue, std::string_view form, CompoundSplit& out) {
+    if (form.size() < 6) return false;
+    std::string word(form);
+    static const char* const kLinks[] = {"", "s", "es", "n", "en", "e", "er"};
+    for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
+        std::string head = Capitalised(word.substr(cut));
+        std::vector<GermanReading> heads;
+        CollectForms(catalogue, head, heads);
+        if (heads.empty()) NounRules(catalogue, head, heads);
+        const GermanReading* noun = nullptr;
+        for (const GermanReading& r : heads)
+            if (r.word->wordClass == kClassNoun && r.word->senseCount) { noun = &r; break; }
+        if (!noun) continue;
+        std::string first = word.substr(0, cut);
+        for (const char* link : kLinks) {
+            std::size_t n = std::strlen(link);
+            if (first.size() <= n + 2 || !EndsWith(first, link)) continue;
+            std::string modifier = first.substr(0, first.size() - n);
+            for (const std::string& candidate : {modifier, Lower1252(modifier), Lower1252(modifier) + "en"}) {
+                for (FormLink link2 : catalogue.Forms(candidate)) {
+                    const WordRecord* m = catalogue.Word(LinkWord(link2));
+                    if (!m || !m->senseCount || m->wordClass == kClassNone) continue;
+                    out.modifier = candidate;
+                    out.modifierWord = m;
+                    out.head = *noun;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace velloc

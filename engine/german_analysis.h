@@ -1,0 +1,37 @@
+#pragma once
+// Morphological analysis of German words against the catalogue's headwords:
+// listed forms first, then ending rules checked against the headword's class,
+// then compound splitting.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/catalogue.h"
+
+namespace velloc {
+
+struct GermanReading {
+    const WordRecord* word = nullptr;
+    std::uint8_t tag = kFormBase;
+    bool zuInfinitive = false;
+    bool guessed = false;  // found by an ending rule
+};
+
+// Every reading of a word form; sentenceStart also tries the lower-case form.
+std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::string_view form,
+                                             bool sentenceStart);
+
+struct CompoundSplit {
+    std::string modifier;          // as found in the catalogue
+    const WordRecord* modifierWord = nullptr;
+    GermanReading head;
+};
+
+// Splits an unknown noun into a known first part (after removing a linking
+// element) and a known last part, which is the head.
+bool SplitGermanCompound(const Catalogue& catalogue, std::string_view form, CompoundSplit& out);
+
+// The lemma of a catalogue word ("" when none).
+std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word);
+
+}  // namespace velloc

@@ -1,0 +1,396 @@
+#include "engine/inflection.h"
+
+#include <cstring>
+
+#include "engine/text_1252.h"
+
+namespace velloc {
+namespace {
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool IsVowel(char c) { return std::strchr("aeiouAEIOU", c) != nullptr && c != 0; }
+
+std::string RecordedForm(const Catalogue& catalogue, std::string_view lemma, std::uint8_t cls,
+                         TargetForm form) {
+    const TargetRecord* r = catalogue.Target(lemma, cls);
+    if (!r || !r->forms[form]) return std::string();
+    return catalogue.String(r->forms[form]);
+}
+
+// Applies an inflection to the first word of a phrase ("get up" -> "gets up").
+template <typename F>
+std::string OnFirstWord(std::string_view phrase, F inflect) {
+    std::size_t space = phrase.find(' ');
+    if (space == std::string_view::npos) return inflect(phrase);
+    return inflect(phrase.substr(0, space)) + std::string(phrase.substr(space));
+}
+
+// Last consonant doubled before -ed/-ing in short words: stop -> stopped.
+bool DoublesFinal(std::string_view verb) {
+    if (verb.size() < 3 || verb.size() > 4) return false;
+    char a = verb[verb.size() - 3], b = verb[verb.size() - 2], c = verb[verb.size() - 1];
+    return !IsVowel(a) && IsVowel(b) && !IsVowel(c) && std::strchr("wxy", c) == nullptr;
+}
+
+int Syllables(std::string_view word) {
+    int count = 0;
+    bool previous = false;
+    for (char c : word) {
+        bool vowel = IsVowel(c) || c == 'y';
+        if (vowel && !previous) ++count;
+        previous = vowel;
+    }
+    if (EndsWith(word, "e") && count > 1) --count;
+    return count;
+}
+
+std::string RulePast(std::string_view v) {
+    std::string verb(v);
+    if (EndsWith(verb, "e")) return verb + "d";
+    if (EndsWith(verb, "y") && verb.size() > 1 && !IsVowel(verb[verb.size() - 2]))
+        return verb.substr(0, verb.size() - 1) + "ied";
+    if (DoublesFinal(verb)) return verb + verb.back() + "ed";
+    return verb + "ed";
+}
+
+std::string GermanStem(std::string_view infinitive) {
+    std::string inf(infinitive);
+    if (EndsWith(inf, "eln") || EndsWith(inf, "ern")) return inf.substr(0, inf.size() - 1);
+    if (EndsWith(inf, "en")) return inf.substr(0, inf.size() - 2);
+    if (EndsWith(inf, "n")) return inf.substr(0, inf.size() - 1);
+    return inf;
+}
+
+struct IrregularVerb {
+    const char* infinitive;
+    const char* present[6];  // ich du er wir ihr sie
+    const char* past[6];
+};
+
+const IrregularVerb kIrregular[] = {
+    {"sein", {"bin", "bist", "ist", "sind", "seid", "sind"}, {"war", "warst", "war", "waren", "wart", "waren"}},
+    {"haben", {"habe", "hast", "hat", "haben", "habt", "haben"}, {"hatte", "hattest", "hatte", "hatten", "hattet", "hatten"}},
+    {"werden", {"werde", "wirst", "wird", "werden", "werdet", "werden"}, {"wurde", "wurdest", "wurde", "wurden", "wurdet", "wurden"}},
+    {"können", {"kann", "kannst", "kann", "können", "könnt", "können"}, {"konnte", "konntest", "konnte", "konnten", "konntet", "konnten"}},
+    {"müssen", {"muss", "musst", "muss", "müssen", "müsst", "müssen"}, {"musste", "musstest", "musste", "mussten", "musstet", "mussten"}},
+    {"wollen", {"will", "willst", "will", "wollen", "wollt", "wollen"}, {"wollte", "wolltest", "wollte", "wollten", "wolltet", "wollten"}},
+    {"sollen", {"soll", "sollst", "soll", "sollen", "sollt", "sollen"}, {"sollte", "solltest", "sollte", "sollten", "solltet", "sollten"}},
+    {"dürfen", {"darf", "darfst", "darf", "dürfen", "dürft", "dürfen"}, {"durfte", "durftest", "durfte", "durften", "durftet", "durften"}},
+    {"mögen", {"mag", "magst", "mag", "mögen", "mögt", "mögen"}, {"mochte", "mochtest", "mochte", "mochten", "mochtet", "mochten"}},
+    {"möchten", {"möchte", "möchtest", "möchte", "möchten", "möchtet", "möchten"}, {"wollte", "wolltest", "wollte", "wollten", "wolltet", "wollten"}},
+    {"wissen", {"weiß", "weißt", "weiß", "wissen", "wisst", "wissen"}, {"wusste", "wusstest", "wusste", "wussten", "wusstet", "wussten"}},
+    {"tun", {"tue", "tust", "tut", "tun", "tut", "tun"}, {"tat", "tatest", "tat", "taten", "tatet", "taten"}},
+};
+
+int GenderIndex(std::uint8_t gender, bool plural) {
+    if (plural || gender == kPluralOnly) return 3;
+    return gender == kFeminine ? 1 : gender == kNeuter ? 2 : 0;
+}
+
+// The verb of a German verb phrase and what stands before it.
+void SplitVerbPhrase(const Catalogue& catalogue, std::string_view infinitive, std::string& front,
+                     std::string& verb) {
+    std::size_t space = infinitive.rfind(' ');
+    front = space == std::string_view::npos ? std::string() : std::string(infinitive.substr(0, space));
+    verb = std::string(space == std::string_view::npos ? infinitive : infinitive.substr(space + 1));
+    std::string particle = RecordedForm(catalogue, verb, kClassVerb, kTargetParticle);
+    if (!particle.empty() && verb.size() > particle.size() + 2 &&
+        verb.compare(0, particle.size(), particle) == 0) {
+        front = front.empty() ? particle : front + " " + particle;
+        verb = verb.substr(particle.size());
+    }
+}
+
+}  // namespace
+
+std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun) {
+    std::string recorded = RecordedForm(catalogue, noun, kClassNoun, kTargetPlural);
+    if (!recorded.empty()) return recorded;
+    std::size_t space = noun.rfind(' ');
+    if (space != std::string_view::npos)
+        return std::string(noun.substr(0, space + 1)) + EnglishPlural(catalogue, noun.substr(space + 1));
+    std::string n(noun);
+    if (n.empty()) return n;
+    if (EndsWith(n, "man") && n != "human") return n.substr(0, n.size() - 2) + "en";
+    if (EndsWith(n, "s") || EndsWith(n, "x") || EndsWith(n, "z") || EndsWith(n, "ch") || EndsWith(n, "sh"))
+        return n + "es";
+    if (EndsWith(n, "y") && n.size() > 1 && !IsVowel(n[n.size() - 2])) return n.substr(0, n.size() - 1) + "ies";
+    return n + "s";
+}
+
+std::string EnglishThird(const Catalogue& catalogue, std::string_view verb) {
+    return OnFirstWord(verb, [&](std::string_view v) {
+        std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetThird);
+        if (!recorded.empty()) return recorded;
+        std::string s(v);
+        if (s == "be") return std::string("is");
+        if (s == "have") return std::string("has");
+        if (EndsWith(s, "s") || EndsWith(s, "x") || EndsWith(s, "z") || EndsWith(s, "ch") ||
+            EndsWith(s, "sh") || EndsWith(s, "o"))
+            return s + "es";
+        if (EndsWith(s, "y") && s.size() > 1 && !IsVowel(s[s.size() - 2])) return s.substr(0, s.size() - 1) + "ies";
+        return s + "s";
+    });
+}
+
+std::string EnglishPast(const Catalogue& catalogue, std::string_view verb) {
+    return OnFirstWord(verb, [&](std::string_view v) {
+        if (v == "be") return std::string("was");
+        std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
+        if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));
+        return RulePast(v);
+    });
+}
+
+std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb) {
+    return OnFirstWord(verb, [&](std::string_view v) {
+        if (v == "be") return std::string("been");
+        std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPastPart);
+        if (recorded.empty()) recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
+        if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));
+        return RulePast(v);
+    });
+}
+
+std::string EnglishIng(const Catalogue& catalogue, std::string_view verb) {
+    return OnFirstWord(verb, [&](std::string_view v) {
+        std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPresPart);
+        if (!recorded.empty()) return recorded;
+        std::string s(v);
+        if (EndsWith(s, "ie")) return s.substr(0, s.size() - 2) + "ying";
+        if (EndsWith(s, "e") && !EndsWith(s, "ee") && !EndsWith(s, "ye") && !EndsWith(s, "oe") && s.size() > 2)
+            return s.substr(0, s.size() - 1) + "ing";
+        if (DoublesFinal(s)) return s + s.back() + "ing";
+        return s + "ing";
+    });
+}
+
+std::string EnglishComparative(const Catalogue&, std::string_view adjective) {
+    std::string a(adjective);
+    if (a == "good") return "better";
+    if (a == "bad") return "worse";
+    if (a == "much" || a == "many") return "more";
+    if (a.find(' ') != std::string::npos || (Syllables(a) > 1 && !EndsWith(a, "y"))) return "more " + a;
+    if (EndsWith(a, "e")) return a + "r";
+    if (EndsWith(a, "y")) return a.substr(0, a.size() - 1) + "ier";
+    if (DoublesFinal(a)) return a + a.back() + "er";
+    return a + "er";
+}
+
+std::string EnglishSuperlative(const Catalogue&, std::string_view adjective) {
+    std::string a(adjective);
+    if (a == "good") return "best";
+    if (a == "bad") return "worst";
+    if (a == "much" || a == "many") return "most";
+    if (a.find(' ') != std::string::npos || (Syllables(a) > 1 && !EndsWith(a, "y"))) return "most " + a;
+    if (EndsWith(a, "e")) return a + "st";
+    if (EndsWith(a, "y")) return a.substr(0, a.size() - 1) + "iest";
+    if (DoublesFinal(a)) return a + a.back() + "est";
+    return a + "est";
+}
+
+const char* EnglishIndefinite(std::string_view next) {
+    if (next.empty()) return "a";
+    std::string lower = Lower1252(next);
+    static const char* const kAnExceptions[] = {"hour", "honest", "honour", "honor", "heir"};
+    for (const char* e : kAnExceptions)
+        if (lower.compare(0, std::strlen(e), e) == 0) return "an";
+    static const char* const kAExceptions[] = {"uni", "use", "usu", "euro", "one", "once", "ur"};
+    for (const char* e : kAExceptions)
+        if (lower.compare(0, std::strlen(e), e) == 0) return "a";
+    return IsVowel(lower[0]) ? "an" : "a";
+}
+
+const char* AdjectiveEnding(Declension declension, std::uint8_t gender, Case c, bool plural) {
+    static const char* const kWeak[4][4] = {
+        {"e", "e", "e", "en"}, {"en", "e", "e", "en"}, {"en", "en", "en", "en"}, {"en", "en", "en", "en"}};
+    static const char* const kMixed[4][4] = {
+        {"er", "e", "es", "en"}, {"en", "e", "es", "en"}, {"en", "en", "en", "en"}, {"en", "en", "en", "en"}};
+    static const char* const kStrong[4][4] = {
+        {"er", "e", "es", "e"}, {"en", "e", "es", "e"}, {"em", "er", "em", "en"}, {"en", "er", "en", "er"}};
+    int g = GenderIndex(gender, plural), k = static_cast<int>(c);
+    switch (declension) {
+    case Declension::Weak: return kWeak[k][g];
+    case Declension::Mixed: return kMixed[k][g];
+    case Declension::Strong: return kStrong[k][g];
+    default: return "";
+    }
+}
+
+const char* DefiniteArticle(std::uint8_t gender, Case c, bool plural) {
+    static const char* const kTable[4][4] = {{"der", "die", "das", "die"},
+                                             {"den", "die", "das", "die"},
+                                             {"dem", "der", "dem", "den"},
+                                             {"des", "der", "des", "der"}};
+    return kTable[static_cast<int>(c)][GenderIndex(gender, plural)];
+}
+
+const char* EinEnding(std::uint8_t gender, Case c, bool plural) {
+    static const char* const kTable[4][4] = {
+        {"", "e", "", "e"}, {"en", "e", "", "e"}, {"em", "er", "em", "en"}, {"es", "er", "es", "er"}};
+    return kTable[static_cast<int>(c)][GenderIndex(gender, plural)];
+}
+
+const char* DieserEnding(std::uint8_t gender, Case c, bool plural) {
+    static const char* const kTable[4][4] = {
+        {"er", "e", "es", "e"}, {"en", "e", "es", "e"}, {"em", "er", "em", "en"}, {"es", "er", "es", "er"}};
+    return kTable[static_cast<int>(c)][GenderIndex(gender, plural)];
+}
+
+std::string GermanPlural(const Catalogue& catalogue, std::string_view noun, std::uint8_t gender) {
+    std::string recorded = RecordedForm(catalogue, noun, kClassNoun, kTargetPlural);
+    if (!recorded.empty()) return recorded;
+    std::size_t space = noun.rfind(' ');
+    if (space != std::string_view::npos)
+        return std::string(noun.substr(0, space + 1)) + GermanPlural(catalogue, noun.substr(space + 1), gender);
+    // A compound takes the plural of its last part.
+    for (std::size_t cut = 2; cut + 3 <= noun.size(); ++cut) {
+        std::string head = Capitalised(noun.substr(cut));
+        std::string plural = RecordedForm(catalogue, head, kClassNoun, kTargetPlural);
+        if (!plural.empty()) return std::string(noun.substr(0, cut)) + Lower1252(plural.substr(0, 1)) + plural.substr(1);
+    }
+    std::string n(noun);
+    if (gender == kPluralOnly) return n;
+    if (EndsWith(n, "e")) return n + "n";
+    if (EndsWith(n, "ung") || EndsWith(n, "heit") || EndsWith(n, "keit") || EndsWith(n, "schaft") ||
+        EndsWith(n, "ion") || EndsWith(n, "tät") || gender == kFeminine)
+        return EndsWith(n, "in") ? n + "nen" : n + "en";
+    if (EndsWith(n, "er") || EndsWith(n, "el") || EndsWith(n, "en") || EndsWith(n, "chen") || EndsWith(n, "lein"))
+        return n;
+    if (EndsWith(n, "a") || EndsWith(n, "o") || EndsWith(n, "i") || EndsWith(n, "y")) return n + "s";
+    return n + "e";
+}
+
+std::string GermanNounForm(const Catalogue& catalogue, std::string_view noun, std::uint8_t gender,
+                           Case c, bool plural) {
+    if (plural || gender == kPluralOnly) {
+        std::string p = gender == kPluralOnly ? std::string(noun) : GermanPlural(catalogue, noun, gender);
+        if (c == Case::Dative && !EndsWith(p, "n") && !EndsWith(p, "s")) p += "n";
+        return p;
+    }
+    std::string n(noun);
+    if (gender == kMasculine && c != Case::Nominative) {
+        // Weak masculine nouns: der Mensch, den Menschen
+        std::string p = GermanPlural(catalogue, noun, gender);
+        if ((EndsWith(n, "e") || EndsWith(n, "ist") || EndsWith(n, "ent") || EndsWith(n, "ant")) &&
+            (p == n + "n" || p == n + "en"))
+            return p;
+    }
+    if (c == Case::Genitive && (gender == kMasculine || gender == kNeuter) && n.find(' ') == std::string::npos) {
+        if (EndsWith(n, "s") || EndsWith(n, "ß") || EndsWith(n, "x") || EndsWith(n, "z")) return n + "es";
+        return n + "s";
+    }
+    return n;
+}
+
+GermanVerbParts GermanFinite(const Catalogue& catalogue, std::string_view infinitive, int person,
+                             bool plural, Tense tense) {
+    std::string front, verb;
+    SplitVerbPhrase(catalogue, infinitive, front, verb);
+    int slot = (plural ? 3 : 0) + (person < 1 ? 2 : person > 3 ? 2 : person - 1);
+    GermanVerbParts parts;
+    parts.particle = front;
+    for (const IrregularVerb& irregular : kIrregular)
+        if (verb == irregular.infinitive) {
+            parts.finite = tense == Tense::Present ? irregular.present[slot] : irregular.past[slot];
+            return parts;
+        }
+    std::string full = front.empty() ? verb : std::string(infinitive);
+    std::string stem = GermanStem(verb);
+    const bool dentalStem = EndsWith(stem, "t") || EndsWith(stem, "d");
+    const bool sibilantStem = EndsWith(stem, "s") || EndsWith(stem, "ß") || EndsWith(stem, "z") || EndsWith(stem, "x");
+    if (tense == Tense::Present) {
+        std::string third = RecordedForm(catalogue, verb, kClassVerb, kTargetThird);
+        if (third.empty()) third = RecordedForm(catalogue, full, kClassVerb, kTargetThird);
+        if (third.empty() || third.find(' ') != std::string::npos) third = stem + (dentalStem ? "et" : "t");
+        switch (slot) {
+        case 0: parts.finite = stem + "e"; break;
+        case 1: {
+            std::string base = EndsWith(third, "t") ? third.substr(0, third.size() - 1) : third;
+            bool sibilant = EndsWith(base, "s") || EndsWith(base, "ß") || EndsWith(base, "z") || EndsWith(base, "x");
+            parts.finite = sibilant ? base + "t" : base + "st";
+            if (base == stem && dentalStem) parts.finite = stem + "est";
+            if (base == stem && sibilantStem) parts.finite = stem + "t";
+            break;
+        }
+        case 2: parts.finite = third; break;
+        case 4: parts.finite = stem + (dentalStem ? "et" : "t"); break;
+        default: parts.finite = verb; break;
+        }
+        return parts;
+    }
+    std::string past = RecordedForm(catalogue, verb, kClassVerb, kTargetPast);
+    if (past.empty()) past = RecordedForm(catalogue, full, kClassVerb, kTargetPast);
+    const bool strong = !past.empty() && !EndsWith(past, "te");
+    if (past.empty() || past.find(' ') != std::string::npos) past = stem + (dentalStem ? "ete" : "te");
+    switch (slot) {
+    case 0: case 2: parts.finite = past; break;
+    case 1: parts.finite = past + (strong ? (EndsWith(past, "s") || EndsWith(past, "ß") ? "est" : "st") : "st"); break;
+    case 4: parts.finite = past + (strong ? "t" : "t"); break;
+    default: parts.finite = past + (EndsWith(past, "e") ? "n" : "en"); break;
+    }
+    return parts;
+}
+
+std::string GermanParticiple(const Catalogue& catalogue, std::string_view infinitive) {
+    std::string front, verb;
+    SplitVerbPhrase(catalogue, infinitive, front, verb);
+    std::string recorded = RecordedForm(catalogue, infinitive.substr(infinitive.rfind(' ') == std::string_view::npos ? 0 : infinitive.rfind(' ') + 1),
+                                      kClassVerb, kTargetPastPart);
+    std::string participle;
+    if (!recorded.empty() && recorded.find(' ') == std::string::npos) {
+        participle = recorded;
+        // The record of a separable verb already holds its particle.
+        std::size_t space = infinitive.rfind(' ');
+        std::string phraseFront = space == std::string_view::npos ? std::string() : std::string(infinitive.substr(0, space));
+        return phraseFront.empty() ? participle : phraseFront + " " + participle;
+    }
+    static const char* const kInseparable[] = {"be", "ge", "er", "ver", "zer", "ent", "emp", "miss"};
+    const char* irregular[][2] = {{"sein", "gewesen"}, {"haben", "gehabt"}, {"werden", "geworden"},
+                                  {"können", "gekonnt"}, {"müssen", "gemusst"}, {"wollen", "gewollt"},
+                                  {"wissen", "gewusst"}, {"tun", "getan"}, {"mögen", "gemocht"}};
+    for (auto& pair : irregular)
+        if (verb == pair[0]) participle = pair[1];
+    if (participle.empty()) {
+        std::string stem = GermanStem(verb);
+        bool prefixed = EndsWith(verb, "ieren");
+        for (const char* p : kInseparable)
+            if (verb.compare(0, std::strlen(p), p) == 0 && verb.size() > std::strlen(p) + 3) prefixed = true;
+        std::string ending = EndsWith(stem, "t") || EndsWith(stem, "d") ? "et" : "t";
+        participle = (prefixed ? "" : "ge") + stem + ending;
+    }
+    if (front.empty()) return participle;
+    // A separable particle joins its participle; a phrase's words stand apart.
+    std::size_t lastSpace = front.rfind(' ');
+    std::string tail = lastSpace == std::string::npos ? front : front.substr(lastSpace + 1);
+    std::string head = lastSpace == std::string::npos ? std::string() : front.substr(0, lastSpace + 1);
+    std::string particle = RecordedForm(catalogue, std::string(infinitive.substr(infinitive.rfind(' ') == std::string_view::npos ? 0 : infinitive.rfind(' ') + 1)), kClassVerb, kTargetParticle);
+    if (!particle.empty() && tail == particle) return head + tail + participle;
+    return front + " " + participle;
+}
+
+std::string GermanZuInfinitive(const Catalogue& catalogue, std::string_view infinitive) {
+    std::string front, verb;
+    SplitVerbPhrase(catalogue, infinitive, front, verb);
+    std::size_t space = infinitive.rfind(' ');
+    std::string word(space == std::string_view::npos ? infinitive : infinitive.substr(space + 1));
+    std::string particle = RecordedForm(catalogue, word, kClassVerb, kTargetParticle);
+    std::string phraseFront = space == std::string_view::npos ? std::string() : std::string(infinitive.substr(0, space)) + " ";
+    if (!particle.empty() && word.compare(0, particle.size(), particle) == 0)
+        return phraseFront + particle + "zu" + word.substr(particle.size());
+    return phraseFront + "zu " + word;
+}
+
+bool GermanTakesSein(const Catalogue& catalogue, std::string_view infinitive) {
+    std::size_t space = infinitive.rfind(' ');
+    std::string verb(space == std::string_view::npos ? infinitive : infinitive.substr(space + 1));
+    if (verb == "sein" || verb == "werden" || verb == "bleiben") return true;
+    const TargetRecord* r = catalogue.Target(verb, kClassVerb);
+    return r && (r->flags & kWordSein);
+}
+
+}  // namespace velloc

@@ -1,0 +1,133 @@
+#include "engine/translator.h"
+
+#include "engine/catalogue_builder.h"
+#include "engine/inflection.h"
+#include "engine/sentence_units.h"
+#include "engine/text_1252.h"
+#include "engine/tokens.h"
+
+namespace velloc {
+namespace {
+
+bool IsSentenceEnd(char c) { return c == '.' || c == '!' || c == '?'; }
+
+// "ss" read as "ß" where only that spelling is known: "Strasse" -> "Straße".
+std::string RestoreSharpS(const Catalogue& catalogue, std::string_view sentence) {
+    std::string out;
+    std::string word;
+    auto flush = [&] {
+        if (word.find("ss") != std::string::npos && catalogue.Forms(word).empty() &&
+            catalogue.Forms(Lower1252(word)).empty()) {
+            std::string candidate = word;
+            for (std::size_t p = candidate.find("ss"); p != std::string::npos; p = candidate.find("ss", p + 1)) {
+                std::string trial = candidate.substr(0, p) + "\xDF" + candidate.substr(p + 2);
+                if (!catalogue.Forms(trial).empty() || !catalogue.Forms(Lower1252(trial)).empty()) {
+                    candidate = trial;
+                    break;
+                }
+            }
+            word = candidate;
+        }
+        out += word;
+        word.clear();
+    };
+    for (char c : sentence) {
+        if (IsLetter1252(static_cast<unsigned char>(c))) {
+            word += c;
+        } else {
+            flush();
+            out += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+std::string WriteSharpSAsSs(std::string text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\xDF') out += "ss";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string NormaliseSentenceKey(std::string_view sentence) { return NormaliseSentence(sentence); }
+
+std::string FinishSentence(std::string_view translation, std::string_view source) {
+    std::string out(translation);
+    std::string_view s = source;
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    char sourceEnd = s.empty() ? 0 : s.back();
+    if (!out.empty() && IsSentenceEnd(out.back()) && !IsSentenceEnd(sourceEnd)) out.pop_back();
+    if (!out.empty() && IsSentenceEnd(sourceEnd) && !IsSentenceEnd(out.back())) out += sourceEnd;
+    for (char& c : out)
+        if (c == '\x92') c = '\'';
+    return out;
+}
+
+std::string FinishEnglish(const std::vector<std::string>& input) {
+    std::vector<std::string> words;
+    for (const std::string& w : input)
+        if (!w.empty()) words.push_back(w);
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(words[i + 1]);
+    for (std::string& w : words) {
+        if (w == "i") w = "I";
+        for (char& c : w)
+            if (c == '\x92') c = '\'';
+    }
+    std::string out = JoinWords(words);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(out[i]);
+        if (IsLetter1252(c) || IsDigit1252(c)) {
+            out[i] = static_cast<char>(ToUpper1252(c));
+            break;
+        }
+    }
+    return out;
+}
+
+std::string FinishGerman(const std::vector<std::string>& input) {
+    std::vector<std::string> words;
+    for (const std::string& w : input)
+        if (!w.empty()) words.push_back(w);
+    std::string out = JoinWords(words);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(out[i]);
+        if (IsLetter1252(c) || IsDigit1252(c)) {
+            out[i] = static_cast<char>(ToUpper1252(c));
+            break;
+        }
+    }
+    return out;
+}
+
+Translation TranslateSentenceText(const Catalogue& catalogue, const EngineOptions& options,
+                                  const UserLexicon& user, std::string_view sentence,
+                                  Clock::time_point deadline) {
+    if (catalogue.direction() == Direction::GermanToEnglish) {
+        std::string source = options.sssz ? RestoreSharpS(catalogue, sentence) : std::string(sentence);
+        return TranslateGermanToEnglish(catalogue, options, user, source, deadline);
+    }
+    Translation result = TranslateEnglishToGerman(catalogue, options, user, sentence, deadline);
+    if (options.ssszeg) result.text = WriteSharpSAsSs(result.text);
+    return result;
+}
+
+std::uint8_t WordClassFromName(std::string_view name) {
+    std::string n = Lower1252(name);
+    if (n.empty()) return kClassNone;
+    if (n.compare(0, 4, "noun") == 0 || n.compare(0, 5, "subst") == 0 || n == "n" || n == "m" || n == "f")
+        return kClassNoun;
+    if (n.compare(0, 4, "verb") == 0 || n == "v" || n == "vt" || n == "vi") return kClassVerb;
+    if (n.compare(0, 3, "adj") == 0) return kClassAdjective;
+    if (n.compare(0, 3, "adv") == 0) return kClassAdverb;
+    if (n.compare(0, 4, "prep") == 0 || n.compare(0, 4, "präp") == 0) return kClassPreposition;
+    if (n.compare(0, 4, "name") == 0 || n.compare(0, 6, "eigenn") == 0) return kClassName;
+    return kClassNone;
+}
+
+}  // namespace velloc

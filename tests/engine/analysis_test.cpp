@@ -1,0 +1,53 @@
+// German analysis against the fixture's headwords: inflected forms, compounds.
+#include <gtest/gtest.h>
+
+#include "engine/german_analysis.h"
+#include "engine/text_1252.h"
+#include "tests/engine/engine_test_support.h"
+
+using namespace velloc;
+
+namespace {
+const Catalogue& German() {
+    static EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    return session.catalogue();
+}
+
+// "lemma/tag" of the first reading, or "" when none.
+std::string Reading(const char* form, bool sentenceStart = false) {
+    std::vector<GermanReading> readings = AnalyseGermanWord(German(), form, sentenceStart);
+    if (readings.empty()) return "";
+    return LemmaOf(German(), readings[0].word) + "/" + std::to_string(readings[0].tag);
+}
+}  // namespace
+
+TEST(GermanAnalysis, ListedFormsOfTheDictionary) {
+    EXPECT_EQ(Reading("Häuser"), "Haus/" + std::to_string(kFormPlural));
+    EXPECT_EQ(Reading("ging"), "gehen/" + std::to_string(kFormPast));
+    EXPECT_EQ(Reading("gelesen"), "lesen/" + std::to_string(kFormPastPart));
+    EXPECT_EQ(Reading("älter"), "alt/" + std::to_string(kFormComparative));
+}
+
+TEST(GermanAnalysis, EndingRulesCheckedAgainstTheHeadwordClass) {
+    EXPECT_EQ(Reading("Häusern"), "Haus/" + std::to_string(kFormPlural));  // dative plural of a listed plural
+    EXPECT_EQ(Reading("Hundes"), "Hund/" + std::to_string(kFormBase));
+    EXPECT_EQ(Reading("schönen"), "schön/" + std::to_string(kFormBase));
+    EXPECT_EQ(Reading("gespielt"), "spielen/" + std::to_string(kFormPastPart));
+    EXPECT_EQ(Reading("spielte"), "spielen/" + std::to_string(kFormPast));
+    EXPECT_EQ(Reading("kauft"), "kaufen/" + std::to_string(kFormThird));
+    EXPECT_EQ(Reading("Xylofant"), "");
+}
+
+TEST(GermanAnalysis, SentenceStartAlsoTriesLowerCase) {
+    EXPECT_EQ(Reading("Gehen", true), "gehen/" + std::to_string(kFormBase));
+}
+
+TEST(GermanAnalysis, CompoundSplitWithLinkingElement) {
+    CompoundSplit split;
+    ASSERT_TRUE(SplitGermanCompound(German(), "Windenergie", split));
+    EXPECT_EQ(split.modifier, "Wind");
+    EXPECT_EQ(LemmaOf(German(), split.head.word), "Energie");
+    ASSERT_TRUE(SplitGermanCompound(German(), "Sonnenenergie", split));
+    EXPECT_EQ(LemmaOf(German(), split.modifierWord), "Sonne");  // "Sonnen-" leads to its headword
+    EXPECT_FALSE(SplitGermanCompound(German(), "Xylofantenergiq", split));
+}

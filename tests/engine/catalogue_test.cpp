@@ -1,0 +1,93 @@
+// The catalogue file: what the compiler writes reads back, and a damaged or
+// foreign file is refused.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/catalogue.h"
+#include "engine/text_1252.h"
+#include "tests/engine/engine_test_support.h"
+
+using namespace velloc;
+
+namespace {
+const char* const kLines[] = {
+    "Haus {n} | Häuser {pl} :: house | houses",
+    "gehen {vi} | gehend | gegangen | er/sie geht | ich/er/sie ging :: to go {went; gone} | going | gone | he/she goes | I/he/she went",
+    "zum Beispiel /z. B./ :: for example /e.g./",
+};
+
+std::string Compiled() { return CompileLines(Direction::GermanToEnglish, kLines, 3); }
+
+std::string FirstSense(const Catalogue& c, const char* form) {
+    Records<FormLink> links = c.Forms(form);
+    if (links.empty()) return "";
+    const WordRecord* w = c.Word(LinkWord(links.begin()[0]));
+    Records<SenseRecord> senses = c.Senses(w->firstSense, w->senseCount);
+    return senses.empty() ? "" : c.String(senses.begin()->text);
+}
+}  // namespace
+
+TEST(Catalogue, ReadsBackWhatWasCompiled) {
+    std::string bytes = Compiled();
+    Catalogue c;
+    std::string error;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), &error)) << error;
+    EXPECT_EQ(c.direction(), Direction::GermanToEnglish);
+    EXPECT_EQ(FirstSense(c, "Haus"), "house");
+    EXPECT_EQ(FirstSense(c, "gehen"), "go");
+    Records<FormLink> plural = c.Forms("Häuser");
+    ASSERT_EQ(plural.count, 1u);
+    EXPECT_EQ(LinkTag(plural.begin()[0]), kFormPlural);
+    Records<FormLink> past = c.Forms("ging");
+    ASSERT_EQ(past.count, 1u);
+    EXPECT_EQ(LinkTag(past.begin()[0]), kFormPast);
+    const TargetRecord* go = c.Target("go", kClassVerb);
+    ASSERT_NE(go, nullptr);
+    EXPECT_STREQ(c.String(go->forms[kTargetPast]), "went");
+    EXPECT_STREQ(c.String(go->forms[kTargetPastPart]), "gone");
+    EXPECT_TRUE(c.IsAbbreviation("B."));
+    EXPECT_FALSE(c.IsAbbreviation("Haus."));
+    EXPECT_TRUE(c.Forms("Hauses").empty());
+}
+
+TEST(Catalogue, EnglishDirectionIndexesEnglishForms) {
+    std::string bytes = CompileLines(Direction::EnglishToGerman, kLines, 3);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "house"), "Haus");
+    Records<FormLink> went = c.Forms("went");
+    ASSERT_EQ(went.count, 1u);
+    EXPECT_EQ(LinkTag(went.begin()[0]), kFormPast);
+}
+
+TEST(Catalogue, RefusesEveryFlippedByte) {
+    std::string bytes = Compiled();
+    // one byte changed anywhere: header, tables or strings
+    for (std::size_t at : {std::size_t(0), std::size_t(9), std::size_t(20), bytes.size() / 2, bytes.size() - 1}) {
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x40);
+        Catalogue c;
+        EXPECT_FALSE(c.Open(damaged.data(), damaged.size(), nullptr)) << "byte " << at;
+    }
+}
+
+TEST(Catalogue, RefusesCutAndForeignFiles) {
+    std::string bytes = Compiled();
+    Catalogue c;
+    EXPECT_FALSE(c.Open(bytes.data(), bytes.size() - 4, nullptr));
+    EXPECT_FALSE(c.Open(bytes.data(), 10, nullptr));
+    std::string foreign(bytes.size(), 'x');
+    EXPECT_FALSE(c.Open(foreign.data(), foreign.size(), nullptr));
+    EXPECT_FALSE(c.Open(nullptr, 0, nullptr));
+    EXPECT_FALSE(c.IsOpen());
+}
+
+TEST(Catalogue, FixtureCataloguesWereCompiledAtBuildTime) {
+    for (Direction d : {Direction::GermanToEnglish, Direction::EnglishToGerman}) {
+        const std::string& bytes = FixtureCatalogue(d);
+        Catalogue c;
+        ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+        EXPECT_EQ(c.direction(), d);
+    }
+}

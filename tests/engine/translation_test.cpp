@@ -1,0 +1,130 @@
+// Whole sentences on the fixture dictionary. Every expected translation was
+// written by hand from the sentence, not taken from the engine. Literals are
+// compiled in Windows-1252, the engine's own character set.
+#include <gtest/gtest.h>
+
+#include "engine/text_1252.h"
+#include "tests/engine/engine_test_support.h"
+
+using namespace velloc;
+
+namespace {
+std::string GermanToEnglish(const char* sentence, EngineSession* session = nullptr) {
+    static EngineSession fixture = OpenFixture(Direction::GermanToEnglish);
+    return Translate(session ? *session : fixture, sentence);
+}
+std::string EnglishToGerman(const char* sentence, EngineSession* session = nullptr) {
+    static EngineSession fixture = OpenFixture(Direction::EnglishToGerman);
+    return Translate(session ? *session : fixture, sentence);
+}
+}  // namespace
+
+TEST(GermanToEnglish, SubjectVerbObject) {
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt."), "The dog barks.");
+    EXPECT_EQ(GermanToEnglish("Die Kinder spielen."), "The children play.");
+    EXPECT_EQ(GermanToEnglish("Der alte Mann kaufte ein Buch."), "The old man bought a book.");
+}
+
+TEST(GermanToEnglish, ParticipleJoinsItsAuxiliary) {
+    EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I have read the book.");
+    EXPECT_EQ(GermanToEnglish("Er ist nach Hause gegangen."), "He has gone home.");
+}
+
+TEST(GermanToEnglish, SeparableParticleJoinsItsVerb) {
+    EXPECT_EQ(GermanToEnglish("Er steht auf."), "He gets up.");
+}
+
+TEST(GermanToEnglish, MultiWordTerm) {
+    EXPECT_EQ(GermanToEnglish("Ich gehe nach Hause."), "I go home.");
+}
+
+TEST(GermanToEnglish, VerbFinalSubordinateClause) {
+    EXPECT_EQ(GermanToEnglish("Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
+}
+
+TEST(GermanToEnglish, NegationTakesDo) {
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt nicht."), "The dog does not bark.");
+}
+
+TEST(GermanToEnglish, WholeExampleSentence) {
+    EXPECT_EQ(GermanToEnglish("Der Hund schläft im Garten."), "The dog is sleeping in the garden.");
+}
+
+TEST(GermanToEnglish, SubjectAreaChoosesTheSense) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    EXPECT_EQ(GermanToEnglish("Der Zug.", &session), "The train.");
+    ASSERT_EQ(session.SetOption("setsa", "chess "), kOptionSet);
+    EXPECT_EQ(GermanToEnglish("Der Zug.", &session), "The move.");
+    ASSERT_EQ(session.SetOption("setsa", ""), kOptionSet);
+    EXPECT_EQ(GermanToEnglish("Der Zug.", &session), "The train.");
+}
+
+TEST(GermanToEnglish, UnrecognisedWordsAreReported) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    int atom = 0, type = 0, unknown = 0;
+    ASSERT_EQ(session.Translate("Der Hund bellt Xylofant.", &atom, &type, &unknown), 0);
+    EXPECT_STREQ(session.StringFromAtom(unknown), "Xylofant");
+    ASSERT_EQ(session.Translate("Der Hund bellt.", &atom, &type, &unknown), 0);
+    EXPECT_STREQ(session.StringFromAtom(unknown), "0");
+    EXPECT_EQ(type, 0);
+}
+
+TEST(GermanToEnglish, LetterOptionReadsSieAsYou) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    ASSERT_EQ(session.SetOption("letter", "on"), kOptionSet);
+    EXPECT_EQ(GermanToEnglish("Ich sehe Sie.", &session), "I see you.");
+    ASSERT_EQ(session.SetOption("letter", "off"), kOptionSet);
+    EXPECT_NE(GermanToEnglish("Ich sehe Sie.", &session), "I see you.");
+}
+
+TEST(GermanToEnglish, SsMayStandForSharpS) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    EXPECT_EQ(GermanToEnglish("Die Strasse.", &session), "The Strasse.");
+    ASSERT_EQ(session.SetOption("sssz", "on"), kOptionSet);
+    EXPECT_EQ(GermanToEnglish("Die Strasse.", &session), "The street.");
+}
+
+TEST(GermanToEnglish, UserLexiconWinsOverTheDictionary) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    LexiconContent content;
+    content.direction = "GtoE";
+    content.entries.push_back(LexiconEntry{"Hund", "hound", "noun", ""});
+    ASSERT_TRUE(session.UseLexicon(content));
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt.", &session), "The hound barks.");
+    content.direction = "EtoG";
+    EXPECT_FALSE(session.UseLexicon(content));  // the other direction's lexicon is not taken
+}
+
+TEST(EnglishToGerman, ArticlesAndAdjectiveEndingsAgree) {
+    EXPECT_EQ(EnglishToGerman("The dog barks."), "Der Hund bellt.");
+    EXPECT_EQ(EnglishToGerman("The old man sees the house."), "Der alte Mann sieht das Haus.");
+    EXPECT_EQ(EnglishToGerman("I buy a new book."), "Ich kaufe ein neues Buch.");
+    EXPECT_EQ(EnglishToGerman("The children play."), "Die Kinder spielen.");
+}
+
+TEST(EnglishToGerman, PerfectPutsTheParticipleLast) {
+    EXPECT_EQ(EnglishToGerman("I have read the book."), "Ich habe das Buch gelesen.");
+}
+
+TEST(EnglishToGerman, HonorificChoosesSie) {
+    EngineSession session = OpenFixture(Direction::EnglishToGerman);
+    ASSERT_EQ(session.SetOption("honorific", "on"), kOptionSet);
+    EXPECT_EQ(EnglishToGerman("I see you.", &session), "Ich sehe Sie.");
+    ASSERT_EQ(session.SetOption("honorific", "off"), kOptionSet);
+    EXPECT_EQ(EnglishToGerman("I see you.", &session), "Ich sehe dich.");
+}
+
+TEST(EnglishToGerman, SsszegWritesSharpSAsSs) {
+    EngineSession session = OpenFixture(Direction::EnglishToGerman);
+    EXPECT_EQ(EnglishToGerman("The street.", &session), "Die Straße.");
+    ASSERT_EQ(session.SetOption("ssszeg", "on"), kOptionSet);
+    EXPECT_EQ(EnglishToGerman("The street.", &session), "Die Strasse.");
+}
+
+TEST(Translation, PassedDeadlineStopsTheSentence) {
+    EngineSession session = OpenFixture(Direction::GermanToEnglish);
+    UserLexicon none;
+    Translation t = TranslateSentenceText(session.catalogue(), session.options(), none, "Der Hund bellt laut.",
+                                          Clock::now() - std::chrono::seconds(1));
+    EXPECT_EQ(t.status, Translation::kTimedOut);
+}
