@@ -57,7 +57,8 @@ void CallHelp(UINT command, ULONG_PTR data) {
 }
 
 void ShowContextHelp() {
-    if (g_shell.helpContext != 0) CallHelp(HELP_CONTEXT, static_cast<ULONG_PTR>(g_shell.helpContext));
+    if (g_shell.helpContext != 0)
+        CallHelp(HELP_CONTEXT, static_cast<ULONG_PTR>(g_shell.helpContext));
 }
 
 void WINAPI HelpCallback() { ShowContextHelp(); }

@@ -116,6 +116,7 @@ struct StartOptions {
     Engine engine;
     std::string arguments;                 // command line after the program's path
     std::vector<std::string> environment;  // extra "NAME=value" entries
+    std::string installDir;                // with a trailing backslash; empty: InstallDir()
 };
 
 // One started program. Its destructor ends the process if it still runs.
@@ -165,6 +166,7 @@ public:
     // Puts the caret at the end of the text and types text there, as a person does:
     // unlike SetText, this counts as a change of the window.
     void Type(Pane pane, const std::string& text, Caller at = {});
+    void Restore(Pane pane, Caller at = {});  // from an icon to its normal size
     // The window's rectangle in the MDI client's coordinates.
     RECT Placement(Pane pane, Caller at = {});
 

@@ -63,7 +63,23 @@ std::string BuildFolder(const char* variable, const char* besideTests) {
     return buildDir + '\\' + besideTests + '\\';
 }
 
+namespace {
+
+// Makes every missing folder of path, which ends in a backslash.
+void MakeFolders(const std::string& path) {
+    for (size_t slash = path.find('\\', 3); slash != std::string::npos;
+         slash = path.find('\\', slash + 1))
+        CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+}
+
+}  // namespace
+
 void InstallPrograms(Engine engine, const Caller& at) {
+    InstallProgramsInto(kInstallDir, engine, at);
+}
+
+void InstallProgramsInto(const std::string& folder, Engine engine, const Caller& at) {
+    MakeFolders(folder);
     std::string bin = BuildFolder("QD_BIN_DIR", "bin");
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((bin + "*").c_str(), &found);
@@ -71,11 +87,11 @@ void InstallPrograms(Engine engine, const Caller& at) {
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         if (BelongsToEngine(found.cFileName)) continue;
-        CopyInto(bin + found.cFileName, kInstallDir + std::string(found.cFileName), at);
+        CopyInto(bin + found.cFileName, folder + found.cFileName, at);
     } while (FindNextFileA(search, &found));
     FindClose(search);
 
-    std::string engineFile = kInstallDir + std::string("Velloc.dll");
+    std::string engineFile = folder + "Velloc.dll";
     const char* variant = EngineVariantFolder(engine);
     if (!variant) {
         if (!DeleteFileA(engineFile.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)

@@ -6,6 +6,8 @@
 namespace qd {
 
 void InstallPrograms(Engine engine, const Caller& at);
+// The same into another folder (with a trailing backslash), made if it is missing.
+void InstallProgramsInto(const std::string& folder, Engine engine, const Caller& at);
 
 // A folder of the build, with a trailing backslash: the one the environment
 // variable names, else the one named besideTests next to the test's own folder.

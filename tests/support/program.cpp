@@ -55,8 +55,9 @@ std::string Seconds(DWORD ms) {
 }  // namespace
 
 Program::Program(const StartOptions& options, Caller at) : build_(options.build) {
-    InstallPrograms(options.engine, at);
-    std::string path = kInstallDir + std::string(ProgramName(build_)) + ".exe";
+    std::string folder = options.installDir.empty() ? kInstallDir : options.installDir;
+    InstallProgramsInto(folder, options.engine, at);
+    std::string path = folder + ProgramName(build_) + ".exe";
     std::string commandLine = path;
     if (!options.arguments.empty()) commandLine += " " + options.arguments;
     std::string environment = EnvironmentBlock(options.environment);
@@ -65,7 +66,7 @@ Program::Program(const StartOptions& options, Caller at) : build_(options.build)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
     if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        &environment[0], kInstallDir, &startup, &started))
+                        &environment[0], folder.c_str(), &startup, &started))
         Fail(at, "cannot start " + commandLine + " (error " + std::to_string(GetLastError()) +
                      ")");
     CloseHandle(started.hThread);

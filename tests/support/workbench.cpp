@@ -122,6 +122,11 @@ void Program::Type(Pane pane, const std::string& text, Caller at) {
     Send(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), "EM_REPLACESEL", at);
 }
 
+void Program::Restore(Pane pane, Caller at) {
+    Send(MdiClient(at), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Window(pane, at)), 0,
+         "WM_MDIRESTORE", at);
+}
+
 RECT Program::Placement(Pane pane, Caller at) {
     RECT rect = {};
     GetWindowRect(Window(pane, at), &rect);
