@@ -174,11 +174,13 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // window of the program that asked is brought back.
 template <typename Dialog>
 void RunGuardedDialog(int command, LPARAM sender, Dialog dialog) {
-    g_shell.helpContext = command;
+    // Refused, the options command still names its topic; the lexicon command
+    // leaves the topic of the dialog that is open.
     if (g_shell.dialogGuard) {
-        if (command == CMD_LEXICON) g_shell.helpContext = kDefaultHelpContext;
+        if (command == CMD_OPTIONS) g_shell.helpContext = command;
         return;
     }
+    g_shell.helpContext = command;
     g_shell.dialogGuard = true;
     dialog();
     g_shell.helpContext = kDefaultHelpContext;

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "tests/support/driver.h"
+#include "tests/support/run_moves.h"
 #include "tests/support/machine_paths.h"
 #include "tests/support/whole_file.h"
 
@@ -99,6 +100,8 @@ void UiTest::SetUp() {
     // Under ctest every test has a fresh prefix already; this keeps the tests apart
     // when one run of the test program holds several.
     ResetMachine();
+    // Tests running side by side would share the display's clipboard otherwise.
+    KeepClipboardToThisTest();
 }
 
 void ResetMachine() {

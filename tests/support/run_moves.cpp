@@ -163,6 +163,29 @@ void RunHold::ReleaseAll() {
     Release();
 }
 
+// ---- The clipboard ----
+
+void KeepClipboardToThisTest(Caller at) {
+    HWND manager = FindWindowExW(HWND_MESSAGE, nullptr, L"__wine_clipboard_manager", nullptr);
+    if (!manager) return;  // none, or gone already
+    DWORD thread = GetWindowThreadProcessId(manager, nullptr);
+    if (!PostThreadMessageA(thread, WM_QUIT, 0, 0))
+        Fail(at, "cannot stop the Wine clipboard manager");
+    DWORD start = GetTickCount();
+    while (IsWindow(manager)) {
+        if (GetTickCount() - start > kWaitLimitMs) Fail(at, "the Wine clipboard manager stays");
+        Sleep(kPollMs);
+    }
+    // Whatever it brought in from the display goes with it.
+    DWORD opened = GetTickCount();
+    while (!OpenClipboard(nullptr)) {
+        if (GetTickCount() - opened > kWaitLimitMs) Fail(at, "the clipboard stays locked");
+        Sleep(kPollMs);
+    }
+    EmptyClipboard();
+    CloseClipboard();
+}
+
 // ---- The engine, the progress dialog, file runs ----
 
 std::vector<std::string> TranslatedSentences() {
@@ -216,11 +239,18 @@ HWND FindProgressDialog(Program& app) {
 
 void WaitForFileRun(Program& app, const std::string& target, const std::string& expected,
                     Caller at) {
+    // The file run pumps only its dialog's messages, so a message posted now is
+    // handled once the run is over: its mark on the output edit (which a file run
+    // never writes to, and whose modified flag the program does not read) says so.
+    HWND output = app.Edit(Pane::Output, at);
+    DWORD_PTR modified = 0;
+    SendMessageTimeoutA(output, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &modified);
+    PostMessageA(output, EM_SETMODIFY, TRUE, 0);
     DWORD start = GetTickCount();
-    std::string now;
     for (;;) {
-        now = ReadWholeFile(target);
-        if (now == expected && !FindProgressDialog(app)) return;
+        modified = 0;
+        SendMessageTimeoutA(output, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &modified);
+        if (modified && !FindProgressDialog(app)) break;
         if (!app.Running()) Fail(at, "the program ended during the file translation");
         // Any box but the progress dialog means the run stopped to ask or report.
         for (HWND window : FindBoxWindows(app.ProcessId())) {
@@ -228,20 +258,24 @@ void WaitForFileRun(Program& app, const std::string& target, const std::string& 
             GetWindowTextA(window, title, sizeof title);
             if (strcmp(title, kProgressTitle) == 0) continue;
             std::string text = "the file translation showed " + ReadBox(window).Describe() +
-                               "\n  target so far: " + Shown(now);
+                               "\n  target so far: " + Shown(ReadWholeFile(target));
             app.End();
             Fail(at, text);
         }
         if (GetTickCount() - start > 2 * kWaitLimitMs) {
-            std::string text = "the target " + target + " holds \"" + Shown(now) +
-                               "\"\n  instead of \"" + Shown(expected) + "\"" +
-                               (FindProgressDialog(app) ? " (the progress dialog is still open)"
-                                                        : "");
+            std::string text = "the file translation is not over after 10 s; the target " +
+                               target + " holds \"" + Shown(ReadWholeFile(target)) + "\"";
             app.End();
             Fail(at, text);
         }
         Sleep(kPollMs);
     }
+    std::string now = ReadWholeFile(target);
+    if (GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+        Fail(at, "the file translation made no target " + target);
+    if (now != expected)
+        Fail(at, "the target " + target + " holds \"" + Shown(now) + "\"\n  instead of \"" +
+                     Shown(expected) + "\"");
 }
 
 }  // namespace qd

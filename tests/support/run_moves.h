@@ -72,6 +72,12 @@ private:
     bool ownsClipboard_ = false;
 };
 
+// Under Wine, each test's prefix copies its clipboard to and from the X display's,
+// which all tests running at the same time share: one test's clipboard would
+// overwrite another's. This ends the prefix's part in that exchange (the Wine
+// clipboard manager's thread), so the test's clipboard is its own. Call it first.
+void KeepClipboardToThisTest(Caller at = {});
+
 // The sentences the engine was asked to translate (its "tsent" calls), in order.
 std::vector<std::string> TranslatedSentences();
 
@@ -89,8 +95,9 @@ void WaitUntilGone(Program& app, HWND window, const std::string& what, Caller at
 // The program's open progress dialog, or nullptr; checks nothing else.
 HWND FindProgressDialog(Program& app);
 
-// After a file translation was started: waits until target holds expected and the
-// progress dialog is gone, without failing on the progress dialog meanwhile.
+// After a file translation was started (both names given): waits until the run is
+// over, then checks that target holds expected. Does not fail on the progress
+// dialog meanwhile; fails on any other box.
 void WaitForFileRun(Program& app, const std::string& target, const std::string& expected,
                     Caller at = {});
 
