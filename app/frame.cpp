@@ -285,13 +285,9 @@ UINT InspectionMessage() {
 
 INT_PTR CALLBACK DropTargetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: {
-        char title[45];
-        LoadProgramString(kProductNameString, title, sizeof title);
-        SetWindowTextA(dialog, title);
-        CenterWindow(dialog);
+    case WM_INITDIALOG:
+        PrepareNoticeDialog(dialog);
         return TRUE;
-    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_INPUT_WINDOW:

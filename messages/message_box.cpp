@@ -57,15 +57,18 @@ void BringToFront(HWND window) {
     if (window && IsWindow(window)) BringWindowToTop(window);
 }
 
+void PrepareNoticeDialog(HWND dialog) {
+    char title[45];
+    LoadProgramString(kProductNameString, title, sizeof title);
+    SetWindowTextA(dialog, title);
+    CenterWindow(dialog);
+}
+
 INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: {
-        char title[45];
-        LoadProgramString(kProductNameString, title, sizeof title);
-        SetWindowTextA(dialog, title);
-        CenterWindow(dialog);
+    case WM_INITDIALOG:
+        PrepareNoticeDialog(dialog);
         return TRUE;
-    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK: EndDialog(dialog, 1); return TRUE;

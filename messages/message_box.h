@@ -25,6 +25,9 @@ void CenterWindow(HWND window);
 // Brings window to the top if it still names one.
 void BringToFront(HWND window);
 
+// A notice dialog's caption becomes the product name and the dialog is centred.
+void PrepareNoticeDialog(HWND dialog);
+
 // Notice dialogs: caption replaced by the product name, centred, ended with 1 or 2.
 INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 int ShowNoticeDialog(int dialogId, HWND owner);
