@@ -188,27 +188,14 @@ void RunGuardedDialog(int command, LPARAM sender, Dialog dialog) {
     g_shell.dialogGuard = false;
 }
 
-// The clipboard's plain text when it is shorter than limit, else empty.
-std::string ClipboardWord(HWND frame, size_t limit) {
-    std::string word;
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(frame)) return word;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* text = static_cast<const char*>(GlobalLock(data))) {
-            if (strlen(text) < limit) word = text;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return word;
-}
-
 void OpenLexiconEditor(HWND frame, int command, LPARAM sender) {
     const bool fromClipboard = command == kClipboardLexiconWord;
     if (command != CMD_EDIT_LEXICON && TranslationInProgress()) return;
     if (!g_userLexicon.path[0] || !g_userLexicon.inUse) return;
     char word[kMaxLexiconWord + 1] = "";
     if (fromClipboard) {
-        lstrcpynA(word, ClipboardWord(frame, kMaxLexiconWord + 1).c_str(), sizeof word);
+        std::string text = ClipboardText(frame);
+        if (text.size() <= static_cast<size_t>(kMaxLexiconWord)) lstrcpynA(word, text.c_str(), sizeof word);
         if (g_shell.dialogGuard) return;
         g_shell.dialogGuard = true;
     } else if (!SelectedWord(g_windows.activeEdit, word, kMaxLexiconWord)) {

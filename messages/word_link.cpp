@@ -11,6 +11,7 @@
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
 #include "messages/message_box.h"
+#include "messages/window_text.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "textwin/text_files.h"
@@ -79,19 +80,6 @@ void TranslateDocumentInWindows(HWND frame, const char* pendingSwitch) {
     if (!TakeDocument(frame, pendingSwitch)) return;
     if (LoadTextFile(g_windows.inputWindow, g_shell.pendingFile))
         PostMessageA(frame, WM_COMMAND, CMD_TRANSLATE_ALL, 0);
-}
-
-std::string ClipboardText(HWND frame) {
-    std::string text;
-    if (!OpenClipboard(frame)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
 }
 
 // The clipboard's text goes through the input and output windows and comes back
