@@ -274,7 +274,8 @@ void CatalogueBuilder::AddPhrase(const std::string& source, std::uint8_t cls,
                                  const std::string& target, std::uint8_t targetGender,
                                  std::uint32_t subjects, std::uint8_t registers, int score) {
     std::string key;
-    for (std::string_view word : SplitWords(Lower1252(source))) {
+    const std::string lower = Lower1252(source);  // the views below point into it
+    for (std::string_view word : SplitWords(lower)) {
         while (!word.empty() && (word.back() == ',' || word.back() == '!' || word.back() == '?'))
             word.remove_suffix(1);
         if (word.empty()) continue;
@@ -556,8 +557,13 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
 
     auto bonus = [&](const std::string& text) {
         auto found = targetFrequency_.find(Lower1252(text));
-        int freq = found == targetFrequency_.end() ? 0 : found->second;
-        return std::min(24, static_cast<int>(4 * std::log2(1.0 + freq)));
+        std::uint64_t n = 1 + static_cast<std::uint64_t>(
+                                  std::min(found == targetFrequency_.end() ? 0 : found->second, 60000));
+        // floor(4 * log2(n)) in integers, so every C library builds the same file
+        std::uint64_t fourth = n * n * n * n;
+        int log = 0;
+        while (fourth >>= 1) ++log;
+        return std::min(24, log);
     };
     auto emitSenses = [&](std::vector<SenseDraft> drafts, std::uint32_t& first,
                           std::uint32_t& count) {

@@ -148,6 +148,30 @@ DictTerm ParseTerm(std::string_view raw) {
     return term;
 }
 
+namespace {
+
+bool IsWordClassBrace(const std::string& brace) {
+    return brace == "adj" || brace == "adv" || brace == "vt" || brace == "vi" || brace == "v" ||
+           brace == "vr";
+}
+
+// "groß; schwer; wichtig {adj}": the class written after the last synonym holds
+// for the unmarked synonyms before it.
+void CarryWordClass(DictSubentry& synonyms) {
+    const std::string* carried = nullptr;
+    for (std::size_t i = synonyms.size(); i-- > 0;) {
+        DictTerm& term = synonyms[i];
+        const std::string* own = nullptr;
+        for (const std::string& brace : term.braces)
+            if (IsWordClassBrace(brace)) own = &brace;
+        if (own) carried = own;
+        else if (carried && term.braces.empty() && !term.text.empty()) term.braces.push_back(*carried);
+        else if (!term.braces.empty()) carried = nullptr;
+    }
+}
+
+}  // namespace
+
 bool ParseDictionaryLine(std::string_view line, DictLine& out) {
     out.german.clear();
     out.english.clear();
@@ -161,6 +185,7 @@ bool ParseDictionaryLine(std::string_view line, DictLine& out) {
                 DictTerm term = ParseTerm(raw);
                 if (!term.text.empty() || !term.braces.empty()) synonyms.push_back(std::move(term));
             }
+            CarryWordClass(synonyms);
             subentries.push_back(std::move(synonyms));
         }
     };

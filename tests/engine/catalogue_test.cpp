@@ -91,3 +91,31 @@ TEST(Catalogue, FixtureCataloguesWereCompiledAtBuildTime) {
         EXPECT_EQ(c.direction(), d);
     }
 }
+
+TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
+    const char* const lines[] = {
+        "groß; schwer; wichtig {adj} | größer | am größten :: big | bigger | biggest",
+        "Großbuchstabe {m}; groß {adj} :: capital letter; capital",
+        "Guten Morgen! :: Good morning!",
+        "in Kraft treten {vi} :: to come into force",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 4);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
+    const WordRecord* adjective = nullptr;
+    for (FormLink link : c.Forms("groß"))
+        if (c.Word(LinkWord(link))->wordClass == kClassAdjective) adjective = c.Word(LinkWord(link));
+    ASSERT_NE(adjective, nullptr);
+    EXPECT_STREQ(c.String(c.Senses(adjective->firstSense, adjective->senseCount).begin()->text), "big");
+    ASSERT_FALSE(c.Forms("größer").empty());
+    // phrase keys are the lower-case words themselves, found by their first word
+    bool found = false;
+    for (const PhraseRecord& p : c.PhrasesStartingWith("in"))
+        found = found || std::strcmp(c.String(p.text), "in kraft treten") == 0;
+    EXPECT_TRUE(found);
+    found = false;
+    for (const PhraseRecord& p : c.PhrasesStartingWith("guten"))
+        found = found || std::strcmp(c.String(p.text), "guten morgen") == 0;
+    EXPECT_TRUE(found);
+}
