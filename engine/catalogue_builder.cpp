@@ -48,8 +48,12 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 int CountWords(std::string_view text) { return static_cast<int>(SplitWords(text).size()); }
 
 bool EndsSentence(std::string_view text) {
-    return !text.empty() && (text.back() == '.' || text.back() == '!' || text.back() == '?' ||
-                             text.back() == '\x85');
+    if (text.empty()) return false;
+    // "to learn sth." ends in a placeholder's period, not a sentence's
+    std::size_t lastBlank = text.rfind(' ');
+    if (text.back() == '.' && IsPlaceholder(text.substr(lastBlank == std::string_view::npos ? 0 : lastBlank + 1)))
+        return false;
+    return text.back() == '.' || text.back() == '!' || text.back() == '?' || text.back() == '\x85';
 }
 
 // A brace that lists irregular forms rather than a class: "went; gone".
