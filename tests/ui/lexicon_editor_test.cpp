@@ -124,17 +124,39 @@ TEST_F(UILexiconEditor, TabAndEscapeWorkInTheEditorThroughTheProgramsMessageLoop
     EXPECT_TRUE(IsWindow(editor.list));
 }
 
-TEST_F(UILexiconEditor, AWordFromTheClipboardOpensTheEditor) {
+TEST_F(UILexiconEditor, AClipboardWordOfUpTo31CharactersOpensTheEditorAndALongerOneNone) {
+    // 32 and 31 characters; the word processor's clipboard may hold any text.
+    const std::string tooLong = "Haftpflichtversicherungsvertr\xE4ge";
+    const std::string longest = "Haftpflichtversicherungsvertrag";
+    ASSERT_EQ(tooLong.size(), 32u);
+    ASSERT_EQ(longest.size(), 31u);
+    const std::string text = tooLong + " " + longest;
+    const int longestAt = static_cast<int>(tooLong.size() + 1);
+
     Program app(StartOptions{Build::QDGE});
     // The program copies the word itself: its own clipboard text is what a word
     // processor's would be, without a second process holding the clipboard.
-    SelectWordInInput(app, "Der Zug f\xE4hrt.", 4, 7);
-    app.SendCommand(kCopy);
-    app.Select(app.Edit(Pane::Input), 0, 0);
+    auto copyToClipboard = [&](int start, int end) {
+        SelectWordInInput(app, text, start, end);
+        app.SendCommand(kCopy);
+        app.Select(app.Edit(Pane::Input), 0, 0);
+    };
+
+    copyToClipboard(0, static_cast<int>(tooLong.size()));
     app.PostCommand(kClipboardWord);
     EditorWindows editor = WaitForEditor(app);
-    EXPECT_EQ(app.Text(GetDlgItem(editor.entry, IDC_LEXED_SOURCE)), "Zug");
-    EXPECT_EQ(app.Text(GetDlgItem(editor.entry, IDC_LEXED_STATUS)), "Wort aus der Zwischenablage.");
+    HWND source = GetDlgItem(editor.entry, IDC_LEXED_SOURCE);
+    HWND status = GetDlgItem(editor.entry, IDC_LEXED_STATUS);
+    EXPECT_EQ(app.Text(source), "");
+    EXPECT_EQ(app.Text(status), "");
+
+    // The open editor takes the next word.
+    copyToClipboard(longestAt, longestAt + static_cast<int>(longest.size()));
+    app.PostCommand(kClipboardWord);
+    app.WaitUntil([&] { return app.Text(source) == longest; },
+                  "the editor shows the 31-character word");
+    EXPECT_EQ(app.Text(status), "Wort aus der Zwischenablage.");
+    app.ExpectNoBox();
 }
 
 TEST_F(UILexiconEditor, TheLexiconDialogClosesTheEditorAndItOpensAgainAfterwards) {

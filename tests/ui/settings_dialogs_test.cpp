@@ -11,6 +11,7 @@
 
 #include "tests/support/driver.h"
 #include "tests/support/run_moves.h"
+#include "tests/support/whole_file.h"
 #include "tests/ui/steps.h"
 
 using namespace qd;
@@ -19,7 +20,7 @@ namespace {
 
 class UISettingsDialogs : public UiTest {};
 
-constexpr int kOptions = 132, kUserLexicon = 134;
+constexpr int kOptions = 132, kUserLexicon = 134, kEditLexicon = 135;
 
 // The translation-options dialog.
 constexpr int kAreaList = 1130, kImpersonalBox = 1122, kHonorificBox = 1123,
@@ -290,4 +291,58 @@ TEST_F(UISettingsDialogs, LexiconNewFileCreatesTheFileAndOkStoresItsPath) {
     EXPECT_EQ(ReadSetting(Build::QDGE, "Lexikon", "LexFile").value_or("(none)"), upper);
     EXPECT_EQ(ReadSetting(Build::QDGE, "Lexikon", "UseLex").value_or("(none)"), "1");
     EXPECT_EQ(ReadProfile("DavAri", "Lexica2").value_or("(none)"), upper);
+}
+
+TEST_F(UISettingsDialogs, LexiconOkWithAnEmptyPathOpensNothingAndTheBuiltInAreasReturn) {
+    // A lexicon of its own subject areas, so the options dialog shows which list is in use.
+    const std::string path = ScratchFile("EIGENE.DE");
+    ASSERT_TRUE(WriteWholeFile(path,
+                               "QUENDEL USER LEXICON\t1\r\n"
+                               "direction\tGtoE\r\n"
+                               "area\tkfz\tAutomobil\r\n"
+                               "area\tgarten\tGartenbau\r\n"
+                               "end\t0\r\n"));
+    WriteSetting(Build::QDGE, "Lexikon", "UseLex", "1");
+    WriteSetting(Build::QDGE, "Lexikon", "LexFile", path.c_str());
+    Program app(StartOptions{Build::QDGE});
+    app.Frame();
+    EXPECT_FALSE(app.MenuState(kEditLexicon).grayed);
+
+    app.PostCommand(kOptions);
+    Box options = app.WaitForBox(kWaitLimitMs);
+    EXPECT_EQ(ListItems(GetDlgItem(options.window, kAreaList)),
+              (std::vector<std::string>{"Automobil", "Gartenbau"}));
+    app.Answer(options, IDCANCEL);
+
+    app.PostCommand(kUserLexicon);
+    Box dialog = app.WaitForBox(kWaitLimitMs);
+    ASSERT_EQ(dialog.title, kLexiconTitle) << dialog.Describe();
+    ASSERT_TRUE(IsChecked(dialog.window, kUseBox));
+    app.SetText(GetDlgItem(dialog.window, kPathText), "");
+    ClearEngineLog();
+    app.Answer(dialog, IDOK);
+    app.ExpectNoBox();
+
+    // Nothing opened and nothing sent; only the switch is stored.
+    EXPECT_EQ(EngineLog(), std::vector<std::string>{});
+    EXPECT_EQ(ReadSetting(Build::QDGE, "Lexikon", "UseLex").value_or("(none)"), "1");
+    EXPECT_EQ(ReadSetting(Build::QDGE, "Lexikon", "LexFile").value_or("(none)"), path);
+    EXPECT_EQ(ReadProfile("DavAri", "Lexica2").value_or("(none)"), path);
+
+    // The path is empty now: no editor, and the options list the built-in areas.
+    EXPECT_TRUE(app.MenuState(kEditLexicon).grayed);
+    app.PostCommand(kEditLexicon);
+    app.ExpectNoBox();
+    app.PostCommand(kOptions);
+    options = app.WaitForBox(kWaitLimitMs);
+    std::vector<std::string> areas = ListItems(GetDlgItem(options.window, kAreaList));
+    ASSERT_EQ(areas.size(), 25u);
+    EXPECT_EQ(areas.front(), "Anatomie");
+    EXPECT_EQ(areas.back(), "Zoologie");
+    app.Answer(options, IDCANCEL);
+
+    app.PostCommand(kUserLexicon);
+    dialog = app.WaitForBox(kWaitLimitMs);
+    EXPECT_EQ(ControlText(dialog.window, kPathText), "");
+    app.Answer(dialog, IDCANCEL);
 }
