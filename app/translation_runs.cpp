@@ -64,6 +64,22 @@ void TranslateMarkedPiece(HWND frame) {
     (void)frame;
 }
 
+void TranslateStep(HWND frame) {
+    Selection selection = InputSelection();
+    if (selection.end - selection.start < 3) MarkSentenceAtCaret(frame);
+    TranslateMarkedPiece(frame);
+    if (g_run.runActive) {
+        PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
+    } else if (g_run.progressDialog) {
+        FinishTranslation();
+    }
+}
+
+// A link command that interrupts a run closes its progress dialog while the run's
+// next step is already queued. That step must not end the link's own translation
+// early (its completion step would act on the link's switch), so it does nothing.
+bool StepOfEndedRun() { return g_run.progressDialog == nullptr; }
+
 }  // namespace
 
 void TranslateAllCommand(HWND frame) {
@@ -88,6 +104,7 @@ void TranslateMarkedCommand(HWND frame) {
 }
 
 void ContinueRunCommand(HWND frame) {
+    if (StepOfEndedRun()) return;
     Selection selection = InputSelection();
     if (g_run.cancelCount == 0 && !g_run.endOfText && selection.end < g_run.runEnd) {
         g_run.runActive = true;
@@ -108,18 +125,12 @@ void TranslateSentenceCommand(HWND frame) {
     g_run.cancelCount = 0;
     if (GetWindowTextLengthA(g_windows.inputEdit) == 0) return;
     StartProgressDialog(frame);
-    TranslateStepCommand(frame);
+    TranslateStep(frame);
 }
 
 void TranslateStepCommand(HWND frame) {
-    Selection selection = InputSelection();
-    if (selection.end - selection.start < 3) MarkSentenceAtCaret(frame);
-    TranslateMarkedPiece(frame);
-    if (g_run.runActive) {
-        PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
-    } else if (g_run.progressDialog) {
-        FinishTranslation();
-    }
+    if (StepOfEndedRun()) return;
+    TranslateStep(frame);
 }
 
 void StopRunCommand() { g_run.endOfText = true; }

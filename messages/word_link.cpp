@@ -25,14 +25,14 @@ constexpr int kCommandLineSize = 256;
 void RestartWordProcessor() {
     char command[kCommandLineSize];
     if (ReadTextSetting(Setting::WordDir, command, sizeof command) == 0) return;
+    char document[kCommandLineSize];
+    if (ReadTextSetting(Setting::WordDoc, document, sizeof document) == 0) return;
     const char program[] = "\\WINWORD.EXE ";
-    size_t used = strlen(command);
-    // No room for the program's name and its argument: the word processor stays closed.
-    if (used + sizeof program >= sizeof command) return;
-    memcpy(command + used, program, sizeof program);
-    used += sizeof program - 1;
-    if (ReadTextSetting(Setting::WordDoc, command + used, static_cast<int>(sizeof command - used)) == 0)
-        return;
+    // A command line cut to fit the buffer would open the wrong document, or none:
+    // unless all of it fits, the word processor stays closed.
+    if (strlen(command) + strlen(program) + strlen(document) >= sizeof command) return;
+    strcat(command, program);
+    strcat(command, document);
     WinExec(command, SW_SHOWMAXIMIZED);
 }
 

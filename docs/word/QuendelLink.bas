@@ -8,7 +8,10 @@ Attribute VB_Name = "QuendelLink"
 ' window by its class and title and post it one command. When Quendel is not
 ' running, it is started with a switch and the document on its command line.
 '
-'   QuendelToClipboard  command 994 / switch /S: translation put on the clipboard
+'   QuendelToClipboard  command 995 / switch /s: translated in Quendel's windows,
+'                       the translation put on the clipboard at the end
+'                       (994 and /S copy the output window too, but a
+'                       translation into QDPLUS.OUT never fills it)
 '   QuendelToFile       command 996 / switch /T: translation in QDPLUS.OUT
 '   QuendelAndReturn    command 998 / switch /W: Word is started again afterwards
 Option Explicit
@@ -30,7 +33,7 @@ Private Const QUENDEL_PROGRAM As String = "C:\QD\QDGE.EXE"
 Private Const QUENDEL_CLASS As String = "QDGerEng"
 
 Public Sub QuendelToClipboard()
-    HandOver 994, "/S"
+    HandOver 995, "/s"
 End Sub
 
 Public Sub QuendelToFile()

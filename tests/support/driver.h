@@ -33,7 +33,9 @@ constexpr DWORD kStartLimitMs = 10000;  // a first start in a new prefix is the 
 constexpr DWORD kWaitLimitMs = 5000;
 
 enum class Build { QDGE, QDEG };
-enum class Engine { Scripted, NoEntry, InitFail, None };
+// Scripted: the engine double of tests/fakes and its variants; Real: the build's
+// own Velloc.dll with both lexicon catalogues.
+enum class Engine { Scripted, NoEntry, InitFail, Real, None };
 
 const char* ProgramName(Build build);  // "QDGE"
 const char* FrameClass(Build build);   // "QDGerEng"
@@ -153,6 +155,9 @@ public:
     // Returns once the program has handled what was sent before; fails if it opened a
     // dialog or message box meanwhile.
     void ExpectNoBox(Caller at = {});
+    // Dialogs titled title count as seen from now on, whenever they come: for the
+    // progress dialog of runs that the program starts by itself.
+    void PassOver(const std::string& title);
 
     // ---- The text windows ----
     HWND MdiClient(Caller at = {});
@@ -169,6 +174,9 @@ public:
     void Restore(Pane pane, Caller at = {});  // from an icon to its normal size
     // The window's rectangle in the MDI client's coordinates.
     RECT Placement(Pane pane, Caller at = {});
+    // Whether the program counts the window's text as changed, so that closing would
+    // ask to save it: the modified word of the window's record, read from outside.
+    bool MarkedChanged(Pane pane, Caller at = {});
 
     // ---- The menu and the help context, as the frame reports them ----
     MenuItem MenuState(int itemId, Caller at = {});
@@ -215,6 +223,7 @@ private:
     DWORD processId_ = 0;
     HWND frame_ = nullptr;
     std::vector<HWND> knownBoxes_;
+    std::vector<std::string> passedTitles_;
 };
 
 }  // namespace qd

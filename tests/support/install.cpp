@@ -25,7 +25,7 @@ const char* EngineVariantFolder(Engine engine) {
     case Engine::Scripted: return "scripted";
     case Engine::NoEntry: return "noentry";
     case Engine::InitFail: return "initfail";
-    case Engine::None: return nullptr;
+    case Engine::Real: case Engine::None: return nullptr;
     }
     return nullptr;
 }
@@ -92,6 +92,11 @@ void InstallProgramsInto(const std::string& folder, Engine engine, const Caller&
     FindClose(search);
 
     std::string engineFile = folder + "Velloc.dll";
+    if (engine == Engine::Real) {
+        for (const char* name : {"Velloc.dll", "QDGE.LCT", "QDEG.LCT"})
+            CopyInto(bin + name, folder + name, at);
+        return;
+    }
     const char* variant = EngineVariantFolder(engine);
     if (!variant) {
         if (!DeleteFileA(engineFile.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)

@@ -100,8 +100,13 @@ std::vector<Box> Program::OpenBoxes() const {
 }
 
 bool Program::Known(HWND box) const {
-    return std::find(knownBoxes_.begin(), knownBoxes_.end(), box) != knownBoxes_.end();
+    if (std::find(knownBoxes_.begin(), knownBoxes_.end(), box) != knownBoxes_.end()) return true;
+    char title[128] = "";
+    GetWindowTextA(box, title, sizeof title);  // read from the window, nothing sent
+    return std::find(passedTitles_.begin(), passedTitles_.end(), title) != passedTitles_.end();
 }
+
+void Program::PassOver(const std::string& title) { passedTitles_.push_back(title); }
 
 int Program::ExitCode() const {
     DWORD code = 0;

@@ -41,6 +41,19 @@ std::string DescribeBoxes(Program& app) {
     return text;
 }
 
+// Waits for event while answering what other threads send to this one: taking
+// the clipboard over sends WM_DESTROYCLIPBOARD to its owner, which may be the
+// driver's own window on this thread (after SetClipboardText).
+bool WaitAnsweringSentMessages(HANDLE event) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitLimitMs;) {
+        DWORD woken = MsgWaitForMultipleObjects(1, &event, FALSE, kPollMs, QS_SENDMESSAGE);
+        if (woken == WAIT_OBJECT_0) return true;
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    return false;
+}
+
 }  // namespace
 
 // ---- RunHold ----
@@ -50,7 +63,7 @@ RunHold::RunHold(Program& app, Caller at) : app_(app) {
     heldEvent_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     releaseEvent_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, &threadId_);
-    if (!thread_ || WaitForSingleObject(ready_, kWaitLimitMs) != WAIT_OBJECT_0 || !ownsClipboard_)
+    if (!thread_ || !WaitAnsweringSentMessages(ready_) || !ownsClipboard_)
         Fail(at, "the run hold cannot take the clipboard");
 }
 
@@ -237,20 +250,84 @@ HWND FindProgressDialog(Program& app) {
     return nullptr;
 }
 
+namespace {
+
+// The output edit's own modified flag serves as the mark: the program never reads
+// it (its save questions keep a flag of their own), so setting it changes nothing.
+void ClearMark(HWND output) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(output, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &ignored);
+}
+
+bool MarkCameThrough(HWND output) {
+    DWORD_PTR modified = 0;
+    SendMessageTimeoutA(output, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &modified);
+    return modified != 0;
+}
+
+}  // namespace
+
+void WaitForQueue(Program& app, Caller at) {
+    HWND output = app.Edit(Pane::Output, at);
+    ClearMark(output);
+    PostMessageA(output, EM_SETMODIFY, TRUE, 0);
+    for (DWORD start = GetTickCount(); !MarkCameThrough(output); Sleep(kPollMs)) {
+        if (!app.Running()) Fail(at, "the program ended before it came to the mark");
+        if (GetTickCount() - start > 2 * kWaitLimitMs) {
+            std::string boxes = DescribeBoxes(app);
+            app.End();
+            Fail(at, "the program did not come to a mark posted 10 s ago" + boxes);
+        }
+    }
+}
+
+namespace {
+
+// Fails when the program shows a box other than the progress dialog.
+void FailOnBoxDuringRun(Program& app, const std::string& what, const Caller& at) {
+    for (HWND window : FindBoxWindows(app.ProcessId())) {
+        char title[64] = "";
+        GetWindowTextA(window, title, sizeof title);
+        if (strcmp(title, kProgressTitle) == 0) continue;
+        std::string text = what + " showed " + ReadBox(window).Describe();
+        if (!IsWindow(window) || !IsWindowVisible(window)) continue;  // gone while read
+        app.End();
+        Fail(at, text);
+    }
+}
+
+}  // namespace
+
+void WaitForWindowRun(Program& app, const std::string& expected, Caller at) {
+    HWND output = app.Edit(Pane::Output, at);
+    std::string now;
+    for (DWORD start = GetTickCount();; Sleep(kPollMs)) {
+        // Read once the dialog is seen gone: the read waits until the step that
+        // closed it has returned.
+        if (!FindProgressDialog(app) && (now = ReadWindowText(output)) == expected) return;
+        if (!app.Running()) Fail(at, "the program ended during the run");
+        FailOnBoxDuringRun(app, "the run", at);
+        if (GetTickCount() - start > 2 * kWaitLimitMs) {
+            std::string text = "the run is not over with \"" + Shown(expected) +
+                               "\" in the output window after 10 s; it holds \"" + Shown(now) +
+                               "\"" + DescribeBoxes(app);
+            app.End();
+            Fail(at, text);
+        }
+    }
+}
+
 void WaitForFileRun(Program& app, const std::string& target, const std::string& expected,
                     Caller at) {
     // The file run pumps only its dialog's messages, so a message posted now is
     // handled once the run is over: its mark on the output edit (which a file run
     // never writes to, and whose modified flag the program does not read) says so.
     HWND output = app.Edit(Pane::Output, at);
-    DWORD_PTR modified = 0;
-    SendMessageTimeoutA(output, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &modified);
+    ClearMark(output);
     PostMessageA(output, EM_SETMODIFY, TRUE, 0);
     DWORD start = GetTickCount();
     for (;;) {
-        modified = 0;
-        SendMessageTimeoutA(output, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, kWaitLimitMs, &modified);
-        if (modified && !FindProgressDialog(app)) break;
+        if (MarkCameThrough(output) && !FindProgressDialog(app)) break;
         if (!app.Running()) Fail(at, "the program ended during the file translation");
         // Any box but the progress dialog means the run stopped to ask or report.
         for (HWND window : FindBoxWindows(app.ProcessId())) {

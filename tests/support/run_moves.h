@@ -95,6 +95,19 @@ void WaitUntilGone(Program& app, HWND window, const std::string& what, Caller at
 // The program's open progress dialog, or nullptr; checks nothing else.
 HWND FindProgressDialog(Program& app);
 
+// Returns once the program has handled everything posted to it before this call
+// (a mark posted behind it has come through). Steps that those messages post in
+// turn may still be queued; a modal box opened meanwhile lets the mark through.
+// The mark is the output edit's own modified flag, which the program never reads
+// but sets whenever it writes there: not for commands that write the output
+// window (runs show their end by their results).
+void WaitForQueue(Program& app, Caller at = {});
+
+// After a window run was started: waits until it is over with expected in the
+// output window (its completion step included). Does not fail on the progress
+// dialog meanwhile; fails on any other box.
+void WaitForWindowRun(Program& app, const std::string& expected, Caller at = {});
+
 // After a file translation was started (both names given): waits until the run is
 // over, then checks that target holds expected. Does not fail on the progress
 // dialog meanwhile; fails on any other box.

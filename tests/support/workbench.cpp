@@ -14,6 +14,7 @@ namespace {
 constexpr int kFirstChildId = 4100;  // the MDI client numbers input, output, messages from here
 constexpr int kFileNameBox = 0x47C;  // cmb13 of the Explorer-style file dialogs
 constexpr DWORD kPollMs = 20;
+constexpr int kModifiedOffset = 8;  // the 16-bit modified flag of a text window's record
 
 // The frame answers this registered message about what it shows (see app/frame.h).
 UINT InspectionMessage() {
@@ -90,6 +91,16 @@ HWND Program::Window(Pane pane, Caller at) {
         if (GetDlgCtrlID(child) == id) return child;
     FailAndEnd(at, std::string("no ") + PaneName(pane) + " (MDI child " + std::to_string(id) +
                        ")");
+}
+
+bool Program::MarkedChanged(Pane pane, Caller at) {
+    HWND window = Window(pane, at);
+    SetLastError(0);
+    WORD modified = GetWindowWord(window, kModifiedOffset);
+    if (GetLastError() != 0)
+        FailAndEnd(at, std::string("cannot read the record of the ") + PaneName(pane) +
+                           " (error " + std::to_string(GetLastError()) + ")");
+    return modified != 0;
 }
 
 HWND Program::Edit(Pane pane, Caller at) {
