@@ -1,5 +1,6 @@
 #include "engine/catalogue.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/text_1252.h"
@@ -26,28 +27,56 @@ Records<T> Catalogue::Section(velloc::Section section) const {
                       static_cast<std::uint32_t>(entry.size / sizeof(T))};
 }
 
-bool Catalogue::Open(const void* data, std::size_t size, std::string* error) {
+bool Catalogue::Open(const void* data, std::size_t size, std::string* error, CatalogueCheck check) {
     base_ = nullptr;
+    blockCount_ = 0;
     if (!data || size < sizeof(CatalogueHeader)) return Fail(error, "too short for a catalogue");
     const auto* bytes = static_cast<const unsigned char*>(data);
     const auto* header = reinterpret_cast<const CatalogueHeader*>(bytes);
     if (std::memcmp(header->magic, kCatalogueMagic, sizeof header->magic) != 0)
         return Fail(error, "not a catalogue");
     if (header->version != kCatalogueVersion) return Fail(error, "catalogue of another version");
+    CatalogueHeader unsealed = *header;
+    unsealed.headerChecksum = 0;
+    if (CatalogueChecksum(reinterpret_cast<const unsigned char*>(&unsealed), sizeof unsealed) !=
+        header->headerChecksum)
+        return Fail(error, "damaged header");
     if (header->direction != static_cast<std::uint32_t>(Direction::GermanToEnglish) &&
         header->direction != static_cast<std::uint32_t>(Direction::EnglishToGerman))
         return Fail(error, "unknown direction");
     if (header->fileSize != size || header->sectionCount != kSectionCount || header->subjectCount > 32)
         return Fail(error, "damaged header");
+
+    // the block sums close the file; the sections lie between the header and them
+    const SectionEntry& sums = header->blockSums;
+    const std::uint32_t bodyEnd = sums.offset;
+    if (bodyEnd < sizeof(CatalogueHeader) || bodyEnd % 4 != 0 || bodyEnd > size || sums.size != size - bodyEnd ||
+        sums.size != 4 * ((std::uint64_t{bodyEnd} + kCatalogueBlockSize - 1) / kCatalogueBlockSize))
+        return Fail(error, "damaged block sums");
+    if (CatalogueChecksum(bytes + bodyEnd, sums.size) != header->blockSumsChecksum)
+        return Fail(error, "damaged block sums");
     for (std::uint32_t i = 0; i < kSectionCount; ++i) {
         const SectionEntry& s = header->sections[i];
-        if (s.offset < sizeof(CatalogueHeader) || s.offset % 4 != 0 || s.offset > size ||
-            s.size > size - s.offset || s.size % kRecordSizes[i] != 0)
+        if (s.offset < sizeof(CatalogueHeader) || s.offset % 4 != 0 || s.offset > bodyEnd ||
+            s.size > bodyEnd - s.offset || s.size % kRecordSizes[i] != 0)
             return Fail(error, "damaged section table");
     }
-    const std::uint32_t checksum = CatalogueChecksum(bytes + sizeof(CatalogueHeader),
-                                                     static_cast<std::uint32_t>(size - sizeof(CatalogueHeader)));
-    if (checksum != header->checksum) return Fail(error, "checksum mismatch");
+    blockSums_ = reinterpret_cast<const std::uint32_t*>(bytes + bodyEnd);
+    blockCount_ = sums.size / 4;
+    bodyEnd_ = bodyEnd;
+    if (check == CatalogueCheck::kWhole) {
+        for (std::uint32_t block = 0; block < blockCount_; ++block)
+            if (!BlockIsSound(bytes, block)) return Fail(error, "checksum mismatch");
+    } else {
+        for (velloc::Section index : {kSectionFormSlots, kSectionPhraseSlots, kSectionTargetSlots,
+                                      kSectionAbbreviations, kSectionExamples}) {
+            const SectionEntry& s = header->sections[index];
+            if (s.size == 0) continue;
+            for (std::uint32_t block = s.offset / kCatalogueBlockSize;
+                 block <= (s.offset + s.size - 1) / kCatalogueBlockSize; ++block)
+                if (!BlockIsSound(bytes, block)) return Fail(error, "checksum mismatch");
+        }
+    }
     const SectionEntry& strings = header->sections[kSectionStrings];
     if (strings.size == 0 || bytes[strings.offset + strings.size - 1] != 0)
         return Fail(error, "damaged string pool");
@@ -70,6 +99,41 @@ bool Catalogue::Open(const void* data, std::size_t size, std::string* error) {
     abbreviationSlots_ = Section<HashSlot>(kSectionAbbreviations);
     exampleSlots_ = Section<HashSlot>(kSectionExamples);
     return true;
+}
+
+bool Catalogue::BlockIsSound(std::uint32_t block) const {
+    return base_ && BlockIsSound(base_, block);
+}
+
+bool Catalogue::BlockIsSound(const unsigned char* bytes, std::uint32_t block) const {
+    if (block >= blockCount_) return false;
+    const std::uint64_t begin =
+        std::max<std::uint64_t>(std::uint64_t{block} * kCatalogueBlockSize, sizeof(CatalogueHeader));
+    const std::uint64_t end = std::min<std::uint64_t>((std::uint64_t{block} + 1) * kCatalogueBlockSize, bodyEnd_);
+    std::uint32_t expected;
+    std::memcpy(&expected, blockSums_ + block, sizeof expected);
+    return begin <= end && CatalogueChecksum(bytes + begin, end - begin) == expected;
+}
+
+void SealCatalogue(CatalogueHeader& header, std::string& file) {
+    while (file.size() % 4) file += '\0';
+    const std::uint32_t bodyEnd = static_cast<std::uint32_t>(file.size());
+    const std::uint32_t blocks = (bodyEnd + kCatalogueBlockSize - 1) / kCatalogueBlockSize;
+    std::string sums;
+    for (std::uint32_t block = 0; block < blocks; ++block) {
+        const std::uint32_t begin = std::max<std::uint32_t>(block * kCatalogueBlockSize, sizeof(CatalogueHeader));
+        const std::uint32_t end = std::min<std::uint32_t>((block + 1) * kCatalogueBlockSize, bodyEnd);
+        const std::uint32_t sum =
+            CatalogueChecksum(reinterpret_cast<const unsigned char*>(file.data()) + begin, end - begin);
+        sums.append(reinterpret_cast<const char*>(&sum), sizeof sum);
+    }
+    file += sums;
+    header.blockSums = SectionEntry{bodyEnd, static_cast<std::uint32_t>(sums.size())};
+    header.blockSumsChecksum = CatalogueChecksum(reinterpret_cast<const unsigned char*>(sums.data()), sums.size());
+    header.fileSize = static_cast<std::uint32_t>(file.size());
+    header.headerChecksum = 0;
+    header.headerChecksum = CatalogueChecksum(reinterpret_cast<const unsigned char*>(&header), sizeof header);
+    std::memcpy(&file[0], &header, sizeof header);
 }
 
 const char* Catalogue::String(std::uint32_t offset) const {

@@ -1,7 +1,8 @@
 #pragma once
 // Read-only view of a catalogue held in memory (a file mapping). Open checks the
-// header, the section table and the checksum; every later access checks its
-// offsets and indexes, so a damaged file can never make a lookup read outside.
+// header, the section table and the block checksums; every later access checks
+// its offsets and indexes, so a damaged file can never make a lookup read outside,
+// even in blocks whose check was left for later.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -20,10 +21,20 @@ struct Records {
     bool empty() const { return count == 0; }
 };
 
+// What Open checks besides the header: every block, or only the blocks that hold the
+// hash tables (the rest then with BlockIsSound). The engine checks the whole file:
+// with the block checksums that takes a few milliseconds beyond touching its pages.
+enum class CatalogueCheck { kWhole, kIndexes };
+
 class Catalogue {
 public:
     // False, with a reason, when the bytes are not a sound catalogue.
-    bool Open(const void* data, std::size_t size, std::string* error);
+    bool Open(const void* data, std::size_t size, std::string* error,
+              CatalogueCheck check = CatalogueCheck::kWhole);
+    std::uint32_t BlockCount() const { return blockCount_; }
+    // Whether the block's bytes still match their checksum; reads that block and
+    // nothing else, so it may run on another thread beside lookups.
+    bool BlockIsSound(std::uint32_t block) const;
     bool IsOpen() const { return base_ != nullptr; }
     Direction direction() const { return direction_; }
     std::uint32_t subjectCount() const { return subjectCount_; }
@@ -43,12 +54,16 @@ private:
     template <typename T>
     Records<T> Section(Section section) const;
     const HashSlot* Find(Records<HashSlot> slots, std::string_view key) const;
+    bool BlockIsSound(const unsigned char* bytes, std::uint32_t block) const;
 
     const unsigned char* base_ = nullptr;
     std::size_t size_ = 0;
     Direction direction_ = Direction::GermanToEnglish;
     std::uint32_t subjectCount_ = 0;
     const CatalogueHeader* header_ = nullptr;
+    const std::uint32_t* blockSums_ = nullptr;
+    std::uint32_t blockCount_ = 0;
+    std::uint32_t bodyEnd_ = 0;  // where the block sums start
     const char* strings_ = nullptr;
     std::uint32_t stringsSize_ = 0;
     Records<WordRecord> words_;

@@ -717,11 +717,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTargetSlots, targetSlots.data(), targetSlots.size());
     AppendSection(file, header, kSectionAbbreviations, abbreviationSlots.data(), abbreviationSlots.size());
     AppendSection(file, header, kSectionExamples, exampleSlots.data(), exampleSlots.size());
-    while (file.size() % 4) file += '\0';
-    header.fileSize = static_cast<std::uint32_t>(file.size());
-    header.checksum = CatalogueChecksum(reinterpret_cast<const unsigned char*>(file.data()) + sizeof header,
-                                        header.fileSize - static_cast<std::uint32_t>(sizeof header));
-    std::memcpy(&file[0], &header, sizeof header);
+    SealCatalogue(header, file);
 
     if (stats) {
         stats->lines = lineCount_;

@@ -4,16 +4,24 @@
 // offset (strings) or an index (records) checked before use; nothing is fixed up
 // after loading. All numbers little-endian.
 //
-//   header | sections, each 4-byte aligned, at the offsets the header names
+//   header | sections, each 4-byte aligned, at the offsets the header names | block sums
+//
+// The bytes between the header and the block sums are checked in blocks of
+// kCatalogueBlockSize, each with its own checksum, so that a reader can check the
+// hash tables at once and leave the bulk of a large file for later.
 //
 // Strings are NUL-terminated Windows-1252 text in one pool; offset 0 is the empty
 // string. Hash tables use open addressing with linear probing.
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 namespace velloc {
 
 constexpr char kCatalogueMagic[8] = {'Q', 'D', 'L', 'C', 'T', '\r', '\n', 0x1A};
-constexpr std::uint32_t kCatalogueVersion = 1;
+constexpr std::uint32_t kCatalogueVersion = 2;
+constexpr std::uint32_t kCatalogueBlockSize = 64 * 1024;
 
 enum class Direction : std::uint32_t { GermanToEnglish = 1, EnglishToGerman = 2 };
 
@@ -42,10 +50,15 @@ struct CatalogueHeader {
     std::uint32_t version;
     std::uint32_t direction;
     std::uint32_t fileSize;
-    std::uint32_t checksum;  // CatalogueChecksum over everything after the header
+    std::uint32_t headerChecksum;  // CatalogueChecksum of this header with this field 0
     std::uint32_t sectionCount;
     std::uint32_t subjectCount;  // subject-area codes the masks refer to
     SectionEntry sections[kSectionCount];
+    // One uint32 CatalogueChecksum per block: block i holds the file's bytes
+    // [max(i * kCatalogueBlockSize, header end), min((i + 1) * kCatalogueBlockSize, blockSums.offset)).
+    SectionEntry blockSums;
+    std::uint32_t blockSumsChecksum;  // CatalogueChecksum of the block sums
+    std::uint32_t pad;
 };
 
 enum WordClass : std::uint8_t {
@@ -147,20 +160,40 @@ struct TargetRecord {
     std::uint8_t pad;
 };
 
-// A 32-bit checksum over 4-byte words (the tail padded with zeros).
-inline std::uint32_t CatalogueChecksum(const unsigned char* bytes, std::uint32_t size) {
-    std::uint32_t a = 0x9E3779B9u, b = 0x85EBCA6Bu;
-    std::uint32_t i = 0;
-    for (; i + 4 <= size; i += 4) {
-        std::uint32_t word = bytes[i] | (bytes[i + 1] << 8) | (bytes[i + 2] << 16) |
-                             (static_cast<std::uint32_t>(bytes[i + 3]) << 24);
-        a = (a ^ word) * 0x01000193u;
-        b += a ^ (a >> 15);
+// A 32-bit checksum: four independent lanes over 8-byte words, so the multiplies
+// overlap instead of forming one serial chain; the tail is padded with zeros.
+// Every round is a bijection of the word and of the lane, so one changed word
+// always changes its lane.
+inline std::uint32_t CatalogueChecksum(const unsigned char* bytes, std::size_t size) {
+    constexpr std::uint64_t kPrime1 = 0x9E3779B185EBCA87ull, kPrime2 = 0xC2B2AE3D27D4EB4Full;
+    std::uint64_t lanes[4] = {kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1};
+    auto round = [&](const unsigned char* at) {
+        for (int k = 0; k < 4; ++k) {
+            std::uint64_t word;
+            std::memcpy(&word, at + 8 * k, 8);  // the catalogue is little-endian, as is every target
+            std::uint64_t lane = lanes[k] + word * kPrime2;
+            lanes[k] = ((lane << 31) | (lane >> 33)) * kPrime1;
+        }
+    };
+    std::size_t i = 0;
+    for (; i + 32 <= size; i += 32) round(bytes + i);
+    if (i < size) {
+        unsigned char tail[32] = {};
+        std::memcpy(tail, bytes + i, size - i);
+        round(tail);
     }
-    std::uint32_t tail = 0;
-    for (std::uint32_t k = 0; i + k < size; ++k) tail |= static_cast<std::uint32_t>(bytes[i + k]) << (8 * k);
-    a = (a ^ tail) * 0x01000193u;
-    return a ^ b ^ size;
+    std::uint64_t h = static_cast<std::uint64_t>(size) * kPrime1;
+    for (std::uint64_t lane : lanes) {
+        h = (h ^ lane) * kPrime2;
+        h ^= h >> 29;
+    }
+    h *= kPrime1;
+    h ^= h >> 32;
+    return static_cast<std::uint32_t>(h);
 }
+
+// The compiler's last step: appends the block sums to a file whose header space and
+// sections are written, and fills the header's size and checksums into it.
+void SealCatalogue(CatalogueHeader& header, std::string& file);
 
 }  // namespace velloc

@@ -16,6 +16,8 @@ class EngineSession {
 public:
     // The catalogue bytes must outlive the session's use of them.
     bool Open(const void* bytes, std::size_t size, std::string* error);
+    // Forgets the catalogue, before its bytes go away.
+    void Close() { catalogue_ = Catalogue{}; }
     bool IsOpen() const { return catalogue_.IsOpen(); }
     const Catalogue& catalogue() const { return catalogue_; }
     const EngineOptions& options() const { return options_; }

@@ -81,6 +81,7 @@ extern "C" {
 
 __declspec(dllexport) int WINAPI InitializeProlog(int, const char*, const char* catalogue) {
     try {
+        g_session.Close();
         g_catalogue.Close();
         if (!catalogue || !g_catalogue.Open(catalogue)) {
             g_catalogue.Close();

@@ -119,3 +119,73 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
         found = found || std::strcmp(c.String(p.text), "guten morgen") == 0;
     EXPECT_TRUE(found);
 }
+
+namespace {
+// Several blocks: the string pool alone outgrows the first one.
+std::string ManyBlocks() {
+    std::vector<std::string> lines = {"Haus {n} | Häuser {pl} :: house | houses"};
+    for (int i = 0; i < 4000; ++i)
+        lines.push_back("Wortgebilde" + std::to_string(i) + " {n} :: word formation " + std::to_string(i));
+    std::vector<const char*> pointers;
+    for (const std::string& line : lines) pointers.push_back(line.c_str());
+    return CompileLines(Direction::GermanToEnglish, pointers.data(), static_cast<int>(pointers.size()));
+}
+
+CatalogueHeader HeaderOf(const std::string& bytes) {
+    CatalogueHeader header;
+    std::memcpy(&header, bytes.data(), sizeof header);
+    return header;
+}
+}  // namespace
+
+TEST(Catalogue, IndexCheckLeavesOtherBlocksToTheirOwnCheck) {
+    const std::string bytes = ManyBlocks();
+    const CatalogueHeader header = HeaderOf(bytes);
+    ASSERT_GE(header.sections[kSectionFormSlots].offset, kCatalogueBlockSize);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr, CatalogueCheck::kIndexes));
+    ASSERT_GT(c.BlockCount(), 1u);
+    for (std::uint32_t block = 0; block < c.BlockCount(); ++block) EXPECT_TRUE(c.BlockIsSound(block)) << block;
+    EXPECT_FALSE(c.BlockIsSound(c.BlockCount()));
+
+    // a word in the string pool: the quick check opens, the block's own check refuses
+    std::string damaged = bytes;
+    damaged[header.sections[kSectionStrings].offset + 100] ^= 0x20;
+    ASSERT_TRUE(c.Open(damaged.data(), damaged.size(), nullptr, CatalogueCheck::kIndexes));
+    EXPECT_FALSE(c.BlockIsSound(0));
+    EXPECT_TRUE(c.BlockIsSound(1));
+    EXPECT_FALSE(c.Open(damaged.data(), damaged.size(), nullptr));
+}
+
+TEST(Catalogue, QuickCheckRefusesDamagedIndexesHeaderAndBlockSums) {
+    const std::string bytes = ManyBlocks();
+    const CatalogueHeader header = HeaderOf(bytes);
+    const std::size_t formSlots = header.sections[kSectionFormSlots].offset;
+    for (std::size_t at : {formSlots + header.sections[kSectionFormSlots].size / 2,  // a hash table
+                           offsetof(CatalogueHeader, subjectCount),                   // a header field
+                           offsetof(CatalogueHeader, sections) + 8 * kSectionSenses,   // a section's offset
+                           std::size_t(header.blockSums.offset + 1)}) {               // a block's checksum
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x04);
+        Catalogue c;
+        EXPECT_FALSE(c.Open(damaged.data(), damaged.size(), nullptr, CatalogueCheck::kIndexes)) << "byte " << at;
+    }
+}
+
+TEST(Catalogue, ChecksumSeesEveryByteAndTheLength) {
+    std::string bytes(1000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+    const auto sum = [](const std::string& b, std::size_t n) {
+        return CatalogueChecksum(reinterpret_cast<const unsigned char*>(b.data()), n);
+    };
+    const std::uint32_t whole = sum(bytes, bytes.size());
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string changed = bytes;
+            changed[at] = static_cast<char>(changed[at] ^ (1 << bit));
+            ASSERT_NE(sum(changed, changed.size()), whole) << "byte " << at << " bit " << bit;
+        }
+    // a shorter body whose tail is padded with zeros is still another body
+    std::string zeros(40, '\0');
+    EXPECT_NE(sum(zeros, 33), sum(zeros, 40));
+}

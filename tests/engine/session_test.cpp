@@ -119,3 +119,109 @@ TEST(OemText, AgreesWithTheSystemConversion) {
     EXPECT_EQ(Cp1252ToOem("Grüße"), "Gr\x81\xE1" "e");
     EXPECT_EQ(Cp1252ToOem("„Ja“ …"), "\"Ja\" ...");
 }
+
+namespace {
+// Some 1,200 clauses of fixture words: far more work than a millisecond on the
+// fixture catalogue, and every clause known, so without a limit it translates.
+std::string VeryLongSentence() {
+    std::string sentence;
+    for (int i = 0; i < 400; ++i)
+        sentence += "der alte Hund bellt im Garten, die Katze schläft zu Hause, der Mann liest das neue Buch, ";
+    sentence[0] = 'D';
+    sentence.replace(sentence.size() - 2, 2, ".");
+    return Cp1252ToOem(sentence);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempPath(const char* name) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + name;
+}
+
+// A catalogue of several blocks: the string pool alone outgrows the first block,
+// so that block holds no hash table.
+std::string ManyBlockCatalogue() {
+    std::vector<std::string> lines = {
+        "Hund {m} | Hunde {pl} :: dog | dogs",
+        "bellen {vi} | bellend | gebellt | er/sie bellt :: to bark | barking | barked | he/she barks",
+        "Doktor {m} /Dr./ :: doctor /Dr/"};
+    for (int i = 0; i < 4000; ++i)
+        lines.push_back("Wortgebilde" + std::to_string(i) + " {n} :: word formation " + std::to_string(i));
+    std::vector<const char*> pointers;
+    for (const std::string& line : lines) pointers.push_back(line.c_str());
+    return CompileLines(Direction::GermanToEnglish, pointers.data(), static_cast<int>(pointers.size()));
+}
+}  // namespace
+
+TEST(VellocDll, OneMillisecondLimitStopsAVeryLongSentence) {
+    Engine e;
+    auto init = e.Get<int(WINAPI*)(int, const char*, const char*)>("InitializeProlog");
+    auto tsent = e.Get<int(WINAPI*)(HWND, const char*, int*, int*, int*)>("QP_query_tsent");
+    auto qtimeout = e.Get<int(WINAPI*)()>("QP_query_qtimeout");
+    auto option = e.Get<int(WINAPI*)(const char*, const char*, int*)>("QP_query_setqdoption");
+    ASSERT_TRUE(init && tsent && qtimeout && option);
+    ASSERT_EQ(init(1, FixtureDir().c_str(), (FixtureDir() + "GTOE.LCT").c_str()), 0);
+    const std::string sentence = VeryLongSentence();
+    int result = 7, atom = 0, type = 0, unknown = 0;
+    ASSERT_EQ(option("timelimit", "1", &result), 0);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(tsent(nullptr, sentence.c_str(), &atom, &type, &unknown), -2);
+    EXPECT_EQ(qtimeout(), 0);
+    // the same sentence with time to spare: the time-out above was the limit's doing
+    ASSERT_EQ(option("timelimit", "100000", &result), 0);
+    EXPECT_EQ(tsent(nullptr, sentence.c_str(), &atom, &type, &unknown), 0);
+}
+
+TEST(VellocDll, DamageFarFromTheIndexesMakesOpeningFail) {
+    const std::string sound = ManyBlockCatalogue();
+    CatalogueHeader header;
+    std::memcpy(&header, sound.data(), sizeof header);
+    for (Section index : {kSectionFormSlots, kSectionPhraseSlots, kSectionTargetSlots, kSectionAbbreviations,
+                          kSectionExamples})
+        ASSERT_GE(header.sections[index].offset, kCatalogueBlockSize) << "an index shares the first block";
+    std::string damaged = sound;
+    damaged[header.sections[kSectionStrings].offset + 100] ^= 0x20;
+    const std::string soundPath = TempPath("qd_many_blocks.lct"), damagedPath = TempPath("qd_many_blocks_damaged.lct");
+    WriteFile(soundPath, sound);
+    WriteFile(damagedPath, damaged);
+
+    Engine e;
+    auto init = e.Get<int(WINAPI*)(int, const char*, const char*)>("InitializeProlog");
+    auto tsent = e.Get<int(WINAPI*)(HWND, const char*, int*, int*, int*)>("QP_query_tsent");
+    auto abbrev = e.Get<int(WINAPI*)(const char*, int*)>("QP_query_getabbrev");
+    auto text = e.Get<const char*(WINAPI*)(int)>("QP_StringFromAtom");
+    ASSERT_TRUE(init && tsent && abbrev && text);
+    int atom = 0, type = 0, unknown = 0, flag = 5;
+    ASSERT_EQ(init(1, "", soundPath.c_str()), 0);
+    ASSERT_EQ(tsent(nullptr, "Der Hund bellt.", &atom, &type, &unknown), 0);
+    EXPECT_STREQ(text(atom), "The dog barks.");
+    EXPECT_EQ(abbrev("Dr.", &flag), 0);
+    // one flipped byte far from the indexes: opening fails and nothing translates
+    EXPECT_NE(init(1, "", damagedPath.c_str()), 0);
+    EXPECT_EQ(tsent(nullptr, "Der Hund bellt.", &atom, &type, &unknown), -1);
+    EXPECT_EQ(abbrev("Dr.", &flag), -1);
+    // a sound catalogue opened after it translates again
+    ASSERT_EQ(init(1, "", soundPath.c_str()), 0);
+    EXPECT_EQ(tsent(nullptr, "Der Hund bellt.", &atom, &type, &unknown), 0);
+    DeleteFileA(soundPath.c_str());
+    DeleteFileA(damagedPath.c_str());
+}
+
+TEST(VellocDll, FailedOpeningForgetsTheCatalogueBefore) {
+    Engine e;
+    auto init = e.Get<int(WINAPI*)(int, const char*, const char*)>("InitializeProlog");
+    auto tsent = e.Get<int(WINAPI*)(HWND, const char*, int*, int*, int*)>("QP_query_tsent");
+    auto abbrev = e.Get<int(WINAPI*)(const char*, int*)>("QP_query_getabbrev");
+    ASSERT_TRUE(init && tsent && abbrev);
+    ASSERT_EQ(init(1, FixtureDir().c_str(), (FixtureDir() + "GTOE.LCT").c_str()), 0);
+    // the first catalogue's view is gone: nothing may read it any more
+    EXPECT_NE(init(1, FixtureDir().c_str(), (FixtureDir() + "MISSING.LCT").c_str()), 0);
+    int atom = 0, type = 0, unknown = 0, flag = 5;
+    EXPECT_EQ(tsent(nullptr, "Der Hund bellt.", &atom, &type, &unknown), -1);
+    EXPECT_EQ(abbrev("Dr.", &flag), -1);
+}
