@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <set>
+#include <unordered_map>
 
 #include "engine/text_1252.h"
 
@@ -13,6 +14,10 @@ namespace {
 // Longer translations are explanations rather than words to put in a sentence.
 constexpr std::size_t kMaxSenseText = 40;
 constexpr std::size_t kMaxSenses = 6;
+// How much each usage example that confirms a sense counts against the line order:
+// measured, the examples know better than the order of the lines.
+constexpr int kEvidenceWeight = 30;
+constexpr int kEvidenceCap = 40;
 
 const char* const kGermanPlaceholders[] = {"etw.", "jdn.", "jdm.", "jds.", "jd.", "etw",
                                            "jdn", "jdm", "jds", "sich", "etw./jdn.",
@@ -124,6 +129,48 @@ bool CutPersons(std::string_view text, std::string_view persons, std::string& re
     if (!StartsWith(text, persons)) return false;
     rest = std::string(Trim(text.substr(persons.size())));
     return !rest.empty();
+}
+
+// "learned / learnt [Br.]" names two forms: the first one, bare.
+std::string FirstAlternative(std::string_view forms) {
+    std::size_t cut = std::min(forms.find(" / "), forms.find(" ["));
+    if (cut != std::string_view::npos) forms = forms.substr(0, cut);
+    return std::string(Trim(forms));
+}
+
+// "er/sie/es ist/war gekommen": the pronouns before the form, and whether a
+// perfect auxiliary stands between them and the form.
+struct PersonPrefix {
+    bool first = false, second = false, third = false, plural = false;
+    bool perfectSein = false, perfectHaben = false;
+    std::string rest;  // the form and what follows it
+};
+
+bool CutPersonPrefix(std::string_view text, PersonPrefix& out) {
+    std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return false;
+    out = PersonPrefix();
+    std::string_view persons = text.substr(0, blank);
+    while (!persons.empty()) {
+        std::size_t slash = persons.find('/');
+        std::string_view p = persons.substr(0, slash);
+        if (p == "ich") out.first = true;
+        else if (p == "du") out.second = true;
+        else if (p == "er" || p == "sie" || p == "es") out.third = true;
+        else if (p == "wir" || p == "ihr") out.plural = true;
+        else return false;
+        persons = slash == std::string_view::npos ? std::string_view() : persons.substr(slash + 1);
+    }
+    std::string_view rest = Trim(text.substr(blank + 1));
+    for (std::string_view aux : {"ist/war ", "bin/war ", "hat/hatte ", "habe/hatte "}) {
+        if (StartsWith(rest, aux)) {
+            (aux[0] == 'i' || aux[0] == 'b' ? out.perfectSein : out.perfectHaben) = true;
+            rest = Trim(rest.substr(aux.size()));
+            break;
+        }
+    }
+    out.rest = std::string(rest);
+    return !out.rest.empty();
 }
 
 }  // namespace
@@ -310,6 +357,73 @@ void CatalogueBuilder::AddExample(const DictTerm& german, const DictTerm& englis
     examples_.emplace(key, target.text);
 }
 
+void CatalogueBuilder::AddEvidence(const DictTerm& german, const DictTerm& english) {
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    std::string source = NormaliseSentence((toEnglish ? german : english).text);
+    std::string target = NormaliseSentence((toEnglish ? english : german).text);
+    if (!source.empty() && !target.empty()) evidence_.emplace_back(std::move(source), std::move(target));
+}
+
+// Counts, for every sense of every word, the usage examples in which a form of the
+// word stands on the source side and the sense's words (or their forms) on the other.
+void CatalogueBuilder::CountEvidence() {
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;
+    const std::map<Key, Inflection>& targetInfo = toEnglish ? english_ : german_;
+    std::unordered_map<std::string, std::vector<SourceWord*>> byForm;
+    auto addForm = [&](const std::string& form, SourceWord* word) {
+        std::vector<SourceWord*>& list = byForm[Lower1252(form)];
+        if (std::find(list.begin(), list.end(), word) == list.end()) list.push_back(word);
+    };
+    std::vector<std::vector<std::vector<std::string>>> senseWords;  // per word, per sense
+    std::unordered_map<SourceWord*, std::size_t> wordIndex;
+    for (auto& [key, word] : words_) {
+        addForm(key.first, &word);
+        auto info = sourceInfo.find(key);
+        if (info != sourceInfo.end())
+            for (const std::string& form : info->second.forms)
+                if (!form.empty()) addForm(form, &word);
+        wordIndex[&word] = senseWords.size();
+        std::vector<std::vector<std::string>> perSense;
+        for (const SenseDraft& d : word.senses) {
+            std::vector<std::string> parts;
+            for (std::string_view w : SplitWords(NormaliseSentence(d.text))) parts.emplace_back(w);
+            perSense.push_back(std::move(parts));
+        }
+        senseWords.push_back(std::move(perSense));
+    }
+    std::unordered_map<std::string, std::string> targetLemma;
+    for (const auto& [key, info] : targetInfo)
+        for (const std::string& form : info.forms)
+            if (!form.empty() && !HasSpace(form)) targetLemma.emplace(Lower1252(form), Lower1252(key.first));
+
+    std::set<std::string> targetWords;
+    std::set<SourceWord*> counted;
+    for (const auto& [source, target] : evidence_) {
+        targetWords.clear();
+        for (std::string_view w : SplitWords(target)) {
+            targetWords.emplace(w);
+            auto lemma = targetLemma.find(std::string(w));
+            if (lemma != targetLemma.end()) targetWords.insert(lemma->second);
+        }
+        counted.clear();
+        for (std::string_view w : SplitWords(source)) {
+            auto found = byForm.find(std::string(w));
+            if (found == byForm.end()) continue;
+            for (SourceWord* word : found->second) {
+                if (!counted.insert(word).second) continue;
+                const auto& perSense = senseWords[wordIndex[word]];
+                for (std::size_t k = 0; k < word->senses.size(); ++k) {
+                    const std::vector<std::string>& parts = perSense[k];
+                    bool all = !parts.empty();
+                    for (const std::string& p : parts) all = all && targetWords.count(p) > 0;
+                    if (all) ++word->senses[k].evidence;
+                }
+            }
+        }
+    }
+}
+
 void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, bool sourceSide) {
     if (!sourceSide) return;
     for (const DictTerm& term : terms) {
@@ -331,6 +445,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
         std::uint8_t gender = 0;
         std::uint16_t flags = 0;
         std::uint8_t cls = WordClassOf(g, &gender, &flags);
+        if (subIndex > 0 || CountWords(g.text) >= 3)
+            for (const DictTerm& e : english) AddEvidence(g, e);
         if (CountWords(g.text) >= 3 && EndsSentence(g.text)) {
             if (gi == 0 && !english.empty() && EndsSentence(english[0].text))
                 AddExample(g, english[0]);
@@ -357,8 +473,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                         std::vector<std::string_view> parts = SplitTopLevel(brace, "; ");
                         Inflection& info = EnglishInfo(FirstWord(englishText), kClassVerb);
                         // the braces name the irregular forms outright: they win
-                        if (parts.size() >= 1) info.forms[kFormPast] = std::string(parts[0]);
-                        if (parts.size() >= 2) info.forms[kFormPastPart] = std::string(parts[1]);
+                        if (parts.size() >= 1) info.forms[kFormPast] = FirstAlternative(parts[0]);
+                        if (parts.size() >= 2) info.forms[kFormPastPart] = FirstAlternative(parts[1]);
                         info.flags |= kWordIrregular;
                     }
             }
@@ -381,7 +497,9 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             int score = (headLine ? appearance * 10 : 40 + appearance * 4) + (subIndex > 0 ? 8 : 0) +
                         static_cast<int>(toEnglish ? gi : ei) * 2 +
                         static_cast<int>(toEnglish ? ei : gi) * 4 + RegisterPenalty(registers) +
-                        (subjects ? 6 : 0) + (CountWords(target) - 1) * 3;
+                        (subjects ? 6 : 0) + (CountWords(target) - 1) * 3 +
+                        // "nod sth. through" cannot stand for the word in a sentence
+                        ((toEnglish ? innerE : innerG) ? 40 : 0);
             ++targetFrequency_[Lower1252(target)];
             std::uint8_t targetGender = toEnglish ? 0 : gender;
             if (!HasSpace(source) && !sourceInner) {
@@ -399,33 +517,36 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
     const DictSubentry& g0 = line.german[0];
     const DictSubentry& e0 = line.english[0];
     std::size_t n = std::min(line.german.size(), line.english.size());
-    bool pastSeen = false;
-    for (std::size_t sub = 1; sub < n && sub < 10; ++sub) {
+    bool pastSeen = false, thirdSeen = false;
+    for (std::size_t sub = 1; sub < n && sub < 16; ++sub) {
         const DictSubentry& gs = line.german[sub];
         const DictSubentry& es = line.english[sub];
         if (gs.empty()) break;
-        std::string rest;
         const std::string& first = gs[0].text;
         int tag;
         bool sein = false;
-        if (CutPersons(first, "er/sie ist/war ", rest)) { tag = kFormPastPart; sein = true; }
-        else if (CutPersons(first, "er/sie hat/hatte ", rest)) tag = kFormPastPart;
-        else if (CutPersons(first, "er/sie ", rest)) tag = kFormThird;
-        else if (CutPersons(first, "ich/er/sie ", rest)) tag = pastSeen ? kFormSubjunctive : kFormPast;
-        else if (CutPersons(first, "wir/sie ", rest) || CutPersons(first, "wir/ihr/sie ", rest)) tag = kFormPastPlural;
+        PersonPrefix person;
+        if (CutPersonPrefix(first, person)) {
+            // "ich komme", "du kommst", "ihr kamt" name no form of ours: skip them, go on
+            if (person.perfectSein || person.perfectHaben) { tag = kFormPastPart; sein = person.perfectSein; }
+            else if (person.first && person.third) tag = pastSeen ? kFormSubjunctive : kFormPast;
+            else if (person.third && !person.first && !person.plural) tag = !thirdSeen ? kFormThird : pastSeen ? -1 : kFormPast;
+            else if (person.plural && !person.first && pastSeen && !person.second) tag = kFormPastPlural;
+            else tag = -1;
+        }
         else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
                  first.compare(first.size() - 3, 3, "end") == 0) tag = kFormPresPart;
         else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
         else break;
+        if (tag < 0) continue;
         if (tag == kFormPast) pastSeen = true;
+        if (tag == kFormThird) thirdSeen = true;
 
         for (std::size_t j = 0; j < gs.size(); ++j) {
             std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
             if (lemmaIndex >= g0.size() || HasSpace(g0[lemmaIndex].text)) continue;
-            std::string words = gs[j].text;
-            for (const char* persons : {"er/sie ist/war ", "er/sie hat/hatte ", "er/sie ",
-                                        "ich/er/sie ", "wir/ihr/sie ", "wir/sie "})
-                if (CutPersons(gs[j].text, persons, rest)) { words = rest; break; }
+            PersonPrefix cut;
+            std::string words = CutPersonPrefix(gs[j].text, cut) ? cut.rest : gs[j].text;
             std::vector<std::string_view> parts = SplitWords(words);
             if (parts.empty()) continue;
             Inflection& info = GermanInfo(g0[lemmaIndex].text, kClassVerb);
@@ -544,14 +665,14 @@ void CatalogueBuilder::AddLine(std::string_view text) {
         bool inflection = sub > 0 && !g.empty() && g[0].braces.empty() && !HasSpace(g[0].text) &&
                           (firstClass == kClassVerb || firstClass == kClassAdjective) && sub < 3;
         if (inflection) continue;
-        if (sub > 0 && !g.empty() && (StartsWith(g[0].text, "er/sie ") || StartsWith(g[0].text, "ich/er/sie ") ||
-                                      StartsWith(g[0].text, "wir/sie ")))
-            continue;
+        PersonPrefix person;
+        if (sub > 0 && !g.empty() && firstClass == kClassVerb && CutPersonPrefix(g[0].text, person)) continue;
         AddPairs(g, e, lineMask, static_cast<int>(sub), false);
     }
 }
 
 std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
+    CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     StringPool pool;
     std::vector<WordRecord> words;
@@ -571,7 +692,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     };
     auto emitSenses = [&](std::vector<SenseDraft> drafts, std::uint32_t& first,
                           std::uint32_t& count) {
-        for (SenseDraft& d : drafts) d.score -= bonus(d.text);
+        for (SenseDraft& d : drafts) d.score -= bonus(d.text) + kEvidenceWeight * std::min(d.evidence, kEvidenceCap);
         std::stable_sort(drafts.begin(), drafts.end(),
                          [](const SenseDraft& a, const SenseDraft& b) { return a.score < b.score; });
         first = static_cast<std::uint32_t>(senses.size());

@@ -37,6 +37,7 @@ public:
         std::string text;
         std::uint32_t subjects = 0;
         int score = 0;
+        int evidence = 0;  // usage examples whose translation holds this sense
         std::uint8_t wordClass = 0, registers = 0, gender = 0;
     };
     struct SourceWord {
@@ -69,6 +70,8 @@ private:
     void AddAdjectiveForms(const DictLine& line);
     void AddExample(const DictTerm& german, const DictTerm& english);
     void AddAbbreviations(const DictSubentry& terms, bool sourceSide);
+    void AddEvidence(const DictTerm& german, const DictTerm& english);
+    void CountEvidence();
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
 
@@ -81,6 +84,9 @@ private:
     std::map<std::string, std::string> examples_;
     std::map<std::string, int> abbreviations_;
     std::map<std::string, int> targetFrequency_;
+    // Usage examples and phrases with their translations, normalised: the witnesses
+    // of which sense a word has in running text.
+    std::vector<std::pair<std::string, std::string>> evidence_;
 };
 
 // Helpers shared with the tests.

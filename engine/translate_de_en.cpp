@@ -28,6 +28,9 @@ struct Unit {
     bool fixed = false;      // a phrase: english is final
     bool drop = false;
     bool plural = false;
+    bool subject = false;         // the clause rules found it in the subject
+    bool subjectPlural = false;   // ... of a plural verb
+    GermanReading participle;     // a past-participle reading the context may prefer
 };
 
 bool IsFiniteCandidate(const Unit& u) {
@@ -72,8 +75,9 @@ public:
     Translation Run(std::string_view sentence, Clock::time_point deadline);
 
 private:
-    void BuildUnits(const std::vector<Token>& tokens);
+    bool BuildUnits(const std::vector<Token>& tokens, Clock::time_point deadline);
     void AnalyseUnit(Unit& u, const Unit* previous);
+    void SettleReadings();
     void MatchPhrases();
     void TranslateClause(std::size_t begin, std::size_t end, bool sentenceQuestion,
                          std::vector<std::string>& out);
@@ -162,6 +166,8 @@ void GermanToEnglish::AnalyseUnit(Unit& u, const Unit* previous) {
         if (c == kClassVerb && r.tag == kFormPastPart) score += 3;
         if (score > bestScore) { bestScore = score; best = &r; }
     }
+    for (const GermanReading& r : readings)
+        if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
     u.reading = *best;
     u.cls = best->word->wordClass;
     u.lemma = LemmaOf(cat_, best->word);
@@ -170,9 +176,12 @@ void GermanToEnglish::AnalyseUnit(Unit& u, const Unit* previous) {
     if (u.english.empty()) { u.english = u.source; }
 }
 
-void GermanToEnglish::BuildUnits(const std::vector<Token>& tokens) {
+// False when the deadline passed; looked at every few words, as each may need a
+// compound split.
+bool GermanToEnglish::BuildUnits(const std::vector<Token>& tokens, Clock::time_point deadline) {
     bool start = true;
     for (const Token& t : tokens) {
+        if (units_.size() % 16 == 15 && Clock::now() > deadline) return false;
         Unit u;
         u.source = t.text;
         u.lower = Lower1252(t.text);
@@ -186,6 +195,39 @@ void GermanToEnglish::BuildUnits(const std::vector<Token>& tokens) {
         units_.push_back(std::move(u));
         if (!units_.back().punct) start = false;
         if (t.text == ":" || t.text == "\x84" || t.text == "\"" || t.text == "\x93") start = true;
+    }
+    return true;
+}
+
+// What the neighbours decide once all words are read: "sein" before a clause end
+// is the verb, and a clause-final form after haben/sein/werden is a participle.
+void GermanToEnglish::SettleReadings() {
+    static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
+                                         AuxVerb::Sein, false, false};
+    std::size_t clauseStart = 0;
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        Unit& u = units_[i];
+        if (u.punct) { clauseStart = i + 1; continue; }
+        const Unit* next = i + 1 < units_.size() ? &units_[i + 1] : nullptr;
+        const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
+        if (u.lower == "sein" && u.fw && u.fw->kind == GermanKind::Article &&
+            (atEnd || (i > 0 && units_[i - 1].lower == "zu") || (next && next->fw && next->fw->kind == GermanKind::Modal))) {
+            u.fw = &kSeinVerb;
+            u.english = "be";
+            continue;
+        }
+        if (u.participle.word && u.reading.tag != kFormPastPart && !u.fixed && !u.fw && atEnd) {
+            bool auxiliary = false;
+            for (std::size_t k = clauseStart; k < i; ++k)
+                auxiliary = auxiliary || (units_[k].fw && units_[k].fw->aux != AuxVerb::None && !units_[k].fw->participle);
+            if (auxiliary) {
+                u.reading = u.participle;
+                u.cls = kClassVerb;
+                u.lemma = LemmaOf(cat_, u.participle.word);
+                u.plural = false;
+                u.english = BestSense(u.participle.word, kClassVerb);
+            }
+        }
     }
 }
 
@@ -300,7 +342,12 @@ std::string GermanToEnglish::UnitEnglish(std::size_t i) const {
             if (u.lower == "der" && prev && IsNounLike(*prev) && next && (IsNounLike(*next) || next->cls == kClassAdjective))
                 return "of the";
         }
-        if (u.lower == "sie" && u.source == "Sie" && !u.start) return options_.letter ? "you" : "they";
+        if (u.lower == "sie") {
+            const bool polite = u.source == "Sie" && !u.start && options_.letter;
+            if (polite) return "you";
+            if (u.subject) return u.subjectPlural ? "they" : "she";
+            return u.source == "Sie" && !u.start ? "them" : "her";
+        }
         if (w.kind == GermanKind::Reflexive) return std::string();
         if (w.kind == GermanKind::Particle) return "to";
         return w.english;
@@ -574,10 +621,17 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
     for (std::size_t i : chain) used[i] = true;
 
     auto emitRange = [&](std::size_t from, std::size_t to) { for (std::size_t i = from; i < to; ++i) emit(i); };
+    auto markSubject = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to && i < end; ++i) {
+            units_[i].subject = true;
+            units_[i].subjectPlural = plural;
+        }
+    };
     if (subordinate) {
         emit(begin);
         std::size_t subjectEnd = begin + 1;
         if (!(first.fw->kind == GermanKind::Relative || first.fw->kind == GermanKind::Article)) subjectEnd = NounPhraseEnd(begin + 1, finite);
+        markSubject(begin + 1, subjectEnd);
         emitRange(begin + 1, subjectEnd);
         for (auto& w : group) out.push_back(w);
         emitRange(subjectEnd, end);
@@ -587,6 +641,7 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
         if (whQuestion) emit(begin);
         std::size_t subjectStart = finite + 1;
         std::size_t subjectEnd = NounPhraseEnd(subjectStart, end);
+        markSubject(subjectStart, subjectEnd);
         if (question && subjectEnd > subjectStart) {
             for (std::size_t k = 0; k < insertAt && k < group.size(); ++k) out.push_back(group[k]);
             emitRange(subjectStart, subjectEnd);
@@ -602,6 +657,7 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
     bool subjectFirst = firstEnd == finite && !(first.fw && (first.fw->kind == GermanKind::Question));
     if (first.fw && first.fw->kind == GermanKind::Pronoun && !first.fw->nominative) subjectFirst = false;
     if (subjectFirst) {
+        markSubject(begin, finite);
         emitRange(begin, finite);
         for (auto& w : group) out.push_back(w);
         emitRange(finite + 1, end);
@@ -609,6 +665,7 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
     }
     emitRange(begin, finite);
     std::size_t subjectEnd = NounPhraseEnd(finite + 1, end);
+    markSubject(finite + 1, subjectEnd);
     emitRange(finite + 1, subjectEnd);
     for (auto& w : group) out.push_back(w);
     emitRange(subjectEnd, end);
@@ -622,8 +679,11 @@ Translation GermanToEnglish::Run(std::string_view sentence, Clock::time_point de
         return result;
     }
     std::vector<Token> tokens = Tokenise(sentence, cat_);
-    BuildUnits(tokens);
-    if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
+    if (!BuildUnits(tokens, deadline) || Clock::now() > deadline) {
+        result.status = Translation::kTimedOut;
+        return result;
+    }
+    SettleReadings();
     MatchPhrases();
     for (const Unit& u : units_)
         if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);

@@ -145,6 +145,16 @@ const EnglishWord kEnglishWords[] = {
     {"everything", EnKind::Adverb, "alles", 0, false, false, Case::Nominative},
 };
 
+// Given names that are also English words; at the start of a sentence only these
+// are taken for names.
+bool IsCommonGivenName(std::string_view word) {
+    static const char* const kNames[] = {"Tom", "Bill", "Jack", "Mark", "Will", "Frank", "Rose", "Grace",
+                                         "Pat", "Ray", "Bob", "Sue", "Jean", "Art", "Jim", "Ken", "Tim"};
+    for (const char* n : kNames)
+        if (word == n) return true;
+    return false;
+}
+
 const EnglishWord* FindEnglishWord(std::string_view lower) {
     for (const EnglishWord& w : kEnglishWords)
         if (Lower1252(w.form) == lower) return &w;
@@ -162,6 +172,7 @@ struct Unit {
     bool plural = false;
     bool known = true;
     bool fixed = false;
+    bool drop = false;  // already said elsewhere
 };
 
 class EnglishToGerman {
@@ -175,6 +186,8 @@ private:
     bool LookUp(Unit& u, const std::string& form, std::uint8_t wantClass, std::uint8_t tag);
     void TranslateClause(std::size_t begin, std::size_t end, std::vector<std::string>& out);
     void NounPhrase(std::size_t& i, std::size_t end, Case c, std::vector<std::string>& out);
+    std::size_t SubjectEnd(std::size_t i, std::size_t end) const;
+    bool VerbAhead(std::size_t i, std::size_t end) const;
 
     const Catalogue& cat_;
     const EngineOptions& options_;
@@ -222,6 +235,14 @@ void EnglishToGerman::Analyse(Unit& u, const Unit* previous) {
     }
     u.fw = FindEnglishWord(u.lower);
     if (u.fw) return;
+    // "Tom" in the middle of a sentence is a name, not the noun "tom"
+    if (u.capital && (!u.start || IsCommonGivenName(u.source)) && cat_.Forms(u.source).empty() &&
+        u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]))) {
+        u.german = u.source;
+        u.cls = kClassName;
+        u.fixed = true;
+        return;
+    }
     // context: after a determiner a noun or adjective, after a subject or "to" a verb
     std::uint8_t want = kClassNone;
     if (previous && previous->fw) {
@@ -252,6 +273,33 @@ void EnglishToGerman::Analyse(Unit& u, const Unit* previous) {
     u.german = u.source;
 }
 
+bool IsAuxiliary(const Unit& u) {
+    return u.fw && (u.fw->kind == EnKind::Be || u.fw->kind == EnKind::Have || u.fw->kind == EnKind::Do ||
+                    u.fw->kind == EnKind::Will || u.fw->kind == EnKind::Modal);
+}
+
+// Where a subject starting at i ends (i when none starts there).
+std::size_t EnglishToGerman::SubjectEnd(std::size_t i, std::size_t end) const {
+    if (i >= end) return i;
+    if (units_[i].fw && units_[i].fw->kind == EnKind::Pronoun) return i + 1;
+    std::size_t j = i;
+    if (units_[j].fw && (units_[j].fw->kind == EnKind::Article || units_[j].fw->kind == EnKind::Possessive ||
+                         units_[j].fw->kind == EnKind::Demonstrative))
+        ++j;
+    while (j < end && !units_[j].fw && !units_[j].punct && (units_[j].cls == kClassAdjective || units_[j].number)) ++j;
+    std::size_t nouns = j;
+    while (j < end && !units_[j].fw && !units_[j].punct &&
+           (units_[j].cls == kClassNoun || units_[j].cls == kClassName || (!units_[j].known && units_[j].capital)))
+        ++j;
+    return j > nouns ? j : i;
+}
+
+bool EnglishToGerman::VerbAhead(std::size_t i, std::size_t end) const {
+    for (std::size_t k = i; k < end && !units_[k].punct; ++k)
+        if (IsAuxiliary(units_[k]) || (!units_[k].fw && units_[k].cls == kClassVerb)) return true;
+    return false;
+}
+
 void EnglishToGerman::NounPhrase(std::size_t& i, std::size_t end, Case c, std::vector<std::string>& out) {
     // determiner, adjectives, nouns: agreement from the last noun
     std::size_t j = i;
@@ -262,14 +310,22 @@ void EnglishToGerman::NounPhrase(std::size_t& i, std::size_t end, Case c, std::v
     std::size_t adjectives = j;
     while (j < end && !units_[j].fw && !units_[j].punct && (units_[j].cls == kClassAdjective || units_[j].number)) ++j;
     std::size_t nouns = j;
-    while (j < end && !units_[j].fw && !units_[j].punct && (units_[j].cls == kClassNoun || (!units_[j].known && units_[j].capital))) ++j;
+    while (j < end && !units_[j].fw && !units_[j].punct &&
+           (units_[j].cls == kClassNoun || units_[j].cls == kClassName || (!units_[j].known && units_[j].capital)))
+        ++j;
     if (nouns == j && !det) {  // not a noun phrase
-        out.push_back(units_[i].fixed || !units_[i].known ? units_[i].german : units_[i].german);
+        out.push_back(units_[i].german);
         ++i;
         return;
     }
+    if (nouns == j && adjectives == j && det) {  // "this", "that" standing alone
+        out.push_back(det->kind == EnKind::Demonstrative && det->german == std::string("dies") ? "das" :
+                      det->german == std::string("def") ? DefiniteArticle(kNeuter, c, false) : det->german);
+        i = j;
+        return;
+    }
     const Unit* head = nouns < j ? &units_[j - 1] : nullptr;
-    std::uint8_t gender = head ? head->gender : kNeuter;
+    std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
     if (!gender) gender = kFeminine;
     bool plural = (head && head->plural) || (det && det->plural);
     Declension declension = Declension::Strong;
@@ -293,7 +349,7 @@ void EnglishToGerman::NounPhrase(std::size_t& i, std::size_t end, Case c, std::v
     }
     for (std::size_t k = nouns; k < j; ++k) {
         const Unit& n = units_[k];
-        if (!n.known) { out.push_back(n.source); continue; }
+        if (!n.known || n.cls == kClassName) { out.push_back(n.source); continue; }
         if (k + 1 < j) { out.push_back(n.german); continue; }  // a modifier noun stays in its base form
         out.push_back(GermanNounForm(cat_, n.german, n.gender ? n.gender : gender, c, n.plural));
     }
@@ -309,6 +365,31 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
     bool subordinate = units_[begin].fw && units_[begin].fw->kind == EnKind::Subordinator;
     std::size_t i = begin;
     if (subordinate) out.push_back(units_[i++].fw->german);
+    // "What does it mean", "Can you come": the auxiliary moves behind the subject
+    // for the analysis below; German puts the finite verb first again.
+    bool question = false;
+    if (!subordinate) {
+        std::size_t q = i;
+        if (q < end && units_[q].fw && units_[q].fw->kind == EnKind::Question) {
+            out.push_back(units_[q].fw->german);
+            ++q;
+        }
+        if (q < end && IsAuxiliary(units_[q])) {
+            std::size_t subjectEnd = SubjectEnd(q + 1, end);
+            if (subjectEnd > q + 1) {
+                Unit aux = units_[q];
+                units_.erase(units_.begin() + static_cast<long>(q));
+                units_.insert(units_.begin() + static_cast<long>(subjectEnd - 1), std::move(aux));
+                question = true;
+                i = q;
+            }
+        }
+        if (!question && q > i) {  // "What happened": the question word is the subject
+            units_[i].drop = true;
+            i = q;
+            question = true;
+        }
+    }
     // subject
     std::vector<std::string> subject;
     int person = 3;
@@ -325,9 +406,16 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         ++i;
     } else {
         std::size_t before = i;
-        NounPhrase(i, end, Case::Nominative, subject);
+        if (!(question && i < end && IsAuxiliary(units_[i]))) NounPhrase(i, end, Case::Nominative, subject);
         for (std::size_t k = before; k < i; ++k) if (units_[k].cls == kClassNoun) plural = units_[k].plural;
         if (before < i && units_[before].fw && units_[before].fw->plural) plural = true;
+        // "The history of the United States was ...": the attribute joins the subject
+        while (i + 1 < end && units_[i].fw && units_[i].fw->kind == EnKind::Preposition && VerbAhead(i + 1, end)) {
+            subject.push_back(units_[i].fw->german == std::string("von") ? "von" : units_[i].fw->german);
+            Case c = units_[i].fw->prepositionCase;
+            ++i;
+            NounPhrase(i, end, c, subject);
+        }
     }
     // verb group: auxiliaries, negation, main verb
     std::string finiteLemma, mainLemma;
@@ -359,12 +447,41 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         }
         break;
     }
+    // "has three brothers": have without a participle is the verb itself
+    if (perfect && mainLemma == "haben") perfect = false;
+    // "want to go", "have to go", "need to go": a modal verb with a bare infinitive
+    if (!modal && !future && i + 1 < end && units_[i].lower == "to" && !units_[i + 1].fw &&
+        units_[i + 1].cls == kClassVerb) {
+        const std::string& before = units_[i - 1].lower;
+        const char* modalVerb = nullptr;
+        if (before == "want" || before == "wants" || before == "wanted") modalVerb = "wollen";
+        else if (before == "have" || before == "has" || before == "had" || before == "need" ||
+                 before == "needs" || before == "needed") modalVerb = "müssen";
+        else if (before == "going" && passive) modalVerb = "werden";
+        if (modalVerb) {
+            if (std::string(modalVerb) == "werden") { future = true; passive = false; tense = Tense::Present; }
+            else modal = true;
+            modalLemma = modalVerb;
+            perfect = false;
+            mainLemma = units_[i + 1].german;
+            i += 2;
+        }
+    }
     if (mainLemma.empty()) {  // no verb: keep the words in order
         for (auto& s : subject) out.push_back(s);
         for (std::size_t k = i; k < end; ++k) {
             std::size_t kk = k;
-            if (!units_[k].fw && (units_[k].cls == kClassNoun || units_[k].cls == kClassAdjective)) { NounPhrase(kk, end, Case::Nominative, out); k = kk - 1; }
-            else out.push_back(units_[k].fw ? units_[k].fw->german : units_[k].german);
+            const EnglishWord* w = units_[k].fw;
+            if ((!w && (units_[k].cls == kClassNoun || units_[k].cls == kClassAdjective)) ||
+                (w && (w->kind == EnKind::Article || w->kind == EnKind::Possessive || w->kind == EnKind::Demonstrative))) {
+                NounPhrase(kk, end, Case::Nominative, out);
+                k = kk - 1;
+            } else if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have)) {
+                out.push_back(GermanFinite(cat_, w->german, w->person ? w->person : person, w->plural || plural,
+                                           w->past ? Tense::Past : Tense::Present).finite);
+            } else if (!(w && w->kind == EnKind::Do) && !units_[k].drop) {
+                out.push_back(w ? w->german : units_[k].german);
+            }
         }
         return;
     }
@@ -390,7 +507,8 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
             continue;
         }
         if (u.fw && u.fw->kind == EnKind::Negation) { negate = true; ++i; continue; }
-        if (u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive || u.fw->kind == EnKind::Demonstrative) ||
+        if ((u.fw && u.fw->kind == EnKind::Do) || u.drop) { ++i; continue; }
+        if ((u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive || u.fw->kind == EnKind::Demonstrative)) ||
             (!u.fw && (u.cls == kClassNoun || u.cls == kClassAdjective))) {
             NounPhrase(i, end, Case::Accusative, rest);
             continue;
@@ -430,7 +548,12 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         out.push_back(finite);
         return;
     }
-    out.push_back(finite);
+    if (question) {
+        // the subject went out first above; German wants the finite verb before it
+        out.insert(out.end() - static_cast<long>(subject.size()), finite);
+    } else {
+        out.push_back(finite);
+    }
     for (auto& r : rest) out.push_back(r);
     for (auto& f : finals) out.push_back(f);
     (void)subjectStart;
@@ -445,6 +568,10 @@ Translation EnglishToGerman::Run(std::string_view sentence, Clock::time_point de
     std::vector<Token> tokens = Tokenise(sentence, cat_);
     bool start = true;
     for (const Token& t : tokens) {
+        if (units_.size() % 16 == 15 && Clock::now() > deadline) {
+            result.status = Translation::kTimedOut;
+            return result;
+        }
         // contractions: "don't" -> do n't, "I'm" -> I am
         std::string text = t.text;
         std::vector<std::string> pieces;
@@ -490,6 +617,10 @@ Translation EnglishToGerman::Run(std::string_view sentence, Clock::time_point de
         if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
         TranslateClause(begin, i, words);
         begin = i;
+        // German sets a comma before every subordinate clause
+        if (i < units_.size() && units_[i].fw && units_[i].fw->kind == EnKind::Subordinator && !words.empty() &&
+            words.back() != "," && !(units_[i - 1].punct))
+            words.push_back(",");
         if (i < units_.size() && units_[i].punct) {
             std::string p = units_[i].source;
             words.push_back(p);

@@ -128,3 +128,29 @@ TEST(Translation, PassedDeadlineStopsTheSentence) {
                                           Clock::now() - std::chrono::seconds(1));
     EXPECT_EQ(t.status, Translation::kTimedOut);
 }
+
+TEST(GermanToEnglish, DictionaryLinesAndExamplesChooseTheWords) {
+    // the usage example beside "Bank" shows the bench, not the money house
+    EXPECT_EQ(GermanToEnglish("Die Bank ist alt."), "The bench is old.");
+    // "{adj}" after the last synonym makes "klein" an adjective too
+    EXPECT_EQ(GermanToEnglish("Das kleine Kind spielt."), "The small child plays.");
+    // "to learn sth." is a sense, not an example sentence
+    EXPECT_EQ(GermanToEnglish("Das Kind lernt."), "The child learns.");
+    // "ich komme" and "du kommst" between the forms do not hide "kam"
+    EXPECT_EQ(GermanToEnglish("Der Mann kam."), "The man came.");
+}
+
+TEST(GermanToEnglish, SeinAndSieByTheirPlaceInTheClause) {
+    EXPECT_EQ(GermanToEnglish("Er muss alt sein."), "He must be old.");
+    EXPECT_EQ(GermanToEnglish("Sie spielen."), "They play.");
+    EXPECT_EQ(GermanToEnglish("Sie spielt."), "She plays.");
+    EXPECT_EQ(GermanToEnglish("Ich sehe sie."), "I see her.");
+}
+
+TEST(EnglishToGerman, NamesQuestionsAndModalInfinitives) {
+    EXPECT_EQ(EnglishToGerman("Tom reads a book."), "Tom liest ein Buch.");
+    EXPECT_EQ(EnglishToGerman("The man has a house."), "Der Mann hat ein Haus.");
+    EXPECT_EQ(EnglishToGerman("Does the man read the book?"), "Liest der Mann das Buch?");
+    EXPECT_EQ(EnglishToGerman("The child wants to sleep."), "Das Kind will schlafen.");
+    EXPECT_EQ(EnglishToGerman("I see the dog because it barks."), "Ich sehe den Hund, weil es bellt.");
+}
