@@ -6,6 +6,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "engine/german_words.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -35,6 +36,7 @@ bool IsPlaceholder(std::string_view word) {
 }
 
 bool HasSpace(std::string_view text) { return text.find(' ') != std::string_view::npos; }
+
 
 std::string FirstWord(std::string_view text) {
     std::size_t space = text.find(' ');
@@ -151,6 +153,8 @@ bool CutPersonPrefix(std::string_view text, PersonPrefix& out) {
     if (blank == std::string_view::npos) return false;
     out = PersonPrefix();
     std::string_view persons = text.substr(0, blank);
+    // a lone "es" or "sie" starts an example ("es gibt …"), not a form
+    if (persons == "es" || persons == "sie" || persons == "er") return false;
     while (!persons.empty()) {
         std::size_t slash = persons.find('/');
         std::string_view p = persons.substr(0, slash);
@@ -172,6 +176,61 @@ bool CutPersonPrefix(std::string_view text, PersonPrefix& out) {
     out.rest = std::string(rest);
     return !out.rest.empty();
 }
+
+// The forms of common strong and mixed verbs: the dictionary lists many of them
+// only in examples or under a prefixed verb. Infinitive, third person, past, participle.
+struct StrongVerb {
+    const char* infinitive;
+    const char* third;
+    const char* past;
+    const char* participle;
+};
+const StrongVerb kStrongVerbs[] = {
+    {"beginnen", "beginnt", "begann", "begonnen"}, {"beißen", "beißt", "biss", "gebissen"},
+    {"bieten", "bietet", "bot", "geboten"}, {"binden", "bindet", "band", "gebunden"},
+    {"bitten", "bittet", "bat", "gebeten"}, {"bleiben", "bleibt", "blieb", "geblieben"},
+    {"brechen", "bricht", "brach", "gebrochen"}, {"bringen", "bringt", "brachte", "gebracht"},
+    {"denken", "denkt", "dachte", "gedacht"}, {"essen", "isst", "aß", "gegessen"},
+    {"fahren", "fährt", "fuhr", "gefahren"}, {"fallen", "fällt", "fiel", "gefallen"},
+    {"fangen", "fängt", "fing", "gefangen"}, {"finden", "findet", "fand", "gefunden"},
+    {"fliegen", "fliegt", "flog", "geflogen"}, {"fließen", "fließt", "floss", "geflossen"},
+    {"geben", "gibt", "gab", "gegeben"}, {"gehen", "geht", "ging", "gegangen"},
+    {"gelten", "gilt", "galt", "gegolten"}, {"genießen", "genießt", "genoss", "genossen"},
+    {"gewinnen", "gewinnt", "gewann", "gewonnen"}, {"gleichen", "gleicht", "glich", "geglichen"},
+    {"graben", "gräbt", "grub", "gegraben"}, {"greifen", "greift", "griff", "gegriffen"},
+    {"halten", "hält", "hielt", "gehalten"}, {"hängen", "hängt", "hing", "gehangen"},
+    {"heißen", "heißt", "hieß", "geheißen"}, {"helfen", "hilft", "half", "geholfen"},
+    {"kennen", "kennt", "kannte", "gekannt"}, {"kommen", "kommt", "kam", "gekommen"},
+    {"laden", "lädt", "lud", "geladen"}, {"lassen", "lässt", "ließ", "gelassen"},
+    {"laufen", "läuft", "lief", "gelaufen"}, {"leiden", "leidet", "litt", "gelitten"},
+    {"leihen", "leiht", "lieh", "geliehen"}, {"lesen", "liest", "las", "gelesen"},
+    {"liegen", "liegt", "lag", "gelegen"}, {"lügen", "lügt", "log", "gelogen"},
+    {"messen", "misst", "maß", "gemessen"}, {"nehmen", "nimmt", "nahm", "genommen"},
+    {"nennen", "nennt", "nannte", "genannt"}, {"reißen", "reißt", "riss", "gerissen"},
+    {"reiten", "reitet", "ritt", "geritten"}, {"rennen", "rennt", "rannte", "gerannt"},
+    {"riechen", "riecht", "roch", "gerochen"}, {"rufen", "ruft", "rief", "gerufen"},
+    {"scheinen", "scheint", "schien", "geschienen"}, {"schieben", "schiebt", "schob", "geschoben"},
+    {"schlafen", "schläft", "schlief", "geschlafen"}, {"schlagen", "schlägt", "schlug", "geschlagen"},
+    {"schließen", "schließt", "schloss", "geschlossen"}, {"schneiden", "schneidet", "schnitt", "geschnitten"},
+    {"schreiben", "schreibt", "schrieb", "geschrieben"}, {"schreien", "schreit", "schrie", "geschrien"},
+    {"schweigen", "schweigt", "schwieg", "geschwiegen"}, {"schwimmen", "schwimmt", "schwamm", "geschwommen"},
+    {"sehen", "sieht", "sah", "gesehen"}, {"singen", "singt", "sang", "gesungen"},
+    {"sinken", "sinkt", "sank", "gesunken"}, {"sitzen", "sitzt", "saß", "gesessen"},
+    {"sprechen", "spricht", "sprach", "gesprochen"}, {"springen", "springt", "sprang", "gesprungen"},
+    {"stehen", "steht", "stand", "gestanden"}, {"stehlen", "stiehlt", "stahl", "gestohlen"},
+    {"steigen", "steigt", "stieg", "gestiegen"}, {"sterben", "stirbt", "starb", "gestorben"},
+    {"stoßen", "stößt", "stieß", "gestoßen"}, {"streiten", "streitet", "stritt", "gestritten"},
+    {"tragen", "trägt", "trug", "getragen"}, {"treffen", "trifft", "traf", "getroffen"},
+    {"treiben", "treibt", "trieb", "getrieben"}, {"treten", "tritt", "trat", "getreten"},
+    {"trinken", "trinkt", "trank", "getrunken"}, {"tun", "tut", "tat", "getan"},
+    {"vergessen", "vergisst", "vergaß", "vergessen"}, {"verlieren", "verliert", "verlor", "verloren"}, {"wachsen", "wächst", "wuchs", "gewachsen"},
+    {"waschen", "wäscht", "wusch", "gewaschen"}, {"weisen", "weist", "wies", "gewiesen"},
+    {"werfen", "wirft", "warf", "geworfen"}, {"wiegen", "wiegt", "wog", "gewogen"},
+    {"wissen", "weiß", "wusste", "gewusst"}, {"ziehen", "zieht", "zog", "gezogen"},
+    {"zwingen", "zwingt", "zwang", "gezwungen"},
+};
+
+const char* const kInseparablePrefixes[] = {"be", "emp", "ent", "er", "ge", "miss", "ver", "zer"};
 
 }  // namespace
 
@@ -424,6 +483,56 @@ void CatalogueBuilder::CountEvidence() {
     }
 }
 
+// Fills the forms the dictionary left out for strong verbs and their prefixed
+// verbs ("vergaß", "gab ... auf"); what the dictionary lists stays.
+void CatalogueBuilder::AddStrongVerbForms() {
+    std::set<std::string> lemmas;
+    for (const auto& [key, info] : german_)
+        if (key.second == kClassVerb) lemmas.insert(key.first);
+    for (const auto& [key, word] : words_) {
+        if (direction_ == Direction::GermanToEnglish) {
+            if (key.second == kClassVerb) lemmas.insert(key.first);
+        } else {
+            for (const SenseDraft& d : word.senses)
+                if (d.wordClass == kClassVerb && !HasSpace(d.text)) lemmas.insert(d.text);
+        }
+    }
+    for (const std::string& lemma : lemmas) {
+        for (const StrongVerb& v : kStrongVerbs) {
+            std::size_t n = std::strlen(v.infinitive);
+            if (lemma.size() < n || lemma.compare(lemma.size() - n, n, v.infinitive) != 0) continue;
+            std::string prefix = lemma.substr(0, lemma.size() - n);
+            std::string participle = v.participle;
+            std::string particle;
+            bool inseparable = false;
+            for (const char* p : kInseparablePrefixes) inseparable = inseparable || prefix == p;
+            if (inseparable) {
+                if (participle.compare(0, 2, "ge") == 0) participle = participle.substr(2);
+                participle = prefix + participle;
+            } else if (!prefix.empty()) {
+                if (!IsSeparableParticle(prefix)) continue;  // "vergessen" is no "essen"
+                particle = prefix;
+                participle = prefix + participle;
+            }
+            Inflection& info = GermanInfo(lemma, kClassVerb);
+            std::string past = inseparable ? prefix + v.past : std::string(v.past);
+            std::string third = inseparable ? prefix + v.third : std::string(v.third);
+            auto fill = [&](int tag, const std::string& form) {
+                if (info.forms[tag].empty()) info.forms[tag] = form;
+            };
+            fill(kFormThird, third);
+            fill(kFormPast, past);
+            fill(kFormPastPlural, past + (past.back() == 'e' ? "n" : "en"));
+            fill(kFormPastPart, participle);
+            if (!particle.empty() && info.particle.empty()) {
+                info.particle = particle;
+                info.flags |= kWordSeparable;
+            }
+            break;
+        }
+    }
+}
+
 void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, bool sourceSide) {
     if (!sourceSide) return;
     for (const DictTerm& term : terms) {
@@ -672,6 +781,7 @@ void CatalogueBuilder::AddLine(std::string_view text) {
 }
 
 std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
+    AddStrongVerbForms();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     StringPool pool;

@@ -72,6 +72,7 @@ private:
     void AddAbbreviations(const DictSubentry& terms, bool sourceSide);
     void AddEvidence(const DictTerm& german, const DictTerm& english);
     void CountEvidence();
+    void AddStrongVerbForms();
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
 

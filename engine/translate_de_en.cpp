@@ -93,6 +93,7 @@ private:
     const EngineOptions& options_;
     const UserLexicon& user_;
     std::vector<Unit> units_;
+    bool perfectAsPast_ = false;  // the clause's perfect reads as a simple past
 };
 
 std::string GermanToEnglish::BestSense(const WordRecord* word, std::uint8_t cls) const {
@@ -411,6 +412,24 @@ std::vector<std::string> GermanToEnglish::VerbGroup(std::size_t finite, const st
 
     enum class Need { Base, PastPart };
     Need need = Need::Base;
+    // "Ich habe das Buch gelesen": in talk German tells a finished event in the
+    // perfect where English takes the simple past, unless the clause speaks of a time
+    // up to now ("schon", "noch nie", "seit" ...). Written reports (third person) keep
+    // the perfect for what still matters.
+    if (perfectAsPast_ && person != 3 && !past && !subjunctive && rest.size() == 1 && n0 && n0Participle && !n0->fw && !n0->fixed &&
+        f.fw && (f.fw->aux == AuxVerb::Haben ||
+                 (f.fw->aux == AuxVerb::Sein && (GermanTakesSein(cat_, n0->lemma) ||
+                                                 (n0->reading.word && (n0->reading.word->flags & kWordSein)))))) {
+        const std::string& e = n0->english;
+        if (negate || question) {
+            words.push_back("did");
+            if (negate) words.push_back("not");
+            words.push_back(e);
+        } else {
+            words.push_back(EnglishPast(cat_, e));
+        }
+        return words;
+    }
     // The finite verb.
     if (f.fw && f.fw->kind == GermanKind::Modal) {
         std::string m = subjunctive && f.fw->english == std::string("should") ? "should" : ModalFinite(f.fw->english, past, person, plural);
@@ -612,10 +631,40 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
         if (!local) { negate = true; used[i] = true; }
         break;
     }
+    // "es gibt" / "gibt es": there is, there are
+    if (!subordinate && !f.fw && f.lemma == "geben" && chain.empty()) {
+        std::size_t es = end;
+        if (finite > begin && units_[finite - 1].lower == "es") es = finite - 1;
+        else if (finite + 1 < end && units_[finite + 1].lower == "es") es = finite + 1;
+        if (es != end) {
+            bool many = false;
+            for (std::size_t i = finite + 1; i < end && !many; ++i)
+                many = (units_[i].cls == kClassNoun && units_[i].plural) ||
+                       (units_[i].fw && units_[i].fw->kind == GermanKind::Article && units_[i].fw->plural);
+            const bool past = f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural;
+            std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
+            used[es] = true;
+            used[finite] = true;
+            const bool ask = sentenceQuestion && (finite == begin || es == begin);
+            for (std::size_t i = begin; i < finite; ++i) emit(i);
+            if (ask) { out.push_back(be); out.push_back("there"); }
+            else { out.push_back("there"); out.push_back(be); }
+            if (negate) out.push_back("not");
+            for (std::size_t i = finite + 1; i < end; ++i) emit(i);
+            return;
+        }
+    }
     const bool verbFirst = finite == begin;
     const bool whQuestion = !subordinate && sentenceQuestion && first.fw && first.fw->kind == GermanKind::Question && finite == begin + 1;
     const bool question = sentenceQuestion && (verbFirst || whQuestion);
     std::size_t insertAt = 1;
+    perfectAsPast_ = true;
+    for (std::size_t i = begin; i < end; ++i) {
+        const std::string& w = units_[i].lower;
+        if (w == "schon" || w == "bereits" || w == "nie" || w == "noch" || w == "jemals" || w == "je" || w == "seit" ||
+            w == "seitdem" || w == "gerade" || w == "bisher" || w == "inzwischen" || w == "mittlerweile")
+            perfectAsPast_ = false;
+    }
     std::vector<std::string> group = VerbGroup(finite, chain, person, plural, negate, question, insertAt);
     used[finite] = true;
     for (std::size_t i : chain) used[i] = true;
@@ -708,8 +757,11 @@ Translation GermanToEnglish::Run(std::string_view sentence, Clock::time_point de
         begin = i;
         if (i < units_.size() && units_[i].punct) {
             // English sets no comma before "that"
-            bool beforeThat = units_[i].source == "," && i + 1 < units_.size() && units_[i + 1].fw &&
-                              units_[i + 1].fw->kind == GermanKind::Subordinator && units_[i + 1].fw->english == std::string("that");
+            const Unit* next = i + 1 < units_.size() ? &units_[i + 1] : nullptr;
+            bool beforeThat = units_[i].source == "," && next && next->fw &&
+                              ((next->fw->kind == GermanKind::Subordinator &&
+                                (next->fw->english == std::string("that") || next->lower == "ob")) ||
+                               next->fw->kind == GermanKind::Question);
             if (!beforeThat) words.push_back(UnitEnglish(i));
             begin = i + 1;
         }

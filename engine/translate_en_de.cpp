@@ -502,6 +502,16 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
             if (u.lower == "you") g = options_.honorific ? "Sie" : "dich";
             if (u.lower == "it") g = "es";
             if (u.lower == "her") g = "sie";
+            // "gave me a book": a pronoun before another object is the dative one
+            const Unit* next = i + 1 < end ? &units_[i + 1] : nullptr;
+            if (next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
+                         (!next->fw && next->cls == kClassNoun))) {
+                static const char* const kDative[][2] = {{"me", "mir"}, {"him", "ihm"}, {"her", "ihr"},
+                                                         {"us", "uns"}, {"them", "ihnen"}};
+                for (const auto& d : kDative)
+                    if (u.lower == d[0]) g = d[1];
+                if (u.lower == "you") g = options_.honorific ? "Ihnen" : "dir";
+            }
             rest.push_back(g);
             ++i;
             continue;

@@ -26,7 +26,7 @@ TEST(GermanToEnglish, SubjectVerbObject) {
 }
 
 TEST(GermanToEnglish, ParticipleJoinsItsAuxiliary) {
-    EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I have read the book.");
+    EXPECT_EQ(GermanToEnglish("Er hat das Buch gelesen."), "He has read the book.");
     EXPECT_EQ(GermanToEnglish("Er ist nach Hause gegangen."), "He has gone home.");
 }
 
@@ -153,4 +153,24 @@ TEST(EnglishToGerman, NamesQuestionsAndModalInfinitives) {
     EXPECT_EQ(EnglishToGerman("Does the man read the book?"), "Liest der Mann das Buch?");
     EXPECT_EQ(EnglishToGerman("The child wants to sleep."), "Das Kind will schlafen.");
     EXPECT_EQ(EnglishToGerman("I see the dog because it barks."), "Ich sehe den Hund, weil es bellt.");
+}
+
+TEST(GermanToEnglish, StrongVerbFormsTheDictionaryLeavesOut) {
+    // the line of "geben" lists no forms: "gab" and "gibt" come from our own table
+    EXPECT_EQ(GermanToEnglish("Der Mann gab dem Kind ein Buch."), "The man gave the child a book.");
+    EXPECT_EQ(GermanToEnglish("Es gibt einen Hund."), "There is a dog.");
+    EXPECT_EQ(GermanToEnglish("Es gab viele Bücher."), "There were many books.");
+    EXPECT_EQ(GermanToEnglish("Gibt es einen Garten?"), "Is there a garden?");
+}
+
+TEST(EnglishToGerman, StrongVerbsAndTheDativePronoun) {
+    EXPECT_EQ(EnglishToGerman("The man gives me a book."), "Der Mann gibt mir ein Buch.");
+    EXPECT_EQ(EnglishToGerman("The man gave him a book."), "Der Mann gab ihm ein Buch.");
+}
+
+TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
+    EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I read the book.");
+    EXPECT_EQ(GermanToEnglish("Hast du das Buch gelesen?"), "Did you read the book?");
+    // a time up to now keeps the perfect
+    EXPECT_EQ(GermanToEnglish("Ich habe das Buch schon gelesen."), "I have read the book already.");
 }
