@@ -233,22 +233,31 @@ void GermanToEnglish::SettleReadings() {
 }
 
 void GermanToEnglish::MatchPhrases() {
+    std::vector<std::string> lemmas;
+    for (const Unit& u : units_) lemmas.push_back(Lower1252(u.lemma));
     for (std::size_t i = 0; i < units_.size(); ++i) {
         if (units_[i].punct) continue;
         for (int pass = 0; pass < 2; ++pass) {
-            std::string key = pass == 0 ? units_[i].lower : Lower1252(units_[i].lemma);
+            std::string key = pass == 0 ? units_[i].lower : lemmas[i];
             if (key.empty() || (pass == 1 && key == units_[i].lower)) continue;
             bool matched = false;
             for (const PhraseRecord& p : cat_.PhrasesStartingWith(key)) {
-                std::vector<std::string_view> parts = SplitWords(cat_.String(p.text));
-                if (parts.size() < 2 || i + parts.size() > units_.size()) continue;
-                if (!WorthMatching(parts)) continue;
+                // a common first word starts thousands of phrases: compare the words
+                // in place before anything is split or looked up
+                if (p.tokenCount < 2 || i + p.tokenCount > units_.size() || p.senseCount == 0) continue;
+                std::string_view rest = cat_.String(p.text);
                 bool ok = true;
-                for (std::size_t k = 1; k < parts.size() && ok; ++k) {
+                for (std::size_t k = 0; k < p.tokenCount && ok; ++k) {
+                    std::size_t blank = rest.find(' ');
+                    std::string_view word = rest.substr(0, blank);
+                    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+                    if (k == 0) continue;
                     const Unit& u = units_[i + k];
-                    ok = !u.punct && (u.lower == parts[k] || Lower1252(u.lemma) == parts[k]);
+                    ok = !u.punct && (u.lower == word || lemmas[i + k] == word);
                 }
-                if (!ok || p.senseCount == 0) continue;
+                if (!ok) continue;
+                std::vector<std::string_view> parts = SplitWords(cat_.String(p.text));
+                if (parts.size() != p.tokenCount || !WorthMatching(parts)) continue;
                 Records<SenseRecord> senses = cat_.Senses(p.firstSense, p.senseCount);
                 const SenseRecord* chosen = senses.begin();
                 for (const SenseRecord& s : senses)
@@ -263,6 +272,7 @@ void GermanToEnglish::MatchPhrases() {
                 auto user = user_.find(Lower1252(merged.source));
                 if (user != user_.end()) merged.english = user->second.translation;
                 units_.erase(units_.begin() + static_cast<long>(i) + 1, units_.begin() + static_cast<long>(i + parts.size()));
+                lemmas.erase(lemmas.begin() + static_cast<long>(i) + 1, lemmas.begin() + static_cast<long>(i + parts.size()));
                 units_[i] = std::move(merged);
                 matched = true;
                 break;
