@@ -38,8 +38,10 @@ std::string ProgramDirectory() {
     return dir.substr(0, dir.find_last_of('\\') + 1);
 }
 
+// Without word wrap: a 100-pixel edit control would lay its text out again on
+// every append, which costs more than translating the sentence.
 HWND HiddenEdit() {
-    HWND edit = CreateWindowA("EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 100, 100,
+    HWND edit = CreateWindowA("EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 100, 100,
                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     return edit;
