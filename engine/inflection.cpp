@@ -282,6 +282,15 @@ std::string GermanNounForm(const Catalogue& catalogue, std::string_view noun, st
     }
     if (c == Case::Genitive && (gender == kMasculine || gender == kNeuter) && n.find(' ') == std::string::npos) {
         if (EndsWith(n, "s") || EndsWith(n, "ß") || EndsWith(n, "x") || EndsWith(n, "z")) return n + "es";
+        // one syllable ending in a consonant: des Mannes, des Kindes, des Landes
+        int vowelGroups = 0;
+        bool inVowel = false;
+        for (char ch : n) {
+            bool vowel = std::strchr("aeiouyäöüAEIOUYÄÖÜ", ch) != nullptr && ch != '\0';
+            if (vowel && !inVowel) ++vowelGroups;
+            inVowel = vowel;
+        }
+        if (vowelGroups == 1 && !inVowel) return n + "es";
         return n + "s";
     }
     return n;

@@ -188,6 +188,7 @@ private:
     void NounPhrase(std::size_t& i, std::size_t end, Case c, std::vector<std::string>& out);
     std::size_t SubjectEnd(std::size_t i, std::size_t end) const;
     bool VerbAhead(std::size_t i, std::size_t end) const;
+    bool OfBeforeDeterminer(std::size_t i, std::size_t end) const;
 
     const Catalogue& cat_;
     const EngineOptions& options_;
@@ -250,10 +251,15 @@ void EnglishToGerman::Analyse(Unit& u, const Unit* previous) {
         if (k == EnKind::Article || k == EnKind::Possessive || k == EnKind::Demonstrative || k == EnKind::Preposition) want = kClassNoun;
         if (k == EnKind::Pronoun || k == EnKind::Modal || k == EnKind::Will || k == EnKind::Do || k == EnKind::Negation) want = kClassVerb;
         if (previous->lower == "to") want = kClassVerb;
+        const bool progressive = u.lower.size() > 4 && u.lower.compare(u.lower.size() - 3, 3, "ing") == 0;
+        if ((k == EnKind::Be && !progressive) ||
+            (k == EnKind::Adverb && (previous->lower == "very" || previous->lower == "too")))
+            want = kClassAdjective;  // "is long", "very long"; "is going" stays a verb
     }
     if (previous && !previous->fw && previous->cls == kClassAdjective) want = kClassNoun;
     for (const std::string& form : {u.source, u.lower}) {
         if (want && LookUp(u, form, want, kFormBase)) return;
+        if (want == kClassAdjective) continue;  // "is going": a verb form, not an adjective
         if (want == kClassNoun && LookUp(u, form, kClassAdjective, kFormBase)) return;
     }
     if (LookUp(u, u.source, 0, kFormBase) || LookUp(u, u.lower, 0, kFormBase)) return;
@@ -292,6 +298,14 @@ std::size_t EnglishToGerman::SubjectEnd(std::size_t i, std::size_t end) const {
            (units_[j].cls == kClassNoun || units_[j].cls == kClassName || (!units_[j].known && units_[j].capital)))
         ++j;
     return j > nouns ? j : i;
+}
+
+// "of" before "the", "a" or a possessive: German says it with the genitive.
+bool EnglishToGerman::OfBeforeDeterminer(std::size_t i, std::size_t end) const {
+    if (units_[i].lower != "of" || i + 1 >= end || !units_[i + 1].fw) return false;
+    const EnglishWord* next = units_[i + 1].fw;
+    return next->kind == EnKind::Possessive ||
+           (next->kind == EnKind::Article && next->german != std::string("kein"));
 }
 
 bool EnglishToGerman::VerbAhead(std::size_t i, std::size_t end) const {
@@ -411,8 +425,9 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         if (before < i && units_[before].fw && units_[before].fw->plural) plural = true;
         // "The history of the United States was ...": the attribute joins the subject
         while (i + 1 < end && units_[i].fw && units_[i].fw->kind == EnKind::Preposition && VerbAhead(i + 1, end)) {
-            subject.push_back(units_[i].fw->german == std::string("von") ? "von" : units_[i].fw->german);
             Case c = units_[i].fw->prepositionCase;
+            if (OfBeforeDeterminer(i, end)) c = Case::Genitive;
+            else subject.push_back(units_[i].fw->german);
             ++i;
             NounPhrase(i, end, c, subject);
         }
@@ -491,8 +506,9 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         const Unit& u = units_[i];
         if (u.punct) { rest.push_back(u.source); ++i; continue; }
         if (u.fw && u.fw->kind == EnKind::Preposition) {
-            rest.push_back(u.fw->german);
             Case c = u.fw->prepositionCase;
+            if (OfBeforeDeterminer(i, end)) c = Case::Genitive;  // "the end of the day": des Tages
+            else rest.push_back(u.fw->german);
             ++i;
             NounPhrase(i, end, c, rest);
             continue;
@@ -520,7 +536,8 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
         if ((u.fw && u.fw->kind == EnKind::Do) || u.drop) { ++i; continue; }
         if ((u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive || u.fw->kind == EnKind::Demonstrative)) ||
             (!u.fw && (u.cls == kClassNoun || u.cls == kClassAdjective))) {
-            NounPhrase(i, end, Case::Accusative, rest);
+            // "She is a teacher": what follows "sein" stands in the nominative
+            NounPhrase(i, end, mainLemma == "sein" ? Case::Nominative : Case::Accusative, rest);
             continue;
         }
         rest.push_back(u.fw ? u.fw->german : u.german);

@@ -68,10 +68,22 @@ std::string FinishSentence(std::string_view translation, std::string_view source
     return out;
 }
 
-std::string FinishEnglish(const std::vector<std::string>& input) {
+namespace {
+
+// "es gibt …", "Heim…": the dictionary's mark of a gap is no word of a sentence.
+std::vector<std::string> WithoutGapMarks(const std::vector<std::string>& input) {
     std::vector<std::string> words;
-    for (const std::string& w : input)
-        if (!w.empty()) words.push_back(w);
+    for (std::string w : input) {
+        while (!w.empty() && w.back() == '\x85') w.pop_back();
+        if (!w.empty()) words.push_back(std::move(w));
+    }
+    return words;
+}
+
+}  // namespace
+
+std::string FinishEnglish(const std::vector<std::string>& input) {
+    std::vector<std::string> words = WithoutGapMarks(input);
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
         if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(words[i + 1]);
     for (std::string& w : words) {
@@ -91,9 +103,7 @@ std::string FinishEnglish(const std::vector<std::string>& input) {
 }
 
 std::string FinishGerman(const std::vector<std::string>& input) {
-    std::vector<std::string> words;
-    for (const std::string& w : input)
-        if (!w.empty()) words.push_back(w);
+    std::vector<std::string> words = WithoutGapMarks(input);
     std::string out = JoinWords(words);
     for (std::size_t i = 0; i < out.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(out[i]);

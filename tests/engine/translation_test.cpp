@@ -174,3 +174,10 @@ TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
     // a time up to now keeps the perfect
     EXPECT_EQ(GermanToEnglish("Ich habe das Buch schon gelesen."), "I have read the book already.");
 }
+
+TEST(EnglishToGerman, GenitiveAndThePredicate) {
+    EXPECT_EQ(EnglishToGerman("The man reads the book of a child."), "Der Mann liest das Buch eines Kindes.");
+    EXPECT_EQ(EnglishToGerman("The garden of the man is beautiful."), "Der Garten des Mannes ist schön.");
+    EXPECT_EQ(EnglishToGerman("He is a man."), "Er ist ein Mann.");
+    EXPECT_EQ(EnglishToGerman("The house is very old."), "Das Haus ist sehr alt.");
+}
