@@ -68,6 +68,17 @@ bool WriteAll(const char* path, const std::string& bytes) {
     }
     return FlushFileBuffers(file.Get()) && file.Close();
 }
+// Another program reading the lexicon at that moment (the engine, a second editor,
+// a virus scanner) can make the replace fail for an instant: try again briefly.
+bool ReplaceWithRetry(const char* temporary, const char* path) {
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        DWORD error = GetLastError();
+        bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+        if (!busy || attempt == 19) return false;
+        Sleep(25);
+    }
+}
 }  // namespace
 
 LexiconStatus ReadWholeFile(const char* path, std::size_t maxBytes, std::string& bytes) {
@@ -110,7 +121,7 @@ LexiconStatus ReplaceFileContent(const char* path, const std::string& bytes) {
         return LexiconStatus::WriteFailed;
     TemporaryFile guard(temporary);
     if (!WriteAll(temporary, bytes) ||
-        !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        !ReplaceWithRetry(temporary, path))
         return LexiconStatus::WriteFailed;
     guard.Keep();
     return LexiconStatus::Ok;
