@@ -54,6 +54,11 @@ void AdjectiveRules(const Catalogue& catalogue, const std::string& w, std::vecto
         if (!EndsWith(w, ending) || w.size() <= std::strlen(ending) + 2) continue;
         std::string stem = w.substr(0, w.size() - std::strlen(ending));
         if (AddIfClass(catalogue, stem, kClassAdjective, kFormBase, out)) return;
+        // "teure", "dunkle", "hohe": the adjective drops its e (or its c) before an ending
+        if (stem.size() >= 3 && (stem.back() == 'r' || stem.back() == 'l') &&
+            AddIfClass(catalogue, stem.substr(0, stem.size() - 1) + "e" + stem.back(), kClassAdjective, kFormBase, out))
+            return;
+        if (stem == "hoh" && AddIfClass(catalogue, "hoch", kClassAdjective, kFormBase, out)) return;
         if (EndsWith(stem, "er") && AddIfClass(catalogue, stem.substr(0, stem.size() - 2), kClassAdjective, kFormComparative, out)) return;
         if (EndsWith(stem, "st") && AddIfClass(catalogue, stem.substr(0, stem.size() - 2), kClassAdjective, kFormSuperlative, out)) return;
         if (EndsWith(stem, "est") && AddIfClass(catalogue, stem.substr(0, stem.size() - 3), kClassAdjective, kFormSuperlative, out)) return;

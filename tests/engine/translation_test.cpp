@@ -138,6 +138,8 @@ TEST(GermanToEnglish, DictionaryLinesAndExamplesChooseTheWords) {
     EXPECT_EQ(GermanToEnglish("Das Kind lernt."), "The child learns.");
     // "ich komme" and "du kommst" between the forms do not hide "kam"
     EXPECT_EQ(GermanToEnglish("Der Mann kam."), "The man came.");
+    // "teure" is "teuer" with its e dropped before the ending
+    EXPECT_EQ(GermanToEnglish("Das teure Haus ist alt."), "The expensive house is old.");
 }
 
 TEST(GermanToEnglish, SeinAndSieByTheirPlaceInTheClause) {
