@@ -83,6 +83,7 @@ private:
                          std::vector<std::string>& out);
     std::string BestSense(const WordRecord* word, std::uint8_t cls) const;
     std::string UnitEnglish(std::size_t i) const;
+    bool RefersToPerson(std::size_t comma) const;
     std::vector<std::string> VerbGroup(std::size_t finite, const std::vector<std::size_t>& rest,
                                        int person, bool plural, bool negate, bool question,
                                        std::size_t& insertAt) const;
@@ -328,6 +329,28 @@ void GermanToEnglish::SubjectPerson(std::size_t begin, std::size_t end, std::siz
     }
 }
 
+// Whether the noun before the comma at comma names people: "der Minister, der ..."
+// is "who", "das Haus, das ..." is "which".
+bool GermanToEnglish::RefersToPerson(std::size_t comma) const {
+    if (comma == 0) return false;
+    const Unit& noun = units_[comma - 1];
+    if (noun.cls != kClassNoun && noun.cls != kClassName) return false;
+    std::string e = Lower1252(noun.english);
+    auto ends = [&](const char* suffix) {
+        std::size_t n = std::strlen(suffix);
+        return e.size() > n && e.compare(e.size() - n, n, suffix) == 0;
+    };
+    if (noun.cls == kClassName) return true;
+    static const char* const kPeople[] = {"man", "men", "woman", "women", "people", "person", "child", "children",
+                                          "friend", "family", "police", "boy", "girl"};
+    for (const char* p : kPeople)
+        if (e == p || ends((std::string(" ") + p).c_str())) return true;
+    // agent nouns: the teacher, the director, the scientist, the politician
+    return ends("her") || ends("hers") || ends("ker") || ends("kers") || ends("ger") || ends("gers") ||
+           ends("yer") || ends("yers") || ends("ist") || ends("ists") || ends("ian") || ends("ians") ||
+           ends("ator") || ends("ators") || ends("ctor") || ends("ctors") || ends("dent") || ends("dents");
+}
+
 std::string GermanToEnglish::UnitEnglish(std::size_t i) const {
     const Unit& u = units_[i];
     if (u.drop) return std::string();
@@ -349,7 +372,7 @@ std::string GermanToEnglish::UnitEnglish(std::size_t i) const {
         if (w.kind == GermanKind::Article && (u.lower == "der" || u.lower == "die" || u.lower == "das")) {
             bool relative = prev && prev->punct && prev->source == "," && next &&
                             (next->fw || next->cls == kClassVerb || next->cls == kClassAdverb || !next->capital);
-            if (relative && !(next->cls == kClassAdjective)) return "which";
+            if (relative && !(next->cls == kClassAdjective)) return RefersToPerson(i - 1) ? "who" : "which";
             if (u.lower == "der" && prev && IsNounLike(*prev) && next && (IsNounLike(*next) || next->cls == kClassAdjective))
                 return "of the";
         }

@@ -183,3 +183,8 @@ TEST(EnglishToGerman, GenitiveAndThePredicate) {
     EXPECT_EQ(EnglishToGerman("He is a man."), "Er ist ein Mann.");
     EXPECT_EQ(EnglishToGerman("The house is very old."), "Das Haus ist sehr alt.");
 }
+
+TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
+    EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man, who stands there, is old.");
+    EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
+}
