@@ -329,6 +329,14 @@ void GermanToEnglish::SubjectPerson(std::size_t begin, std::size_t end, std::siz
     }
 }
 
+// An English noun written with a capital (Monday, January, Switzerland) but not an
+// abbreviation (the EU, the USA).
+bool NamesItself(const Unit& noun) {
+    const std::string& e = noun.english;
+    return e.size() >= 2 && IsUpper1252(static_cast<unsigned char>(e[0])) &&
+           !IsUpper1252(static_cast<unsigned char>(e[1])) && e.find(' ') == std::string::npos;
+}
+
 // Whether the noun before the comma at comma names people: "der Minister, der ..."
 // is "who", "das Haus, das ..." is "which".
 bool GermanToEnglish::RefersToPerson(std::size_t comma) const {
@@ -375,6 +383,13 @@ std::string GermanToEnglish::UnitEnglish(std::size_t i) const {
             if (relative && !(next->cls == kClassAdjective)) return RefersToPerson(i - 1) ? "who" : "which";
             if (u.lower == "der" && prev && IsNounLike(*prev) && next && (IsNounLike(*next) || next->cls == kClassAdjective))
                 return "of the";
+        }
+        // "am Montag", "im Januar", "die Schweiz": English names take no article
+        if ((w.kind == GermanKind::Article || w.kind == GermanKind::Preposition) && next && !next->fw &&
+            next->cls == kClassNoun && NamesItself(*next)) {
+            const std::string& e = w.english;
+            if (e == "the") return std::string();
+            if (e.size() > 4 && e.compare(e.size() - 4, 4, " the") == 0) return e.substr(0, e.size() - 4);
         }
         if (u.lower == "sie") {
             const bool polite = u.source == "Sie" && !u.start && options_.letter;

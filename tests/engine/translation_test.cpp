@@ -184,6 +184,11 @@ TEST(EnglishToGerman, GenitiveAndThePredicate) {
     EXPECT_EQ(EnglishToGerman("The house is very old."), "Das Haus ist sehr alt.");
 }
 
+TEST(GermanToEnglish, NoArticleBeforeANameLikeNoun) {
+    EXPECT_EQ(GermanToEnglish("Am Montag spielt das Kind."), "On Monday the child plays.");
+    EXPECT_EQ(GermanToEnglish("Der Montag ist schön."), "Monday is beautiful.");
+}
+
 TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
     EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man, who stands there, is old.");
     EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
