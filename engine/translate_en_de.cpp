@@ -172,7 +172,6 @@ struct Unit {
     bool plural = false;
     bool known = true;
     bool fixed = false;
-    bool drop = false;  // already said elsewhere
 };
 
 class EnglishToGerman {
@@ -384,13 +383,12 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
     bool question = false;
     if (!subordinate) {
         std::size_t q = i;
-        if (q < end && units_[q].fw && units_[q].fw->kind == EnKind::Question) {
-            out.push_back(units_[q].fw->german);
-            ++q;
-        }
+        const bool asks = q < end && units_[q].fw && units_[q].fw->kind == EnKind::Question;
+        if (asks) ++q;
         if (q < end && IsAuxiliary(units_[q])) {
             std::size_t subjectEnd = SubjectEnd(q + 1, end);
             if (subjectEnd > q + 1) {
+                if (asks) out.push_back(units_[i].fw->german);
                 Unit aux = units_[q];
                 units_.erase(units_.begin() + static_cast<long>(q));
                 units_.insert(units_.begin() + static_cast<long>(subjectEnd - 1), std::move(aux));
@@ -398,18 +396,15 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
                 i = q;
             }
         }
-        if (!question && q > i) {  // "What happened": the question word is the subject
-            units_[i].drop = true;
-            i = q;
-            question = true;
-        }
+        // otherwise ("What happened") the question word is the subject, in German too
     }
     // subject
     std::vector<std::string> subject;
     int person = 3;
     bool plural = false;
     std::size_t subjectStart = i;
-    if (i < end && units_[i].fw && units_[i].fw->kind == EnKind::Pronoun) {
+    // a pronoun, or a question word that is the subject itself ("What happened")
+    if (i < end && units_[i].fw && (units_[i].fw->kind == EnKind::Pronoun || units_[i].fw->kind == EnKind::Question)) {
         const EnglishWord* p = units_[i].fw;
         std::string g = p->german;
         if (units_[i].lower == "you") g = options_.honorific ? "Sie" : "du";
@@ -494,7 +489,7 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
             } else if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have)) {
                 out.push_back(GermanFinite(cat_, w->german, w->person ? w->person : person, w->plural || plural,
                                            w->past ? Tense::Past : Tense::Present).finite);
-            } else if (!(w && w->kind == EnKind::Do) && !units_[k].drop) {
+            } else if (!(w && w->kind == EnKind::Do)) {
                 out.push_back(w ? w->german : units_[k].german);
             }
         }
@@ -533,7 +528,7 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
             continue;
         }
         if (u.fw && u.fw->kind == EnKind::Negation) { negate = true; ++i; continue; }
-        if ((u.fw && u.fw->kind == EnKind::Do) || u.drop) { ++i; continue; }
+        if (u.fw && u.fw->kind == EnKind::Do) { ++i; continue; }
         if ((u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive || u.fw->kind == EnKind::Demonstrative)) ||
             (!u.fw && (u.cls == kClassNoun || u.cls == kClassAdjective))) {
             // "She is a teacher": what follows "sein" stands in the nominative

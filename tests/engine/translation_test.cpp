@@ -153,6 +153,7 @@ TEST(EnglishToGerman, NamesQuestionsAndModalInfinitives) {
     EXPECT_EQ(EnglishToGerman("Tom reads a book."), "Tom liest ein Buch.");
     EXPECT_EQ(EnglishToGerman("The man has a house."), "Der Mann hat ein Haus.");
     EXPECT_EQ(EnglishToGerman("Does the man read the book?"), "Liest der Mann das Buch?");
+    EXPECT_EQ(EnglishToGerman("Who barks?"), "Wer bellt?");
     EXPECT_EQ(EnglishToGerman("The child wants to sleep."), "Das Kind will schlafen.");
     EXPECT_EQ(EnglishToGerman("I see the dog because it barks."), "Ich sehe den Hund, weil es bellt.");
 }
