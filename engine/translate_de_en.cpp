@@ -86,7 +86,8 @@ private:
     bool RefersToPerson(std::size_t comma) const;
     std::vector<std::string> VerbGroup(std::size_t finite, const std::vector<std::size_t>& rest,
                                        int person, bool plural, bool negate, bool question,
-                                       std::size_t& insertAt) const;
+                                       bool perfectAsPast, std::size_t& insertAt) const;
+    bool SpeaksOfTimeUpToNow(std::size_t begin, std::size_t end) const;
     std::size_t NounPhraseEnd(std::size_t start, std::size_t end) const;
     void SubjectPerson(std::size_t begin, std::size_t end, std::size_t finite, int& person, bool& plural) const;
 
@@ -94,7 +95,6 @@ private:
     const EngineOptions& options_;
     const UserLexicon& user_;
     std::vector<Unit> units_;
-    bool perfectAsPast_ = false;  // the clause's perfect reads as a simple past
 };
 
 std::string GermanToEnglish::BestSense(const WordRecord* word, std::uint8_t cls) const {
@@ -444,9 +444,19 @@ std::string BeForm(bool past, int person, bool plural) {
 
 }  // namespace
 
+// "schon", "noch nie", "seit": the clause's perfect reaches up to now.
+bool GermanToEnglish::SpeaksOfTimeUpToNow(std::size_t begin, std::size_t end) const {
+    static const char* const kWords[] = {"schon", "bereits", "nie", "noch", "jemals", "je", "seit",
+                                         "seitdem", "gerade", "bisher", "inzwischen", "mittlerweile"};
+    for (std::size_t i = begin; i < end; ++i)
+        for (const char* w : kWords)
+            if (units_[i].lower == w) return true;
+    return false;
+}
+
 std::vector<std::string> GermanToEnglish::VerbGroup(std::size_t finite, const std::vector<std::size_t>& rest,
                                                     int person, bool plural, bool negate, bool question,
-                                                    std::size_t& insertAt) const {
+                                                    bool perfectAsPast, std::size_t& insertAt) const {
     std::vector<std::string> words;
     const Unit& f = units_[finite];
     const bool third = person == 3 && !plural;
@@ -464,7 +474,7 @@ std::vector<std::string> GermanToEnglish::VerbGroup(std::size_t finite, const st
     // perfect where English takes the simple past, unless the clause speaks of a time
     // up to now ("schon", "noch nie", "seit" ...). Written reports (third person) keep
     // the perfect for what still matters.
-    if (perfectAsPast_ && person != 3 && !past && !subjunctive && rest.size() == 1 && n0 && n0Participle && !n0->fw && !n0->fixed &&
+    if (perfectAsPast && person != 3 && !past && !subjunctive && rest.size() == 1 && n0 && n0Participle && !n0->fw && !n0->fixed &&
         f.fw && (f.fw->aux == AuxVerb::Haben ||
                  (f.fw->aux == AuxVerb::Sein && (GermanTakesSein(cat_, n0->lemma) ||
                                                  (n0->reading.word && (n0->reading.word->flags & kWordSein)))))) {
@@ -706,14 +716,8 @@ void GermanToEnglish::TranslateClause(std::size_t begin, std::size_t end, bool s
     const bool whQuestion = !subordinate && sentenceQuestion && first.fw && first.fw->kind == GermanKind::Question && finite == begin + 1;
     const bool question = sentenceQuestion && (verbFirst || whQuestion);
     std::size_t insertAt = 1;
-    perfectAsPast_ = true;
-    for (std::size_t i = begin; i < end; ++i) {
-        const std::string& w = units_[i].lower;
-        if (w == "schon" || w == "bereits" || w == "nie" || w == "noch" || w == "jemals" || w == "je" || w == "seit" ||
-            w == "seitdem" || w == "gerade" || w == "bisher" || w == "inzwischen" || w == "mittlerweile")
-            perfectAsPast_ = false;
-    }
-    std::vector<std::string> group = VerbGroup(finite, chain, person, plural, negate, question, insertAt);
+    std::vector<std::string> group =
+        VerbGroup(finite, chain, person, plural, negate, question, !SpeaksOfTimeUpToNow(begin, end), insertAt);
     used[finite] = true;
     for (std::size_t i : chain) used[i] = true;
 
