@@ -446,7 +446,8 @@ void CatalogueBuilder::CountEvidence() {
         std::vector<std::vector<std::string>> perSense;
         for (const SenseDraft& d : word.senses) {
             std::vector<std::string> parts;
-            for (std::string_view w : SplitWords(NormaliseSentence(d.text))) parts.emplace_back(w);
+            const std::string normalised = NormaliseSentence(d.text);  // the views below point into it
+            for (std::string_view w : SplitWords(normalised)) parts.emplace_back(w);
             perSense.push_back(std::move(parts));
         }
         senseWords.push_back(std::move(perSense));

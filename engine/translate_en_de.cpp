@@ -314,6 +314,7 @@ bool EnglishToGerman::VerbAhead(std::size_t i, std::size_t end) const {
 }
 
 void EnglishToGerman::NounPhrase(std::size_t& i, std::size_t end, Case c, std::vector<std::string>& out) {
+    if (i >= end) return;  // a clause that ends before its noun phrase ("because" at the end)
     // determiner, adjectives, nouns: agreement from the last noun
     std::size_t j = i;
     const EnglishWord* det = nullptr;
@@ -378,6 +379,7 @@ void EnglishToGerman::TranslateClause(std::size_t begin, std::size_t end, std::v
     bool subordinate = units_[begin].fw && units_[begin].fw->kind == EnKind::Subordinator;
     std::size_t i = begin;
     if (subordinate) out.push_back(units_[i++].fw->german);
+    if (i >= end) return;  // a conjunction with nothing after it
     // "What does it mean", "Can you come": the auxiliary moves behind the subject
     // for the analysis below; German puts the finite verb first again.
     bool question = false;

@@ -102,6 +102,15 @@ TEST(EnglishToGerman, ArticlesAndAdjectiveEndingsAgree) {
     EXPECT_EQ(EnglishToGerman("The children play."), "Die Kinder spielen.");
 }
 
+TEST(EnglishToGerman, AConjunctionWithNothingAfterItEndsTheSentence) {
+    // Real text: with NewLine on, "...home because" is cut at the line feed.
+    EXPECT_EQ(EnglishToGerman("The dog sleeps because"), "Der Hund schläft, weil");
+    EXPECT_EQ(EnglishToGerman("I sleep if"), "Ich schlafe, wenn");
+    EXPECT_EQ(EnglishToGerman("because"), "Weil");
+    EXPECT_EQ(EnglishToGerman("The dog sleeps because."), "Der Hund schläft, weil.");
+    EXPECT_EQ(EnglishToGerman("because,"), "Weil,");
+}
+
 TEST(EnglishToGerman, PerfectPutsTheParticipleLast) {
     EXPECT_EQ(EnglishToGerman("I have read the book."), "Ich habe das Buch gelesen.");
 }
