@@ -79,29 +79,73 @@ int AskAbbreviation(const char* word) {
     }
 }
 
-int SentenceEndTest(const Text& t, int n) {
-    if (n <= 0) n = t.length;
-    if (n < 3) return 2;
+bool IsLineControl(unsigned char c) { return c >= 9 && c <= 14; }
 
-    int first = 0;
-    while (first < n && !g_wordLike.member[t.at(first)]) ++first;
-    if (first >= n) return 2;
-    if (n - 1 == first) return 1;
+// What the tests of one scan share. A scan may reject thousands of candidates in a
+// row ("!!!!...", a word followed by a long punctuation run); each test would walk
+// back over the same characters, so the walks and verdicts are kept here and a
+// whole scan stays linear in the text's length.
+class ScanMemo {
+public:
+    explicit ScanMemo(const Text& t) : t_(t) {}
 
-    // Walk back from the candidate to the last word-like character before it.
-    int last = first;
-    for (int i = n - 1; i > first; --i) {
-        unsigned char c = t.at(i);
-        if (c == 0) return 1;
-        if (g_wordLike.member[c]) {
-            last = i;
-            break;
+    // The first word-like position of the text, or the length when there is none.
+    int FirstWordLike() {
+        if (firstWordLike_ < 0) {
+            firstWordLike_ = 0;
+            while (firstWordLike_ < t_.length && !g_wordLike.member[t_.at(firstWordLike_)])
+                ++firstWordLike_;
         }
-        if (c >= 9 && c <= 14 && g_translation.newLine) return 0;
+        return firstWordLike_;
     }
-    if (t.at(last + 1) != '.') return 0;
 
-    // Measure the word before the period.
+    // The highest position in (first, m] holding a word-like character, a NUL, or a
+    // line control when NewLine is on; first when there is none. Successive queries
+    // that rise or fall reuse what the previous walk has seen.
+    int LastStop(int first, int m) {
+        if (queried_ < 0 || first != queryFirst_) {
+            answer_ = WalkBack(first, m, first);
+        } else if (m > queried_) {
+            answer_ = WalkBack(queried_, m, answer_);
+        } else if (answer_ > m) {
+            answer_ = WalkBack(first, m, first);
+        }
+        queried_ = m;
+        queryFirst_ = first;
+        return answer_;
+    }
+
+    // The verdict on the word that ends at last, once it has been reached.
+    bool KnownVerdict(int last, int& verdict) const {
+        if (last != verdictLast_) return false;
+        verdict = verdict_;
+        return true;
+    }
+    void KeepVerdict(int last, int verdict) {
+        verdictLast_ = last;
+        verdict_ = verdict;
+    }
+
+private:
+    bool IsStop(unsigned char c) const {
+        return c == 0 || g_wordLike.member[c] || (IsLineControl(c) && g_translation.newLine);
+    }
+    // The highest stop in (floor, m], or otherwise when there is none.
+    int WalkBack(int floor, int m, int otherwise) const {
+        for (int i = m; i > floor; --i)
+            if (IsStop(t_.at(i))) return i;
+        return otherwise;
+    }
+
+    const Text& t_;
+    int firstWordLike_ = -1;
+    int queried_ = -1, queryFirst_ = -1, answer_ = -1;
+    int verdictLast_ = -1, verdict_ = 0;
+};
+
+// Measures the word before the period at last + 1 and decides whether it ends the
+// sentence (0) or not (the word's length), asking the engine about abbreviations.
+int PeriodWordVerdict(const Text& t, int first, int last) {
     int count = 1;
     int q = last;
     bool reachedFirst = false;
@@ -137,6 +181,28 @@ int SentenceEndTest(const Text& t, int n) {
     return AskAbbreviation(word);
 }
 
+int SentenceEndTest(const Text& t, int n, ScanMemo& memo) {
+    if (n <= 0) n = t.length;
+    if (n < 3) return 2;
+
+    const int first = memo.FirstWordLike() < n ? memo.FirstWordLike() : n;
+    if (first >= n) return 2;
+    if (n - 1 == first) return 1;
+
+    // Walk back from the candidate to the last word-like character before it.
+    int last = memo.LastStop(first, n - 1);
+    unsigned char stop = t.at(last);
+    if (last > first && !g_wordLike.member[stop]) return stop == 0 ? 1 : 0;
+    if (t.at(last + 1) != '.') return 0;
+
+    int verdict;
+    if (!memo.KnownVerdict(last, verdict)) {
+        verdict = PeriodWordVerdict(t, first, last);
+        memo.KeepVerdict(last, verdict);
+    }
+    return verdict;
+}
+
 }  // namespace
 
 bool IsScannerWhiteSpace(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
@@ -144,7 +210,9 @@ bool IsScannerWhiteSpace(unsigned char c) { return c == ' ' || (c >= 0x09 && c <
 bool IsWordLike(unsigned char c) { return g_wordLike.member[c]; }
 
 int IsSentenceEnd(const char* text, int length, int n) {
-    return SentenceEndTest(Text{text, length}, n);
+    const Text t{text, length};
+    ScanMemo memo(t);
+    return SentenceEndTest(t, n, memo);
 }
 
 int IsSentenceEnd(const char* text, int n) {
@@ -153,6 +221,7 @@ int IsSentenceEnd(const char* text, int n) {
 
 int FindSentenceEnd(const char* text, int length, int start) {
     const Text t{text, length};
+    ScanMemo memo(t);
     int p = start < 0 ? 0 : start;
     for (;;) {
         int candidate;
@@ -182,7 +251,7 @@ int FindSentenceEnd(const char* text, int length, int start) {
             g_run.endOfText = true;
         } else {
             next = candidate + 1;
-            if (SentenceEndTest(t, next) != 0) {
+            if (SentenceEndTest(t, next, memo) != 0) {
                 p = next;
                 continue;
             }
@@ -194,6 +263,7 @@ int FindSentenceEnd(const char* text, int length, int start) {
 
 int FindSentenceStart(const char* text, int length, int position) {
     const Text t{text, length};
+    ScanMemo memo(t);
     for (;;) {
         while (position > 0) {
             unsigned char c = t.at(position);
@@ -204,7 +274,7 @@ int FindSentenceStart(const char* text, int length, int position) {
         }
         ++position;
         if (position <= 2) return 0;
-        if (SentenceEndTest(t, position) == 0) return position;
+        if (SentenceEndTest(t, position, memo) == 0) return position;
         position -= 2;
     }
 }

@@ -127,6 +127,39 @@ TEST_F(ScannerTest, SentenceStartsFollowTheSameRulesBackwards) {
     EXPECT_EQ(IsSentenceEnd("ab", 0), 2);
 }
 
+TEST_F(ScannerTest, RunsOfRejectedCandidatesKeepEveryVerdict) {
+    // Each shape rejects thousands of candidates in a row; the scan reuses its walks
+    // back, and the sentence must come out as if each candidate were tested alone.
+    const std::string bangs(3000, '!');
+    for (const std::string& text : {bangs, "a." + bangs, std::string("a\0", 2) + bangs,
+                                    "a:" + std::string(600, 'b') + "." + bangs}) {
+        g_run = RunState{};
+        const int length = static_cast<int>(text.size());
+        EXPECT_EQ(End(text), length + 1) << text.substr(0, 4);
+        EXPECT_TRUE(g_run.endOfText);
+        EXPECT_EQ(Start(text, length), 0) << text.substr(0, 4);
+    }
+    EXPECT_TRUE(engine->calls.empty());
+
+    // A word before the run is asked about once, and its answer holds for the run.
+    engine->abbreviations["usw."] = {0, 0};
+    std::string listed = "usw." + bangs + " Neu";
+    EXPECT_EQ(End(listed), static_cast<int>(listed.size()) + 1);
+    EXPECT_EQ(engine->calls, (std::vector<std::string>{"abbrev|usw."}));
+
+    // Walks that fall and rise again: two abbreviations, then a real end.
+    engine->calls.clear();
+    engine->abbreviations["Dr."] = {0, 0};
+    engine->abbreviations["Prof."] = {0, 0};
+    std::string names = "Er kam. Dr. Meier und Prof. Huber kamen. Dann";
+    EXPECT_EQ(Start(names, 38), 7);
+    EXPECT_EQ(End(names, 7), 40);
+    g_translation.newLine = 1;
+    std::string lines = "Wort.\n!!!!\n!! Dann";
+    EXPECT_EQ(End(lines), 5);
+    EXPECT_EQ(End(lines, 5), 7);  // the line feed before it stops the walk back
+}
+
 TEST_F(ScannerTest, TextEndingAtAPageBoundaryIsNeverReadBeyond) {
     // The text fills the end of a page; the next page is inaccessible.
     SYSTEM_INFO info;
