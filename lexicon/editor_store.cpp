@@ -38,7 +38,8 @@ void TrimWords(LexiconEntry& entry) {
 // Writes outcome.content unless an earlier step failed.
 void WriteBack(const char* path, EditOutcome& outcome) {
     if (outcome.failure != EditorFailure::None) return;
-    outcome.failure = FailureOf(WriteUserLexiconFile(path, outcome.content));
+    LexiconStatus status = WriteUserLexiconFile(path, outcome.content);
+    outcome.failure = status == LexiconStatus::TooLarge ? EditorFailure::Full : FailureOf(status);
 }
 
 }  // namespace
@@ -115,6 +116,9 @@ std::string FailureMessage(EditorFailure failure, const std::string& path) {
         return "Diesen Eintrag gibt es im Lexikon nicht.";
     case EditorFailure::WriteFailed:
         return "Die Lexikondatei " + file + " läßt sich nicht schreiben. Die Änderung wurde "
+               "nicht gespeichert.";
+    case EditorFailure::Full:
+        return "Die Lexikondatei " + file + " ist voll (höchstens 16 MB). Die Änderung wurde "
                "nicht gespeichert.";
     }
     return "";

@@ -24,6 +24,7 @@ enum class EditorFailure {
     UnknownArea,
     NotFound,  // deleting an entry the file does not hold
     WriteFailed,
+    Full,      // the change would make the file larger than a lexicon may be
 };
 
 struct EditOutcome {

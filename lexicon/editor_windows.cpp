@@ -283,7 +283,7 @@ bool IsFileFailure(EditorFailure failure) {
     switch (failure) {
     case EditorFailure::Missing: case EditorFailure::Unreadable: case EditorFailure::Foreign:
     case EditorFailure::NewerVersion: case EditorFailure::Damaged:
-    case EditorFailure::WrongDirection: case EditorFailure::WriteFailed:
+    case EditorFailure::WrongDirection: case EditorFailure::WriteFailed: case EditorFailure::Full:
         return true;
     default:
         return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
+#include <unordered_set>
 
 namespace {
 constexpr std::string_view kSignature = "QUENDEL USER LEXICON";
@@ -20,21 +21,18 @@ bool IsValidField(std::string_view field) {
 
 bool IsFilledField(std::string_view field) { return !field.empty() && IsValidField(field); }
 
-const LexiconArea* FindArea(const std::vector<LexiconArea>& areas, std::string_view code) {
-    for (const LexiconArea& area : areas)
-        if (area.code == code) return &area;
-    return nullptr;
-}
+// The area codes met so far; a set, so that a file of many areas parses in n log n.
+using AreaCodes = std::unordered_set<std::string>;
 
 // The rules an area must meet after the ones before it, when reading and writing alike.
-bool AreaFits(const LexiconArea& area, const std::vector<LexiconArea>& earlier) {
-    return IsFilledField(area.code) && IsFilledField(area.name) && !FindArea(earlier, area.code);
+bool AreaFits(const LexiconArea& area, const AreaCodes& earlier) {
+    return IsFilledField(area.code) && IsFilledField(area.name) && !earlier.count(area.code);
 }
 
-bool EntryFits(const LexiconEntry& entry, const std::vector<LexiconArea>& areas) {
+bool EntryFits(const LexiconEntry& entry, const AreaCodes& areas) {
     return IsFilledField(entry.source) && IsFilledField(entry.translation) &&
            IsValidField(entry.partOfSpeech) && IsValidField(entry.area) &&
-           (entry.area.empty() || FindArea(areas, entry.area));
+           (entry.area.empty() || areas.count(entry.area));
 }
 
 // Hands out the file's lines one at a time, without their CR LF. A line that is
@@ -103,16 +101,18 @@ bool ReadDirection(LineReader& lines, LexiconContent& out) {
 bool ReadBody(LineReader& lines, LexiconContent& out) {
     std::string_view line;
     std::string_view fields[kMaxFields];
+    AreaCodes codes;
     while (lines.Next(line)) {
         int count = SplitFields(line, fields);
         if (fields[0] == kAreaKey && count == 3 && out.entries.empty()) {
             LexiconArea area{std::string(fields[1]), std::string(fields[2])};
-            if (!AreaFits(area, out.areas)) return false;
+            if (!AreaFits(area, codes)) return false;
+            codes.insert(area.code);
             out.areas.push_back(std::move(area));
         } else if (fields[0] == kEntryKey && count == 5) {
             LexiconEntry entry{std::string(fields[1]), std::string(fields[2]),
                                std::string(fields[3]), std::string(fields[4])};
-            if (!EntryFits(entry, out.areas)) return false;
+            if (!EntryFits(entry, codes)) return false;
             out.entries.push_back(std::move(entry));
         } else if (fields[0] == kEndKey && count == 2) {
             long entries = 0;
@@ -152,13 +152,13 @@ void AppendLine(std::string& bytes, std::initializer_list<std::string_view> fiel
 
 LexiconStatus CheckContent(const LexiconContent& content) {
     if (!IsFilledField(content.direction)) return LexiconStatus::InvalidContent;
-    std::vector<LexiconArea> earlier;
+    AreaCodes codes;
     for (const LexiconArea& area : content.areas) {
-        if (!AreaFits(area, earlier)) return LexiconStatus::InvalidContent;
-        earlier.push_back(area);
+        if (!AreaFits(area, codes)) return LexiconStatus::InvalidContent;
+        codes.insert(area.code);
     }
     for (const LexiconEntry& entry : content.entries)
-        if (!EntryFits(entry, content.areas)) return LexiconStatus::InvalidContent;
+        if (!EntryFits(entry, codes)) return LexiconStatus::InvalidContent;
     return LexiconStatus::Ok;
 }
 }  // namespace

@@ -137,5 +137,8 @@ LexiconStatus ReadUserLexiconFile(const char* path, LexiconContent& out) {
 LexiconStatus WriteUserLexiconFile(const char* path, const LexiconContent& content) {
     std::string bytes;
     LexiconStatus status = SerializeUserLexicon(content, bytes);
-    return status == LexiconStatus::Ok ? ReplaceFileContent(path, bytes) : status;
+    if (status != LexiconStatus::Ok) return status;
+    // A file the reader would refuse is never written: the old one stays.
+    if (bytes.size() > kMaxLexiconFileBytes) return LexiconStatus::TooLarge;
+    return ReplaceFileContent(path, bytes);
 }

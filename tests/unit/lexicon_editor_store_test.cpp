@@ -147,11 +147,27 @@ TEST_F(LexiconEditorStore, AMissingFileIsNotCreated) {
     EXPECT_EQ(GetFileAttributesA(Path()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(LexiconEditorStore, AChangeThatWouldOverfillTheFileIsRefusedAndTheFileStays) {
+    // A lexicon a few bytes under the size the reader takes.
+    std::string head = "QUENDEL USER LEXICON\t1\r\ndirection\tGtoE\r\nentry\tlang\t";
+    std::string tail = "\t\t\r\nend\t1\r\n";
+    std::string full = head + std::string(kMaxLexiconFileBytes - head.size() - tail.size() - 30, 'x') + tail;
+    Write(full);
+
+    EditOutcome outcome = SaveEntryToFile(Path(), "GtoE", {"Haus", "house and home and garden", "", ""});
+    EXPECT_EQ(outcome.failure, EditorFailure::Full);
+    EXPECT_TRUE(Bytes() == full);
+    EXPECT_NE(FailureMessage(EditorFailure::Full, "C:\\L.DE").find("'C:\\L.DE' ist voll"), std::string::npos);
+
+    EXPECT_EQ(SaveEntryToFile(Path(), "GtoE", {"Haus", "house", "", ""}).failure, EditorFailure::None);
+    EXPECT_EQ(FileEntries().size(), 2u);
+}
+
 TEST_F(LexiconEditorStore, EveryFailureHasAGermanMessageNamingTheFileWhereItMatters) {
     EXPECT_EQ(FailureMessage(EditorFailure::None, Path()), "");
     for (EditorFailure failure : {EditorFailure::Missing, EditorFailure::Unreadable, EditorFailure::Foreign,
                                   EditorFailure::NewerVersion, EditorFailure::Damaged,
-                                  EditorFailure::WriteFailed}) {
+                                  EditorFailure::WriteFailed, EditorFailure::Full}) {
         std::string text = FailureMessage(failure, "C:\\qd\\QD_USER.DE");
         EXPECT_NE(text.find("'C:\\qd\\QD_USER.DE'"), std::string::npos) << text;
     }
