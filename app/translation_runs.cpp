@@ -138,9 +138,12 @@ void StopRunCommand() { g_run.endOfText = true; }
 void TranslateFileCommand() {
     g_shell.helpContext = CMD_TRANSLATE_FILE;
     if (SwitchPending() && g_shell.pendingFile[0] && g_shell.pendingSwitch[0] == '/') {
-        TranslateFile(g_shell.pendingFile, kExchangeFile);
-        RunCompletionStep();
+        int result = TranslateFile(g_shell.pendingFile, kExchangeFile);
+        // An exchange file that is incomplete is never handed back as if it were done.
+        if (PostDeferredLinkCommand(g_shell.frame) || result != 0) DropPendingSwitch();
+        else RunCompletionStep();
         return;
     }
     TranslateFile(nullptr, nullptr);
+    PostDeferredLinkCommand(g_shell.frame);
 }

@@ -4,7 +4,9 @@
 #include <string.h>
 
 #include "app/shell_state.h"
+#include "core/file_loop.h"
 #include "core/message_log.h"
+#include "core/plain_text.h"
 #include "core/progress.h"
 #include "core/run_state.h"
 #include "core/scanner.h"
@@ -17,41 +19,51 @@ namespace {
 
 constexpr int kPathSize = 160;
 
-// Reads into buffer + length up to the buffer's size; false on a read error.
-bool ReadMore(HANDLE source, char* buffer, int& length) {
+bool ReadSource(void* source, char* into, int capacity, int* got) {
     DWORD read = 0;
-    if (!ReadFile(source, buffer + length, static_cast<DWORD>(kFileBufferSize - length), &read,
-                  nullptr))
+    if (!ReadFile(static_cast<HANDLE>(source), into, static_cast<DWORD>(capacity), &read, nullptr))
         return false;
-    length += static_cast<int>(read);
+    *got = static_cast<int>(read);
     return true;
 }
 
-// Cuts the buffer into sentences and translates each into the target file. A
-// rest of one or two characters at the end of the file goes through like any
-// other piece, so the target holds everything.
-int RunFileLoop(HANDLE source) {
-    char buffer[kFileBufferSize + 1];
-    int length = 0;
-    bool readOk = ReadMore(source, buffer, length);
-    while (length > 0) {
-        if (!readOk) return -1;
-        buffer[length] = '\0';
-        int end = FindSentenceEnd(buffer, length, 0);
-        int cut = end < length ? end : length;
-        char kept = buffer[cut];
-        buffer[cut] = '\0';
-        if (TranslateSentence(buffer) <= 0) return -1;
-        ProgressStep(g_run.progressDialog, 1);
-        if (g_outputTarget.failed) return -1;
-        if (g_run.cancelCount != 0) return 0;
-        buffer[cut] = kept;
-        if (cut >= length) break;
-        memmove(buffer, buffer + cut, length - cut);
-        length -= cut;
-        readOk = ReadMore(source, buffer, length);
+int StepProgress() { return ProgressStep(g_run.progressDialog, 1); }
+bool TargetFailed() { return g_outputTarget.failed; }
+
+enum class SourceCheck { Text, NotText, ReadFailed };
+
+// Reads the whole source once before anything is written, so that a file that is
+// not text is refused whole instead of being translated up to its first NUL.
+SourceCheck CheckSource(HANDLE source) {
+    static char chunk[64 * 1024];
+    bool startOfFile = true;
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(source, chunk, sizeof chunk, &read, nullptr)) return SourceCheck::ReadFailed;
+        if (read == 0) break;
+        if (!IsPlainTextChunk(chunk, read, startOfFile)) return SourceCheck::NotText;
+        startOfFile = false;
     }
-    return readOk ? 0 : -1;
+    if (SetFilePointer(source, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
+        return SourceCheck::ReadFailed;
+    return SourceCheck::Text;
+}
+
+// The loop over the source into the target; every failure is reported here or,
+// for a sentence or the target, where it happened.
+int RunFileLoopOn(HANDLE input, const char* source) {
+    FileLoopCalls calls = {ReadSource, input, TranslateSentence, StepProgress, TargetFailed};
+    g_run.fileRunActive = true;
+    FileLoopEnd end = RunFileLoop(calls);
+    g_run.fileRunActive = false;
+    switch (end) {
+    case FileLoopEnd::Done:
+    case FileLoopEnd::Cancelled: return 0;
+    case FileLoopEnd::ReadFailed: ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_READ, source); return -1;
+    case FileLoopEnd::NotText: ShowMessage(g_shell.frame, kStopBox, IDS_NOT_TEXT, source); return -1;
+    case FileLoopEnd::Stopped: return -1;
+    }
+    return -1;
 }
 
 void TakePath(const char* given, char* into) {
@@ -78,7 +90,11 @@ int TranslateFile(const char* sourcePath, const char* targetPath) {
         return -1;
     }
     int result = -1;
-    if (!g_outputTarget.path[0] && !ChooseSaveName(nullptr, true)) {
+    SourceCheck check = CheckSource(input);
+    if (check != SourceCheck::Text) {
+        ShowMessage(g_shell.frame, kStopBox, check == SourceCheck::NotText ? IDS_NOT_TEXT : IDS_CANNOT_READ,
+                    source);
+    } else if (!g_outputTarget.path[0] && !ChooseSaveName(nullptr, true)) {
         // cancelled
     } else if (SameFileName(source, g_outputTarget.path)) {
         ShowMessage(g_shell.frame, kWarningBox, IDS_SAME_FILE, nullptr);
@@ -92,7 +108,7 @@ int TranslateFile(const char* sourcePath, const char* targetPath) {
             g_outputTarget.toFile = true;
             g_outputTarget.failed = false;
             OpenProgressDialog(g_shell.frame);
-            result = RunFileLoop(input);
+            result = RunFileLoopOn(input, source);
             CloseProgressDialog();
             g_outputTarget.toFile = false;
         }

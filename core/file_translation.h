@@ -2,8 +2,6 @@
 
 // Translates a text file into another file, sentence by sentence, with the
 // progress dialog. Missing paths are asked for. 0 when the file was worked
-// through or the user cancelled, -1 on any failure or refusal.
+// through or the user cancelled, -1 on any failure or refusal, each of which has
+// been reported to the user.
 int TranslateFile(const char* source, const char* target);
-
-// How much of the source the file loop holds at a time.
-constexpr int kFileBufferSize = 2048;

@@ -9,6 +9,7 @@ struct RunState {
     bool runActive;        // a window run goes from sentence to sentence
     int cancelCount;       // anything but 0 stops the run after the current sentence
     bool endOfText;        // the scanner met the end, the output is full, or 141 arrived
+    bool fileRunActive;    // a file translation is inside its loop
 };
 
 extern RunState g_run;

@@ -104,9 +104,39 @@ void TranslateClipboard(HWND frame, LPARAM sender) {
     BringToFront(reinterpret_cast<HWND>(sender));
 }
 
+// A link command that arrives while a file run is inside its loop (a notice of the
+// run lets the frame's queue run) cannot interrupt it there. As for window runs,
+// the user decides: going on stops the file run, and the command runs after it.
+struct DeferredCommand {
+    int command = 0;
+    LPARAM sender = 0;
+};
+DeferredCommand g_deferred;
+
+void DeferUntilFileRunEnds(HWND frame, int command, LPARAM sender) {
+    BringWindowToTop(frame);
+    if (g_deferred.command != 0) return;  // one is already waiting for the run's end
+    if (ShowMessage(frame, kYesNoBox, IDS_DOCUMENT_BUSY, nullptr) != IDYES) return;
+    g_run.cancelCount = 1;
+    g_deferred = {command, sender};
+}
+
 }  // namespace
 
+bool PostDeferredLinkCommand(HWND frame) {
+    if (g_deferred.command == 0) return false;
+    PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(g_deferred.command), g_deferred.sender);
+    g_deferred = DeferredCommand{};
+    return true;
+}
+
+void DropPendingSwitch() { g_shell.pendingSwitch[0] = '\0'; }
+
 bool DispatchLinkCommand(HWND frame, int command, LPARAM sender) {
+    if (command >= 993 && command <= 999 && g_run.fileRunActive) {
+        DeferUntilFileRunEnds(frame, command, sender);
+        return true;
+    }
     switch (command) {
     case 990: return true;
     case 993: TranslateClipboard(frame, sender); return true;

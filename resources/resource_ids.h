@@ -30,6 +30,7 @@
 #define IDS_DOCUMENT_BUSY 41
 #define IDS_SAME_FILE 43
 #define IDS_WRONG_DIRECTION 47
+#define IDS_NOT_TEXT 50
 
 // ---- Menus and accelerators ----
 #define IDM_FRAME_MENU 2

@@ -4,11 +4,14 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <string>
+
 #include "app/build_profile.h"
 #include "app/shell_state.h"
 #include "core/message_log.h"
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
+#include "textwin/text_file_io.h"
 #include "textwin/text_windows.h"
 
 char g_fileName[2][160];
@@ -62,36 +65,6 @@ void AddDefaultExtension(char* name) {
     strncat(name, extension, kFileNameSize - 1 - strlen(name));
 }
 
-// Writes bytes to a temporary file beside path, then puts it in path's place.
-// Returns 0, or the message that tells what failed.
-int ReplaceFileWith(const char* path, const char* bytes, DWORD length) {
-    char folder[MAX_PATH] = ".";
-    const char* slash = strrchr(path, '\\');
-    if (slash) lstrcpynA(folder, path, static_cast<int>(slash - path) + 2);
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(folder, "QD", 0, temporary)) return IDS_CANNOT_CREATE;
-
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        DeleteFileA(temporary);
-        return IDS_CANNOT_CREATE;
-    }
-    DWORD written = 0;
-    bool complete = WriteFile(file, bytes, length, &written, nullptr) && written == length &&
-                    FlushFileBuffers(file);
-    CloseHandle(file);
-    if (!complete) {
-        DeleteFileA(temporary);
-        return IDS_CANNOT_WRITE;
-    }
-    if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary);
-        return IDS_CANNOT_CREATE;
-    }
-    return 0;
-}
-
 bool RunFileDialog(OPENFILENAMEA& dialog, bool save) {
     return save ? GetSaveFileNameA(&dialog) != 0 : GetOpenFileNameA(&dialog) != 0;
 }
@@ -126,42 +99,28 @@ void UpdateWindowTitle(int kind) {
 }
 
 bool LoadTextFile(HWND window, const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_OPEN, path);
+    HWND edit = ChildEdit(window);
+    std::string text;
+    // A text beyond the edit control's capacity is refused as a whole.
+    const std::size_t limit = static_cast<std::size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    switch (ReadTextFile(path, limit, text)) {
+    case TextFileProblem::None: break;
+    case TextFileProblem::CannotOpen: ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_OPEN, path); return false;
+    case TextFileProblem::CannotRead: ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_READ, path); return false;
+    case TextFileProblem::NotText: ShowMessage(g_shell.frame, kStopBox, IDS_NOT_TEXT, path); return false;
+    case TextFileProblem::TooLarge:
+        SetWindowTextA(edit, "");
+        ShowNoticeDialog(IDD_FILE_TOO_LARGE, g_shell.frame);
         return false;
     }
-    bool loaded = false;
-    DWORD size = GetFileSize(file, nullptr);
-    HGLOBAL block = size == INVALID_FILE_SIZE ? nullptr
-                                              : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + 1);
-    if (!block) {
-        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
-    } else {
-        char* text = static_cast<char*>(GlobalLock(block));
-        DWORD read = 0;
-        if (!ReadFile(file, text, size, &read, nullptr) || read == 0) {
-            ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_READ, path);
-        } else {
-            text[read] = '\0';
-            HWND edit = ChildEdit(window);
-            SetWindowTextA(edit, "");
-            // A text beyond the edit control's capacity is refused as a whole.
-            if (strlen(text) <= static_cast<size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)))
-                SetWindowTextA(edit, text);
-            if (GetWindowTextLengthA(edit) > 0) {
-                SetChildModified(window, 0);
-                loaded = true;
-            } else {
-                ShowNoticeDialog(IDD_FILE_TOO_LARGE, g_shell.frame);
-            }
-        }
-        GlobalUnlock(block);
-        GlobalFree(block);
+    SetWindowTextA(edit, text.c_str());
+    if (GetWindowTextLengthA(edit) != static_cast<int>(text.size())) {
+        SetWindowTextA(edit, "");
+        ShowNoticeDialog(IDD_FILE_TOO_LARGE, g_shell.frame);
+        return false;
     }
-    CloseHandle(file);
-    return loaded;
+    SetChildModified(window, 0);
+    return true;
 }
 
 bool WriteTextFile(HWND window) {

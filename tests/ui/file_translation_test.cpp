@@ -139,3 +139,23 @@ TEST_F(UIFileTranslation, RefusedFailedAndCancelledRunsKeepWhatWasWritten) {
     EXPECT_EQ(ReadWholeFile(ScratchFile("VIELE.ENG")), expected);
     app.End();
 }
+
+TEST_F(UIFileTranslation, ASourceThatIsNotTextIsRefusedBeforeAnyTargetIsWritten) {
+    // A NUL after the first line: the old loop translated up to it, lost the rest
+    // and reported success.
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("NULL.TXT"), std::string("Ein Satz.\r\n\0Noch einer.", 24)));
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("UTF16.TXT"), std::string("\xFF\xFEH\0a\0l\0l\0o\0.\0", 14)));
+    Program app(StartOptions{Build::QDGE});
+
+    for (const char* name : {"NULL.TXT", "UTF16.TXT"}) {
+        app.PostCommand(kTranslateFile);
+        app.AnswerFileDialog(WaitForFileDialog(app, kOpenTitle), ScratchFile(name));
+        Box message = app.WaitForBox();
+        ExpectMessageBox(message, "Datei '" + ScratchFile(name) + "' ist keine Textdatei: Sie enth\xE4lt "
+                         "Nullbytes oder ist in Unicode gespeichert.", {IDOK});
+        app.Answer(message, IDOK);
+        app.ExpectNoBox();  // no save dialog: the run never starts
+    }
+    EXPECT_EQ(TranslatedSentences(), Lines{});
+    app.End();
+}

@@ -57,7 +57,6 @@ std::string TextOfLength(size_t length) {
 
 TEST_F(UITextFiles, OpenAndSaveKeepEveryByte) {
     ASSERT_TRUE(WriteWholeFile(ScratchFile("BRIEF.TXT"), kLetter));
-    ASSERT_TRUE(WriteWholeFile(ScratchFile("NULL.TXT"), std::string("Vorne\0Hinten", 12)));
     Program app(StartOptions{Build::QDGE});
 
     OpenFileInto(app, Pane::Input, ScratchFile("BRIEF.TXT"));
@@ -80,14 +79,62 @@ TEST_F(UITextFiles, OpenAndSaveKeepEveryByte) {
     WaitForCaption(app, Pane::Input, "Eingabe (deutsch): C:\\QDTEST\\KOPIE.TXT");
     EXPECT_EQ(ReadWholeFile(ScratchFile("KOPIE.TXT")), kLetter + "\r\nNachtrag \xE4");
 
-    // A file's text ends at its first NUL byte.
-    OpenFileInto(app, Pane::Output, ScratchFile("NULL.TXT"));
-    WaitForCaption(app, Pane::Output, "Ausgabe (englisch): C:\\QDTEST\\NULL.TXT");
-    EXPECT_EQ(app.EditText(Pane::Output), "Vorne");
-
     // Everything is saved or unchanged: closing asks nothing.
     EXPECT_EQ(app.Close(), 0);
-    EXPECT_EQ(ScratchNames(), (std::vector<std::string>{"BRIEF.TXT", "KOPIE.TXT", "NULL.TXT"}));
+    EXPECT_EQ(ScratchNames(), (std::vector<std::string>{"BRIEF.TXT", "KOPIE.TXT"}));
+}
+
+TEST_F(UITextFiles, FilesTheWindowCouldHoldOnlyPartOfAreRefusedAndCanNeverBeOverwritten) {
+    const std::string withNul("Vorne\0Hinten", 12);
+    const std::string utf16("\xFF\xFEH\0a\0l\0l\0o\0", 12);
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("NULL.TXT"), withNul));
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("UTF16.TXT"), utf16));
+    // A sparse file of 4 GiB and five bytes that begins with "Hallo": the low 32 bits
+    // of its size say 5.
+    HANDLE huge = CreateFileA(ScratchFile("RIESIG.TXT").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(huge, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(huge, "Hallo", 5, &written, nullptr));
+    LARGE_INTEGER end;
+    end.QuadPart = (1LL << 32) + 5;
+    ASSERT_TRUE(SetFilePointerEx(huge, end, nullptr, FILE_BEGIN) && SetEndOfFile(huge));
+    CloseHandle(huge);
+    Program app(StartOptions{Build::QDGE});
+
+    // Not text: the message names the file, the window keeps its text, has no name,
+    // and a save asks for one instead of writing over the file.
+    app.SetText(app.Edit(Pane::Input), "Eigener Text");  // set, not typed: no save question
+    for (const char* name : {"NULL.TXT", "UTF16.TXT"}) {
+        OpenFileInto(app, Pane::Input, ScratchFile(name));
+        Box message = app.WaitForBox();
+        ExpectMessageBox(message, "Datei '" + ScratchFile(name) + "' ist keine Textdatei: Sie enth\xE4lt "
+                         "Nullbytes oder ist in Unicode gespeichert.", {IDOK});
+        app.Answer(message, IDOK);
+        WaitForCaption(app, Pane::Input, kUntitledInput);
+        EXPECT_EQ(app.EditText(Pane::Input), "Eigener Text");
+    }
+    app.PostCommand(kSave);
+    Box dialog = app.WaitForBox();
+    EXPECT_EQ(dialog.title, "Datei speichern");
+    app.Answer(dialog, IDCANCEL);
+
+    // Too large for the window, whatever its low 32 bits say: dialog 130.
+    OpenFileInto(app, Pane::Output, ScratchFile("RIESIG.TXT"));
+    Box tooLarge = app.WaitForBox();
+    EXPECT_EQ(tooLarge.texts, kTooLargeTexts);
+    app.Answer(tooLarge, IDOK);
+    WaitForCaption(app, Pane::Output, kUntitledOutput);
+    EXPECT_EQ(app.EditText(Pane::Output), "");
+
+    app.End();
+    EXPECT_EQ(ReadWholeFile(ScratchFile("NULL.TXT")), withNul);
+    EXPECT_EQ(ReadWholeFile(ScratchFile("UTF16.TXT")), utf16);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(ScratchFile("RIESIG.TXT").c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeHigh, 1u);
+    EXPECT_EQ(data.nFileSizeLow, 5u);
+    DeleteFileA(ScratchFile("RIESIG.TXT").c_str());
 }
 
 TEST_F(UITextFiles, RefusedOpensLeaveTheWindowUntitled) {

@@ -448,3 +448,63 @@ TEST_F(UIWordLink, OtherCommandLinesLoadTheFileOrLeaveTheSwitchPending) {
     };
     for (const StartCase& c : cases) CheckStart(c);
 }
+
+TEST_F(UIWordLink, AFailedHandOverIsNeverCompletedAndALinkCommandWaitsForTheFileRun) {
+    InstallFakeWinword(kWordFolder);
+    WordProcessor word;
+    word.SetRestart(kWordDir, kWordDoc);
+    Program app(StartOptions{Build::QDGE});
+
+    // A document with a NUL: refused before the exchange file is written; the word
+    // processor is not started, and no switch waits for the next translation.
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("NULL.TXT"), std::string("Ein Satz.\r\n\0Noch einer.", 24)));
+    word.HandOver(ScratchFile("NULL.TXT"));
+    word.Post(app, kDocumentToFileAndWord);
+    Box refused = WaitForBoxTitled(app, "Quendel");
+    ExpectMessageBox(refused, "Datei '" + ScratchFile("NULL.TXT") + "' ist keine Textdatei: Sie enth\xE4lt "
+                     "Nullbytes oder ist in Unicode gespeichert.", {IDOK});
+    app.Answer(refused, IDOK);
+    app.ExpectNoBox();
+    EXPECT_FALSE(Exists(ExchangeFile()));
+    app.SetText(app.Edit(Pane::Input), "Hallo.");
+    app.SendCommand(kTranslateSentence);
+    EXPECT_EQ(WinwordStarts(kWordFolder), Lines{});
+
+    // The engine fails on the second sentence of a document: while its notice is
+    // open, the word processor asks for its clipboard text. No drops that command;
+    // Yes lets it run once the file run has ended. Neither run hands anything back.
+    ASSERT_TRUE(WriteWholeFile(ScratchFile("BRIEF.TXT"), "Eins ist hier. Zwei ist da. Drei ist fort."));
+    word.HandOver(ScratchFile("BRIEF.TXT"));
+    SetEngineScript("raise|Zwei ist da.|access\n");
+    app.PassOver(kProgressTitle);  // the runs' own progress dialogs
+    for (int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
+        SetClipboardText("Der Hund bellt.");
+        ClearEngineLog();
+        word.Post(app, kDocumentToFileAndWord);
+        Box fatal = WaitForBoxTitled(app, "Quendel");
+        ASSERT_FALSE(fatal.texts.empty()) << fatal.Describe();
+        word.Post(app, kClipboardText);
+        Box question = app.WaitForBox();
+        ExpectMessageBox(question, kBusy, {IDYES, IDNO});
+        app.Answer(question, answer);
+        app.Answer(fatal, IDCANCEL);
+        // The program's copy to the clipboard sends WM_DESTROYCLIPBOARD to the
+        // clipboard's owner, the driver's window on this thread: answer it meanwhile.
+        if (answer == IDYES)
+            Eventually([&] {
+                MSG message;
+                PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+                return TranslatedSentences().size() == 3 && !FindProgressDialog(app);
+            });
+        app.ExpectNoBox();
+        EXPECT_EQ(ReadWholeFile(ExchangeFile()), "EN(Eins ist hier.) ");
+        EXPECT_EQ(ClipboardText(), answer == IDYES ? "EN(Der Hund bellt.)" : "Der Hund bellt.");
+        Lines expected = {"Eins ist hier.", "Zwei ist da."};
+        if (answer == IDYES) expected.push_back("Der Hund bellt.");
+        EXPECT_EQ(TranslatedSentences(), expected);
+        EXPECT_EQ(WinwordStarts(kWordFolder), Lines{});
+        EXPECT_EQ(FindProgressDialog(app), nullptr);
+    }
+    app.End();
+}
