@@ -13,12 +13,6 @@ namespace {
 
 DWORD EditTextLength(HWND edit) { return static_cast<DWORD>(GetWindowTextLengthA(edit)); }
 
-DWORD SelectionStart(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start;
-}
-
 void InsertAtEnd(HWND edit, const char* text) {
     DWORD length = EditTextLength(edit);
     SendMessageA(edit, EM_SETSEL, length, length);
@@ -53,9 +47,20 @@ int AppendOutput(const char* text) {
     HWND edit = g_windows.outputEdit;
     DWORD before = EditTextLength(edit);
     if (!text || !*text) return static_cast<int>(before);
-    InsertAtEnd(edit, text);
-    if (SelectionStart(edit) == before) {
-        // The edit control refused the text: the output window is full.
+    const DWORD length = static_cast<DWORD>(lstrlenA(text));
+    const DWORD limit = static_cast<DWORD>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    // A translation goes in whole or not at all: the edit control would take the
+    // part that fits and drop the rest without a word.
+    bool taken = before + length <= limit;
+    if (taken) {
+        InsertAtEnd(edit, text);
+        if (EditTextLength(edit) != before + length) {
+            SendMessageA(edit, EM_SETSEL, before, static_cast<LPARAM>(-1));
+            SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+            taken = false;
+        }
+    }
+    if (!taken) {
         g_notices.outputFull();
         g_run.endOfText = true;
         g_run.cancelCount = 1;

@@ -58,7 +58,10 @@ std::string ClipboardText(HWND owner) {
     if (!OpenClipboard(owner)) return text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
-            text = locked;
+            // Another program's block need not end with a NUL: read no further than it.
+            const SIZE_T size = GlobalSize(data);
+            const void* nul = memchr(locked, 0, size);
+            text.assign(locked, nul ? static_cast<const char*>(nul) - locked : size);
             GlobalUnlock(data);
         }
     }

@@ -69,6 +69,9 @@ void WriteProfile(const char* section, const char* key, const char* value, Calle
 // ---- Clipboard ----
 std::string ClipboardText(Caller at = {});
 void SetClipboardText(const std::string& text, Caller at = {});
+// Exactly these bytes as the clipboard's text block, with no NUL added: as another
+// program may leave it.
+void SetClipboardBytes(const std::string& bytes, Caller at = {});
 
 void ClearClipboard(Caller at = {});
 

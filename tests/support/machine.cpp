@@ -172,17 +172,21 @@ std::string ClipboardText(Caller at) {
     return copy;
 }
 
-void SetClipboardText(const std::string& text, Caller at) {
+void SetClipboardBytes(const std::string& bytes, Caller at) {
     OpenedClipboard clipboard(at);
     EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     if (!data) Fail(at, "no memory for the clipboard text");
-    memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+    memcpy(GlobalLock(data), bytes.data(), bytes.size());
     GlobalUnlock(data);
     if (!SetClipboardData(CF_TEXT, data)) {
         GlobalFree(data);
         Fail(at, "SetClipboardData failed");
     }
+}
+
+void SetClipboardText(const std::string& text, Caller at) {
+    SetClipboardBytes(std::string(text.c_str(), text.size() + 1), at);
 }
 
 void ClearClipboard(Caller at) {

@@ -228,6 +228,17 @@ TEST_F(UIWordLink, Command993TranslatesShortClipboardTextOnlyAnd990DoesNothing) 
     EXPECT_EQ(app.EditText(Pane::Output), "EN(" + longest + ")");
     EXPECT_EQ(ClipboardText(), "EN(" + longest + ")");
     EXPECT_TRUE(word.Above(frame)) << "the word processor was not brought to the front";
+
+    // Another program's block without a closing NUL is read no further than its
+    // end. (Passing between processes, the platform may give its last byte to a NUL.)
+    const std::string unended = "Die Katze schl\xE4" "ft gut";
+    SetClipboardBytes(unended);
+    word.Send(app, kClipboardText);
+    app.ExpectNoBox();
+    const std::string taken = app.EditText(Pane::Input);
+    EXPECT_GE(taken.size() + 1, unended.size());
+    EXPECT_EQ(unended.compare(0, taken.size(), taken), 0) << taken;
+    EXPECT_EQ(app.EditText(Pane::Output), "EN(" + taken + ")");
     app.End();
 }
 

@@ -164,6 +164,17 @@ TEST_F(SentenceTranslationTest, AFullOutputWindowStopsTheRun) {
     EXPECT_EQ(g_outputFullNotices, 1);
     EXPECT_TRUE(g_run.endOfText);
     EXPECT_EQ(g_run.cancelCount, 1);
+
+    // Room for part of the translation only: nothing of it goes in, and the run
+    // stops as for a full window.
+    g_run = RunState{};
+    g_outputFullNotices = 0;
+    SendMessageA(g_windows.outputEdit, EM_SETLIMITTEXT, 10, 0);
+    SetWindowTextA(g_windows.outputEdit, "123");
+    Translate("Satz.");
+    EXPECT_EQ(windows.Output(), "123");
+    EXPECT_EQ(g_outputFullNotices, 1);
+    EXPECT_EQ(g_run.cancelCount, 1);
 }
 
 TEST_F(SentenceTranslationTest, TargetFileReceivesBytesAndReportsAFailedWriteOnce) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <string.h>
 
 #include "messages/message_box.h"
 #include "messages/window_text.h"
@@ -50,6 +51,32 @@ TEST_F(WindowTextTest, SnapshotCopiesTheWholeTextWithItsSelection) {
     GlobalFree(block);
     EXPECT_EQ(start, 3u);
     EXPECT_EQ(end, 8u);
+}
+
+TEST_F(WindowTextTest, ClipboardTextEndsWithTheBlockWhenTheBlockHasNoNul) {
+    // A block of exactly 16 bytes and no NUL, followed in memory by more text: only
+    // the block's own bytes may come back.
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 16);
+    ASSERT_NE(block, nullptr);
+    char* bytes = static_cast<char*>(GlobalLock(block));
+    memcpy(bytes, "Der Hund bellt.X", 16);
+    const SIZE_T size = GlobalSize(block);
+    memset(bytes + 16, 'Z', size - 16);  // any slack the allocator added is no NUL either
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(edit_));
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+    CloseClipboard();
+    // The platform may hand the block back with its last byte made a NUL (Wine does).
+    const std::string whole = "Der Hund bellt.X" + std::string(size - 16, 'Z');
+    const std::string taken = ClipboardText(edit_);
+    EXPECT_GE(taken.size() + 1, whole.size());
+    EXPECT_EQ(whole.compare(0, taken.size(), taken), 0) << taken;
+
+    ASSERT_TRUE(OpenClipboard(edit_));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_EQ(ClipboardText(edit_), "");
 }
 
 TEST(MessageText, FormattingNeverRunsPastTheBox) {
