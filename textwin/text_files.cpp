@@ -21,8 +21,6 @@ const char kTextSaveFilter[] = "Text-Dateien (*.TXT)\0*.txt\0Alle Dateien (*.*)\
 
 namespace {
 
-char g_customFilter[128];  // a pattern typed in one open dialog is offered in the next
-
 constexpr int kFileNameSize = 160;
 
 char FoldAtoZ(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
@@ -246,9 +244,9 @@ bool ChooseOpenFile(const char* title, char* result, const char* filter) {
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpstrFilter = filter;
-    dialog.lpstrCustomFilter = g_customFilter;
-    dialog.nMaxCustFilter = sizeof g_customFilter;
-    dialog.nFilterIndex = 0;
+    // No custom filter: a buffer whose description is still empty is a broken
+    // filter pair, and the dialog then lists garbage or no types at all.
+    dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.lpstrFileTitle = fileTitle;

@@ -192,6 +192,12 @@ public:
 
     // ---- The common file dialogs ----
     std::string FileDialogName(const Box& dialog, Caller at = {});  // the file-name box
+    // The file-type list as a person sees it: its entries and the selected one (-1: none).
+    struct FileTypes {
+        std::vector<std::string> entries;
+        int selected = -1;
+    };
+    FileTypes FileDialogTypes(const Box& dialog, Caller at = {});
     // Types name into the file-name box, presses the dialog's OK button and returns
     // once the dialog is gone or has opened a box of its own.
     void AnswerFileDialog(const Box& dialog, const std::string& name, Caller at = {});

@@ -12,7 +12,8 @@ namespace qd {
 namespace {
 
 constexpr int kFirstChildId = 4100;  // the MDI client numbers input, output, messages from here
-constexpr int kFileNameBox = 0x47C;  // cmb13 of the Explorer-style file dialogs
+constexpr int kFileNameBox = 0x47C;   // cmb13 of the Explorer-style file dialogs
+constexpr int kFileTypeList = 0x470;  // cmb1: the file types
 constexpr DWORD kPollMs = 20;
 constexpr int kModifiedOffset = 8;  // the 16-bit modified flag of a text window's record
 
@@ -192,6 +193,23 @@ std::string Program::FileDialogName(const Box& dialog, Caller at) {
     HWND box = FileNameBox(dialog.window);
     if (!box) FailAndEnd(at, "no file-name box in " + dialog.Describe());
     return ReadWindowText(box);
+}
+
+Program::FileTypes Program::FileDialogTypes(const Box& dialog, Caller at) {
+    HWND list = GetDlgItem(dialog.window, kFileTypeList);
+    if (!list) FailAndEnd(at, "no file-type list in " + dialog.Describe());
+    FileTypes types;
+    const int count = static_cast<int>(Send(list, CB_GETCOUNT, 0, 0, "CB_GETCOUNT", at));
+    for (int i = 0; i < count; ++i) {
+        // Read as wide text, the form in which the list hands it across processes.
+        wchar_t wide[512] = L"";
+        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char text[512] = "";
+        WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        types.entries.push_back(text);
+    }
+    types.selected = static_cast<int>(Send(list, CB_GETCURSEL, 0, 0, "CB_GETCURSEL", at));
+    return types;
 }
 
 void Program::AnswerFileDialog(const Box& dialog, const std::string& name, Caller at) {
