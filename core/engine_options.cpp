@@ -20,8 +20,9 @@ SubjectArea* LinkBuiltinSubjectAreas() {
 }
 
 void LoadTranslationSettings() {
+    const SubjectAreaSelections stored;
     for (SubjectArea* area = g_translation.subjectAreas; area; area = area->next)
-        area->selected = ReadSubjectAreaSelection(area->code, area->selected);
+        area->selected = stored.Get(area->code, area->selected);
 
     TranslationSettings& s = g_translation;
     s.rap = ReadIntSetting(Setting::Rap, s.rap);

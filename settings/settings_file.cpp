@@ -114,8 +114,49 @@ void WriteTextSetting(Setting setting, const char* value) {
         WritePrivateProfileStringA(def.section, def.key, value, g_settingsName);
 }
 
-int ReadSubjectAreaSelection(const char* code, int defaultValue) {
-    return static_cast<int>(GetPrivateProfileIntA("SubjectAreas", code, defaultValue, g_settingsName));
+namespace {
+
+std::string UpperAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return text;
+}
+
+// An integer as the profile service reads one: blanks, a sign, the leading digits.
+int ProfileInteger(const std::string& text) {
+    const char* p = text.c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    return static_cast<int>(strtol(p, nullptr, 10));
+}
+
+}  // namespace
+
+SubjectAreaSelections::SubjectAreaSelections() {
+    std::string section(4096, '\0');
+    for (;;) {
+        DWORD got = GetPrivateProfileSectionA("SubjectAreas", &section[0],
+                                              static_cast<DWORD>(section.size()), g_settingsName);
+        if (got + 2 < section.size()) {
+            section.resize(got);
+            break;
+        }
+        section.assign(section.size() * 2, '\0');
+    }
+    for (size_t at = 0; at < section.size();) {
+        size_t end = section.find('\0', at);
+        if (end == std::string::npos) end = section.size();
+        const std::string line = section.substr(at, end - at);
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            values_.emplace(UpperAscii(line.substr(0, equals)), line.substr(equals + 1));
+        at = end + 1;
+    }
+}
+
+int SubjectAreaSelections::Get(const char* code, int defaultValue) const {
+    auto found = values_.find(UpperAscii(code));
+    if (found == values_.end() || found->second.empty()) return defaultValue;
+    return ProfileInteger(found->second);
 }
 
 void WriteSubjectAreaSelection(const char* code, int selected) {

@@ -3,6 +3,8 @@
 // QDEG.INI, a bare name the profile service places in the Windows folder) and the
 // keys shared with other programs in the system profile. Each read or write is one
 // profile call; nothing holds the file open.
+#include <map>
+#include <string>
 
 enum class Setting {
     // "MainWindow"
@@ -51,6 +53,17 @@ int ReadTextSetting(Setting setting, char* buffer, int size = 0);
 int ReadTextSetting(Setting setting, const char* defaultValue, char* buffer, int size);
 void WriteTextSetting(Setting setting, const char* value);
 
-// "SubjectAreas": one key per area code, "1" selected and "0" not.
-int ReadSubjectAreaSelection(const char* code, int defaultValue);
+// "SubjectAreas": one key per area code, "1" selected and "0" not. The section is
+// read in one call: a user lexicon may bring a million areas, and a profile call
+// per area would hold start-up for minutes.
+class SubjectAreaSelections {
+public:
+    SubjectAreaSelections();  // reads the section
+    // The stored value of the key as the profile service reads an integer, or
+    // defaultValue when the key is missing or empty. Keys compare without case.
+    int Get(const char* code, int defaultValue) const;
+
+private:
+    std::map<std::string, std::string> values_;  // by upper-case key
+};
 void WriteSubjectAreaSelection(const char* code, int selected);

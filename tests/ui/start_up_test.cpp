@@ -144,3 +144,33 @@ TEST_F(UIStartUp, StoredSettingsReachTheEngineAndARefusalStopsNoOption) {
                            }));
     EXPECT_EQ(app.Close(), 0);
 }
+
+TEST_F(UIStartUp, AUserLexiconOfAMillionAreasStartsAtOnceAndStaysAsItWas) {
+    // Four-letter codes of a million areas, 14 MB: under the 16 MiB a lexicon may have.
+    const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string bytes = "QUENDEL USER LEXICON\t1\r\ndirection\tGtoE\r\n";
+    bytes.reserve(15u << 20);
+    for (int i = 0; i < 1000000; ++i) {
+        const char code[] = {digits[i % 62], digits[i / 62 % 62], digits[i / 3844 % 62],
+                             digits[i / 238328 % 62], 0};
+        bytes += std::string("area\t") + code + "\tx\r\n";
+    }
+    bytes += "end\t0\r\n";
+    const std::string path = ScratchFile("GROSS.DE");
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+    CloseHandle(file);
+    WriteSetting(Build::QDGE, "Lexikon", "UseLex", "1");
+    WriteSetting(Build::QDGE, "Lexikon", "LexFile", path.c_str());
+
+    // Parsed in quadratic time this took about an hour; the start's own limit holds now.
+    Program app(StartOptions{Build::QDGE});
+    app.Frame();
+    app.ExpectNoBox();
+    EXPECT_EQ(app.Close(), 0);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, bytes.size());
+}

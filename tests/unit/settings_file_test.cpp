@@ -108,6 +108,18 @@ TEST_F(SettingsFileTest, TranslationSettingsLoadWithCurrentValuesAsDefaults) {
     last->selected = 0;
 }
 
+TEST_F(SettingsFileTest, SubjectAreaKeysAreReadAsTheProfileServiceReadsThem) {
+    WritePrivateProfileStringA("SubjectAreas", "Chem", "1", SettingsFileName());
+    WritePrivateProfileStringA("SubjectAreas", "tech", "", SettingsFileName());
+    WritePrivateProfileStringA("SubjectAreas", "zool", " 0", SettingsFileName());
+    WritePrivateProfileStringA("SubjectAreas", "bot", "7x", SettingsFileName());
+    const SubjectAreaSelections stored;
+    for (const char* code : {"Chem", "chem", "CHEM", "tech", "zool", "bot", "none"})
+        EXPECT_EQ(stored.Get(code, 5),
+                  static_cast<int>(GetPrivateProfileIntA("SubjectAreas", code, 5, SettingsFileName())))
+            << code;
+}
+
 TEST_F(SettingsFileTest, SystemProfileKeysGoToWinIni) {
     WriteTextSetting(Setting::Lexica2, "C:\\QD\\QD_USER.DE");
     char value[160];
