@@ -312,3 +312,32 @@ TEST_F(UITextFiles, FailedSaveKeepsTheOldFileAndTheWindowChanged) {
     EXPECT_EQ(app.WaitForExit(), 0);
     EXPECT_EQ(ReadWholeFile(ScratchFile("FEST.TXT")), "Alt und neu");
 }
+
+TEST_F(UITextFiles, SavingIntoAFolderMadeReadOnlyLosesNoByte) {
+    // The tests run as root, whom a read-only folder does not stop; the save may
+    // then succeed. Either way not one byte may be lost: the file holds the new
+    // text, or it holds the old one and the window still counts as changed.
+    ASSERT_TRUE(CreateDirectoryA(ScratchFile("NURLESEN").c_str(), nullptr));
+    const std::string path = ScratchFile("NURLESEN\\BRIEF.TXT");
+    ASSERT_TRUE(WriteWholeFile(path, "Alt"));
+    Program app(StartOptions{Build::QDGE});
+    OpenFileInto(app, Pane::Input, path);
+    WaitForCaption(app, Pane::Input, "Eingabe (deutsch): C:\\QDTEST\\NURLESEN\\BRIEF.TXT");
+    app.Type(Pane::Input, " und neu");
+    ASSERT_TRUE(SetFileAttributesA(ScratchFile("NURLESEN").c_str(), FILE_ATTRIBUTE_READONLY));
+
+    app.PostCommand(kSave);
+    if (Eventually([&] { return !app.OpenBoxes().empty() || !app.MarkedChanged(Pane::Input); }) &&
+        !app.OpenBoxes().empty()) {
+        Box message = app.WaitForBox();
+        EXPECT_EQ(message.title, "Quendel");
+        app.Answer(message, IDOK);
+        EXPECT_EQ(ReadWholeFile(path), "Alt");
+        EXPECT_TRUE(app.MarkedChanged(Pane::Input));
+    } else {
+        EXPECT_EQ(ReadWholeFile(path), "Alt und neu");
+    }
+    app.ExpectNoBox();
+    SetFileAttributesA(ScratchFile("NURLESEN").c_str(), FILE_ATTRIBUTE_NORMAL);
+    app.End();
+}
