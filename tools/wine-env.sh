@@ -24,7 +24,11 @@ qd_ensure_xvfb() {
     local lock=/tmp/.X${QD_DISPLAY_NUM}-lock pid
     if [ -f "$lock" ]; then
         pid=$(tr -d ' ' < "$lock")
-        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then return 0; fi
+        # A lock left by an X server that has ended may name a pid some other
+        # process has taken since: only a live Xvfb with its socket counts.
+        if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] &&
+           [ -e "/tmp/.X11-unix/X${QD_DISPLAY_NUM}" ]; then return 0; fi
+        [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] && kill "$pid" 2>/dev/null
         rm -f "$lock" "/tmp/.X11-unix/X${QD_DISPLAY_NUM}"
     fi
     setsid Xvfb ":${QD_DISPLAY_NUM}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
