@@ -1,6 +1,7 @@
 #include "engine/catalogue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/text_1252.h"
@@ -11,7 +12,8 @@ namespace {
 constexpr std::size_t kRecordSizes[kSectionCount] = {
     1, sizeof(WordRecord), sizeof(SenseRecord), sizeof(HashSlot), sizeof(FormLink),
     sizeof(PhraseRecord), sizeof(HashSlot), sizeof(TargetRecord), sizeof(HashSlot),
-    sizeof(HashSlot), sizeof(HashSlot)};
+    sizeof(HashSlot), sizeof(HashSlot), sizeof(HashSlot), sizeof(ModelHeader), sizeof(HashSlot),
+    sizeof(UnigramRecord), sizeof(BigramSlot), sizeof(TrigramSlot)};
 
 bool Fail(std::string* error, const char* reason) {
     if (error) *error = reason;
@@ -29,6 +31,7 @@ Records<T> Catalogue::Section(velloc::Section section) const {
 
 bool Catalogue::Open(const void* data, std::size_t size, std::string* error, CatalogueCheck check) {
     base_ = nullptr;
+    model_ = nullptr;
     blockCount_ = 0;
     if (!data || size < sizeof(CatalogueHeader)) return Fail(error, "too short for a catalogue");
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -69,7 +72,8 @@ bool Catalogue::Open(const void* data, std::size_t size, std::string* error, Cat
             if (!BlockIsSound(bytes, block)) return Fail(error, "checksum mismatch");
     } else {
         for (velloc::Section index : {kSectionFormSlots, kSectionPhraseSlots, kSectionTargetSlots,
-                                      kSectionAbbreviations, kSectionExamples}) {
+                                      kSectionAbbreviations, kSectionExamples, kSectionNames,
+                                      kSectionModel, kSectionModelWords}) {
             const SectionEntry& s = header->sections[index];
             if (s.size == 0) continue;
             for (std::uint32_t block = s.offset / kCatalogueBlockSize;
@@ -98,6 +102,38 @@ bool Catalogue::Open(const void* data, std::size_t size, std::string* error, Cat
     targetSlots_ = Section<HashSlot>(kSectionTargetSlots);
     abbreviationSlots_ = Section<HashSlot>(kSectionAbbreviations);
     exampleSlots_ = Section<HashSlot>(kSectionExamples);
+    nameSlots_ = Section<HashSlot>(kSectionNames);
+    if (!OpenModel(error)) {
+        base_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+// The model's tables must agree with its header before any query trusts an id.
+bool Catalogue::OpenModel(std::string* error) {
+    model_ = nullptr;
+    const Records<ModelHeader> header = Section<ModelHeader>(kSectionModel);
+    modelWordSlots_ = Section<HashSlot>(kSectionModelWords);
+    unigrams_ = Section<UnigramRecord>(kSectionUnigrams);
+    bigrams_ = Section<BigramSlot>(kSectionBigrams);
+    trigrams_ = Section<TrigramSlot>(kSectionTrigrams);
+    if (header.empty()) {
+        if (!modelWordSlots_.empty() || !unigrams_.empty() || !bigrams_.empty() || !trigrams_.empty())
+            return Fail(error, "damaged language model");
+        return true;
+    }
+    const ModelHeader& m = *header.data;
+    const bool sound = header.count == 1 && m.wordCount >= 3 && unigrams_.count == m.wordCount &&
+                       modelWordSlots_.count >= m.wordCount - 1 && m.sentenceStart != 0 &&
+                       m.sentenceStart < m.wordCount && m.sentenceEnd != 0 && m.sentenceEnd < m.wordCount &&
+                       m.sentenceStart != m.sentenceEnd && m.bigramCount <= bigrams_.count &&
+                       m.trigramCount <= trigrams_.count && (m.bigramCount > 0 || m.trigramCount == 0) &&
+                       std::isfinite(m.unknownLogProb) && m.unknownLogProb < 0 && m.unknownLogProb > -100;
+    if (!sound) return Fail(error, "damaged language model");
+    model_ = &m;
+    sentenceStart_ = m.sentenceStart;
+    sentenceEnd_ = m.sentenceEnd;
     return true;
 }
 
@@ -193,6 +229,94 @@ bool Catalogue::IsAbbreviation(std::string_view word) const {
 const char* Catalogue::Example(std::string_view normalised) const {
     const HashSlot* slot = Find(exampleSlots_, normalised);
     return slot ? String(slot->first) : nullptr;
+}
+
+bool Catalogue::IsName(std::string_view word) const { return Find(nameSlots_, word) != nullptr; }
+
+std::uint32_t Catalogue::ModelWord(std::string_view word) const {
+    if (!model_ || modelWordSlots_.empty() || word.empty()) return 0;
+    // HashText of the lower-case word, folded as it goes
+    std::uint32_t hash = 2166136261u;
+    for (char c : word) {
+        hash ^= ToLower1252(static_cast<unsigned char>(c));
+        hash *= 16777619u;
+    }
+    hash = hash ? hash : 1;
+    std::uint32_t i = hash % modelWordSlots_.count;
+    for (std::uint32_t probes = 0; probes < modelWordSlots_.count; ++probes) {
+        const HashSlot& slot = modelWordSlots_.data[i];
+        if (slot.key == 0) return 0;
+        if (slot.count != hash) {  // the whole hash, so most slots need no string
+            i = i + 1 == modelWordSlots_.count ? 0 : i + 1;
+            continue;
+        }
+        const char* candidate = String(slot.key);
+        std::size_t k = 0;
+        while (k < word.size() && candidate[k] != 0 &&
+               static_cast<unsigned char>(candidate[k]) == ToLower1252(static_cast<unsigned char>(word[k])))
+            ++k;
+        if (k == word.size() && candidate[k] == 0) return slot.first < model_->wordCount ? slot.first : 0;
+        i = i + 1 == modelWordSlots_.count ? 0 : i + 1;
+    }
+    return 0;
+}
+
+std::uint32_t Catalogue::FindBigram(std::uint32_t first, std::uint32_t second) const {
+    if (bigrams_.empty() || first == 0 || second == 0) return 0;
+    std::uint32_t i = HashIds(first, second) % bigrams_.count;
+    for (std::uint32_t probes = 0; probes < bigrams_.count; ++probes) {
+        const BigramSlot& slot = bigrams_.data[i];
+        if (slot.first == 0) return 0;
+        if (slot.first == first && slot.second == second) return i + 1;
+        i = i + 1 == bigrams_.count ? 0 : i + 1;
+    }
+    return 0;
+}
+
+float Catalogue::LogProb(std::uint32_t w1, std::uint32_t w2, std::uint32_t w3) const {
+    if (!model_) return 0.f;
+    if (w3 >= unigrams_.count) w3 = 0;
+    float backoff = 0.f;
+    if (w1 && w2) {
+        const std::uint32_t context = FindBigram(w1, w2);
+        if (context) {
+            if (w3 && !trigrams_.empty()) {
+                std::uint32_t i = HashIds(context, w3) % trigrams_.count;
+                for (std::uint32_t probes = 0; probes < trigrams_.count; ++probes) {
+                    const TrigramSlot& slot = trigrams_.data[i];
+                    if (slot.context == 0) break;
+                    if (slot.context == context && slot.word == w3) return slot.logProb;
+                    i = i + 1 == trigrams_.count ? 0 : i + 1;
+                }
+            }
+            backoff += bigrams_.data[context - 1].backoff;
+        }
+    }
+    if (w2) {
+        const std::uint32_t bigram = FindBigram(w2, w3);
+        if (bigram) return backoff + bigrams_.data[bigram - 1].logProb;
+        if (w2 < unigrams_.count) backoff += unigrams_.data[w2].backoff;
+    }
+    return backoff + unigrams_.data[w3].logProb;
+}
+
+float Catalogue::LogProb(std::string_view w1, std::string_view w2, std::string_view w3) const {
+    return LogProb(ModelWord(w1), ModelWord(w2), ModelWord(w3));
+}
+
+float Catalogue::ScoreSequence(const std::vector<std::string>& words, bool sentenceStart,
+                               bool sentenceEnd) const {
+    if (!model_) return 0.f;
+    std::uint32_t before = 0, last = sentenceStart ? sentenceStart_ : 0;
+    float sum = 0.f;
+    for (const std::string& word : words) {
+        const std::uint32_t id = ModelWord(word);
+        sum += LogProb(before, last, id);
+        before = last;
+        last = id;
+    }
+    if (sentenceEnd) sum += LogProb(before, last, sentenceEnd_);
+    return sum;
 }
 
 }  // namespace velloc

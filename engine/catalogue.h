@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/catalogue_format.h"
 
@@ -49,11 +50,30 @@ public:
     bool IsAbbreviation(std::string_view word) const;
     // The translation of a whole example sentence (normalised), or nullptr.
     const char* Example(std::string_view normalised) const;
+    // A word the parallel corpus keeps untranslated ("Schmidt", "Baker"), as written.
+    bool IsName(std::string_view word) const;
+
+    // The target language's word model. Words go in as they are (case is folded
+    // here); kSentenceStartWord and kSentenceEndWord mark the sentence's ends, an
+    // empty word means no history. Results are log10 probabilities; without a model
+    // every word scores 0. Nothing here allocates.
+    bool HasLanguageModel() const { return model_ != nullptr; }
+    std::uint32_t ModelWord(std::string_view word) const;  // 0: unknown to the model
+    std::uint32_t ModelWordCount() const { return model_ ? model_->wordCount : 0; }  // ids below it
+    // log10 P(w3 | w1 w2)
+    float LogProb(std::uint32_t w1, std::uint32_t w2, std::uint32_t w3) const;
+    float LogProb(std::string_view w1, std::string_view w2, std::string_view w3) const;
+    // The words' log10 probability, from the sentence start and up to its end when
+    // those are asked for; otherwise the first words go with shorter histories.
+    float ScoreSequence(const std::vector<std::string>& words, bool sentenceStart = true,
+                        bool sentenceEnd = true) const;
 
 private:
     template <typename T>
     Records<T> Section(Section section) const;
     const HashSlot* Find(Records<HashSlot> slots, std::string_view key) const;
+    bool OpenModel(std::string* error);
+    std::uint32_t FindBigram(std::uint32_t first, std::uint32_t second) const;  // slot + 1, 0: none
     bool BlockIsSound(const unsigned char* bytes, std::uint32_t block) const;
 
     const unsigned char* base_ = nullptr;
@@ -68,10 +88,16 @@ private:
     std::uint32_t stringsSize_ = 0;
     Records<WordRecord> words_;
     Records<SenseRecord> senses_;
-    Records<HashSlot> formSlots_, phraseSlots_, targetSlots_, abbreviationSlots_, exampleSlots_;
+    Records<HashSlot> formSlots_, phraseSlots_, targetSlots_, abbreviationSlots_, exampleSlots_, nameSlots_;
     Records<FormLink> links_;
     Records<PhraseRecord> phrases_;
     Records<TargetRecord> targets_;
+    const ModelHeader* model_ = nullptr;
+    Records<HashSlot> modelWordSlots_;
+    Records<UnigramRecord> unigrams_;
+    Records<BigramSlot> bigrams_;
+    Records<TrigramSlot> trigrams_;
+    std::uint32_t sentenceStart_ = 0, sentenceEnd_ = 0;
 };
 
 }  // namespace velloc

@@ -6,7 +6,10 @@
 #include <set>
 #include <unordered_map>
 
+#include "engine/catalogue.h"
+#include "engine/corpus_statistics.h"
 #include "engine/german_words.h"
+#include "engine/ngram_model.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -19,6 +22,18 @@ constexpr std::size_t kMaxSenses = 6;
 // measured, the examples know better than the order of the lines.
 constexpr int kEvidenceWeight = 30;
 constexpr int kEvidenceCap = 40;
+// What the corpus's vote weighs: a sense that every aligned sentence of the word
+// holds (beyond chance) gains this much, more than the dictionary's order and
+// examples give, so the corpus decides wherever it has a word's sentences. The
+// share is taken of the word's sentences plus kCorpusShrink, so a word seen in
+// two sentences cannot outvote the dictionary alone. Measured on a set held out
+// of the corpus: from about this weight on, the corpus deciding helps most.
+constexpr int kCorpusWeight = 3000;
+constexpr double kCorpusShrink = 5;
+// A vote needs this many aligned sentences, and one sentence beyond chance.
+constexpr std::uint32_t kCorpusMinHits = 2;
+// The corpus's most common words per language, which a phrase may add or drop.
+constexpr std::size_t kCommonWords = 100;
 
 const char* const kGermanPlaceholders[] = {"etw.", "jdn.", "jdm.", "jds.", "jd.", "etw",
                                            "jdn", "jdm", "jds", "sich", "etw./jdn.",
@@ -124,6 +139,49 @@ void AppendSection(std::string& file, CatalogueHeader& header, Section section,
     header.sections[section].offset = static_cast<std::uint32_t>(file.size());
     header.sections[section].size = static_cast<std::uint32_t>(count * sizeof(T));
     if (count) file.append(reinterpret_cast<const char*>(data), count * sizeof(T));
+}
+
+// A catalogue that holds nothing but one language's abbreviations, so that the
+// engine's own tokeniser cuts corpus sentences of that language as it would.
+std::string AbbreviationCatalogue(Direction direction, const std::map<std::string, int>& abbreviations) {
+    StringPool pool;
+    std::vector<HashRow> rows;
+    for (const auto& [abbreviation, unused] : abbreviations)
+        rows.push_back(HashRow{pool.Add(abbreviation), HashText(abbreviation), 0, 0});
+    const std::vector<HashSlot> slots = BuildHashTable(rows);
+    CatalogueHeader header{};
+    std::memcpy(header.magic, kCatalogueMagic, sizeof header.magic);
+    header.version = kCatalogueVersion;
+    header.direction = static_cast<std::uint32_t>(direction);
+    header.sectionCount = kSectionCount;
+    std::string file(sizeof header, '\0');
+    const std::vector<char>& strings = pool.Bytes();
+    AppendSection(file, header, kSectionStrings, strings.data(), strings.size());
+    for (std::uint32_t section = kSectionWords; section < kSectionCount; ++section)
+        AppendSection(file, header, static_cast<Section>(section), static_cast<const char*>(nullptr), 0);
+    AppendSection(file, header, kSectionAbbreviations, slots.data(), slots.size());
+    SealCatalogue(header, file);
+    return file;
+}
+
+// "government /Gov.; Govt./": the synonym split cuts an abbreviation that holds
+// "; " in two. The word keeps its text, the lone tail is no translation.
+std::string WithoutBrokenAbbreviation(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos || text.find('/', slash + 1) != std::string::npos) return text;
+    if (slash > 0 && text[slash - 1] == ' ') return std::string(Trim(std::string_view(text).substr(0, slash)));
+    if (slash + 1 == text.size() && text.find(' ') == std::string::npos) return std::string();
+    return text;
+}
+
+// "die Polizei" :: "the police": the noun alone, without its article.
+bool CutArticle(const std::string& text, bool german, std::string& noun) {
+    for (const char* article : {"der ", "die ", "das ", "the "}) {
+        if (german != (article[0] == 'd') || !StartsWith(text, article)) continue;
+        noun = text.substr(std::strlen(article));
+        return !noun.empty() && !HasSpace(noun);
+    }
+    return false;
 }
 
 // Words of a form subentry: "er/sie steht auf" minus its persons.
@@ -416,6 +474,28 @@ void CatalogueBuilder::AddExample(const DictTerm& german, const DictTerm& englis
     examples_.emplace(key, target.text);
 }
 
+void CatalogueBuilder::AddArticleNoun(const std::string& germanText, const std::string& englishText,
+                                      std::uint8_t gender, std::uint32_t subjects, std::uint8_t registers,
+                                      int score, std::uint16_t flags) {
+    std::string germanNoun, englishNoun;
+    if (!CutArticle(germanText, true, germanNoun) || !CutArticle(englishText, false, englishNoun)) return;
+    if (!IsUpper1252(static_cast<unsigned char>(germanNoun[0]))) return;
+    // behind the word's own lines, which name it without the article
+    const int later = score + 20;
+    if (direction_ == Direction::GermanToEnglish)
+        AddWordSense(germanNoun, kClassNoun, gender, englishNoun, 0, subjects, registers, later, flags);
+    else
+        AddWordSense(englishNoun, kClassNoun, 0, germanNoun, gender, subjects, registers, later, 0);
+}
+
+void CatalogueBuilder::AddCorpusPair(std::string_view german, std::string_view english) {
+    if (Trim(german).empty() || Trim(english).empty()) return;
+    if (direction_ == Direction::GermanToEnglish)
+        corpus_.emplace_back(std::string(german), std::string(english));
+    else
+        corpus_.emplace_back(std::string(english), std::string(german));
+}
+
 void CatalogueBuilder::AddEvidence(const DictTerm& german, const DictTerm& english) {
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     std::string source = NormaliseSentence((toEnglish ? german : english).text);
@@ -482,6 +562,322 @@ void CatalogueBuilder::CountEvidence() {
             }
         }
     }
+    CountCorpusEvidence(byForm, targetLemma);
+}
+
+namespace {
+
+const char* const kGermanEndings[] = {"e", "en", "em", "er", "es", "n", "s", "ern"};
+const char* const kEnglishEndings[] = {"s", "es", "ed", "d"};
+
+// The word without each regular ending of its language that leaves three letters.
+void RegularStems(const std::string& word, bool german, std::vector<std::string>& out) {
+    auto strip = [&](const char* ending) {
+        const std::size_t n = std::strlen(ending);
+        if (word.size() >= n + 3 && word.compare(word.size() - n, n, ending) == 0)
+            out.push_back(word.substr(0, word.size() - n));
+    };
+    if (german)
+        for (const char* e : kGermanEndings) strip(e);
+    else
+        for (const char* e : kEnglishEndings) strip(e);
+}
+
+// One form for all of a word's regular forms: the shortest of its stems, and of
+// theirs ("Hause" and "Haus" both "hau").
+std::string Stem(std::string_view word, bool german) {
+    std::string stem(word);
+    for (int round = 0; round < 2; ++round) {
+        std::vector<std::string> stems{stem};
+        RegularStems(stem, german, stems);
+        stem = *std::min_element(stems.begin(), stems.end(), [](const std::string& a, const std::string& b) {
+            return a.size() != b.size() ? a.size() < b.size() : a < b;
+        });
+    }
+    return stem;
+}
+
+void AddStems(std::string_view text, bool german, std::set<std::string>& into) {
+    const std::string normalised = NormaliseSentence(text);  // the views below point into it
+    for (std::string_view w : SplitWords(normalised)) into.insert(Stem(w, german));
+}
+
+// A corpus sentence's target words as a sense may spell them: each word, the lemma
+// the dictionary names for it, and the word without a regular ending.
+void SpellingsOf(std::string_view normalised, bool germanTarget,
+                 const std::unordered_map<std::string, std::string>& targetLemma, std::vector<std::string>& out) {
+    out.clear();
+    for (std::string_view w : SplitWords(normalised)) {
+        std::string word(w);
+        auto lemma = targetLemma.find(word);
+        if (lemma != targetLemma.end()) out.push_back(lemma->second);
+        RegularStems(word, germanTarget, out);
+        out.push_back(std::move(word));
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+// A German compound stands for several words ("human rights" -> "Menschenrechte"):
+// a stem of four letters or more at either end of it.
+bool StartsCompound(const std::string& word, const std::string& stem) {
+    return stem.size() >= 4 && word.size() > stem.size() && word.compare(0, stem.size(), stem) == 0;
+}
+bool EndsCompound(const std::string& word, const std::string& stem) {
+    return stem.size() >= 4 && word.size() > stem.size() &&
+           word.compare(word.size() - stem.size(), stem.size(), stem) == 0;
+}
+
+// Whether one of the stems names the word, or (German) one end of the compound.
+bool NamesPart(const std::set<std::string>& stems, const std::string& word, bool compounds) {
+    if (stems.count(word)) return true;
+    for (const std::string& stem : stems)
+        if (compounds && (StartsCompound(word, stem) || EndsCompound(word, stem))) return true;
+    return false;
+}
+
+// Whether the stems name the word, or (German) both parts of the compound with at
+// most two joining letters between them ("Menschen-rechte").
+bool CoversWord(const std::set<std::string>& stems, const std::string& word, bool compounds) {
+    if (stems.count(word)) return true;
+    if (!compounds) return false;
+    for (const std::string& front : stems) {
+        if (!StartsCompound(word, front)) continue;
+        for (const std::string& back : stems)
+            if (EndsCompound(word, back) && front.size() + back.size() <= word.size() &&
+                word.size() <= front.size() + back.size() + 2)
+                return true;
+    }
+    return false;
+}
+
+std::size_t CountCommon(std::vector<const std::vector<std::uint32_t>*> lists) {
+    if (lists.empty()) return 0;
+    std::sort(lists.begin(), lists.end(), [](auto* a, auto* b) { return a->size() < b->size(); });
+    std::vector<std::uint32_t> common = *lists[0], next;
+    for (std::size_t i = 1; i < lists.size() && !common.empty(); ++i) {
+        next.clear();
+        std::set_intersection(common.begin(), common.end(), lists[i]->begin(), lists[i]->end(),
+                              std::back_inserter(next));
+        common.swap(next);
+    }
+    return common.size();
+}
+
+}  // namespace
+
+// The corpus's vote: for each word (and phrase) of the dictionary, the aligned
+// sentence pairs whose source holds it and whose target holds a sense, less the
+// pairs where that sense would stand by chance, as a share of the word's pairs.
+void CatalogueBuilder::CountCorpusEvidence(
+    const std::unordered_map<std::string, std::vector<SourceWord*>>& byForm,
+    const std::unordered_map<std::string, std::string>& targetLemma) {
+    if (corpus_.empty()) return;
+    const bool germanTarget = direction_ == Direction::EnglishToGerman;
+    std::unordered_map<std::string, SourceWord*> phraseByWords;
+    for (auto& [text, phrase] : phrases_) phraseByWords.emplace(NormaliseSentence(text), &phrase);
+
+    struct Tally {
+        std::uint32_t seen = 0;
+        std::vector<std::uint32_t> hits;
+        std::vector<std::vector<std::string>> parts;  // each sense's words
+    };
+    std::unordered_map<SourceWord*, Tally> tallies;
+    std::unordered_map<std::string, std::vector<std::uint32_t>> sentencesWith;  // target spelling -> pairs
+    std::vector<std::string> targetWords;
+    std::vector<SourceWord*> present;
+    for (std::uint32_t k = 0; k < corpus_.size(); ++k) {
+        SpellingsOf(NormaliseSentence(corpus_[k].second), germanTarget, targetLemma, targetWords);
+        for (const std::string& w : targetWords) sentencesWith[w].push_back(k);
+        const std::string source = NormaliseSentence(corpus_[k].first);
+        const std::vector<std::string_view> tokens = SplitWords(source);
+        present.clear();
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            auto found = byForm.find(std::string(tokens[i]));
+            if (found != byForm.end()) present.insert(present.end(), found->second.begin(), found->second.end());
+            std::string group(tokens[i]);
+            for (std::size_t n = 2; n <= 4 && i + n <= tokens.size(); ++n) {
+                group += ' ';
+                group.append(tokens[i + n - 1]);
+                auto phrase = phraseByWords.find(group);
+                if (phrase != phraseByWords.end()) present.push_back(phrase->second);
+            }
+        }
+        std::sort(present.begin(), present.end());
+        present.erase(std::unique(present.begin(), present.end()), present.end());
+        for (SourceWord* word : present) {
+            Tally& tally = tallies[word];
+            if (tally.parts.empty()) {
+                for (const SenseDraft& d : word->senses) {
+                    std::vector<std::string> parts;
+                    const std::string normalised = NormaliseSentence(d.text);  // the views below point into it
+                    for (std::string_view w : SplitWords(normalised)) parts.emplace_back(w);
+                    tally.parts.push_back(std::move(parts));
+                }
+                tally.hits.assign(word->senses.size(), 0);
+            }
+            ++tally.seen;
+            for (std::size_t s = 0; s < tally.parts.size(); ++s) {
+                bool all = !tally.parts[s].empty();
+                for (const std::string& p : tally.parts[s])
+                    all = all && std::binary_search(targetWords.begin(), targetWords.end(), p);
+                if (all) ++tally.hits[s];
+            }
+        }
+    }
+
+    const double pairs = static_cast<double>(corpus_.size());
+    std::vector<const std::vector<std::uint32_t>*> lists;
+    for (auto& [word, tally] : tallies) {
+        for (std::size_t s = 0; s < tally.parts.size(); ++s) {
+            if (tally.hits[s] < kCorpusMinHits) continue;
+            lists.clear();
+            for (const std::string& p : tally.parts[s]) lists.push_back(&sentencesWith[p]);
+            const double chance = tally.seen * static_cast<double>(CountCommon(lists)) / pairs;
+            const double beyond = tally.hits[s] - chance;
+            if (beyond < 1) continue;
+            word->senses[s].corpus =
+                static_cast<int>(kCorpusWeight * beyond / (tally.seen + kCorpusShrink) + 0.5);
+        }
+    }
+}
+
+int CatalogueBuilder::RankScore(const SenseDraft& d) const {
+    auto found = targetFrequency_.find(Lower1252(d.text));
+    std::uint64_t n = 1 + static_cast<std::uint64_t>(
+                              std::min(found == targetFrequency_.end() ? 0 : found->second, 60000));
+    // floor(4 * log2(n)) in integers, so every C library builds the same file
+    std::uint64_t fourth = n * n * n * n;
+    int log = 0;
+    while (fourth >>= 1) ++log;
+    return d.score - std::min(24, log) - kEvidenceWeight * std::min(d.evidence, kEvidenceCap) - d.corpus;
+}
+
+// Word groups the corpus aligns with a translation that the words one by one would
+// not give ("zu Hause" -> "at home"). Every source word must stand for a word of the
+// translation by one of its senses, and each translated word must come from one.
+// A dictionary phrase gets the corpus's translation beside its own, voted for as
+// the counting votes.
+void CatalogueBuilder::AddCorpusPhrases(const CorpusTokens& corpus) {
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    std::unordered_map<std::string, std::vector<const SourceWord*>> byForm;
+    const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;
+    for (const auto& [key, word] : words_) {
+        byForm[Lower1252(key.first)].push_back(&word);
+        auto info = sourceInfo.find(key);
+        if (info != sourceInfo.end())
+            for (const std::string& form : info->second.forms)
+                if (!form.empty()) byForm[Lower1252(form)].push_back(&word);
+    }
+    const std::vector<std::string> sourceCommon = CommonWords(corpus, true, kCommonWords);
+    const std::vector<std::string> targetCommon = CommonWords(corpus, false, kCommonWords);
+    const std::set<std::string> commonSource(sourceCommon.begin(), sourceCommon.end());
+    std::set<std::string> commonTarget;
+    for (const std::string& w : targetCommon) commonTarget.insert(Stem(w, !toEnglish));
+    // a sense of several words stands for its common words ("bring sb. to") only in full
+    auto addSense = [&](const std::string& text, std::set<std::string>& into) {
+        std::set<std::string> stems;
+        AddStems(text, !toEnglish, stems);
+        for (const std::string& stem : stems)
+            if (stems.size() == 1 || !commonTarget.count(stem)) into.insert(stem);
+    };
+
+    // the stems of what a source word may become: all its senses, or the first only
+    auto becomes = [&](const std::string& token, bool firstOnly, std::set<std::string>& into) {
+        std::vector<std::string> variants{token};
+        if (!byForm.count(token)) RegularStems(token, toEnglish, variants);
+        for (const std::string& variant : variants) {
+            auto found = byForm.find(variant);
+            if (found == byForm.end()) continue;
+            for (const SourceWord* word : found->second) {
+                const SenseDraft* best = nullptr;
+                for (const SenseDraft& d : word->senses) {
+                    if (d.text.size() > kMaxSenseText) continue;
+                    if (!firstOnly) addSense(d.text, into);
+                    if (!best || RankScore(d) < RankScore(*best)) best = &d;
+                }
+                if (best && firstOnly) AddStems(best->text, !toEnglish, into);
+            }
+            break;
+        }
+        if (toEnglish)
+            if (const GermanWord* w = FindGermanWord(token)) {
+                if (firstOnly) AddStems(w->english ? w->english : "", false, into);
+                else addSense(w->english ? w->english : "", into);
+            }
+    };
+    // an article, pronoun or conjunction at either end belongs to the words around the group
+    auto boundWord = [&](std::string_view token) {
+        // German function words as the engine knows them ("zu" is no conjunction there)
+        if (const GermanWord* w = toEnglish ? FindGermanWord(token) : nullptr)
+            return w->kind == GermanKind::Article || w->kind == GermanKind::Pronoun ||
+                   w->kind == GermanKind::Coordinator || w->kind == GermanKind::Subordinator;
+        auto found = byForm.find(std::string(token));
+        if (found != byForm.end())
+            for (const SourceWord* word : found->second)
+                if (word->wordClass == kClassArticle || word->wordClass == kClassPronoun ||
+                    word->wordClass == kClassConjunction)
+                    return true;
+        return false;
+    };
+    auto verbForm = [&](std::string_view token) {
+        auto found = byForm.find(std::string(token));
+        if (found != byForm.end())
+            for (const SourceWord* word : found->second)
+                if (word->wordClass == kClassVerb) return true;
+        return false;
+    };
+    auto judge = [&](const std::string& sourceText, const std::string& targetText) {
+        const std::vector<std::string_view> source = SplitWords(sourceText);
+        const std::vector<std::string_view> target = SplitWords(targetText);
+        if (target.size() > source.size() || boundWord(source.front()) || boundWord(source.back()))
+            return false;
+        std::set<std::string> targetStems, oneByOne, all, mine;
+        for (std::string_view t : target) targetStems.insert(Stem(t, !toEnglish));
+        bool content = false;
+        for (std::size_t i = 0; i < source.size(); ++i) {
+            const std::string_view w = source[i];
+            // "zu tun", "zu erreichen": an infinitive the clause rules build
+            if (toEnglish && w == "zu" && i + 1 < source.size() && verbForm(source[i + 1])) return false;
+            const std::string token(w);
+            for (std::string_view t : target)
+                if (t == w && t.size() >= 4) return false;  // a name or a number, kept as it is
+            content = content || !commonSource.count(token);
+            mine.clear();
+            becomes(token, false, mine);
+            bool stands = false;
+            for (const std::string& t : targetStems) stands = stands || NamesPart(mine, t, !toEnglish);
+            if (!stands) return false;
+            all.insert(mine.begin(), mine.end());
+            becomes(token, true, oneByOne);
+            oneByOne.insert(Stem(token, !toEnglish));
+        }
+        if (!content) return false;
+        bool differs = false;
+        for (std::string_view t : target) {
+            const std::string stem = Stem(t, !toEnglish);
+            if (!CoversWord(all, stem, !toEnglish)) return false;
+            differs = differs || !oneByOne.count(stem);
+        }
+        return differs;
+    };
+    const double pairs = static_cast<double>(corpus.source.size());
+    for (const AlignedPhrase& aligned : AlignPhrases(corpus, AlignmentLimits{}, judge)) {
+        SourceWord& phrase = phrases_[aligned.source];
+        const std::string target = NormaliseSentence(aligned.target);
+        bool known = false;
+        for (const SenseDraft& d : phrase.senses) known = known || NormaliseSentence(d.text) == target;
+        if (known) continue;  // the dictionary's own translation, counted already
+        if (phrase.senses.empty()) ++corpusPhrases_;
+        phrase.lemma = aligned.source;
+        SenseDraft sense;
+        sense.text = aligned.target;
+        sense.score = phrase.senses.empty() ? 0 : phrase.senses.back().score;
+        const double chance = aligned.sourceCount * static_cast<double>(aligned.targetCount) / pairs;
+        sense.corpus = static_cast<int>(kCorpusWeight * (aligned.together - chance) /
+                                            (aligned.sourceCount + kCorpusShrink) + 0.5);
+        phrase.senses.push_back(std::move(sense));
+    }
 }
 
 // Fills the forms the dictionary left out for strong verbs and their prefixed
@@ -534,14 +930,13 @@ void CatalogueBuilder::AddStrongVerbForms() {
     }
 }
 
-void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, bool sourceSide) {
-    if (!sourceSide) return;
+void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, std::map<std::string, int>& into) {
     for (const DictTerm& term : terms) {
         for (const std::string& abbreviation : term.abbreviations)
             for (std::string_view piece : SplitWords(abbreviation))
-                if (piece.size() >= 2 && piece.back() == '.') abbreviations_[std::string(piece)] = 1;
+                if (piece.size() >= 2 && piece.back() == '.') into[std::string(piece)] = 1;
         if (!HasSpace(term.text) && term.text.size() >= 2 && term.text.back() == '.')
-            abbreviations_[term.text] = 1;
+            into[term.text] = 1;
     }
 }
 
@@ -576,7 +971,11 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             std::uint32_t subjects = lineMask | SubjectMask(direction_, labels);
             std::uint8_t registers = g.registers | e.registers;
             std::string englishText = e.text;
-            if (pairClass == kClassVerb || StartsWith(englishText, "to ")) {
+            // "to date" for "bis heute" is no infinitive: only a verb, or what stands
+            // for a German infinitive, loses its "to"
+            const std::string lastGerman = g.text.substr(g.text.rfind(' ') + 1);
+            const bool infinitive = pairClass == kClassNone && lastGerman.size() > 2 && lastGerman.back() == 'n';
+            if (pairClass == kClassVerb || (infinitive && StartsWith(englishText, "to "))) {
                 englishText = WithoutTo(englishText);
                 for (const std::string& brace : e.braces)
                     if (IsFormsBrace(brace)) {
@@ -589,8 +988,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                     }
             }
             bool innerG = false, innerE = false;
-            std::string germanText = StripPlaceholders(g.text, &innerG);
-            englishText = StripPlaceholders(englishText, &innerE);
+            std::string germanText = WithoutBrokenAbbreviation(StripPlaceholders(g.text, &innerG));
+            englishText = WithoutBrokenAbbreviation(StripPlaceholders(englishText, &innerE));
             if (germanText.empty() || englishText.empty()) continue;
             if (StartsWith(g.text, "sich ")) flags |= kWordReflexive;
 
@@ -617,6 +1016,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                              subjects, registers, score, toEnglish ? flags : 0);
             } else if (!sourceInner && !(toEnglish ? innerE : innerG)) {
                 AddPhrase(source, pairClass, target, targetGender, subjects, registers, score);
+                if (pairClass == kClassNoun)
+                    AddArticleNoun(germanText, englishText, gender, subjects, registers, score, flags);
             }
         }
     }
@@ -737,6 +1138,15 @@ void CatalogueBuilder::AddNounPlurals(const DictLine& line, std::size_t sub) {
         if (CountWords(es[j].text) != CountWords(ep[idx].text)) continue;
         Inflection& info = EnglishInfo(ep[idx].text, kClassNoun);
         if (info.forms[kFormPlural].empty()) info.forms[kFormPlural] = es[j].text;
+        // an English phrase has no forms of its own: "human rights" is a phrase too
+        const std::size_t german = gs.size() == es.size() ? j : 0;
+        if (direction_ == Direction::EnglishToGerman && HasSpace(es[j].text) && german < gs.size() &&
+            !HasSpace(gs[german].text) && !gp.empty()) {
+            std::uint8_t gender = 0;
+            std::uint16_t flags = 0;
+            WordClassOf(gp[std::min(german, gp.size() - 1)], &gender, &flags);
+            AddPhrase(es[j].text, kClassNoun, gs[german].text, gender, 0, es[j].registers | gs[german].registers, 0);
+        }
     }
 }
 
@@ -761,7 +1171,8 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     for (std::size_t sub = 0; sub < n; ++sub) {
         const DictSubentry& g = line.german[sub];
         const DictSubentry& e = line.english[sub];
-        AddAbbreviations(toEnglish ? g : e, true);
+        AddAbbreviations(toEnglish ? g : e, abbreviations_);
+        AddAbbreviations(toEnglish ? e : g, targetAbbreviations_);
         if (sub > 0 && !g.empty() && g[0].HasBrace("pl") && !HasSpace(g[0].text)) {
             std::uint8_t previousGender = 0;
             std::uint16_t previousFlags = 0;
@@ -785,25 +1196,50 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AddStrongVerbForms();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;
+    const std::map<Key, Inflection>& targetInfo = toEnglish ? english_ : german_;
+
+    NgramTables model;
+    std::vector<std::string> names;
+    if (!corpus_.empty()) {
+        // each side cut as the engine cuts that language
+        const std::string sourceBytes = AbbreviationCatalogue(direction_, abbreviations_);
+        const std::string targetBytes = AbbreviationCatalogue(
+            toEnglish ? Direction::EnglishToGerman : Direction::GermanToEnglish, targetAbbreviations_);
+        Catalogue sourceSide, targetSide;
+        sourceSide.Open(sourceBytes.data(), sourceBytes.size(), nullptr);
+        targetSide.Open(targetBytes.data(), targetBytes.size(), nullptr);
+        const CorpusTokens corpus = TokeniseCorpus(corpus_, sourceSide, targetSide);
+        AddCorpusPhrases(corpus);
+
+        std::set<std::string> sourceForms;
+        for (const auto& [key, word] : words_) sourceForms.insert(key.first);
+        for (const auto& [key, info] : sourceInfo)
+            for (const std::string& form : info.forms)
+                if (!form.empty()) sourceForms.insert(form);
+        names = FindNames(corpus, [&](const std::string& word) {
+            return sourceForms.count(word) > 0 || sourceForms.count(Lower1252(word)) > 0;
+        });
+
+        NgramModelBuilder modelBuilder;
+        std::vector<std::string> words;
+        for (const std::vector<std::uint32_t>& sentence : corpus.target) {
+            words.clear();
+            for (std::uint32_t id : sentence) words.push_back(corpus.texts[corpus.lower[id]]);
+            modelBuilder.AddSentence(words);
+        }
+        model = modelBuilder.Build();
+    }
+
     StringPool pool;
     std::vector<WordRecord> words;
     std::vector<SenseRecord> senses;
     std::map<std::string, std::vector<FormLink>> forms;
     std::set<std::string> usedTargets;  // target words some sense uses
 
-    auto bonus = [&](const std::string& text) {
-        auto found = targetFrequency_.find(Lower1252(text));
-        std::uint64_t n = 1 + static_cast<std::uint64_t>(
-                                  std::min(found == targetFrequency_.end() ? 0 : found->second, 60000));
-        // floor(4 * log2(n)) in integers, so every C library builds the same file
-        std::uint64_t fourth = n * n * n * n;
-        int log = 0;
-        while (fourth >>= 1) ++log;
-        return std::min(24, log);
-    };
     auto emitSenses = [&](std::vector<SenseDraft> drafts, std::uint32_t& first,
                           std::uint32_t& count) {
-        for (SenseDraft& d : drafts) d.score -= bonus(d.text) + kEvidenceWeight * std::min(d.evidence, kEvidenceCap);
+        for (SenseDraft& d : drafts) d.score = RankScore(d);
         std::stable_sort(drafts.begin(), drafts.end(),
                          [](const SenseDraft& a, const SenseDraft& b) { return a.score < b.score; });
         first = static_cast<std::uint32_t>(senses.size());
@@ -828,8 +1264,6 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
         }
     };
 
-    const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;
-    const std::map<Key, Inflection>& targetInfo = toEnglish ? english_ : german_;
     for (auto& [key, word] : words_) {
         WordRecord r{};
         r.lemma = pool.Add(word.lemma);
@@ -924,11 +1358,21 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     for (auto& [source, target] : examples_)
         exampleRows.push_back(HashRow{pool.Add(source), HashText(source), pool.Add(target), 0});
 
+    std::vector<HashRow> nameRows;
+    for (const std::string& name : names) nameRows.push_back(HashRow{pool.Add(name), HashText(name), 0, 0});
+    std::vector<HashRow> modelWordRows;
+    for (std::uint32_t id = 1; id < model.words.size(); ++id)
+        modelWordRows.push_back(HashRow{pool.Add(model.words[id]), HashText(model.words[id]), id,
+                                        HashText(model.words[id])});
+
     std::vector<HashSlot> formSlots = BuildHashTable(formRows);
     std::vector<HashSlot> phraseSlots = BuildHashTable(phraseRows);
     std::vector<HashSlot> targetSlots = BuildHashTable(targetRows);
     std::vector<HashSlot> abbreviationSlots = BuildHashTable(abbreviationRows);
     std::vector<HashSlot> exampleSlots = BuildHashTable(exampleRows);
+    std::vector<HashSlot> nameSlots = BuildHashTable(nameRows);
+    std::vector<HashSlot> modelWordSlots = BuildHashTable(modelWordRows);
+    if (modelWordRows.empty()) modelWordSlots.clear();
 
     CatalogueHeader header{};
     std::memcpy(header.magic, kCatalogueMagic, sizeof header.magic);
@@ -949,6 +1393,12 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTargetSlots, targetSlots.data(), targetSlots.size());
     AppendSection(file, header, kSectionAbbreviations, abbreviationSlots.data(), abbreviationSlots.size());
     AppendSection(file, header, kSectionExamples, exampleSlots.data(), exampleSlots.size());
+    AppendSection(file, header, kSectionNames, nameSlots.data(), nameSlots.size());
+    AppendSection(file, header, kSectionModel, &model.header, model.words.empty() ? 0 : 1);
+    AppendSection(file, header, kSectionModelWords, modelWordSlots.data(), modelWordSlots.size());
+    AppendSection(file, header, kSectionUnigrams, model.unigrams.data(), model.unigrams.size());
+    AppendSection(file, header, kSectionBigrams, model.bigrams.data(), model.bigrams.size());
+    AppendSection(file, header, kSectionTrigrams, model.trigrams.data(), model.trigrams.size());
     SealCatalogue(header, file);
 
     if (stats) {
@@ -960,6 +1410,12 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
         stats->targets = targets.size();
         stats->abbreviations = abbreviationRows.size();
         stats->examples = exampleRows.size();
+        stats->corpusPairs = corpus_.size();
+        stats->corpusPhrases = corpusPhrases_;
+        stats->names = names.size();
+        stats->modelWords = model.words.size();
+        stats->bigrams = model.header.bigramCount;
+        stats->trigrams = model.header.trigramCount;
     }
     return file;
 }

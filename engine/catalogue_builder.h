@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/catalogue_format.h"
@@ -23,13 +24,20 @@ std::uint32_t SubjectMask(Direction direction, const std::vector<std::string>& l
 struct CatalogueStats {
     std::size_t lines = 0, words = 0, senses = 0, forms = 0, phrases = 0, targets = 0,
                 abbreviations = 0, examples = 0;
+    // from the parallel corpus
+    std::size_t corpusPairs = 0, corpusPhrases = 0, names = 0, modelWords = 0, bigrams = 0, trigrams = 0;
 };
+
+struct CorpusTokens;
 
 class CatalogueBuilder {
 public:
     explicit CatalogueBuilder(Direction direction);
     // One dictionary line in Windows-1252.
     void AddLine(std::string_view line);
+    // One aligned sentence pair of the parallel corpus, in Windows-1252; whichever
+    // side is this direction's source.
+    void AddCorpusPair(std::string_view german, std::string_view english);
     // The finished file.
     std::string Finish(CatalogueStats* stats = nullptr);
 
@@ -38,6 +46,7 @@ public:
         std::uint32_t subjects = 0;
         int score = 0;
         int evidence = 0;  // usage examples whose translation holds this sense
+        int corpus = 0;    // the corpus's vote for it: aligned sentences beyond chance
         std::uint8_t wordClass = 0, registers = 0, gender = 0;
     };
     struct SourceWord {
@@ -69,9 +78,15 @@ private:
     void AddNounPlurals(const DictLine& line, std::size_t sub);
     void AddAdjectiveForms(const DictLine& line);
     void AddExample(const DictTerm& german, const DictTerm& english);
-    void AddAbbreviations(const DictSubentry& terms, bool sourceSide);
+    void AddAbbreviations(const DictSubentry& terms, std::map<std::string, int>& into);
+    void AddArticleNoun(const std::string& germanText, const std::string& englishText, std::uint8_t gender,
+                        std::uint32_t subjects, std::uint8_t registers, int score, std::uint16_t flags);
     void AddEvidence(const DictTerm& german, const DictTerm& english);
     void CountEvidence();
+    void CountCorpusEvidence(const std::unordered_map<std::string, std::vector<SourceWord*>>& byForm,
+                             const std::unordered_map<std::string, std::string>& targetLemma);
+    void AddCorpusPhrases(const CorpusTokens& corpus);
+    int RankScore(const SenseDraft& sense) const;
     void AddStrongVerbForms();
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
@@ -83,11 +98,13 @@ private:
     std::map<std::string, SourceWord> phrases_;  // by token text; lemma = text
     std::map<Key, Inflection> german_, english_;
     std::map<std::string, std::string> examples_;
-    std::map<std::string, int> abbreviations_;
+    std::map<std::string, int> abbreviations_, targetAbbreviations_;
     std::map<std::string, int> targetFrequency_;
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
     std::vector<std::pair<std::string, std::string>> evidence_;
+    std::vector<std::pair<std::string, std::string>> corpus_;  // source, target
+    std::size_t corpusPhrases_ = 0;
 };
 
 // Helpers shared with the tests.

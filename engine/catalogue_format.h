@@ -20,7 +20,7 @@
 namespace velloc {
 
 constexpr char kCatalogueMagic[8] = {'Q', 'D', 'L', 'C', 'T', '\r', '\n', 0x1A};
-constexpr std::uint32_t kCatalogueVersion = 2;
+constexpr std::uint32_t kCatalogueVersion = 3;
 constexpr std::uint32_t kCatalogueBlockSize = 64 * 1024;
 
 enum class Direction : std::uint32_t { GermanToEnglish = 1, EnglishToGerman = 2 };
@@ -37,6 +37,12 @@ enum Section : std::uint32_t {
     kSectionTargetSlots,   // HashSlot: target lemma -> TargetRecord range
     kSectionAbbreviations, // HashSlot: abbreviation with its period
     kSectionExamples,      // HashSlot: normalised source sentence -> target text (first)
+    kSectionNames,         // HashSlot: a source word the corpus keeps as a name
+    kSectionModel,         // ModelHeader: the target language's word model, or empty
+    kSectionModelWords,    // HashSlot: lower-case target word -> model id in `first`, its HashText in `count`
+    kSectionUnigrams,      // UnigramRecord by model id
+    kSectionBigrams,       // BigramSlot
+    kSectionTrigrams,      // TrigramSlot
     kSectionCount
 };
 
@@ -159,6 +165,49 @@ struct TargetRecord {
     std::uint8_t flags;   // WordFlag bits
     std::uint8_t pad;
 };
+
+// The target language's word 3-gram model (interpolated Kneser-Ney) over the
+// corpus's target side, cut by the engine's tokeniser and lower-cased (punctuation
+// included). Stored the back-off way: every seen n-gram holds its interpolated log10
+// probability, every seen context its log10 back-off weight. Id 0 is the unknown word.
+struct ModelHeader {
+    std::uint32_t wordCount;      // ids 0 .. wordCount - 1, one UnigramRecord each
+    std::uint32_t sentenceStart;  // id of "<s>"
+    std::uint32_t sentenceEnd;    // id of "</s>"
+    float unknownLogProb;         // the floor for a word the corpus never showed
+    std::uint32_t bigramCount;    // n-grams stored; the slot tables are larger
+    std::uint32_t trigramCount;
+    std::uint32_t sentences;      // what the model was estimated from
+    std::uint32_t tokens;
+};
+
+struct UnigramRecord {
+    float logProb;
+    float backoff;
+};
+
+// Open addressing, probe from HashIds(first, second); first 0 marks an empty slot.
+struct BigramSlot {
+    std::uint32_t first, second;
+    float logProb;
+    float backoff;
+};
+
+// Keyed by the bigram slot of its first two words (index + 1, 0: empty) and the third
+// word, probed from HashIds(context, word).
+struct TrigramSlot {
+    std::uint32_t context;
+    std::uint32_t word;
+    float logProb;
+};
+
+inline std::uint32_t HashIds(std::uint32_t a, std::uint32_t b) {
+    std::uint64_t x = ((static_cast<std::uint64_t>(a) << 32) | b) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::uint32_t>(x >> 32) ^ static_cast<std::uint32_t>(x);
+}
+
+constexpr char kSentenceStartWord[] = "<s>";
+constexpr char kSentenceEndWord[] = "</s>";
 
 // A 32-bit checksum: four independent lanes over 8-byte words, so the multiplies
 // overlap instead of forming one serial chain; the tail is padded with zeros.

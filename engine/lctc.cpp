@@ -1,19 +1,79 @@
-// The catalogue compiler: lctc DICTIONARY OUTPUT.LCT gtoe|etog
+// The catalogue compiler: lctc DICTIONARY OUTPUT.LCT gtoe|etog [CORPUS...]
 // Reads the German-English dictionary (UTF-8, one entry per line) and writes the
-// catalogue of one direction. Runs at build time.
+// catalogue of one direction. The parallel corpus, when given, is one file per
+// language and set, the German ending in .deu, its English twin (same name) in
+// .eng, aligned line by line. Runs at build time.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "engine/catalogue_builder.h"
 #include "engine/text_1252.h"
 
+namespace {
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(velloc::Utf8To1252(line));
+    }
+    return true;
+}
+
+// Pairs each set's German file with its English one, in the order of their names.
+bool AddCorpus(velloc::CatalogueBuilder& builder, const std::vector<std::string>& files, std::size_t* pairs) {
+    std::map<std::string, std::string> german, english;
+    for (const std::string& file : files) {
+        const std::size_t dot = file.rfind('.');
+        const std::string stem = dot == std::string::npos ? file : file.substr(0, dot);
+        const std::string extension = dot == std::string::npos ? "" : file.substr(dot);
+        if (extension == ".deu") german[stem] = file;
+        else if (extension == ".eng") english[stem] = file;
+        else {
+            std::fprintf(stderr, "lctc: %s is neither .deu nor .eng\n", file.c_str());
+            return false;
+        }
+    }
+    for (const auto& [stem, file] : english)
+        if (!german.count(stem)) {
+            std::fprintf(stderr, "lctc: %s has no German twin\n", file.c_str());
+            return false;
+        }
+    for (const auto& [stem, file] : german) {
+        auto twin = english.find(stem);
+        std::vector<std::string> de, en;
+        if (twin == english.end()) {
+            std::fprintf(stderr, "lctc: %s has no English twin\n", file.c_str());
+            return false;
+        }
+        if (!ReadLines(file, de) || !ReadLines(twin->second, en)) {
+            std::fprintf(stderr, "lctc: cannot read the corpus %s\n", stem.c_str());
+            return false;
+        }
+        if (de.size() != en.size()) {
+            std::fprintf(stderr, "lctc: %s and %s are not aligned (%zu and %zu lines)\n", file.c_str(),
+                         twin->second.c_str(), de.size(), en.size());
+            return false;
+        }
+        for (std::size_t i = 0; i < de.size(); ++i) builder.AddCorpusPair(de[i], en[i]);
+        *pairs += de.size();
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace velloc;
-    if (argc != 4 || (std::strcmp(argv[3], "gtoe") != 0 && std::strcmp(argv[3], "etog") != 0)) {
-        std::fprintf(stderr, "usage: lctc DICTIONARY OUTPUT.LCT gtoe|etog\n");
+    if (argc < 4 || (std::strcmp(argv[3], "gtoe") != 0 && std::strcmp(argv[3], "etog") != 0)) {
+        std::fprintf(stderr, "usage: lctc DICTIONARY OUTPUT.LCT gtoe|etog [CORPUS.deu CORPUS.eng ...]\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -26,6 +86,8 @@ int main(int argc, char** argv) {
     CatalogueBuilder builder(direction);
     std::string line;
     while (std::getline(in, line)) builder.AddLine(Utf8To1252(line));
+    std::size_t pairs = 0;
+    if (!AddCorpus(builder, std::vector<std::string>(argv + 4, argv + argc), &pairs)) return 1;
 
     CatalogueStats stats;
     std::string bytes = builder.Finish(&stats);
@@ -51,5 +113,10 @@ int main(int argc, char** argv) {
                 "%zu target words, %zu abbreviations, %zu examples, %zu bytes\n",
                 argv[2], stats.lines, stats.words, stats.senses, stats.forms, stats.phrases,
                 stats.targets, stats.abbreviations, stats.examples, bytes.size());
+    if (pairs)
+        std::printf("lctc: corpus of %zu sentence pairs: %zu phrases, %zu names, a model of %zu words, "
+                    "%zu bigrams, %zu trigrams\n",
+                    stats.corpusPairs, stats.corpusPhrases, stats.names, stats.modelWords, stats.bigrams,
+                    stats.trigrams);
     return 0;
 }

@@ -61,6 +61,18 @@ TEST(Catalogue, EnglishDirectionIndexesEnglishForms) {
     EXPECT_EQ(LinkTag(went.begin()[0]), kFormPast);
 }
 
+TEST(Catalogue, WithoutACorpusThereIsNoModelAndNoName) {
+    std::string bytes = Compiled();
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_FALSE(c.HasLanguageModel());
+    EXPECT_EQ(c.ModelWordCount(), 0u);
+    EXPECT_EQ(c.ModelWord("house"), 0u);
+    EXPECT_EQ(c.LogProb("the", "house", "goes"), 0.f);
+    EXPECT_EQ(c.ScoreSequence({"the", "house"}), 0.f);
+    EXPECT_FALSE(c.IsName("Haus"));
+}
+
 TEST(Catalogue, RefusesEveryFlippedByte) {
     std::string bytes = Compiled();
     // one byte changed anywhere: header, tables or strings
