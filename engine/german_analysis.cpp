@@ -109,6 +109,21 @@ void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
     }
 }
 
+// "versucht", "bezahlt", "studiert": a verb without ge- in its participle has the
+// same form in the third person present, which the dictionary may not list.
+void AddThirdPersonOfParticiples(const Catalogue& catalogue, const std::string& form, std::vector<GermanReading>& out) {
+    const std::size_t count = out.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const GermanReading r = out[k];
+        if (r.word->wordClass != kClassVerb || r.tag != kFormPastPart || form.compare(0, 2, "ge") == 0) continue;
+        const std::string lemma = catalogue.String(r.word->lemma);
+        if (lemma.size() < 4 || !EndsWith(lemma, "en") || lemma.substr(0, lemma.size() - 2) + "t" != form) continue;
+        bool listed = false;
+        for (const GermanReading& other : out) listed = listed || (other.word == r.word && other.tag == kFormThird);
+        if (!listed) out.push_back(GermanReading{r.word, kFormThird, false, true});
+    }
+}
+
 }  // namespace
 
 std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word) {
@@ -128,6 +143,7 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
         bool verb = false;
         for (const GermanReading& r : out) verb = verb || r.word->wordClass == kClassVerb;
         if (!verb && lower == surface) VerbRules(catalogue, lower, out);
+        AddThirdPersonOfParticiples(catalogue, lower, out);
         return out;
     }
     if (IsUpper1252(static_cast<unsigned char>(surface[0]))) NounRules(catalogue, surface, out);

@@ -102,8 +102,43 @@ std::string FinishEnglish(const std::vector<std::string>& input) {
     return out;
 }
 
+namespace {
+
+// "in dem Garten" is "im Garten": a preposition and the article after it become
+// one word, unless a relative clause follows ("in dem er wohnt").
+std::vector<std::string> ContractPrepositions(const std::vector<std::string>& words) {
+    static const char* const kContractions[][3] = {
+        {"in", "dem", "im"}, {"in", "das", "ins"}, {"an", "dem", "am"}, {"an", "das", "ans"},
+        {"zu", "dem", "zum"}, {"zu", "der", "zur"}, {"von", "dem", "vom"}, {"bei", "dem", "beim"}};
+    static const char* const kClauseStarts[] = {"ich", "du", "er", "sie", "es", "wir", "ihr", "Sie", "man",
+                                                "der", "die", "das", "dem", "den", "des", "ein", "eine", "einen",
+                                                "einem", "einer", "nicht", "sich"};
+    auto contraction = [&](std::size_t i) -> const char* {
+        if (i + 2 >= words.size()) return nullptr;
+        for (const char* start : kClauseStarts)
+            if (words[i + 2] == start) return nullptr;
+        for (const auto& c : kContractions)
+            if (Lower1252(words[i]) == c[0] && words[i + 1] == c[1]) return c[2];
+        return nullptr;
+    };
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const char* contracted = contraction(i);
+        if (!contracted) {
+            out.push_back(words[i]);
+            continue;
+        }
+        const bool capital = IsUpper1252(static_cast<unsigned char>(words[i][0]));
+        out.push_back(capital ? Capitalised(contracted) : std::string(contracted));
+        ++i;
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string FinishGerman(const std::vector<std::string>& input) {
-    std::vector<std::string> words = WithoutGapMarks(input);
+    std::vector<std::string> words = ContractPrepositions(WithoutGapMarks(input));
     std::string out = JoinWords(words);
     for (std::size_t i = 0; i < out.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(out[i]);

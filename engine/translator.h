@@ -37,6 +37,7 @@ struct Translation {
     std::string text;
     std::vector<std::string> unknown;  // unrecognised words, in sentence order
     bool fallback = false;             // analysis failed; word-by-word output
+    std::vector<std::string> rules;    // the transfer rules that ran, in order
 };
 
 using Clock = std::chrono::steady_clock;

@@ -43,6 +43,18 @@ std::string Translate(EngineSession& session, const std::string& sentence) {
     return OemTo1252(session.StringFromAtom(atom));
 }
 
+Translation FixtureTranslation(Direction direction, const std::string& sentence, const EngineOptions& options) {
+    static Catalogue catalogues[2];
+    Catalogue& catalogue = catalogues[direction == Direction::GermanToEnglish ? 0 : 1];
+    if (!catalogue.IsOpen()) {
+        const std::string& bytes = FixtureCatalogue(direction);
+        std::string error;
+        catalogue.Open(bytes.data(), bytes.size(), &error);
+    }
+    static const UserLexicon kNoEntries;
+    return TranslateSentenceText(catalogue, options, kNoEntries, sentence, Clock::now() + std::chrono::seconds(10));
+}
+
 std::string CompileLines(Direction direction, const char* const* lines, int count) {
     CatalogueBuilder builder(direction);
     for (int i = 0; i < count; ++i) builder.AddLine(lines[i]);  // test literals are already Windows-1252

@@ -17,5 +17,10 @@ velloc::EngineSession OpenFixture(velloc::Direction direction);
 // Translates one Windows-1252 sentence; "" when the engine refused.
 std::string Translate(velloc::EngineSession& session, const std::string& sentence);
 
+// The whole translation of a Windows-1252 sentence on a fixture catalogue, with
+// the transfer rules that ran.
+velloc::Translation FixtureTranslation(velloc::Direction direction, const std::string& sentence,
+                                       const velloc::EngineOptions& options = velloc::EngineOptions{});
+
 // The catalogue of a few dictionary lines, compiled in memory.
 std::string CompileLines(velloc::Direction direction, const char* const* lines, int count);

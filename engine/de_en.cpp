@@ -1,0 +1,172 @@
+// German into English: the stages in order, from the sentence to its translation.
+#include "engine/de_en.h"
+
+#include <algorithm>
+
+#include "engine/sentence_units.h"
+#include "engine/text_1252.h"
+
+namespace velloc {
+namespace {
+
+bool IsClauseBoundary(const GermanSentence& s, std::size_t i, std::size_t begin) {
+    if (i == s.units.size()) return true;
+    const GermanUnit& u = s.units[i];
+    if (u.punct) {
+        static const char* const kMarks[] = {",", ";", ":", "(", ")", "-", "\x84", "\x93", "\""};
+        for (const char* m : kMarks)
+            if (u.source == m) return true;
+        return false;
+    }
+    return u.fw && u.fw->kind == GermanKind::Coordinator && i > begin;
+}
+
+bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::size_t end) {
+    const GermanUnit& first = s.units[begin];
+    if (!first.fw) return false;
+    switch (first.fw->kind) {
+    case GermanKind::Subordinator:
+    case GermanKind::Relative: return true;
+    case GermanKind::Question: return begin > 0;
+    case GermanKind::Article:  // "..., der dort steht": an article after a comma before no noun
+        return begin > 0 && s.units[begin - 1].source == "," && begin + 1 < end &&
+               !IsNounLike(s.units[begin + 1]) && s.units[begin + 1].cls != kClassAdjective;
+    default: return false;
+    }
+}
+
+// The finite verb, the verbs at the clause's end and their English order; false
+// when the clause has no finite verb.
+bool FindTheVerbs(GermanClause& c) {
+    const std::vector<GermanUnit>& units = c.s.units;
+    c.clusterStart = c.end;
+    while (c.clusterStart > c.begin) {
+        const GermanUnit& u = units[c.clusterStart - 1];
+        if (u.punct) break;
+        const bool particle = u.fw && u.fw->kind == GermanKind::Particle && c.clusterStart < c.end;
+        if (IsNonFinite(u) || particle || (c.subordinate && IsFiniteCandidate(u))) { --c.clusterStart; continue; }
+        break;
+    }
+    c.finite = c.end;
+    if (c.subordinate) {
+        for (std::size_t i = c.end; i > c.begin + 1; --i)
+            if (IsFiniteCandidate(units[i - 1]) && i - 1 >= c.clusterStart) { c.finite = i - 1; break; }
+        if (c.finite == c.end)
+            for (std::size_t i = c.begin + 1; i < c.end; ++i)
+                if (IsFiniteCandidate(units[i])) { c.finite = i; break; }
+    } else {
+        for (std::size_t i = c.begin; i < c.end; ++i)
+            if (IsFiniteCandidate(units[i]) && !(units[i].fw && units[i].lower == "sein" && i + 1 < c.end && !units[i + 1].punct)) {
+                c.finite = i;
+                break;
+            }
+    }
+    if (c.finite == c.end) return false;
+    const std::size_t stop = c.subordinate ? c.clusterStart : std::max(c.clusterStart, c.finite + 1);
+    for (std::size_t i = c.end; i > stop; --i) {
+        const GermanUnit& u = units[i - 1];
+        if (i - 1 != c.finite && !(u.fw && u.fw->kind == GermanKind::Particle)) c.chain.push_back(i - 1);
+    }
+    return true;
+}
+
+// Person and number of the subject, from a subject pronoun or else the verb.
+void SubjectPersonAndNumber(GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    c.person = 3;
+    c.plural = false;
+    if (f.fw) {
+        c.person = f.fw->person ? f.fw->person : 3;
+        c.plural = f.fw->plural;
+    } else {
+        std::uint8_t t = f.reading.tag;
+        c.plural = t == kFormPastPlural || (t == kFormBase && f.lower.size() > 2 && f.lower.back() == 'n');
+        if (t == kFormBase && !c.plural) c.person = 1;
+    }
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (!u.fw || u.fw->kind != GermanKind::Pronoun || !u.fw->nominative) continue;
+        if (u.lower == "sie") { c.person = 3; return; }  // number from the verb
+        c.person = u.fw->person;
+        c.plural = u.fw->plural;
+        if (u.lower == "man") { c.person = 3; c.plural = false; }
+        return;
+    }
+}
+
+void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std::vector<bool>& used,
+                     std::vector<std::string>& out) {
+    GermanClause c(s, begin, end, out, used);
+    auto emitAll = [&](std::size_t from, std::size_t to) { c.EmitRange(from, to); };
+    // leading connectors and punctuation; closing punctuation comes last
+    while (begin < end && (s.units[begin].punct || (s.units[begin].fw && s.units[begin].fw->kind == GermanKind::Coordinator)))
+        emitAll(begin, begin + 1), ++begin;
+    std::size_t closing = end;
+    while (closing > begin && s.units[closing - 1].punct) --closing;
+    if (closing < end) {
+        TranslateClause(s, begin, closing, used, out);
+        for (std::size_t i = closing; i < end; ++i) out.push_back(UnitEnglish(s, i));
+        return;
+    }
+    if (begin >= end) return;
+    c.begin = begin;
+    c.subordinate = StartsSubordinateClause(s, begin, end);
+    if (!FindTheVerbs(c)) {
+        emitAll(begin, end);
+        return;
+    }
+    SubjectPersonAndNumber(c);
+    ApplyRules(GermanClauseRules(), c);
+}
+
+// English sets no comma before "that", "whether" or a question word.
+bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
+    const GermanUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
+    return s.units[i].source == "," && next && next->fw &&
+           ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob")) ||
+            next->fw->kind == GermanKind::Question);
+}
+
+}  // namespace
+
+Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOptions& options,
+                                     const UserLexicon& user, std::string_view sentence,
+                                     Clock::time_point deadline) {
+    Translation result;
+    if (const char* example = catalogue.Example(NormaliseSentenceKey(sentence))) {
+        result.text = FinishSentence(example, sentence);
+        return result;
+    }
+    GermanSentence s{catalogue, options, user, {}, false, &result.rules};
+    if (!AnalyseGermanSentence(s, Tokenise(sentence, catalogue), deadline) || Clock::now() > deadline) {
+        result.status = Translation::kTimedOut;
+        return result;
+    }
+    MatchGermanPhrases(s);
+    bool anyKnown = false;
+    for (const GermanUnit& u : s.units) {
+        if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);
+        anyKnown = anyKnown || (u.known && !u.punct && !u.number);
+    }
+    if (!anyKnown && !s.units.empty() && result.unknown.size() == s.units.size()) {
+        result.status = Translation::kNothing;
+        return result;
+    }
+    std::vector<std::string> words;
+    std::vector<bool> used(s.units.size(), false);
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= s.units.size(); ++i) {
+        if (!IsClauseBoundary(s, i, begin)) continue;
+        if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
+        TranslateClause(s, begin, i, used, words);
+        begin = i;
+        if (i < s.units.size() && s.units[i].punct) {
+            if (!CommaBeforeThat(s, i)) words.push_back(UnitEnglish(s, i));
+            begin = i + 1;
+        }
+    }
+    result.text = FinishEnglish(words);
+    return result;
+}
+
+}  // namespace velloc

@@ -1,0 +1,117 @@
+#pragma once
+// German into English: the words of a sentence as the analysis reads them, and the
+// clause the transfer rules work on. Shared by the stages in de_en_*.cpp.
+#include <string>
+#include <vector>
+
+#include "engine/german_analysis.h"
+#include "engine/german_words.h"
+#include "engine/pipeline.h"
+#include "engine/tokens.h"
+#include "engine/translator.h"
+
+namespace velloc {
+
+struct GermanUnit {
+    std::string source;
+    std::string lower;
+    bool punct = false, number = false, capital = false, start = false;
+    const GermanWord* fw = nullptr;  // a closed-class word
+    GermanReading reading;
+    std::uint8_t cls = kClassNone;
+    std::string english;
+    std::string lemma;  // German lemma
+    bool known = true;
+    bool fixed = false;  // a phrase or the user's entry: english is final
+    bool drop = false;
+    bool plural = false;
+    bool subject = false;        // the clause rules found it in the subject
+    bool subjectPlural = false;  // ... of a plural verb
+    GermanReading participle;    // a past-participle reading the context may prefer
+};
+
+// The sentence with everything the stages share.
+struct GermanSentence {
+    const Catalogue& catalogue;
+    const EngineOptions& options;
+    const UserLexicon& user;
+    std::vector<GermanUnit> units;
+    bool question = false;                      // it ends with "?"
+    std::vector<std::string>* applied = nullptr;  // the rules that ran, for the tests
+};
+
+// ---- Analysis (de_en_analysis.cpp) ----
+
+// Every word analysed, with a reading chosen from its neighbours; false when the
+// deadline passed.
+bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens,
+                           Clock::time_point deadline);
+// Multi-word terms of the catalogue become one unit.
+void MatchGermanPhrases(GermanSentence& s);
+
+bool IsFiniteCandidate(const GermanUnit& u);
+bool IsNonFinite(const GermanUnit& u);
+bool IsNounLike(const GermanUnit& u);
+// The best sense of a word for the options' subject areas.
+std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, std::uint8_t cls);
+// Where a noun phrase starting at start ends (start when none does).
+std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end);
+
+// ---- The clause and its rules (de_en_rules.cpp) ----
+
+struct GermanClause {
+    GermanClause(GermanSentence& sentence, std::size_t from, std::size_t to, std::vector<std::string>& words,
+                 std::vector<bool>& emitted)
+        : s(sentence), begin(from), end(to), out(words), used(emitted) {
+        trace.applied = sentence.applied;
+    }
+
+    GermanSentence& s;
+    std::size_t begin, end;
+    std::vector<std::string>& out;
+    std::vector<bool>& used;
+    RuleTrace trace;
+
+    // Found before the rules run.
+    bool subordinate = false;
+    std::size_t clusterStart = 0;  // the clause-final verbs begin here
+    std::size_t finite = 0;
+    std::vector<std::size_t> chain;  // the other verbs, in English order
+    int person = 3;
+    bool plural = false;
+
+    // Set by the rules.
+    bool negate = false;
+    bool question = false;
+    bool verbFirst = false;
+    bool whQuestion = false;
+    std::vector<std::string> verbGroup;
+    std::size_t insertAt = 1;  // where the subject goes into the verb group of a question
+
+    GermanUnit& Finite() { return s.units[finite]; }
+    const GermanUnit& Finite() const { return s.units[finite]; }
+    const GermanUnit& First() const { return s.units[begin]; }
+    void Emit(std::size_t i);
+    void EmitRange(std::size_t from, std::size_t to);
+    void EmitVerbGroup();
+    void MarkSubject(std::size_t from, std::size_t to);
+};
+
+RuleTable<GermanClause> GermanClauseRules();
+
+// ---- English words (de_en_english.cpp) ----
+
+// The English of one unit in its place.
+std::string UnitEnglish(const GermanSentence& s, std::size_t i);
+// The rules for function words in their place, in the order they are tried.
+std::vector<WordRule<GermanSentence>> GermanWordRules();
+// The English verbs for the finite verb and the rest of its chain.
+std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsPast, std::size_t& insertAt);
+
+// ---- The whole direction (de_en.cpp) ----
+
+Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOptions& options,
+                                     const UserLexicon& user, std::string_view sentence,
+                                     Clock::time_point deadline);
+
+}  // namespace velloc

@@ -1,0 +1,278 @@
+// German into English, analysis: every word's readings, the one its neighbours
+// choose, and the catalogue's multi-word terms.
+#include "engine/de_en.h"
+
+#include "engine/dictionary_source.h"
+#include "engine/text_1252.h"
+
+namespace velloc {
+
+bool IsFiniteCandidate(const GermanUnit& u) {
+    if (u.fw) return (u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal) && !u.fw->participle;
+    if (u.cls != kClassVerb || u.fixed) return false;
+    std::uint8_t t = u.reading.tag;
+    return !u.reading.zuInfinitive && t != kFormPastPart && t != kFormPresPart;
+}
+
+bool IsNonFinite(const GermanUnit& u) {
+    if (u.fw) return u.fw->participle || ((u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal) &&
+                                          (u.lower == "sein" || u.lower == "haben" || u.lower == "werden" || u.lower == "können" ||
+                                           u.lower == "müssen" || u.lower == "wollen" || u.lower == "sollen" || u.lower == "dürfen"));
+    if (u.cls != kClassVerb || u.fixed) return false;
+    std::uint8_t t = u.reading.tag;
+    return t == kFormPastPart || t == kFormBase || u.reading.zuInfinitive;
+}
+
+bool IsNounLike(const GermanUnit& u) {
+    return !u.punct && !u.fw && (u.cls == kClassNoun || (u.capital && !u.start && !u.known) || u.cls == kClassName);
+}
+
+std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, std::uint8_t cls) {
+    if (!word) return std::string();
+    Records<SenseRecord> senses = s.catalogue.Senses(word->firstSense, word->senseCount);
+    const SenseRecord* best = nullptr;
+    for (const SenseRecord& sense : senses) {
+        if (s.options.subjects && (sense.subjects & s.options.subjects)) return s.catalogue.String(sense.text);
+        if (!best && (cls == 0 || sense.wordClass == cls || sense.wordClass == 0)) best = &sense;
+    }
+    if (!best && !senses.empty()) best = senses.begin();
+    return best ? s.catalogue.String(best->text) : std::string();
+}
+
+namespace {
+
+// The user's entry for the word, if any: it wins over everything.
+bool TakeUserEntry(const GermanSentence& s, GermanUnit& u) {
+    auto user = s.user.find(u.lower);
+    if (user == s.user.end()) user = s.user.find(Lower1252(u.source));
+    if (user == s.user.end()) return false;
+    u.english = user->second.translation;
+    u.cls = user->second.wordClass;
+    u.fixed = u.cls != kClassVerb;
+    u.lemma = u.source;
+    if (u.cls == kClassVerb) u.reading.tag = kFormBase;
+    return true;
+}
+
+// An unknown noun made of known parts: "Parteichef" is "party" and "chief".
+bool TakeCompound(const GermanSentence& s, GermanUnit& u) {
+    CompoundSplit split;
+    if (u.source.size() < 6 || !SplitGermanCompound(s.catalogue, u.source, split)) return false;
+    std::string modifier = BestEnglishSense(s, split.modifierWord, split.modifierWord->wordClass);
+    std::string head = BestEnglishSense(s, split.head.word, kClassNoun);
+    u.cls = kClassNoun;
+    u.reading = split.head;
+    u.plural = split.head.tag == kFormPlural;
+    u.english = modifier.empty() ? head : Lower1252(modifier.substr(0, 1)) + modifier.substr(1) + " " + head;
+    u.lemma = u.source;
+    return true;
+}
+
+// How well a reading fits the word's spelling and its left neighbour.
+int ReadingScore(const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
+    const bool capitalNoun = u.capital && !u.start;
+    const bool afterDeterminer = previous && previous->fw &&
+                                 (previous->fw->kind == GermanKind::Article || previous->fw->kind == GermanKind::Preposition);
+    int score = 0;
+    std::uint8_t c = r.word->wordClass;
+    if (!r.word->senseCount) score -= 30;
+    if (c == kClassNoun) score += capitalNoun ? 12 : (u.capital ? 2 : -12);
+    if (c == kClassVerb) score += capitalNoun ? -12 : 3;
+    if (c == kClassVerb && previous && previous->fw && previous->fw->kind == GermanKind::Pronoun && previous->fw->nominative &&
+        r.tag != kFormPastPart && r.tag != kFormPresPart)
+        score += 6;
+    if (c == kClassAdjective) score += (capitalNoun ? -8 : 2) + (afterDeterminer ? 4 : 0);
+    if (c == kClassAdverb) score += capitalNoun ? -8 : 1;
+    if (c == kClassNone) score -= 2;
+    if (r.guessed) score -= 1;
+    // "steht" is first of all "stehen"; the clause rules join a particle later
+    if (c == kClassVerb && r.word->particle && r.tag != kFormPastPart && r.tag != kFormBase) score -= 4;
+    if (c == kClassVerb && r.tag == kFormPastPart) score += 3;
+    return score;
+}
+
+void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
+    if (TakeUserEntry(s, u)) return;
+    const bool capitalNoun = u.capital && !u.start;
+    if (!capitalNoun || u.lower == "sie") u.fw = FindGermanWord(u.lower);
+    if (u.fw) {
+        u.english = u.fw->english;
+        return;
+    }
+    std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, u.source, u.start);
+    if (readings.empty()) {
+        if (TakeCompound(s, u)) return;
+        u.known = false;
+        u.english = u.source;
+        u.cls = u.capital ? kClassName : kClassNone;
+        return;
+    }
+    int bestScore = -1000;
+    const GermanReading* best = nullptr;
+    for (const GermanReading& r : readings) {
+        int score = ReadingScore(r, u, previous);
+        if (score > bestScore) { bestScore = score; best = &r; }
+    }
+    for (const GermanReading& r : readings)
+        if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
+    u.reading = *best;
+    u.cls = best->word->wordClass;
+    u.lemma = LemmaOf(s.catalogue, best->word);
+    u.plural = best->tag == kFormPlural;
+    u.english = BestEnglishSense(s, best->word, u.cls);
+    if (u.english.empty()) u.english = u.source;
+}
+
+// What the neighbours decide once all words are read: "sein" before a clause end
+// is the verb, and a clause-final form after haben/sein/werden is a participle.
+void SettleReadings(GermanSentence& s) {
+    static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
+                                         AuxVerb::Sein, false, false};
+    std::vector<GermanUnit>& units = s.units;
+    std::size_t clauseStart = 0;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        GermanUnit& u = units[i];
+        if (u.punct) { clauseStart = i + 1; continue; }
+        const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
+        const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
+        if (u.lower == "sein" && u.fw && u.fw->kind == GermanKind::Article &&
+            (atEnd || (i > 0 && units[i - 1].lower == "zu") || (next && next->fw && next->fw->kind == GermanKind::Modal))) {
+            u.fw = &kSeinVerb;
+            u.english = "be";
+            continue;
+        }
+        if (u.participle.word && u.reading.tag != kFormPastPart && !u.fixed && !u.fw && atEnd) {
+            bool auxiliary = false;
+            for (std::size_t k = clauseStart; k < i; ++k)
+                auxiliary = auxiliary || (units[k].fw && units[k].fw->aux != AuxVerb::None && !units[k].fw->participle);
+            if (auxiliary) {
+                u.reading = u.participle;
+                u.cls = kClassVerb;
+                u.lemma = LemmaOf(s.catalogue, u.participle.word);
+                u.plural = false;
+                u.english = BestEnglishSense(s, u.participle.word, kClassVerb);
+            }
+        }
+    }
+}
+
+// A phrase must hold a content word and must not start with a determiner or a
+// pronoun: "die Steuern" or "Ich habe" would swallow what the clause rules need.
+bool WorthMatching(const std::vector<std::string_view>& parts) {
+    const GermanWord* first = FindGermanWord(parts[0]);
+    if (first && (first->kind == GermanKind::Article || first->kind == GermanKind::Pronoun)) return false;
+    for (std::string_view p : parts) {
+        const GermanWord* w = FindGermanWord(p);
+        if (w && (w->kind == GermanKind::Auxiliary || w->kind == GermanKind::Modal)) return false;
+    }
+    for (std::string_view p : parts)
+        if (!FindGermanWord(p)) return true;
+    return false;
+}
+
+// Whether the phrase's words stand at i, each as written or as its lemma. A common
+// first word starts thousands of phrases: the words are compared in place.
+bool PhraseStandsAt(const GermanSentence& s, const PhraseRecord& p, std::size_t i,
+                    const std::vector<std::string>& lemmas) {
+    if (p.tokenCount < 2 || i + p.tokenCount > s.units.size() || p.senseCount == 0) return false;
+    std::string_view rest = s.catalogue.String(p.text);
+    for (std::size_t k = 0; k < p.tokenCount; ++k) {
+        std::size_t blank = rest.find(' ');
+        std::string_view word = rest.substr(0, blank);
+        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+        if (k == 0) continue;
+        const GermanUnit& u = s.units[i + k];
+        if (u.punct || (u.lower != word && lemmas[i + k] != word)) return false;
+    }
+    return true;
+}
+
+void MergePhrase(GermanSentence& s, const PhraseRecord& p, std::size_t i, std::size_t length,
+                 std::vector<std::string>& lemmas) {
+    Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
+    const SenseRecord* chosen = senses.begin();
+    for (const SenseRecord& sense : senses)
+        if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
+    GermanUnit merged = s.units[i];
+    for (std::size_t k = 1; k < length; ++k) merged.source += " " + s.units[i + k].source;
+    merged.english = s.catalogue.String(chosen->text);
+    merged.fixed = true;
+    merged.fw = nullptr;
+    merged.known = true;
+    merged.cls = p.wordClass;
+    auto user = s.user.find(Lower1252(merged.source));
+    if (user != s.user.end()) merged.english = user->second.translation;
+    const long from = static_cast<long>(i) + 1, to = static_cast<long>(i + length);
+    s.units.erase(s.units.begin() + from, s.units.begin() + to);
+    lemmas.erase(lemmas.begin() + from, lemmas.begin() + to);
+    s.units[i] = std::move(merged);
+}
+
+}  // namespace
+
+bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
+    bool start = true;
+    for (const Token& t : tokens) {
+        // looked at every few words, as each may need a compound split
+        if (s.units.size() % 16 == 15 && Clock::now() > deadline) return false;
+        GermanUnit u;
+        u.source = t.text;
+        u.lower = Lower1252(t.text);
+        u.punct = t.kind == TokenKind::Punctuation;
+        u.number = t.kind == TokenKind::Number;
+        u.capital = t.capital;
+        u.start = start && !u.punct;
+        if (!u.punct && !u.number) AnalyseUnit(s, u, s.units.empty() ? nullptr : &s.units.back());
+        if (u.number || u.punct) u.english = u.source;
+        s.units.push_back(std::move(u));
+        if (!s.units.back().punct) start = false;
+        if (t.text == ":" || t.text == "\x84" || t.text == "\"" || t.text == "\x93") start = true;
+    }
+    SettleReadings(s);
+    s.question = !s.units.empty() && s.units.back().source == "?";
+    return true;
+}
+
+void MatchGermanPhrases(GermanSentence& s) {
+    std::vector<std::string> lemmas;
+    for (const GermanUnit& u : s.units) lemmas.push_back(Lower1252(u.lemma));
+    for (std::size_t i = 0; i < s.units.size(); ++i) {
+        if (s.units[i].punct) continue;
+        for (int pass = 0; pass < 2; ++pass) {
+            std::string key = pass == 0 ? s.units[i].lower : lemmas[i];
+            if (key.empty() || (pass == 1 && key == s.units[i].lower)) continue;
+            bool matched = false;
+            for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key)) {
+                if (!PhraseStandsAt(s, p, i, lemmas)) continue;
+                std::vector<std::string_view> parts = SplitWords(s.catalogue.String(p.text));
+                if (parts.size() != p.tokenCount || !WorthMatching(parts)) continue;
+                MergePhrase(s, p, i, parts.size(), lemmas);
+                matched = true;
+                break;
+            }
+            if (matched) break;
+        }
+    }
+}
+
+std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end) {
+    const std::vector<GermanUnit>& units = s.units;
+    std::size_t i = start;
+    if (i >= end) return start;
+    const GermanUnit& first = units[i];
+    if (first.fw && (first.fw->kind == GermanKind::Pronoun || first.fw->kind == GermanKind::Question) &&
+        first.fw->nominative)
+        return i + 1;
+    bool determiner = false;
+    while (i < end && units[i].fw && units[i].fw->kind == GermanKind::Article) { ++i; determiner = true; }
+    while (i < end && !units[i].punct &&
+           ((!units[i].fw && (units[i].cls == kClassAdjective || units[i].cls == kClassAdverb)) || units[i].number ||
+            (units[i].fw && units[i].fw->kind == GermanKind::Adverb && units[i].lower == "sehr")))
+        ++i;
+    std::size_t nouns = i;
+    while (i < end && !units[i].punct && !units[i].fw && (IsNounLike(units[i]) || (units[i].fixed && units[i].cls == kClassNoun))) ++i;
+    if (i == nouns) return determiner ? i : start;
+    return i;
+}
+
+}  // namespace velloc

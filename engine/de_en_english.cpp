@@ -1,0 +1,173 @@
+// German into English, generation: each unit's English in its place, and the
+// English verb group of a clause.
+#include <cstring>
+#include <iterator>
+
+#include "engine/de_en.h"
+#include "engine/dictionary_source.h"
+#include "engine/inflection.h"
+#include "engine/text_1252.h"
+
+namespace velloc {
+namespace {
+
+const GermanUnit* Next(const GermanSentence& s, std::size_t i) {
+    return i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
+}
+const GermanUnit* Previous(const GermanSentence& s, std::size_t i) { return i > 0 ? &s.units[i - 1] : nullptr; }
+
+bool IsArticle(const GermanUnit& u, const char* a, const char* b = nullptr, const char* c = nullptr) {
+    return u.fw && u.fw->kind == GermanKind::Article &&
+           (u.lower == a || (b && u.lower == b) || (c && u.lower == c));
+}
+
+// An English noun written with a capital (Monday, January, Switzerland) but not an
+// abbreviation (the EU, the USA).
+bool NamesItself(const GermanUnit& noun) {
+    const std::string& e = noun.english;
+    return e.size() >= 2 && IsUpper1252(static_cast<unsigned char>(e[0])) &&
+           !IsUpper1252(static_cast<unsigned char>(e[1])) && e.find(' ') == std::string::npos;
+}
+
+// Whether the noun before the comma at comma names people: "der Minister, der ..."
+// is "who", "das Haus, das ..." is "which".
+bool RefersToPerson(const GermanSentence& s, std::size_t comma) {
+    if (comma == 0) return false;
+    const GermanUnit& noun = s.units[comma - 1];
+    if (noun.cls != kClassNoun && noun.cls != kClassName) return false;
+    if (noun.cls == kClassName) return true;
+    std::string e = Lower1252(noun.english);
+    auto ends = [&](const char* suffix) {
+        std::size_t n = std::strlen(suffix);
+        return e.size() > n && e.compare(e.size() - n, n, suffix) == 0;
+    };
+    static const char* const kPeople[] = {"man", "men", "woman", "women", "people", "person", "child", "children",
+                                          "friend", "family", "police", "boy", "girl"};
+    for (const char* p : kPeople)
+        if (e == p || ends((std::string(" ") + p).c_str())) return true;
+    // agent nouns: the teacher, the director, the scientist, the politician
+    static const char* const kAgents[] = {"her", "hers", "ker", "kers", "ger", "gers", "yer", "yers", "ist",
+                                          "ists", "ian", "ians", "ator", "ators", "ctor", "ctors", "dent", "dents"};
+    for (const char* a : kAgents)
+        if (ends(a)) return true;
+    return false;
+}
+
+// ---- Rules for one word in its place ----
+
+bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (!IsArticle(s.units[i], "der", "die", "das") || !prev || !prev->punct || prev->source != "," || !next) return false;
+    if (!(next->fw || next->cls == kClassVerb || next->cls == kClassAdverb || !next->capital)) return false;
+    if (next->cls == kClassAdjective) return false;
+    english = RefersToPerson(s, i - 1) ? "who" : "which";
+    return true;
+}
+
+bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (!IsArticle(s.units[i], "der") || !prev || !IsNounLike(*prev) || !next) return false;
+    if (!IsNounLike(*next) && next->cls != kClassAdjective) return false;
+    english = "of the";
+    return true;
+}
+
+// "am Montag", "im Januar", "die Schweiz": English names take no article.
+bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanWord& w = *s.units[i].fw;
+    const GermanUnit* next = Next(s, i);
+    if ((w.kind != GermanKind::Article && w.kind != GermanKind::Preposition) || !next || next->fw ||
+        next->cls != kClassNoun || !NamesItself(*next))
+        return false;
+    const std::string e = w.english;
+    if (e == "the") { english.clear(); return true; }
+    if (e.size() > 4 && e.compare(e.size() - 4, 4, " the") == 0) { english = e.substr(0, e.size() - 4); return true; }
+    return false;
+}
+
+// "Sie" with a capital inside a sentence is the polite "you" when the letter
+// option says so; otherwise "sie" is she, they, her or them by its role.
+bool SieByItsRole(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    if (u.lower != "sie") return false;
+    if (u.source == "Sie" && !u.start && s.options.letter) english = "you";
+    else if (u.subject) english = u.subjectPlural ? "they" : "she";
+    else english = u.source == "Sie" && !u.start ? "them" : "her";
+    return true;
+}
+
+bool ReflexiveSichIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].fw->kind != GermanKind::Reflexive) return false;
+    english.clear();
+    return true;
+}
+
+const WordRule<GermanSentence> kFunctionWordRules[] = {
+    {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
+    {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
+    {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
+    {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
+    {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
+};
+
+bool ApplyWordRules(const GermanSentence& s, std::size_t i, std::string& english) {
+    for (const WordRule<GermanSentence>& rule : kFunctionWordRules) {
+        if (!rule.apply(s, i, english)) continue;
+        if (s.applied) s.applied->push_back(rule.name);
+        return true;
+    }
+    return false;
+}
+
+std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    const Catalogue& cat = s.catalogue;
+    switch (u.cls) {
+    case kClassNoun: {
+        if (u.lower == "uhr" && i > 0 && s.units[i - 1].number) return "o'clock";
+        return u.plural && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+    }
+    case kClassAdjective:
+        if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);
+        if (u.reading.tag == kFormSuperlative) return EnglishSuperlative(cat, u.english);
+        return u.english;
+    case kClassVerb:
+        if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, u.english);
+        if (u.reading.tag == kFormPresPart) return EnglishIng(cat, u.english);
+        if (u.reading.zuInfinitive) return "to " + u.english;
+        return u.english;
+    default:
+        return u.english;
+    }
+}
+
+}  // namespace
+
+std::vector<WordRule<GermanSentence>> GermanWordRules() {
+    return {std::begin(kFunctionWordRules), std::end(kFunctionWordRules)};
+}
+
+std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    if (u.drop) return std::string();
+    if (u.punct) {
+        if (u.source == "\x84" || u.source == "\x93" || u.source == "\x94") return "\"";
+        if (u.source == "\x82" || u.source == "\x91" || u.source == "\x92") return "'";
+        return u.source;
+    }
+    if (u.number) {  // German decimal comma and thousands point
+        std::string n;
+        for (char c : u.source) n += c == ',' ? '.' : c == '.' ? ',' : c;
+        return n;
+    }
+    if (u.fixed || !u.known) return u.english;
+    if (u.fw) {
+        std::string english;
+        return ApplyWordRules(s, i, english) ? english : std::string(u.fw->english);
+    }
+    return ContentWordEnglish(s, i);
+}
+
+}  // namespace velloc

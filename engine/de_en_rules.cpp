@@ -1,0 +1,235 @@
+// German into English: the transfer rules of a clause, in the order they run.
+// Each rule is named, carries a sentence that shows it at work, and is tested
+// with that sentence (tests/engine/de_en_rules_test.cpp).
+#include "engine/de_en.h"
+#include "engine/text_1252.h"
+
+namespace velloc {
+
+void GermanClause::Emit(std::size_t i) {
+    if (i >= end || used[i]) return;
+    used[i] = true;
+    std::string e = UnitEnglish(s, i);
+    if (!e.empty()) out.push_back(e);
+}
+
+void GermanClause::EmitRange(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) Emit(i);
+}
+
+void GermanClause::EmitVerbGroup() {
+    for (const std::string& w : verbGroup) out.push_back(w);
+}
+
+void GermanClause::MarkSubject(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to && i < end; ++i) {
+        s.units[i].subject = true;
+        s.units[i].subjectPlural = plural;
+    }
+}
+
+namespace {
+
+bool Always(const GermanClause&) { return true; }
+
+// ---- Verbs ----
+
+// "Er steht früh auf": the particle at the clause's end joins the finite verb.
+bool SeparableParticleAtTheEnd(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    return !f.fw && f.cls == kClassVerb && !f.fixed && !c.subordinate && c.finite + 1 < c.end &&
+           c.end - 1 > c.finite && IsSeparableParticle(c.s.units[c.end - 1].lower);
+}
+
+void JoinTheParticle(GermanClause& c) {
+    GermanUnit& f = c.Finite();
+    const std::size_t last = c.end - 1;
+    const std::string joined = c.s.units[last].lower + f.lemma;
+    for (FormLink link : c.s.catalogue.Forms(joined)) {
+        const WordRecord* w = c.s.catalogue.Word(LinkWord(link));
+        if (!w || w->wordClass != kClassVerb) continue;
+        auto user = c.s.user.find(joined);
+        f.english = user != c.s.user.end() ? user->second.translation : BestEnglishSense(c.s, w, kClassVerb);
+        f.lemma = joined;
+        c.s.units[last].drop = true;
+        c.used[last] = true;
+        return;
+    }
+}
+
+// "versucht zu schlafen": "zu" before a verb of the chain makes it "to sleep".
+std::size_t ZuBeforeAChainVerb(const GermanClause& c) {
+    for (std::size_t k : c.chain) {
+        const GermanUnit& v = c.s.units[k];
+        if (k > c.begin && !v.fw && !v.reading.zuInfinitive && !c.used[k - 1] && c.s.units[k - 1].fw &&
+            c.s.units[k - 1].fw->kind == GermanKind::Particle)
+            return k;
+    }
+    return c.end;
+}
+
+bool ZuBeforeAnInfinitive(const GermanClause& c) { return ZuBeforeAChainVerb(c) != c.end; }
+
+void JoinZuAndInfinitive(GermanClause& c) {
+    for (std::size_t k = ZuBeforeAChainVerb(c); k != c.end; k = ZuBeforeAChainVerb(c)) {
+        c.s.units[k].reading.zuInfinitive = true;
+        c.s.units[k - 1].drop = true;
+        c.used[k - 1] = true;
+    }
+}
+
+// "nicht" before the verbs (or at the end) makes a negated English verb group;
+// "nicht nur", "nicht mehr", "nicht gut" stay where they are.
+std::size_t FoldableNegation(const GermanClause& c) {
+    for (std::size_t i = c.begin; i < c.clusterStart; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (!u.fw || u.fw->kind != GermanKind::Negation || i == c.finite) continue;
+        const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+        const bool local = next && !next->punct && i + 1 < c.clusterStart &&
+                           (next->cls == kClassAdjective || next->cls == kClassAdverb || next->number ||
+                            (next->fw && next->fw->kind == GermanKind::Adverb));
+        return local ? c.end : i;
+    }
+    return c.end;
+}
+
+bool NichtBeforeTheVerbs(const GermanClause& c) { return FoldableNegation(c) != c.end; }
+
+void NegateTheVerbGroup(GermanClause& c) {
+    c.used[FoldableNegation(c)] = true;
+    c.negate = true;
+}
+
+// "es gibt" / "gibt es": there is, there are.
+std::size_t EsOfEsGibt(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (c.subordinate || f.fw || f.lemma != "geben" || !c.chain.empty()) return c.end;
+    if (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") return c.finite - 1;
+    if (c.finite + 1 < c.end && c.s.units[c.finite + 1].lower == "es") return c.finite + 1;
+    return c.end;
+}
+
+bool EsGibt(const GermanClause& c) { return EsOfEsGibt(c) != c.end; }
+
+void ThereIsOrAre(GermanClause& c) {
+    const std::size_t es = EsOfEsGibt(c);
+    bool many = false;
+    for (std::size_t i = c.finite + 1; i < c.end && !many; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        many = (u.cls == kClassNoun && u.plural) || (u.fw && u.fw->kind == GermanKind::Article && u.fw->plural);
+    }
+    const GermanUnit& f = c.Finite();
+    const bool past = f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural;
+    const std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
+    c.used[es] = c.used[c.finite] = true;
+    const bool ask = c.s.question && (c.finite == c.begin || es == c.begin);
+    c.EmitRange(c.begin, c.finite);
+    c.out.push_back(ask ? be : "there");
+    c.out.push_back(ask ? "there" : be);
+    if (c.negate) c.out.push_back("not");
+    c.EmitRange(c.finite + 1, c.end);
+    c.trace.finished = true;
+}
+
+// "schon", "noch nie", "seit": the clause's perfect reaches up to now.
+bool SpeaksOfTimeUpToNow(const GermanClause& c) {
+    static const char* const kWords[] = {"schon", "bereits", "nie", "noch", "jemals", "je", "seit",
+                                         "seitdem", "gerade", "bisher", "inzwischen", "mittlerweile"};
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        for (const char* w : kWords)
+            if (c.s.units[i].lower == w) return true;
+    return false;
+}
+
+void BuildTheEnglishVerbGroup(GermanClause& c) {
+    c.verbFirst = c.finite == c.begin;
+    const GermanUnit& first = c.First();
+    c.whQuestion = !c.subordinate && c.s.question && first.fw && first.fw->kind == GermanKind::Question &&
+                   c.finite == c.begin + 1;
+    c.question = c.s.question && (c.verbFirst || c.whQuestion);
+    c.verbGroup = EnglishVerbGroup(c, !SpeaksOfTimeUpToNow(c), c.insertAt);
+    c.used[c.finite] = true;
+    for (std::size_t i : c.chain) c.used[i] = true;
+}
+
+// ---- Word order ----
+
+// "..., dass er das Buch liest": conjunction, subject, verbs, the rest.
+void SubordinateOrder(GermanClause& c) {
+    const GermanUnit& first = c.First();
+    c.Emit(c.begin);
+    std::size_t subjectEnd = c.begin + 1;
+    if (!(first.fw->kind == GermanKind::Relative || first.fw->kind == GermanKind::Article))
+        subjectEnd = GermanNounPhraseEnd(c.s, c.begin + 1, c.finite);
+    c.MarkSubject(c.begin + 1, subjectEnd);
+    c.EmitRange(c.begin + 1, subjectEnd);
+    c.EmitVerbGroup();
+    c.EmitRange(subjectEnd, c.end);
+    c.trace.finished = true;
+}
+
+bool IsSubordinate(const GermanClause& c) { return c.subordinate; }
+
+// "Hat er das Buch gelesen?", "Kommt er?": the auxiliary before the subject.
+bool VerbFirstOrQuestion(const GermanClause& c) { return c.question || c.verbFirst; }
+
+void QuestionOrder(GermanClause& c) {
+    if (c.whQuestion) c.Emit(c.begin);
+    const std::size_t subjectStart = c.finite + 1;
+    const std::size_t subjectEnd = GermanNounPhraseEnd(c.s, subjectStart, c.end);
+    c.MarkSubject(subjectStart, subjectEnd);
+    if (c.question && subjectEnd > subjectStart) {
+        for (std::size_t k = 0; k < c.insertAt && k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
+        c.EmitRange(subjectStart, subjectEnd);
+        for (std::size_t k = c.insertAt; k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
+    } else {
+        c.EmitVerbGroup();
+    }
+    c.EmitRange(subjectEnd, c.end);
+    c.trace.finished = true;
+}
+
+// Whether what stands before the finite verb is its subject.
+bool SubjectStandsFirst(const GermanClause& c) {
+    const GermanUnit& first = c.First();
+    if (first.fw && first.fw->kind == GermanKind::Question) return false;
+    if (first.fw && first.fw->kind == GermanKind::Pronoun && !first.fw->nominative) return false;
+    return GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
+}
+
+void SubjectVerbRest(GermanClause& c) {
+    c.MarkSubject(c.begin, c.finite);
+    c.EmitRange(c.begin, c.finite);
+    c.EmitVerbGroup();
+    c.EmitRange(c.finite + 1, c.end);
+    c.trace.finished = true;
+}
+
+// "Heute spielen die Kinder": what came first stays first, then subject and verbs.
+void TopicSubjectVerbRest(GermanClause& c) {
+    c.EmitRange(c.begin, c.finite);
+    const std::size_t subjectEnd = GermanNounPhraseEnd(c.s, c.finite + 1, c.end);
+    c.MarkSubject(c.finite + 1, subjectEnd);
+    c.EmitRange(c.finite + 1, subjectEnd);
+    c.EmitVerbGroup();
+    c.EmitRange(subjectEnd, c.end);
+    c.trace.finished = true;
+}
+
+const ClauseRule<GermanClause> kRules[] = {
+    {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
+    {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
+    {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
+    {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
+    {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
+    {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},
+    {"QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?", VerbFirstOrQuestion, QuestionOrder},
+    {"SubjectBeforeTheVerb", "Der Hund bellt.", SubjectStandsFirst, SubjectVerbRest},
+    {"TopicThenSubjectThenVerb", "Heute spielen die Kinder.", Always, TopicSubjectVerbRest},
+};
+
+}  // namespace
+
+RuleTable<GermanClause> GermanClauseRules() { return {kRules, sizeof kRules / sizeof kRules[0]}; }
+
+}  // namespace velloc

@@ -1,0 +1,200 @@
+// German into English: the English verb group of a clause, from the German finite
+// verb and the verbs at the clause's end.
+#include "engine/de_en.h"
+#include "engine/dictionary_source.h"
+#include "engine/inflection.h"
+
+namespace velloc {
+namespace {
+
+enum class Need { Base, PastPart };  // what the next verb of the chain must be
+
+struct VerbGroupState {
+    const GermanClause& c;
+    const GermanUnit& f;
+    bool past, subjunctive, third;
+    const GermanUnit* n0;  // the first verb after the finite one
+    bool n0Participle, n0Infinitive;
+    std::vector<std::string> words;
+    Need need = Need::Base;
+};
+
+std::string ModalFinite(const std::string& modal, bool past, int person, bool plural) {
+    const bool third = person == 3 && !plural;
+    if (modal == "can") return past ? "could" : "can";
+    if (modal == "must") return past ? "had to" : "must";
+    if (modal == "want") return past ? "wanted to" : third ? "wants to" : "want to";
+    if (modal == "should") return "should";
+    if (modal == "may") return past ? "was allowed to" : "may";
+    if (modal == "like") return past ? "liked" : third ? "likes" : "like";
+    if (modal == "would like") return "would like to";
+    return modal;
+}
+
+std::string BeForm(bool past, int person, bool plural) {
+    if (past) return (person == 1 || person == 3) && !plural ? "was" : "were";
+    if (person == 1 && !plural) return "am";
+    return person == 3 && !plural ? "is" : "are";
+}
+
+bool TakesSein(const GermanSentence& s, const GermanUnit& participle) {
+    return GermanTakesSein(s.catalogue, participle.lemma) ||
+           (participle.reading.word && (participle.reading.word->flags & kWordSein));
+}
+
+// "Ich habe das Buch gelesen": in talk German tells a finished event in the perfect
+// where English takes the simple past, unless the clause speaks of a time up to
+// now. Written reports (third person) keep the perfect for what still matters.
+bool PerfectIsSimplePast(const VerbGroupState& v) {
+    const GermanClause& c = v.c;
+    if (c.person == 3 || v.past || v.subjunctive || c.chain.size() != 1 || !v.n0 || !v.n0Participle ||
+        v.n0->fw || v.n0->fixed || !v.f.fw)
+        return false;
+    return v.f.fw->aux == AuxVerb::Haben || (v.f.fw->aux == AuxVerb::Sein && TakesSein(c.s, *v.n0));
+}
+
+void SimplePast(VerbGroupState& v) {
+    const std::string& e = v.n0->english;
+    if (v.c.negate || v.c.question) {
+        v.words.push_back("did");
+        if (v.c.negate) v.words.push_back("not");
+        v.words.push_back(e);
+    } else {
+        v.words.push_back(EnglishPast(v.c.s.catalogue, e));
+    }
+}
+
+void NotAfterFirst(VerbGroupState& v) {
+    if (v.c.negate) v.words.insert(v.words.begin() + 1, "not");
+}
+
+void ModalVerb(VerbGroupState& v) {
+    const GermanWord& w = *v.f.fw;
+    std::string m = v.subjunctive && w.english == std::string("should")
+                        ? "should" : ModalFinite(w.english, v.past, v.c.person, v.c.plural);
+    for (std::string_view p : SplitWords(m)) v.words.emplace_back(p);
+    NotAfterFirst(v);
+    if (!v.n0 && v.words.back() == "to") v.words.pop_back();  // "Ich kann das." keeps its own meaning
+}
+
+void WerdenVerb(VerbGroupState& v) {
+    if (v.n0 && v.n0Participle && !(v.n0->fw && v.n0->fw->aux == AuxVerb::Sein)) {
+        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
+        v.need = Need::PastPart;
+    } else if (v.n0 && v.n0Infinitive) {
+        v.words.push_back(v.subjunctive || v.past ? "would" : "will");
+    } else {
+        v.words.push_back(v.subjunctive ? "would become" : v.past ? "became" : v.third ? "becomes" : "become");
+    }
+    NotAfterFirst(v);
+}
+
+// False when "haben" stands alone and the group is complete.
+bool HabenVerb(VerbGroupState& v) {
+    v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
+    v.need = Need::PastPart;
+    if (v.n0) {
+        NotAfterFirst(v);
+        return true;
+    }
+    if (v.c.negate && !v.subjunctive) {
+        v.words.insert(v.words.begin(), v.past ? "did" : v.third ? "does" : "do");
+        v.words.insert(v.words.begin() + 1, "not");
+        v.words.back() = "have";
+    }
+    return false;
+}
+
+void SeinVerb(VerbGroupState& v) {
+    const GermanUnit* n0 = v.n0;
+    const bool perfect = n0 && !n0->fw && ((v.n0Participle && GermanTakesSein(v.c.s.catalogue, n0->lemma)) ||
+                                          (n0->reading.word && (n0->reading.word->flags & kWordSein)));
+    if (perfect || (n0 && n0->fw && n0->fw->participle && n0->fw->aux != AuxVerb::Haben))
+        v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
+    else
+        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
+    v.need = Need::PastPart;
+    NotAfterFirst(v);
+}
+
+void LexicalVerb(VerbGroupState& v) {
+    const GermanClause& c = v.c;
+    const std::string& e = v.f.english;
+    if (c.negate || (c.question && c.chain.empty())) {
+        v.words.push_back(v.subjunctive ? "would" : v.past ? "did" : v.third ? "does" : "do");
+        if (c.negate) v.words.push_back("not");
+        v.words.push_back(e);
+    } else if (v.subjunctive) {
+        v.words.push_back("would " + e);
+    } else if (v.past) {
+        v.words.push_back(EnglishPast(c.s.catalogue, e));
+    } else {
+        v.words.push_back(v.third ? EnglishThird(c.s.catalogue, e) : e);
+    }
+    for (std::size_t k : c.chain) {
+        const GermanUnit& u = c.s.units[k];
+        v.words.push_back(u.reading.zuInfinitive ? "to " + u.english : UnitEnglish(c.s, k));
+    }
+}
+
+// The rest of the chain, each verb governed by the one before.
+void ChainVerbs(VerbGroupState& v) {
+    const GermanClause& c = v.c;
+    for (std::size_t k = 0; k < c.chain.size(); ++k) {
+        const GermanUnit& u = c.s.units[c.chain[k]];
+        const GermanUnit* after = k + 1 < c.chain.size() ? &c.s.units[c.chain[k + 1]] : nullptr;
+        if (u.reading.zuInfinitive || (!u.fw && u.cls != kClassVerb)) {
+            v.words.push_back(UnitEnglish(c.s, c.chain[k]));
+            continue;
+        }
+        if (u.fw && u.fw->aux == AuxVerb::Werden) { v.words.push_back(u.fw->participle ? "been" : "be"); v.need = Need::PastPart; continue; }
+        if (u.fw && u.fw->aux == AuxVerb::Haben) { v.words.push_back(u.fw->participle ? "had" : "have"); v.need = Need::PastPart; continue; }
+        if (u.fw && u.fw->aux == AuxVerb::Sein) {
+            bool perfect = after && !after->fw && after->reading.word && (after->reading.word->flags & kWordSein);
+            v.words.push_back(u.fw->participle ? "been" : perfect ? "have" : "be");
+            v.need = Need::PastPart;
+            continue;
+        }
+        if (u.fw && u.fw->kind == GermanKind::Modal) {
+            v.words.push_back(u.fw->english == std::string("can") ? "be able to" : u.fw->english);
+            v.need = Need::Base;
+            continue;
+        }
+        v.words.push_back(v.need == Need::PastPart ? EnglishPastPart(c.s.catalogue, u.english) : u.english);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsPast, std::size_t& insertAt) {
+    const GermanUnit& f = c.Finite();
+    const GermanUnit* n0 = c.chain.empty() ? nullptr : &c.s.units[c.chain[0]];
+    const bool n0Participle = n0 && ((n0->fw && n0->fw->participle) || (!n0->fw && n0->reading.tag == kFormPastPart));
+    VerbGroupState v{c,
+                     f,
+                     f.fw ? f.fw->past : (f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural),
+                     f.fw ? f.fw->subjunctive : f.reading.tag == kFormSubjunctive,
+                     c.person == 3 && !c.plural,
+                     n0,
+                     n0Participle,
+                     n0 && !n0Participle && !n0->reading.zuInfinitive,
+                     {}};
+    insertAt = 1;
+    if (perfectAsPast && PerfectIsSimplePast(v)) {
+        SimplePast(v);
+        return v.words;
+    }
+    if (!f.fw) {
+        LexicalVerb(v);
+        return v.words;
+    }
+    if (f.fw->kind == GermanKind::Modal) ModalVerb(v);
+    else if (f.fw->aux == AuxVerb::Werden) WerdenVerb(v);
+    else if (f.fw->aux == AuxVerb::Haben) { if (!HabenVerb(v)) return v.words; }
+    else if (f.fw->aux == AuxVerb::Sein) SeinVerb(v);
+    else { LexicalVerb(v); return v.words; }
+    ChainVerbs(v);
+    return v.words;
+}
+
+}  // namespace velloc

@@ -1,0 +1,70 @@
+// English into German: the stages in order, from the sentence to its translation.
+#include "engine/en_de.h"
+
+#include "engine/sentence_units.h"
+
+namespace velloc {
+namespace {
+
+bool IsConnector(const EnglishUnit& u) { return u.fw && (u.fw->kind == EnKind::Coordinator || u.fw->kind == EnKind::Subordinator); }
+
+bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin) {
+    if (i == s.units.size()) return true;
+    const EnglishUnit& u = s.units[i];
+    if (u.punct) return u.source != "'" && u.source != "-";
+    return IsConnector(u) && i > begin;
+}
+
+void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std::vector<std::string>& out) {
+    // leading punctuation and "and", "but"
+    while (begin < end && (s.units[begin].punct || (s.units[begin].fw && s.units[begin].fw->kind == EnKind::Coordinator))) {
+        out.push_back(s.units[begin].fw ? s.units[begin].fw->german : s.units[begin].source);
+        ++begin;
+    }
+    if (begin >= end) return;
+    EnglishClause c(s, begin, end, out);
+    c.i = begin;
+    c.subordinate = s.units[begin].fw && s.units[begin].fw->kind == EnKind::Subordinator;
+    if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
+    if (c.i >= end) return;  // a conjunction with nothing after it
+    ApplyRules(EnglishClauseRules(), c);
+}
+
+}  // namespace
+
+Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOptions& options,
+                                     const UserLexicon& user, std::string_view sentence,
+                                     Clock::time_point deadline) {
+    Translation result;
+    if (const char* example = catalogue.Example(NormaliseSentenceKey(sentence))) {
+        result.text = FinishSentence(example, sentence);
+        return result;
+    }
+    EnglishSentence s{catalogue, options, user, {}, &result.rules};
+    if (!AnalyseEnglishSentence(s, Tokenise(sentence, catalogue), deadline) || Clock::now() > deadline) {
+        result.status = Translation::kTimedOut;
+        return result;
+    }
+    for (const EnglishUnit& u : s.units)
+        if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);
+    std::vector<std::string> words;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= s.units.size(); ++i) {
+        if (!IsClauseBoundary(s, i, begin)) continue;
+        if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
+        TranslateClause(s, begin, i, words);
+        begin = i;
+        // German sets a comma before every subordinate clause
+        if (i < s.units.size() && s.units[i].fw && s.units[i].fw->kind == EnKind::Subordinator && !words.empty() &&
+            words.back() != "," && !s.units[i - 1].punct)
+            words.push_back(",");
+        if (i < s.units.size() && s.units[i].punct) {
+            words.push_back(s.units[i].source);
+            begin = i + 1;
+        }
+    }
+    result.text = FinishGerman(words);
+    return result;
+}
+
+}  // namespace velloc

@@ -1,0 +1,99 @@
+#pragma once
+// English into German: the words of a sentence as the analysis reads them, and the
+// clause the transfer rules work on. Shared by the stages in en_de_*.cpp.
+#include <string>
+#include <vector>
+
+#include "engine/english_words.h"
+#include "engine/inflection.h"
+#include "engine/pipeline.h"
+#include "engine/tokens.h"
+#include "engine/translator.h"
+
+namespace velloc {
+
+struct EnglishUnit {
+    std::string source, lower;
+    bool punct = false, number = false, capital = false, start = false;
+    const EnglishWord* fw = nullptr;  // a closed-class word
+    std::uint8_t cls = kClassNone;
+    std::uint8_t tag = kFormBase;
+    std::string german;  // the translation's lemma
+    std::uint8_t gender = kGenderNone;
+    bool plural = false;
+    bool known = true;
+    bool fixed = false;
+};
+
+struct EnglishSentence {
+    const Catalogue& catalogue;
+    const EngineOptions& options;
+    const UserLexicon& user;
+    std::vector<EnglishUnit> units;
+    std::vector<std::string>* applied = nullptr;  // the rules that ran, for the tests
+};
+
+// ---- Analysis (en_de_analysis.cpp) ----
+
+// Every word analysed (contractions split: "don't" is do and not); false when the
+// deadline passed.
+bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline);
+
+bool IsAuxiliary(const EnglishUnit& u);
+bool IsDeterminer(const EnglishUnit& u);  // article, possessive or demonstrative
+bool IsNounOrAdjective(const EnglishUnit& u);
+// Where a subject starting at i ends (i when none starts there).
+std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end);
+// Whether a verb follows before the next punctuation.
+bool EnglishVerbAhead(const EnglishSentence& s, std::size_t i, std::size_t end);
+// "of" before "the", "a" or a possessive: German says it with the genitive.
+bool OfBeforeDeterminer(const EnglishSentence& s, std::size_t i, std::size_t end);
+
+// ---- German words (en_de_german.cpp) ----
+
+// The German of the noun phrase at i (determiner, adjectives, nouns) in case c;
+// i moves past it.
+void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
+                      std::vector<std::string>& out);
+
+// ---- The clause and its rules (en_de_rules.cpp) ----
+
+struct EnglishClause {
+    EnglishClause(EnglishSentence& sentence, std::size_t from, std::size_t to, std::vector<std::string>& words)
+        : s(sentence), begin(from), end(to), out(words) {
+        trace.applied = sentence.applied;
+    }
+
+    EnglishSentence& s;
+    std::size_t begin, end;
+    std::vector<std::string>& out;
+    RuleTrace trace;
+
+    std::size_t i = 0;  // the next unit the rules read
+    bool subordinate = false;
+    bool question = false;
+    bool subjectRead = false;
+    std::vector<std::string> subject;
+    int person = 3;
+    bool plural = false;
+
+    // The English verb group as read.
+    std::string mainLemma, modalLemma;
+    Tense tense = Tense::Present;
+    bool negate = false, perfect = false, future = false, modal = false, passive = false;
+
+    // The German clause being built.
+    std::vector<std::string> rest;    // objects and adverbials, in order
+    std::vector<std::string> finals;  // verbs at the clause's end, in German order
+    std::string finite, particle;
+};
+
+RuleTable<EnglishClause> EnglishClauseRules();
+
+// ---- The whole direction (en_de.cpp) ----
+
+Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOptions& options,
+                                     const UserLexicon& user, std::string_view sentence,
+                                     Clock::time_point deadline);
+
+}  // namespace velloc

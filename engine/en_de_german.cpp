@@ -1,0 +1,84 @@
+// English into German, generation of noun phrases: determiner, adjectives and
+// nouns agreeing in gender, number and case with the phrase's last noun.
+#include "engine/en_de.h"
+
+namespace velloc {
+namespace {
+
+// "this", "that" standing alone.
+std::string LoneDeterminer(const EnglishWord* det, Case c) {
+    if (det->kind == EnKind::Demonstrative && det->german == std::string("dies")) return "das";
+    if (det->german == std::string("def")) return DefiniteArticle(kNeuter, c, false);
+    return det->german;
+}
+
+// The determiner's German form; the declension its adjectives then take.
+Declension PutDeterminer(const EnglishSentence& s, const EnglishWord* det, std::uint8_t gender, Case c, bool plural,
+                         std::vector<std::string>& out) {
+    const std::string stem = det->german;
+    if (stem == "def") {
+        out.push_back(DefiniteArticle(gender, c, plural));
+        return Declension::Weak;
+    }
+    if (stem == "ein") {
+        if (!plural) out.push_back("ein" + std::string(EinEnding(gender, c, plural)));
+        return plural ? Declension::Strong : Declension::Mixed;
+    }
+    if (det->kind == EnKind::Possessive || stem == "kein") {
+        const std::string word = stem == "dein" && s.options.honorific ? "Ihr" : stem;
+        out.push_back(word + EinEnding(gender, c, plural));
+        return plural ? Declension::Weak : Declension::Mixed;
+    }
+    out.push_back(stem + DieserEnding(gender, c, plural));
+    return Declension::Weak;
+}
+
+std::string AdjectiveForm(const std::string& adjective, Declension d, std::uint8_t gender, Case c, bool plural) {
+    if (adjective.empty()) return adjective;
+    const std::string ending = AdjectiveEnding(d, gender, c, plural);
+    if (adjective.back() == 'e') return adjective + (ending.empty() ? ending : ending.substr(1));
+    if (adjective.find(' ') != std::string::npos) return adjective;
+    return adjective + ending;
+}
+
+}  // namespace
+
+void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
+                      std::vector<std::string>& out) {
+    const std::vector<EnglishUnit>& units = s.units;
+    if (i >= end) return;  // a clause that ends before its noun phrase ("because" at the end)
+    std::size_t j = i;
+    const EnglishWord* det = j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
+    std::size_t adjectives = j;
+    while (j < end && !units[j].fw && !units[j].punct && (units[j].cls == kClassAdjective || units[j].number)) ++j;
+    std::size_t nouns = j;
+    while (j < end && !units[j].fw && !units[j].punct &&
+           (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))
+        ++j;
+    if (nouns == j && !det) {  // not a noun phrase
+        out.push_back(units[i].german);
+        ++i;
+        return;
+    }
+    if (nouns == j && adjectives == j && det) {
+        out.push_back(LoneDeterminer(det, c));
+        i = j;
+        return;
+    }
+    const EnglishUnit* head = nouns < j ? &units[j - 1] : nullptr;
+    std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
+    if (!gender) gender = kFeminine;
+    const bool plural = (head && head->plural) || (det && det->plural);
+    const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
+    for (std::size_t k = adjectives; k < nouns; ++k)
+        out.push_back(units[k].number ? units[k].source : AdjectiveForm(units[k].german, declension, gender, c, plural));
+    for (std::size_t k = nouns; k < j; ++k) {
+        const EnglishUnit& n = units[k];
+        if (!n.known || n.cls == kClassName) out.push_back(n.source);
+        else if (k + 1 < j) out.push_back(n.german);  // a modifier noun stays in its base form
+        else out.push_back(GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural));
+    }
+    i = j;
+}
+
+}  // namespace velloc

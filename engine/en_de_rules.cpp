@@ -1,0 +1,285 @@
+// English into German: the transfer rules of a clause, in the order they run.
+// Each rule is named, carries a sentence that shows it at work, and is tested
+// with that sentence (tests/engine/en_de_rules_test.cpp).
+#include "engine/en_de.h"
+
+namespace velloc {
+namespace {
+
+bool Always(const EnglishClause&) { return true; }
+const EnglishUnit& At(const EnglishClause& c, std::size_t k) { return c.s.units[k]; }
+bool Is(const EnglishUnit& u, EnKind kind) { return u.fw && u.fw->kind == kind; }
+
+// ---- Reading the English clause ----
+
+// "Can you come?", "What does it mean?": the auxiliary moves behind the subject
+// for the rules below; German puts the finite verb first again.
+std::size_t QuestionAuxiliary(const EnglishClause& c) {
+    if (c.subordinate) return c.end;
+    std::size_t q = c.i;
+    if (q < c.end && Is(At(c, q), EnKind::Question)) ++q;
+    if (q >= c.end || !IsAuxiliary(At(c, q))) return c.end;
+    return EnglishSubjectEnd(c.s, q + 1, c.end) > q + 1 ? q : c.end;
+}
+
+bool AuxiliaryBeforeTheSubject(const EnglishClause& c) { return QuestionAuxiliary(c) != c.end; }
+
+void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
+    const std::size_t q = QuestionAuxiliary(c);
+    const std::size_t subjectEnd = EnglishSubjectEnd(c.s, q + 1, c.end);
+    if (q > c.i) c.out.push_back(At(c, c.i).fw->german);  // the question word
+    std::vector<EnglishUnit>& units = c.s.units;
+    EnglishUnit aux = units[q];
+    units.erase(units.begin() + static_cast<long>(q));
+    units.insert(units.begin() + static_cast<long>(subjectEnd - 1), std::move(aux));
+    c.question = true;
+    c.i = q;
+}
+
+// A pronoun, or a question word that is the subject itself ("What happened?").
+bool PronounSubject(const EnglishClause& c) {
+    return !c.subjectRead && c.i < c.end && (Is(At(c, c.i), EnKind::Pronoun) || Is(At(c, c.i), EnKind::Question));
+}
+
+bool NounPhraseSubject(const EnglishClause& c) { return !c.subjectRead; }
+
+void GermanSubjectPronoun(EnglishClause& c) {
+    const EnglishUnit& u = At(c, c.i);
+    const bool you = u.lower == "you", polite = you && c.s.options.honorific;
+    c.subject.push_back(you ? (polite ? "Sie" : "du") : u.fw->german);
+    c.person = polite ? 3 : u.fw->person;
+    c.plural = polite || u.fw->plural;
+    c.subjectRead = true;
+    ++c.i;
+}
+
+// "The history of the United States was ...": an attribute joins the subject.
+void GermanSubjectNounPhrase(EnglishClause& c) {
+    c.subjectRead = true;
+    std::size_t before = c.i;
+    if (!(c.question && c.i < c.end && IsAuxiliary(At(c, c.i))))
+        GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.subject);
+    for (std::size_t k = before; k < c.i; ++k)
+        if (At(c, k).cls == kClassNoun) c.plural = At(c, k).plural;
+    if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
+    while (c.i + 1 < c.end && Is(At(c, c.i), EnKind::Preposition) && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
+        Case attributeCase = At(c, c.i).fw->prepositionCase;
+        if (OfBeforeDeterminer(c.s, c.i, c.end)) attributeCase = Case::Genitive;
+        else c.subject.push_back(At(c, c.i).fw->german);
+        ++c.i;
+        GermanNounPhrase(c.s, c.i, c.end, attributeCase, c.subject);
+    }
+}
+
+// Auxiliaries, "not" and the main verb: tense, aspect, voice.
+void ReadTheVerbGroup(EnglishClause& c) {
+    const std::size_t verbStart = c.i;
+    while (c.i < c.end && !At(c, c.i).punct) {
+        const EnglishUnit& u = At(c, c.i);
+        if (IsAuxiliary(u)) {
+            const EnKind k = u.fw->kind;
+            if (c.i == verbStart && u.fw->past) c.tense = Tense::Past;
+            if (k == EnKind::Have) c.perfect = true;
+            if (k == EnKind::Will) { c.future = true; c.modalLemma = u.fw->german; }
+            if (k == EnKind::Modal) { c.modal = true; c.modalLemma = u.fw->german; }
+            if (k == EnKind::Be) { c.mainLemma = "sein"; c.passive = true; }
+            if (k == EnKind::Have && c.mainLemma.empty()) c.mainLemma = "haben";
+            if (k == EnKind::Do && c.mainLemma.empty()) c.mainLemma = "tun";
+            ++c.i;
+            continue;
+        }
+        if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
+        if (!u.fw && u.cls == kClassVerb) {
+            c.mainLemma = u.german;
+            if (c.i == verbStart && u.tag == kFormPast) c.tense = Tense::Past;
+            c.passive = c.passive && u.tag == kFormPastPart;
+            if (u.tag == kFormPresPart) c.passive = false;
+            ++c.i;
+        }
+        break;
+    }
+}
+
+// "He has three brothers": "have" without a participle is the verb itself.
+bool HaveWithoutParticiple(const EnglishClause& c) { return c.perfect && c.mainLemma == "haben"; }
+void HaveIsTheVerb(EnglishClause& c) { c.perfect = false; }
+
+// "want to go", "have to go", "need to go", "is going to go": a German modal verb.
+const char* ModalOfToInfinitive(const EnglishClause& c) {
+    if (c.modal || c.future || c.i == 0 || c.i + 1 >= c.end || At(c, c.i).lower != "to" ||
+        At(c, c.i + 1).fw || At(c, c.i + 1).cls != kClassVerb)
+        return nullptr;
+    const std::string& before = At(c, c.i - 1).lower;
+    if (before == "want" || before == "wants" || before == "wanted") return "wollen";
+    if (before == "have" || before == "has" || before == "had" || before == "need" || before == "needs" ||
+        before == "needed")
+        return "müssen";
+    if (before == "going" && c.passive) return "werden";
+    return nullptr;
+}
+
+bool ToInfinitiveAfterWantHaveNeed(const EnglishClause& c) { return ModalOfToInfinitive(c) != nullptr; }
+
+void ModalWithTheBareInfinitive(EnglishClause& c) {
+    const std::string modalVerb = ModalOfToInfinitive(c);
+    if (modalVerb == "werden") {
+        c.future = true;
+        c.passive = false;
+        c.tense = Tense::Present;
+    } else {
+        c.modal = true;
+    }
+    c.modalLemma = modalVerb;
+    c.perfect = false;
+    c.mainLemma = At(c, c.i + 1).german;
+    c.i += 2;
+}
+
+// ---- The German clause ----
+
+// "A red flower.": without a verb the words keep their order.
+bool NoVerb(const EnglishClause& c) { return c.mainLemma.empty(); }
+
+void WordsInTheirOrder(EnglishClause& c) {
+    for (const std::string& w : c.subject) c.out.push_back(w);
+    for (std::size_t k = c.i; k < c.end; ++k) {
+        const EnglishUnit& u = At(c, k);
+        const EnglishWord* w = u.fw;
+        if (IsNounOrAdjective(u) || IsDeterminer(u)) {
+            std::size_t kk = k;
+            GermanNounPhrase(c.s, kk, c.end, Case::Nominative, c.out);
+            k = kk - 1;
+        } else if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have)) {
+            const bool past = w->past;
+            c.out.push_back(GermanFinite(c.s.catalogue, w->german, w->person ? w->person : c.person,
+                                         w->plural || c.plural, past ? Tense::Past : Tense::Present).finite);
+        } else if (!Is(u, EnKind::Do)) {
+            c.out.push_back(w ? w->german : u.german);
+        }
+    }
+    c.trace.finished = true;
+}
+
+// "gave me a book": a pronoun before another object is the dative one.
+std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
+    const EnglishUnit& u = At(c, k);
+    std::string g = u.fw->german;
+    if (u.lower == "you") g = c.s.options.honorific ? "Sie" : "dich";
+    if (u.lower == "it") g = "es";
+    if (u.lower == "her") g = "sie";
+    const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
+    if (next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
+                 (!next->fw && next->cls == kClassNoun))) {
+        static const char* const kDative[][2] = {{"me", "mir"}, {"him", "ihm"}, {"her", "ihr"}, {"us", "uns"}, {"them", "ihnen"}};
+        for (const auto& d : kDative)
+            if (u.lower == d[0]) g = d[1];
+        if (u.lower == "you") g = c.s.options.honorific ? "Ihnen" : "dir";
+    }
+    return g;
+}
+
+// Prepositional phrases in their case, object pronouns, noun phrases in the
+// accusative (the nominative after "sein": "She is a teacher").
+void ObjectsAndAdverbials(EnglishClause& c) {
+    while (c.i < c.end) {
+        const EnglishUnit& u = At(c, c.i);
+        if (u.punct) { c.rest.push_back(u.source); ++c.i; continue; }
+        if (Is(u, EnKind::Preposition)) {
+            Case prepositionCase = u.fw->prepositionCase;
+            if (OfBeforeDeterminer(c.s, c.i, c.end)) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
+            else c.rest.push_back(u.fw->german);
+            ++c.i;
+            GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
+            continue;
+        }
+        if (Is(u, EnKind::Pronoun)) { c.rest.push_back(ObjectPronoun(c, c.i)); ++c.i; continue; }
+        if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
+        if (Is(u, EnKind::Do)) { ++c.i; continue; }
+        if (IsDeterminer(u) || IsNounOrAdjective(u)) {
+            GermanNounPhrase(c.s, c.i, c.end, c.mainLemma == "sein" ? Case::Nominative : Case::Accusative, c.rest);
+            continue;
+        }
+        c.rest.push_back(u.fw ? u.fw->german : u.german);
+        ++c.i;
+    }
+}
+
+// The finite verb and the verbs at the end: perfect, future and modal, passive.
+void GermanVerbForms(EnglishClause& c) {
+    const Catalogue& cat = c.s.catalogue;
+    if (c.perfect) {
+        const bool sein = GermanTakesSein(cat, c.mainLemma);
+        c.finite = GermanFinite(cat, sein ? "sein" : "haben", c.person, c.plural, c.tense).finite;
+        c.finals.push_back(c.mainLemma != "haben" ? GermanParticiple(cat, c.mainLemma) : "gehabt");
+    } else if (c.future || c.modal) {
+        c.finite = GermanFinite(cat, c.modalLemma, c.person, c.plural, c.modal ? c.tense : Tense::Present).finite;
+        c.finals.push_back(c.passive && c.mainLemma != "sein" ? GermanParticiple(cat, c.mainLemma) + " werden" : c.mainLemma);
+    } else if (c.passive && c.mainLemma != "sein") {
+        c.finite = GermanFinite(cat, "werden", c.person, c.plural, c.tense).finite;
+        c.finals.push_back(GermanParticiple(cat, c.mainLemma));
+    } else {
+        GermanVerbParts parts = GermanFinite(cat, c.mainLemma, c.person, c.plural, c.tense);
+        c.finite = parts.finite;
+        c.particle = parts.particle;
+    }
+    if (c.negate) c.rest.push_back("nicht");
+    if (!c.particle.empty()) c.rest.push_back(c.particle);
+}
+
+// ---- German word order ----
+
+bool IsSubordinate(const EnglishClause& c) { return c.subordinate; }
+
+void Put(EnglishClause& c, const std::vector<std::string>& words) {
+    for (const std::string& w : words) c.out.push_back(w);
+}
+
+// "weil er müde ist": the finite verb last.
+void VerbLast(EnglishClause& c) {
+    Put(c, c.subject);
+    Put(c, c.rest);
+    Put(c, c.finals);
+    c.out.push_back(c.finite);
+    c.trace.finished = true;
+}
+
+bool IsQuestion(const EnglishClause& c) { return c.question; }
+
+// "Kannst du kommen?": the finite verb before the subject.
+void FiniteVerbFirst(EnglishClause& c) {
+    c.out.push_back(c.finite);
+    Put(c, c.subject);
+    Put(c, c.rest);
+    Put(c, c.finals);
+    c.trace.finished = true;
+}
+
+// "Ich habe das Buch gelesen": subject, finite verb, the rest, the other verbs.
+void VerbSecond(EnglishClause& c) {
+    Put(c, c.subject);
+    c.out.push_back(c.finite);
+    Put(c, c.rest);
+    Put(c, c.finals);
+    c.trace.finished = true;
+}
+
+const ClauseRule<EnglishClause> kRules[] = {
+    {"QuestionAuxiliaryMovesBehindTheSubject", "Can you come?", AuxiliaryBeforeTheSubject, MoveTheAuxiliaryBehindTheSubject},
+    {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
+    {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
+    {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
+    {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},
+    {"WantToIsAModalVerb", "I want to sleep.", ToInfinitiveAfterWantHaveNeed, ModalWithTheBareInfinitive},
+    {"NoVerbKeepsTheWordsInOrder", "A new book.", NoVerb, WordsInTheirOrder},
+    {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
+    {"GermanVerbForms", "I have read the book.", Always, GermanVerbForms},
+    {"VerbLastInSubordinateClauses", "I see that he reads the book.", IsSubordinate, VerbLast},
+    {"FiniteVerbBeforeTheSubjectInQuestions", "Can you come?", IsQuestion, FiniteVerbFirst},
+    {"VerbSecond", "The dog barks.", Always, VerbSecond},
+};
+
+}  // namespace
+
+RuleTable<EnglishClause> EnglishClauseRules() { return {kRules, sizeof kRules / sizeof kRules[0]}; }
+
+}  // namespace velloc

@@ -1,0 +1,84 @@
+// The transfer rules of German into English, each with its example on the fixture
+// dictionary: the translation a reader expects, and the rule seen at work in it.
+// Literals are Windows-1252.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/de_en.h"
+#include "tests/engine/engine_test_support.h"
+
+using namespace velloc;
+
+namespace {
+
+bool Ran(const Translation& t, const char* rule) {
+    return std::find(t.rules.begin(), t.rules.end(), rule) != t.rules.end();
+}
+
+// The translation of sentence, which must have used rule.
+std::string By(const char* rule, const char* sentence) {
+    Translation t = FixtureTranslation(Direction::GermanToEnglish, sentence);
+    EXPECT_TRUE(Ran(t, rule)) << sentence << " did not use " << rule;
+    return t.text;
+}
+
+}  // namespace
+
+TEST(GermanClauseRules, EveryRuleHasANameAndAnExampleThatUsesIt) {
+    for (const ClauseRule<GermanClause>& rule : GermanClauseRules()) {
+        ASSERT_TRUE(rule.name && *rule.name);
+        ASSERT_TRUE(rule.example && *rule.example) << rule.name;
+        EXPECT_TRUE(Ran(FixtureTranslation(Direction::GermanToEnglish, rule.example), rule.name))
+            << rule.name << " does not run on its own example: " << rule.example;
+    }
+    for (const WordRule<GermanSentence>& rule : GermanWordRules())
+        EXPECT_TRUE(Ran(FixtureTranslation(Direction::GermanToEnglish, rule.example), rule.name))
+            << rule.name << " does not run on its own example: " << rule.example;
+}
+
+TEST(GermanClauseRules, SeparableParticleJoinsItsVerb) {
+    EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er steht auf."), "He gets up.");
+}
+
+TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
+    EXPECT_EQ(By("ZuJoinsItsInfinitive", "Er versucht zu schlafen."), "He tries to sleep.");
+}
+
+TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
+    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht."), "The dog does not bark.");
+}
+
+TEST(GermanClauseRules, EsGibtIsThereIs) {
+    EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt einen Hund."), "There is a dog.");
+    EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt drei Hunde."), "There are three dogs.");
+}
+
+TEST(GermanClauseRules, EnglishVerbGroup) {
+    EXPECT_EQ(By("EnglishVerbGroup", "Er hat das Buch gelesen."), "He has read the book.");
+    // In talk the perfect is the English simple past.
+    EXPECT_EQ(By("EnglishVerbGroup", "Ich habe das Buch gelesen."), "I read the book.");
+}
+
+TEST(GermanClauseRules, SubordinateClauseOrder) {
+    EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
+}
+
+TEST(GermanClauseRules, QuestionPutsTheAuxiliaryFirst) {
+    EXPECT_EQ(By("QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?"), "Has he read the book?");
+}
+
+TEST(GermanClauseRules, SubjectBeforeTheVerb) {
+    EXPECT_EQ(By("SubjectBeforeTheVerb", "Der Hund bellt."), "The dog barks.");
+}
+
+TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute spielen die Kinder."), "Today the children play.");
+}
+
+TEST(GermanWordRules, EachWordRuleGivesItsWord) {
+    EXPECT_NE(By("RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist alt.").find(" who "), std::string::npos);
+    EXPECT_EQ(By("GenitiveDerIsOfThe", "Das Haus der Familie."), "The house of the family.");
+    EXPECT_EQ(By("NoArticleBeforeANameNoun", "Er kommt am Montag."), "He comes on Monday.");
+    EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
+}

@@ -1,0 +1,70 @@
+// The transfer rules of English into German, each with its example on the fixture
+// dictionary: the translation a reader expects, and the rule seen at work in it.
+// Literals are Windows-1252.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/en_de.h"
+#include "tests/engine/engine_test_support.h"
+
+using namespace velloc;
+
+namespace {
+
+bool Ran(const Translation& t, const char* rule) {
+    return std::find(t.rules.begin(), t.rules.end(), rule) != t.rules.end();
+}
+
+std::string By(const char* rule, const char* sentence) {
+    Translation t = FixtureTranslation(Direction::EnglishToGerman, sentence);
+    EXPECT_TRUE(Ran(t, rule)) << sentence << " did not use " << rule;
+    return t.text;
+}
+
+}  // namespace
+
+TEST(EnglishClauseRules, EveryRuleHasANameAndAnExampleThatUsesIt) {
+    for (const ClauseRule<EnglishClause>& rule : EnglishClauseRules()) {
+        ASSERT_TRUE(rule.name && *rule.name);
+        ASSERT_TRUE(rule.example && *rule.example) << rule.name;
+        EXPECT_TRUE(Ran(FixtureTranslation(Direction::EnglishToGerman, rule.example), rule.name))
+            << rule.name << " does not run on its own example: " << rule.example;
+    }
+}
+
+TEST(EnglishClauseRules, QuestionsPutTheFiniteVerbFirst) {
+    EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "Can you come?"), "Können Sie kommen?");
+    EXPECT_EQ(By("FiniteVerbBeforeTheSubjectInQuestions", "Can you come?"), "Können Sie kommen?");
+}
+
+TEST(EnglishClauseRules, SubjectsInTheNominative) {
+    EXPECT_EQ(By("SubjectPronoun", "I buy a new book."), "Ich kaufe ein neues Buch.");
+    EXPECT_EQ(By("SubjectNounPhrase", "The old man sees the house."), "Der alte Mann sieht das Haus.");
+}
+
+TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
+    EXPECT_EQ(By("EnglishVerbGroup", "I have read the book."), "Ich habe das Buch gelesen.");
+    EXPECT_EQ(By("GermanVerbForms", "I have read the book."), "Ich habe das Buch gelesen.");
+}
+
+TEST(EnglishClauseRules, HaveWithoutParticipleIsTheVerb) {
+    EXPECT_EQ(By("HaveWithoutParticipleIsTheVerb", "He has three brothers."), "Er hat drei Brüder.");
+}
+
+TEST(EnglishClauseRules, WantToIsAModalVerb) {
+    EXPECT_EQ(By("WantToIsAModalVerb", "I want to sleep."), "Ich will schlafen.");
+}
+
+TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
+    EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "A new book."), "Ein neues Buch.");
+}
+
+TEST(EnglishClauseRules, ObjectsAndAdverbials) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in the garden."), "Der Hund schläft im Garten.");
+}
+
+TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that he reads the book."), "Ich sehe, dass er das Buch liest.");
+    EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
+}
