@@ -35,6 +35,13 @@ bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::si
     }
 }
 
+// A verb that can be finite where it stands: not after "zu" ("zu lesen").
+bool FiniteHere(const GermanClause& c, std::size_t i) {
+    const std::vector<GermanUnit>& units = c.s.units;
+    const bool afterZu = i > c.begin && units[i - 1].fw && units[i - 1].fw->kind == GermanKind::Particle;
+    return IsFiniteCandidate(units[i]) && !afterZu;
+}
+
 // The finite verb, the verbs at the clause's end and their English order; false
 // when the clause has no finite verb.
 bool FindTheVerbs(GermanClause& c) {
@@ -44,19 +51,19 @@ bool FindTheVerbs(GermanClause& c) {
         const GermanUnit& u = units[c.clusterStart - 1];
         if (u.punct) break;
         const bool particle = u.fw && u.fw->kind == GermanKind::Particle && c.clusterStart < c.end;
-        if (IsNonFinite(u) || particle || (c.subordinate && IsFiniteCandidate(u))) { --c.clusterStart; continue; }
+        if (IsNonFinite(u) || particle || (c.subordinate && FiniteHere(c, c.clusterStart - 1))) { --c.clusterStart; continue; }
         break;
     }
     c.finite = c.end;
     if (c.subordinate) {
         for (std::size_t i = c.end; i > c.begin + 1; --i)
-            if (IsFiniteCandidate(units[i - 1]) && i - 1 >= c.clusterStart) { c.finite = i - 1; break; }
+            if (FiniteHere(c, i - 1) && i - 1 >= c.clusterStart) { c.finite = i - 1; break; }
         if (c.finite == c.end)
             for (std::size_t i = c.begin + 1; i < c.end; ++i)
-                if (IsFiniteCandidate(units[i])) { c.finite = i; break; }
+                if (FiniteHere(c, i)) { c.finite = i; break; }
     } else {
         for (std::size_t i = c.begin; i < c.end; ++i)
-            if (IsFiniteCandidate(units[i]) && !(units[i].fw && units[i].lower == "sein" && i + 1 < c.end && !units[i + 1].punct)) {
+            if (FiniteHere(c, i) && !(units[i].fw && units[i].lower == "sein" && i + 1 < c.end && !units[i + 1].punct)) {
                 c.finite = i;
                 break;
             }
@@ -97,10 +104,9 @@ void SubjectPersonAndNumber(GermanClause& c) {
 void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std::vector<bool>& used,
                      std::vector<std::string>& out) {
     GermanClause c(s, begin, end, out, used);
-    auto emitAll = [&](std::size_t from, std::size_t to) { c.EmitRange(from, to); };
     // leading connectors and punctuation; closing punctuation comes last
     while (begin < end && (s.units[begin].punct || (s.units[begin].fw && s.units[begin].fw->kind == GermanKind::Coordinator)))
-        emitAll(begin, begin + 1), ++begin;
+        c.Emit(begin++);
     std::size_t closing = end;
     while (closing > begin && s.units[closing - 1].punct) --closing;
     if (closing < end) {
@@ -112,7 +118,7 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
     c.begin = begin;
     c.subordinate = StartsSubordinateClause(s, begin, end);
     if (!FindTheVerbs(c)) {
-        emitAll(begin, end);
+        ApplyRules(GermanNonFiniteClauseRules(), c);
         return;
     }
     SubjectPersonAndNumber(c);

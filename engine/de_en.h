@@ -97,7 +97,9 @@ struct GermanClause {
     void MarkSubject(std::size_t from, std::size_t to);
 };
 
+// Clauses with a finite verb, and clauses without one.
 RuleTable<GermanClause> GermanClauseRules();
+RuleTable<GermanClause> GermanNonFiniteClauseRules();
 
 // ---- English words (de_en_english.cpp) ----
 

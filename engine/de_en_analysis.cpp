@@ -68,6 +68,29 @@ bool TakeCompound(const GermanSentence& s, GermanUnit& u) {
     return true;
 }
 
+// "US-Bürger", "Angel-Verein": the part after the last hyphen is the head, the
+// parts before it are kept, or translated where the catalogue knows them.
+bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
+    const std::size_t hyphen = u.source.rfind('-');
+    if (hyphen == std::string::npos || hyphen == 0 || hyphen + 2 >= u.source.size()) return false;
+    const std::string last = u.source.substr(hyphen + 1);
+    const GermanReading* head = nullptr;
+    std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, last, false);
+    for (const GermanReading& r : readings)
+        if (r.word->senseCount && (r.word->wordClass == kClassNoun || !head)) head = &r;
+    if (!head) return false;
+    std::string modifier = u.source.substr(0, hyphen);
+    std::vector<GermanReading> first = AnalyseGermanWord(s.catalogue, modifier, false);
+    if (!first.empty() && first[0].word->senseCount && !IsUpper1252(static_cast<unsigned char>(modifier.back())))
+        modifier = BestEnglishSense(s, first[0].word, first[0].word->wordClass);
+    u.reading = *head;
+    u.cls = head->word->wordClass;
+    u.plural = head->tag == kFormPlural;
+    u.english = modifier + " " + BestEnglishSense(s, head->word, u.cls);
+    u.lemma = u.source;
+    return true;
+}
+
 // How well a reading fits the word's spelling and its left neighbour.
 int ReadingScore(const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
     const bool capitalNoun = u.capital && !u.start;
@@ -101,7 +124,7 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     }
     std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, u.source, u.start);
     if (readings.empty()) {
-        if (TakeCompound(s, u)) return;
+        if (TakeHyphenCompound(s, u) || TakeCompound(s, u)) return;
         u.known = false;
         u.english = u.source;
         u.cls = u.capital ? kClassName : kClassNone;
@@ -255,23 +278,42 @@ void MatchGermanPhrases(GermanSentence& s) {
     }
 }
 
-std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end) {
+namespace {
+
+// Determiner, adjectives (with numbers and "sehr"), nouns: where that ends.
+std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end) {
     const std::vector<GermanUnit>& units = s.units;
     std::size_t i = start;
-    if (i >= end) return start;
-    const GermanUnit& first = units[i];
-    if (first.fw && (first.fw->kind == GermanKind::Pronoun || first.fw->kind == GermanKind::Question) &&
-        first.fw->nominative)
-        return i + 1;
     bool determiner = false;
     while (i < end && units[i].fw && units[i].fw->kind == GermanKind::Article) { ++i; determiner = true; }
     while (i < end && !units[i].punct &&
-           ((!units[i].fw && (units[i].cls == kClassAdjective || units[i].cls == kClassAdverb)) || units[i].number ||
-            (units[i].fw && units[i].fw->kind == GermanKind::Adverb && units[i].lower == "sehr")))
+           ((!units[i].fw && (units[i].cls == kClassAdjective || units[i].cls == kClassAdverb ||
+                              units[i].cls == kClassNumeral)) ||
+            units[i].number || (units[i].fw && units[i].fw->kind == GermanKind::Adverb && units[i].lower == "sehr")))
         ++i;
     std::size_t nouns = i;
     while (i < end && !units[i].punct && !units[i].fw && (IsNounLike(units[i]) || (units[i].fixed && units[i].cls == kClassNoun))) ++i;
     if (i == nouns) return determiner ? i : start;
+    return i;
+}
+
+}  // namespace
+
+std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end) {
+    const std::vector<GermanUnit>& units = s.units;
+    if (start >= end) return start;
+    const GermanUnit& first = units[start];
+    if (first.fw && (first.fw->kind == GermanKind::Pronoun || first.fw->kind == GermanKind::Question) &&
+        first.fw->nominative)
+        return start + 1;
+    std::size_t i = SimpleNounPhraseEnd(s, start, end);
+    // "der Preis der Wohnungen": a genitive attribute belongs to its noun
+    while (i > start && i < end && IsNounLike(units[i - 1]) && (units[i].lower == "der" || units[i].lower == "des") &&
+           units[i].fw && units[i].fw->kind == GermanKind::Article) {
+        std::size_t attribute = SimpleNounPhraseEnd(s, i, end);
+        if (attribute <= i + 1 || !IsNounLike(units[attribute - 1])) break;
+        i = attribute;
+    }
     return i;
 }
 

@@ -65,10 +65,12 @@ bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::st
     return true;
 }
 
+// "der Preis der Wohnungen", "11 % der Wähler": a genitive attribute is "of the".
 bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* prev = Previous(s, i);
     const GermanUnit* next = Next(s, i);
-    if (!IsArticle(s.units[i], "der") || !prev || !IsNounLike(*prev) || !next) return false;
+    const bool afterQuantity = prev && (prev->number || prev->source == "%" || prev->cls == kClassNumeral);
+    if (!IsArticle(s.units[i], "der") || !prev || !(IsNounLike(*prev) || afterQuantity) || !next) return false;
     if (!IsNounLike(*next) && next->cls != kClassAdjective) return false;
     english = "of the";
     return true;
@@ -85,6 +87,27 @@ bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::strin
     if (e == "the") { english.clear(); return true; }
     if (e.size() > 4 && e.compare(e.size() - 4, 4, " the") == 0) { english = e.substr(0, e.size() - 4); return true; }
     return false;
+}
+
+// "mehr als", "größer als": than; "als Wähler": as; "als" that starts a clause
+// with its verb at the end: when.
+bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "als") return false;
+    const GermanUnit* prev = Previous(s, i);
+    const bool comparative = prev && ((prev->cls == kClassAdjective && prev->reading.tag == kFormComparative) ||
+                                      prev->lower == "mehr" || prev->lower == "weniger" || prev->lower == "eher" ||
+                                      prev->lower == "lieber" || prev->lower == "anders" || prev->lower == "besser");
+    const bool startsClause = !prev || prev->punct || (prev->fw && prev->fw->kind == GermanKind::Coordinator);
+    english = comparative ? "than" : startsClause ? "when" : "as";
+    return true;
+}
+
+// "wie die Karte": like; "wie" at a clause's start asks: how.
+bool WieInsideAClauseIsLike(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* prev = Previous(s, i);
+    if (s.units[i].lower != "wie" || !prev || prev->punct || s.units[i].start) return false;
+    english = prev->lower == "so" || prev->cls == kClassAdjective ? "as" : "like";
+    return true;
 }
 
 // "Sie" with a capital inside a sentence is the polite "you" when the letter
@@ -108,6 +131,8 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
+    {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
+    {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
 };
@@ -126,8 +151,13 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     const Catalogue& cat = s.catalogue;
     switch (u.cls) {
     case kClassNoun: {
-        if (u.lower == "uhr" && i > 0 && s.units[i - 1].number) return "o'clock";
-        return u.plural && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        const GermanUnit* prev = Previous(s, i);
+        if (u.lower == "uhr" && prev && prev->number) return "o'clock";
+        // "21 Millionen": English counts millions, thousands and dozens in the singular
+        const bool counted = prev && (prev->number || prev->cls == kClassNumeral) &&
+                             (u.english == "million" || u.english == "billion" || u.english == "thousand" ||
+                              u.english == "hundred" || u.english == "dozen");
+        return u.plural && !counted && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);

@@ -2,6 +2,7 @@
 // Each rule is named, carries a sentence that shows it at work, and is tested
 // with that sentence (tests/engine/de_en_rules_test.cpp).
 #include "engine/de_en.h"
+#include "engine/inflection.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -216,6 +217,51 @@ void TopicSubjectVerbRest(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// ---- Clauses without a finite verb ----
+
+// The infinitive with "zu" that ends the clause ("auszudehnen", "zu erhalten"), or end.
+std::size_t ZuInfinitiveAtTheEnd(const GermanClause& c) {
+    if (c.end - c.begin < 1) return c.end;
+    const GermanUnit& last = c.s.units[c.end - 1];
+    if (last.fw || last.cls != kClassVerb) return c.end;
+    if (last.reading.zuInfinitive) return c.end - 1;
+    const GermanUnit* before = c.end - 1 > c.begin ? &c.s.units[c.end - 2] : nullptr;
+    return before && before->fw && before->fw->kind == GermanKind::Particle ? c.end - 1 : c.end;
+}
+
+bool EndsWithAZuInfinitive(const GermanClause& c) { return ZuInfinitiveAtTheEnd(c) != c.end; }
+
+// "..., um den Ausweis zu erhalten": to receive the identification; "ohne ... zu
+// fragen": without asking.
+void InfinitiveBeforeItsObjects(GermanClause& c) {
+    const std::size_t verb = ZuInfinitiveAtTheEnd(c);
+    const GermanUnit& v = c.s.units[verb];
+    const std::string& first = c.First().lower;
+    const bool gerund = first == "ohne" || first == "statt" || first == "anstatt";
+    std::size_t from = c.begin;
+    if (!c.out.empty() && c.out.back() == ",") c.out.pop_back();  // English sets no comma before it
+    if (gerund || first == "um") {
+        if (first == "ohne") c.out.push_back("without");
+        if (first != "ohne" && gerund) c.out.push_back("instead of");
+        c.used[from++] = true;
+    }
+    c.out.push_back(gerund ? EnglishIng(c.s.catalogue, v.english) : "to " + v.english);
+    c.used[verb] = true;
+    if (!v.reading.zuInfinitive) c.used[verb - 1] = true;
+    c.EmitRange(from, verb);
+    c.trace.finished = true;
+}
+
+void WordsInTheirOrder(GermanClause& c) {
+    c.EmitRange(c.begin, c.end);
+    c.trace.finished = true;
+}
+
+const ClauseRule<GermanClause> kNonFiniteRules[] = {
+    {"ZuInfinitiveBeforeItsObjects", "Es ist wichtig, das Buch zu lesen.", EndsWithAZuInfinitive, InfinitiveBeforeItsObjects},
+    {"WordsInTheirOrder", "Ein neues Buch.", Always, WordsInTheirOrder},
+};
+
 const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
@@ -231,5 +277,8 @@ const ClauseRule<GermanClause> kRules[] = {
 }  // namespace
 
 RuleTable<GermanClause> GermanClauseRules() { return {kRules, sizeof kRules / sizeof kRules[0]}; }
+RuleTable<GermanClause> GermanNonFiniteClauseRules() {
+    return {kNonFiniteRules, sizeof kNonFiniteRules / sizeof kNonFiniteRules[0]};
+}
 
 }  // namespace velloc

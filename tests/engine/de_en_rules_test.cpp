@@ -32,6 +32,9 @@ TEST(GermanClauseRules, EveryRuleHasANameAndAnExampleThatUsesIt) {
         EXPECT_TRUE(Ran(FixtureTranslation(Direction::GermanToEnglish, rule.example), rule.name))
             << rule.name << " does not run on its own example: " << rule.example;
     }
+    for (const ClauseRule<GermanClause>& rule : GermanNonFiniteClauseRules())
+        EXPECT_TRUE(Ran(FixtureTranslation(Direction::GermanToEnglish, rule.example), rule.name))
+            << rule.name << " does not run on its own example: " << rule.example;
     for (const WordRule<GermanSentence>& rule : GermanWordRules())
         EXPECT_TRUE(Ran(FixtureTranslation(Direction::GermanToEnglish, rule.example), rule.name))
             << rule.name << " does not run on its own example: " << rule.example;
@@ -76,9 +79,29 @@ TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute spielen die Kinder."), "Today the children play.");
 }
 
+TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
+    EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Es ist wichtig, das Buch zu lesen."), "It is important to read the book.");
+    EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er kommt, um das Buch zu kaufen."), "He comes to buy the book.");
+    EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er geht, ohne das Buch zu lesen."), "He goes without reading the book.");
+}
+
+TEST(GermanClauseRules, ASubjectMayStartWithANumberAndCarryAGenitive) {
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute spielen drei Kinder der Familie."),
+              "Today three children of the family play.");
+}
+
 TEST(GermanWordRules, EachWordRuleGivesItsWord) {
+    EXPECT_EQ(By("AlsByItsNeighbours", "Das Buch ist älter als der Garten."), "The book is older than the garden.");
+    EXPECT_EQ(By("WieInsideAClauseIsLike", "Er schläft wie ein Hund."), "He sleeps like a dog.");
+    EXPECT_EQ(By("GenitiveDerIsOfThe", "Er kauft 11 % der Bücher."), "He buys 11% of the books.");
     EXPECT_NE(By("RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist alt.").find(" who "), std::string::npos);
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Das Haus der Familie."), "The house of the family.");
     EXPECT_EQ(By("NoArticleBeforeANameNoun", "Er kommt am Montag."), "He comes on Monday.");
     EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
+}
+
+TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er kauft drei Millionen Bücher.").text,
+              "He buys three million books.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der US-Hund bellt.").text, "The US dog barks.");
 }
