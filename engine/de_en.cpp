@@ -42,6 +42,19 @@ bool FiniteHere(const GermanClause& c, std::size_t i) {
     return IsFiniteCandidate(units[i]) && !afterZu;
 }
 
+// "Keiner behauptet, dass ...": a clause needs a finite verb, so a form read as a
+// participle that can also be finite ("behauptet") is the finite verb after all.
+bool TakeAFiniteForm(GermanClause& c) {
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        GermanUnit& u = c.s.units[i];
+        if (!u.finiteForm.word || u.reading.tag != kFormPastPart) continue;
+        u.reading = u.finiteForm;
+        u.english = BestEnglishSense(c.s, u.reading.word, kClassVerb);
+        return true;
+    }
+    return false;
+}
+
 // The finite verb, the verbs at the clause's end and their English order; false
 // when the clause has no finite verb.
 bool FindTheVerbs(GermanClause& c) {
@@ -117,7 +130,7 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
     if (begin >= end) return;
     c.begin = begin;
     c.subordinate = StartsSubordinateClause(s, begin, end);
-    if (!FindTheVerbs(c)) {
+    if (!FindTheVerbs(c) && !(TakeAFiniteForm(c) && FindTheVerbs(c))) {
         ApplyRules(GermanNonFiniteClauseRules(), c);
         return;
     }

@@ -28,6 +28,8 @@ struct GermanUnit {
     bool subject = false;        // the clause rules found it in the subject
     bool subjectPlural = false;  // ... of a plural verb
     GermanReading participle;    // a past-participle reading the context may prefer
+    GermanReading finiteForm;    // ... and a finite one, when a participle was chosen
+    bool adverbial = false;      // an adjective that tells how the verb's action is done
 };
 
 // The sentence with everything the stages share.

@@ -138,6 +138,9 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     }
     for (const GermanReading& r : readings)
         if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
+    if (best->tag == kFormPastPart)
+        for (const GermanReading& r : readings)
+            if (r.word->wordClass == kClassVerb && r.tag == kFormThird && r.word->senseCount) { u.finiteForm = r; break; }
     u.reading = *best;
     u.cls = best->word->wordClass;
     u.lemma = LemmaOf(s.catalogue, best->word);

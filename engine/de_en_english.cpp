@@ -89,6 +89,19 @@ bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::strin
     return false;
 }
 
+// "Keiner behauptet ...": a "kein" word before no noun is a pronoun.
+bool KeinerAloneIsNobody(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    if (u.lower != "keiner" && u.lower != "keinen" && u.lower != "keinem" && u.lower != "keines" && u.lower != "keine")
+        return false;
+    const GermanUnit* next = Next(s, i);
+    if (next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number ||
+                                 next->cls == kClassNumeral || (next->fw && next->fw->kind == GermanKind::Article)))
+        return false;
+    english = u.lower == "keines" || u.lower == "keine" ? "none" : "nobody";
+    return true;
+}
+
 // "mehr als", "größer als": than; "als Wähler": as; "als" that starts a clause
 // with its verb at the end: when.
 bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -131,6 +144,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
+    {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
@@ -162,7 +176,7 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     case kClassAdjective:
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);
         if (u.reading.tag == kFormSuperlative) return EnglishSuperlative(cat, u.english);
-        return u.english;
+        return u.adverbial ? EnglishAdverb(u.english) : u.english;
     case kClassVerb:
         if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, u.english);
         if (u.reading.tag == kFormPresPart) return EnglishIng(cat, u.english);

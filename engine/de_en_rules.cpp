@@ -101,6 +101,44 @@ void NegateTheVerbGroup(GermanClause& c) {
     c.negate = true;
 }
 
+// "Der Preis ist stark gestiegen", "Er bellt laut": an uninflected adjective that
+// belongs to no noun and to no form of "sein" tells how: English says it with an
+// adverb. After a copula alone ("Er ist müde") it stays an adjective.
+bool IsCopula(const GermanClause& c) {
+    // the main verb: the last of the chain in English order, or the finite verb
+    const GermanUnit& main = c.chain.empty() ? c.Finite() : c.s.units[c.chain.back()];
+    if (main.fw) return main.fw->aux == AuxVerb::Sein || main.fw->aux == AuxVerb::Werden || c.chain.empty();
+    static const char* const kCopulas[] = {"sein", "werden", "bleiben", "scheinen", "wirken", "aussehen"};
+    for (const char* copula : kCopulas)
+        if (main.lemma == copula) return true;
+    return false;
+}
+
+bool IsAdverbialAdjective(const GermanClause& c, std::size_t i) {
+    const GermanUnit& u = c.s.units[i];
+    if (u.fw || u.cls != kClassAdjective || u.fixed || u.reading.tag != kFormBase || Lower1252(u.lemma) != u.lower)
+        return false;
+    const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+    const GermanUnit* prev = i > c.begin ? &c.s.units[i - 1] : nullptr;
+    if (next && (IsNounLike(*next) || next->cls == kClassAdjective || next->number)) return false;
+    // "für real", "als plausibel", "so gut wie": no adverb after these
+    if (prev && prev->fw && (prev->fw->kind == GermanKind::Article || prev->fw->kind == GermanKind::Preposition))
+        return false;
+    return !(prev && (prev->lower == "als" || prev->lower == "wie" || prev->lower == "so" || prev->lower == "zu"));
+}
+
+bool AdjectiveBesideAVerb(const GermanClause& c) {
+    if (IsCopula(c)) return false;
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        if (IsAdverbialAdjective(c, i)) return true;
+    return false;
+}
+
+void AdjectiveBecomesAnAdverb(GermanClause& c) {
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        if (IsAdverbialAdjective(c, i)) c.s.units[i].adverbial = true;
+}
+
 // "es gibt" / "gibt es": there is, there are.
 std::size_t EsOfEsGibt(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
@@ -171,7 +209,8 @@ void SubordinateOrder(GermanClause& c) {
 
 bool IsSubordinate(const GermanClause& c) { return c.subordinate; }
 
-// "Hat er das Buch gelesen?", "Kommt er?": the auxiliary before the subject.
+// "Hat er das Buch gelesen?", "Kommt er?": the auxiliary before the subject; a
+// verb first without a question mark follows a clause in front of it.
 bool VerbFirstOrQuestion(const GermanClause& c) { return c.question || c.verbFirst; }
 
 void QuestionOrder(GermanClause& c) {
@@ -184,6 +223,9 @@ void QuestionOrder(GermanClause& c) {
         c.EmitRange(subjectStart, subjectEnd);
         for (std::size_t k = c.insertAt; k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
     } else {
+        // "Wenn sie fragen, halten die Wähler ...": after a clause in front the
+        // verb comes first, and English puts the subject before it again
+        c.EmitRange(subjectStart, subjectEnd);
         c.EmitVerbGroup();
     }
     c.EmitRange(subjectEnd, c.end);
@@ -266,6 +308,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
+    {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},

@@ -181,6 +181,23 @@ std::string EnglishComparative(const Catalogue&, std::string_view adjective) {
     return a + "er";
 }
 
+std::string EnglishAdverb(std::string_view adjective) {
+    std::string a(adjective);
+    if (a.empty() || a.find(' ') != std::string::npos) return a;
+    static const char* const kSame[] = {"fast", "hard", "late", "early", "daily", "weekly", "monthly", "yearly",
+                                        "long", "far", "high", "low", "straight", "well", "right", "wrong"};
+    for (const char* same : kSame)
+        if (a == same) return a;
+    if (a == "good") return "well";
+    if (EndsWith(a, "ly")) return a;  // friendly, likely: no -lyly
+    if (EndsWith(a, "ic")) return a + "ally";
+    if (EndsWith(a, "ll")) return a + "y";
+    if (EndsWith(a, "le") && a.size() > 3 && !IsVowel(a[a.size() - 3])) return a.substr(0, a.size() - 1) + "y";
+    if (EndsWith(a, "y") && a.size() > 2 && !IsVowel(a[a.size() - 2])) return a.substr(0, a.size() - 1) + "ily";
+    if (a == "true" || a == "due") return a.substr(0, a.size() - 1) + "ly";
+    return a + "ly";
+}
+
 std::string EnglishSuperlative(const Catalogue&, std::string_view adjective) {
     std::string a(adjective);
     if (a == "good") return "best";

@@ -15,6 +15,8 @@ std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishIng(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishComparative(const Catalogue& catalogue, std::string_view adjective);
 std::string EnglishSuperlative(const Catalogue& catalogue, std::string_view adjective);
+// The adverb of an adjective: "strong" -> "strongly", "good" -> "well".
+std::string EnglishAdverb(std::string_view adjective);
 // "a" or "an" before this word.
 const char* EnglishIndefinite(std::string_view next);
 

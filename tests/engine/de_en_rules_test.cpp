@@ -52,6 +52,11 @@ TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht."), "The dog does not bark.");
 }
 
+TEST(GermanClauseRules, AdjectiveBesideTheVerbIsAnAdverb) {
+    EXPECT_EQ(By("AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise."), "The dog barks quietly.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist leise.").text, "The dog is quiet.");
+}
+
 TEST(GermanClauseRules, EsGibtIsThereIs) {
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt einen Hund."), "There is a dog.");
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt drei Hunde."), "There are three dogs.");
@@ -69,6 +74,8 @@ TEST(GermanClauseRules, SubordinateClauseOrder) {
 
 TEST(GermanClauseRules, QuestionPutsTheAuxiliaryFirst) {
     EXPECT_EQ(By("QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?"), "Has he read the book?");
+    // After a clause in front the verb comes first; the subject is never lost.
+    EXPECT_EQ(By("QuestionPutsTheAuxiliaryFirst", "Wenn er kommt, bellt der Hund."), "If he comes, the dog barks.");
 }
 
 TEST(GermanClauseRules, SubjectBeforeTheVerb) {
@@ -98,6 +105,8 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Das Haus der Familie."), "The house of the family.");
     EXPECT_EQ(By("NoArticleBeforeANameNoun", "Er kommt am Montag."), "He comes on Monday.");
     EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
+    // A clause needs a finite verb: "behauptet" is the third person, not the participle.
+    EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
 }
 
 TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
