@@ -149,6 +149,34 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     if (u.english.empty()) u.english = u.source;
 }
 
+// "zwei", "zwanzig", "einundzwanzig", "dreihundert": German number words, which
+// the dictionary may leave without a class.
+bool IsGermanNumberWord(std::string_view w) {
+    static const char* const kParts[] = {"null", "eins", "ein", "zwei", "drei", "vier", "fünf", "sechs", "sieben",
+                                         "acht", "neun", "zehn", "elf", "zwölf", "sech", "sieb", "zwan", "dreißig",
+                                         "zig", "hundert", "tausend", "und"};
+    if (w.empty()) return false;
+    while (!w.empty()) {
+        std::size_t longest = 0;
+        for (const char* part : kParts) {
+            std::size_t n = std::char_traits<char>::length(part);
+            if (n > longest && w.compare(0, n, part) == 0) longest = n;
+        }
+        if (longest == 0) return false;
+        w.remove_prefix(longest);
+    }
+    return true;
+}
+
+// A noun whose plural looks like its singular ("Wähler") is plural after a
+// number above one or a plural determiner ("zwei Wähler", "viele Wähler").
+bool CountedAsPlural(const GermanUnit* before) {
+    if (!before) return false;
+    if (before->number) return before->source != "1";
+    if (before->cls == kClassNumeral) return before->lower != "ein" && before->lower != "eins" && before->lower != "einem";
+    return before->fw && before->fw->kind == GermanKind::Article && before->fw->plural;
+}
+
 // What the neighbours decide once all words are read: "sein" before a clause end
 // is the verb, and a clause-final form after haben/sein/werden is a participle.
 void SettleReadings(GermanSentence& s) {
@@ -159,6 +187,12 @@ void SettleReadings(GermanSentence& s) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         GermanUnit& u = units[i];
         if (u.punct) { clauseStart = i + 1; continue; }
+        if (!u.fw && u.cls == kClassNone && IsGermanNumberWord(u.lower)) u.cls = kClassNumeral;
+        if (u.cls == kClassNoun && !u.plural && !u.fixed) {
+            const GermanUnit* before = i > 0 ? &units[i - 1] : nullptr;
+            if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
+            u.plural = CountedAsPlural(before);
+        }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         if (u.lower == "sein" && u.fw && u.fw->kind == GermanKind::Article &&
@@ -296,8 +330,10 @@ std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
         ++i;
     std::size_t nouns = i;
     while (i < end && !units[i].punct && !units[i].fw && (IsNounLike(units[i]) || (units[i].fixed && units[i].cls == kClassNoun))) ++i;
-    if (i == nouns) return determiner ? i : start;
-    return i;
+    if (i > nouns) return i;
+    // "sechs von zehn", "zwei": a number stands for its noun
+    const bool counted = nouns > start && (units[nouns - 1].number || units[nouns - 1].cls == kClassNumeral);
+    return determiner || counted ? i : start;
 }
 
 }  // namespace
@@ -310,6 +346,11 @@ std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
         first.fw->nominative)
         return start + 1;
     std::size_t i = SimpleNounPhraseEnd(s, start, end);
+    // "sechs von zehn Republikanern": a number and whom it counts
+    if (i > start && i + 1 < end && (units[i - 1].number || units[i - 1].cls == kClassNumeral) && units[i].lower == "von") {
+        std::size_t counted = SimpleNounPhraseEnd(s, i + 1, end);
+        if (counted > i + 1) i = counted;
+    }
     // "der Preis der Wohnungen": a genitive attribute belongs to its noun
     while (i > start && i < end && IsNounLike(units[i - 1]) && (units[i].lower == "der" || units[i].lower == "des") &&
            units[i].fw && units[i].fw->kind == GermanKind::Article) {

@@ -194,16 +194,79 @@ void BuildTheEnglishVerbGroup(GermanClause& c) {
 // ---- Word order ----
 
 // "..., dass er das Buch liest": conjunction, subject, verbs, the rest.
+struct Span {
+    std::size_t begin, end;
+    bool empty() const { return begin == end; }
+};
+
+bool IsNominativePronoun(const GermanUnit& u) {
+    return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
+}
+
+// Whether the noun phrase at i shows by its determiner or pronoun that it is an
+// object: "den Brief", "dem Mann", "einen Hund", "ihn", "meinen".
+bool ObjectForm(const GermanUnit& u) {
+    static const char* const kObjectForms[] = {"den", "dem", "einen", "einem", "keinen", "keinem", "ihn", "ihm",
+                                               "mich", "mir", "dich", "dir", "uns", "euch", "ihnen"};
+    for (const char* form : kObjectForms)
+        if (u.lower == form) return true;
+    if (!u.fw || u.fw->kind != GermanKind::Article || u.lower.size() <= 3) return false;
+    const std::string ending = u.lower.substr(u.lower.size() - 2);
+    return ending == "en" || ending == "em";  // meinen, diesem
+}
+
+// "nur", "auch", "sogar" before a noun phrase belong to it.
+std::size_t PastFocusWords(const GermanClause& c, std::size_t i, std::size_t to) {
+    static const char* const kFocus[] = {"nur", "auch", "sogar", "selbst", "gerade", "vor allem", "allein", "bereits"};
+    while (i < to) {
+        bool focus = false;
+        for (const char* f : kFocus) focus = focus || c.s.units[i].lower == f;
+        if (!focus) break;
+        ++i;
+    }
+    return i;
+}
+
+// The first noun phrase in [from, to) that can be the subject: prepositional
+// phrases and objects are passed over (the first object-marked phrase is taken
+// when there is nothing else).
+Span SubjectIn(const GermanClause& c, std::size_t from, std::size_t to) {
+    Span fallback{to, to};
+    for (std::size_t i = from; i < to;) {
+        const GermanUnit& u = c.s.units[i];
+        if (u.fw && (u.fw->kind == GermanKind::Preposition || u.fw->kind == GermanKind::Particle)) {
+            std::size_t object = GermanNounPhraseEnd(c.s, i + 1, to);
+            i = object > i + 1 ? object : i + 1;
+            continue;
+        }
+        if (u.fw && u.fw->kind == GermanKind::Pronoun && !u.fw->nominative) { ++i; continue; }
+        const std::size_t start = PastFocusWords(c, i, to);
+        std::size_t end = start < to ? GermanNounPhraseEnd(c.s, start, to) : start;
+        if (end > start && !ObjectForm(c.s.units[start])) return {i, end};
+        if (end > start && fallback.empty()) fallback = {i, end};
+        i = end > start ? end : start + 1;
+    }
+    return fallback;
+}
+
+void EmitSubject(GermanClause& c, Span subject) {
+    c.MarkSubject(subject.begin, subject.end);
+    c.EmitRange(subject.begin, subject.end);
+}
+
+// "..., dass zu dieser Zeit Perrys Führung abgegeben wurde": conjunction, subject,
+// verbs, the rest. A relative pronoun is the subject unless a subject pronoun
+// stands in the clause ("das Buch, das ich lese": which I read).
 void SubordinateOrder(GermanClause& c) {
     const GermanUnit& first = c.First();
     c.Emit(c.begin);
-    std::size_t subjectEnd = c.begin + 1;
-    if (!(first.fw->kind == GermanKind::Relative || first.fw->kind == GermanKind::Article))
-        subjectEnd = GermanNounPhraseEnd(c.s, c.begin + 1, c.finite);
-    c.MarkSubject(c.begin + 1, subjectEnd);
-    c.EmitRange(c.begin + 1, subjectEnd);
+    const bool relative = first.fw->kind == GermanKind::Relative || first.fw->kind == GermanKind::Article ||
+                          (first.fw->kind == GermanKind::Question && first.fw->nominative);
+    Span subject = SubjectIn(c, c.begin + 1, c.finite);
+    const bool pronounSubject = !subject.empty() && IsNominativePronoun(c.s.units[subject.begin]);
+    if (!relative || pronounSubject) EmitSubject(c, subject);
     c.EmitVerbGroup();
-    c.EmitRange(subjectEnd, c.end);
+    c.EmitRange(c.begin + 1, c.end);
     c.trace.finished = true;
 }
 
@@ -232,12 +295,28 @@ void QuestionOrder(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// An object in front of the verb ("Den Brief hat meine Mutter geschrieben"):
+// its determiner or pronoun shows the case, and it is a noun phrase to the verb.
+bool ObjectInFront(const GermanClause& c) {
+    return ObjectForm(c.First()) && GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
+}
+
+
 // Whether what stands before the finite verb is its subject.
+// Most German main clauses begin with their subject: a noun phrase in front that
+// shows no object case, unless a subject pronoun follows the verb.
 bool SubjectStandsFirst(const GermanClause& c) {
     const GermanUnit& first = c.First();
+    if (ObjectInFront(c) && !SubjectIn(c, c.finite + 1, c.end).empty()) return false;
     if (first.fw && first.fw->kind == GermanKind::Question) return false;
     if (first.fw && first.fw->kind == GermanKind::Pronoun && !first.fw->nominative) return false;
-    return GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
+    const std::size_t start = PastFocusWords(c, c.begin, c.finite);
+    if (start >= c.finite || ObjectForm(c.s.units[start])) return false;
+    if (IsNominativePronoun(c.s.units[start])) return true;
+    // "Das Buch lese ich": a subject pronoun after the verb is the subject
+    if (c.finite + 1 < c.end && IsNominativePronoun(c.s.units[c.finite + 1]) && c.s.units[c.finite + 1].lower != "sie")
+        return false;
+    return GermanNounPhraseEnd(c.s, start, c.finite) > start;
 }
 
 void SubjectVerbRest(GermanClause& c) {
@@ -250,12 +329,13 @@ void SubjectVerbRest(GermanClause& c) {
 
 // "Heute spielen die Kinder": what came first stays first, then subject and verbs.
 void TopicSubjectVerbRest(GermanClause& c) {
-    c.EmitRange(c.begin, c.finite);
-    const std::size_t subjectEnd = GermanNounPhraseEnd(c.s, c.finite + 1, c.end);
-    c.MarkSubject(c.finite + 1, subjectEnd);
-    c.EmitRange(c.finite + 1, subjectEnd);
+    Span subject = SubjectIn(c, c.finite + 1, c.end);
+    const bool object = ObjectInFront(c) && !subject.empty();
+    if (!object) c.EmitRange(c.begin, c.finite);
+    EmitSubject(c, subject);
     c.EmitVerbGroup();
-    c.EmitRange(subjectEnd, c.end);
+    if (object) c.EmitRange(c.begin, c.finite);
+    c.EmitRange(c.finite + 1, c.end);
     c.trace.finished = true;
 }
 

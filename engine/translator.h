@@ -22,6 +22,7 @@ struct EngineOptions {
     bool letter = true;           // German "Sie" read as "you" rather than "they"
     bool honorific = true;        // English "you" as "Sie" rather than "du"
     std::uint32_t timeLimitMs = 500000;
+    bool explain = false;         // fill Translation::analysis (./qd explain)
 };
 
 // Entries of the user lexicon, by lower-case source text; they win over the catalogue.
@@ -38,6 +39,7 @@ struct Translation {
     std::vector<std::string> unknown;  // unrecognised words, in sentence order
     bool fallback = false;             // analysis failed; word-by-word output
     std::vector<std::string> rules;    // the transfer rules that ran, in order
+    std::vector<std::string> analysis; // with options.explain: each word as the analysis read it
 };
 
 using Clock = std::chrono::steady_clock;

@@ -70,6 +70,11 @@ TEST(GermanClauseRules, EnglishVerbGroup) {
 
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
+    // The subject need not come first in German; in English it does.
+    EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass heute die Kinder spielen."),
+              "I see that the children play today.");
+    // A relative pronoun is the object when a subject pronoun stands in its clause.
+    EXPECT_EQ(By("SubordinateClauseOrder", "Das Buch, das ich lese, ist alt."), "The book, which I read, is old.");
 }
 
 TEST(GermanClauseRules, QuestionPutsTheAuxiliaryFirst) {
@@ -84,6 +89,9 @@ TEST(GermanClauseRules, SubjectBeforeTheVerb) {
 
 TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute spielen die Kinder."), "Today the children play.");
+    // An object in front, shown by its case, goes behind the verb.
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Den Brief hat meine Mutter geschrieben."),
+              "My mother has written the letter.");
 }
 
 TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
@@ -107,6 +115,14 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
     EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
+}
+
+TEST(GermanClauseRules, TheSubjectOfASubordinateClauseIsFoundPastPhrasesAndObjects) {
+    // A number word counts its noun into the plural, and "nur" goes with the subject.
+    EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass nur zwei Kinder den Hund sahen."),
+              "I see that only two children saw the dog.");
+    EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass drei von zehn Kindern den Hund sahen."),
+              "I see that three of ten children saw the dog.");
 }
 
 TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {

@@ -1,0 +1,43 @@
+// How the engine reads a sentence, for whoever writes its rules:
+//   qd_explain CATALOGUE < sentences        (UTF-8 in and out)
+// prints each sentence's translation, each word as the analysis read it (class,
+// form, lemma, translation) and the transfer rules that ran, in order.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "engine/text_1252.h"
+#include "engine/translator.h"
+
+int main(int argc, char** argv) {
+    using namespace velloc;
+    if (argc != 2) {
+        std::cerr << "usage: qd_explain CATALOGUE < sentences\n";
+        return 2;
+    }
+    std::ifstream file(argv[1], std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    const std::string catalogueBytes = bytes.str();
+    Catalogue catalogue;
+    std::string error;
+    if (!catalogue.Open(catalogueBytes.data(), catalogueBytes.size(), &error)) {
+        std::cerr << "qd_explain: " << argv[1] << ": " << error << "\n";
+        return 1;
+    }
+    EngineOptions options;
+    options.explain = true;
+    const UserLexicon none;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        Translation t = TranslateSentenceText(catalogue, options, none, Utf8To1252(line), Clock::now() + std::chrono::seconds(10));
+        std::cout << line << "\n=> " << Cp1252ToUtf8(t.text) << "\n";
+        for (const std::string& word : t.analysis) std::cout << "   " << Cp1252ToUtf8(word) << "\n";
+        std::cout << "   rules:";
+        for (const std::string& rule : t.rules) std::cout << " " << rule;
+        std::cout << "\n\n";
+    }
+    return 0;
+}
