@@ -192,6 +192,10 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
             begin = i + 1;
         }
     }
+    for (std::size_t i = 0; i < s.units.size(); ++i) {
+        const GermanUnit& u = s.units[i];
+        if (!used[i] && !u.drop && !u.punct && !u.number && !u.fw) result.dropped.push_back(u.source);
+    }
     result.text = FinishEnglish(words);
     return result;
 }

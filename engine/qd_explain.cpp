@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     }
     EngineOptions options;
     options.explain = true;
+    std::size_t sentences = 0, dropped = 0;
     const UserLexicon none;
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -37,7 +38,11 @@ int main(int argc, char** argv) {
         for (const std::string& word : t.analysis) std::cout << "   " << Cp1252ToUtf8(word) << "\n";
         std::cout << "   rules:";
         for (const std::string& rule : t.rules) std::cout << " " << rule;
+        for (const std::string& word : t.dropped) std::cout << "\n   DROPPED: " << Cp1252ToUtf8(word);
         std::cout << "\n\n";
+        ++sentences;
+        dropped += t.dropped.size();
     }
+    std::cerr << "qd_explain: " << sentences << " sentences, " << dropped << " content words dropped\n";
     return 0;
 }

@@ -40,6 +40,7 @@ struct Translation {
     bool fallback = false;             // analysis failed; word-by-word output
     std::vector<std::string> rules;    // the transfer rules that ran, in order
     std::vector<std::string> analysis; // with options.explain: each word as the analysis read it
+    std::vector<std::string> dropped;  // source content words that left no trace (a fault)
 };
 
 using Clock = std::chrono::steady_clock;
