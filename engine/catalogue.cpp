@@ -13,7 +13,7 @@ constexpr std::size_t kRecordSizes[kSectionCount] = {
     1, sizeof(WordRecord), sizeof(SenseRecord), sizeof(HashSlot), sizeof(FormLink),
     sizeof(PhraseRecord), sizeof(HashSlot), sizeof(TargetRecord), sizeof(HashSlot),
     sizeof(HashSlot), sizeof(HashSlot), sizeof(HashSlot), sizeof(ModelHeader), sizeof(HashSlot),
-    sizeof(UnigramRecord), sizeof(BigramSlot), sizeof(TrigramSlot)};
+    sizeof(UnigramRecord), sizeof(BigramSlot), sizeof(TrigramSlot), 1, 1};
 
 bool Fail(std::string* error, const char* reason) {
     if (error) *error = reason;
@@ -103,11 +103,41 @@ bool Catalogue::Open(const void* data, std::size_t size, std::string* error, Cat
     abbreviationSlots_ = Section<HashSlot>(kSectionAbbreviations);
     exampleSlots_ = Section<HashSlot>(kSectionExamples);
     nameSlots_ = Section<HashSlot>(kSectionNames);
-    if (!OpenModel(error)) {
+    if (!OpenModel(error) || !OpenTagger(error) || !OpenTables(error)) {
         base_ = nullptr;
         return false;
     }
     return true;
+}
+
+bool Catalogue::OpenTagger(std::string* error) {
+    tagger_ = std::make_shared<TaggerModel>();
+    const Records<char> blob = Section<char>(kSectionTagger);
+    if (blob.empty()) return true;
+    std::string reason;
+    if (!tagger_->Open(blob.data, blob.count, &reason)) return Fail(error, "damaged tagger model");
+    return true;
+}
+
+// The tables are NUL-separated pairs of name and text; a pair cut short is damage.
+bool Catalogue::OpenTables(std::string* error) {
+    tables_.clear();
+    const Records<char> bytes = Section<char>(kSectionTables);
+    std::string_view rest(bytes.data, bytes.count);
+    while (!rest.empty()) {
+        const std::size_t nameEnd = rest.find('\0');
+        const std::size_t textEnd = nameEnd == std::string_view::npos ? nameEnd : rest.find('\0', nameEnd + 1);
+        if (textEnd == std::string_view::npos || nameEnd == 0) return Fail(error, "damaged tables");
+        tables_.emplace_back(rest.substr(0, nameEnd), rest.substr(nameEnd + 1, textEnd - nameEnd - 1));
+        rest.remove_prefix(textEnd + 1);
+    }
+    return true;
+}
+
+std::string_view Catalogue::Table(std::string_view name) const {
+    for (const auto& [tableName, text] : tables_)
+        if (tableName == name) return text;
+    return std::string_view();
 }
 
 // The model's tables must agree with its header before any query trusts an id.

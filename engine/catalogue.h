@@ -5,11 +5,13 @@
 // even in blocks whose check was left for later.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/catalogue_format.h"
+#include "engine/english_tagger.h"
 
 namespace velloc {
 
@@ -68,7 +70,14 @@ public:
     float ScoreSequence(const std::vector<std::string>& words, bool sentenceStart = true,
                         bool sentenceEnd = true) const;
 
+    // The English tagger (a model that tags everything a noun when the catalogue has none).
+    const TaggerModel& Tagger() const { return *tagger_; }
+    // The text of one of the engine's tables (engine/data), "" when the catalogue has none.
+    std::string_view Table(std::string_view name) const;
+
 private:
+    bool OpenTagger(std::string* error);
+    bool OpenTables(std::string* error);
     template <typename T>
     Records<T> Section(Section section) const;
     const HashSlot* Find(Records<HashSlot> slots, std::string_view key) const;
@@ -92,6 +101,8 @@ private:
     Records<FormLink> links_;
     Records<PhraseRecord> phrases_;
     Records<TargetRecord> targets_;
+    std::shared_ptr<TaggerModel> tagger_ = std::make_shared<TaggerModel>();
+    std::vector<std::pair<std::string_view, std::string_view>> tables_;
     const ModelHeader* model_ = nullptr;
     Records<HashSlot> modelWordSlots_;
     Records<UnigramRecord> unigrams_;

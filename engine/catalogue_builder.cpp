@@ -1399,6 +1399,13 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionUnigrams, model.unigrams.data(), model.unigrams.size());
     AppendSection(file, header, kSectionBigrams, model.bigrams.data(), model.bigrams.size());
     AppendSection(file, header, kSectionTrigrams, model.trigrams.data(), model.trigrams.size());
+    AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
+    std::string tables;
+    for (const auto& [name, text] : tables_) {
+        tables.append(name).push_back('\0');
+        tables.append(text).push_back('\0');
+    }
+    AppendSection(file, header, kSectionTables, tables.data(), tables.size());
     SealCatalogue(header, file);
 
     if (stats) {

@@ -38,6 +38,10 @@ public:
     // One aligned sentence pair of the parallel corpus, in Windows-1252; whichever
     // side is this direction's source.
     void AddCorpusPair(std::string_view german, std::string_view english);
+    // The English tagger's model (engine/english_tagger.h), stored as it is.
+    void SetTagger(std::string model) { tagger_ = std::move(model); }
+    // One of the engine's text tables (engine/data), already checked by the caller.
+    void AddTable(std::string name, std::string text) { tables_.emplace_back(std::move(name), std::move(text)); }
     // The finished file.
     std::string Finish(CatalogueStats* stats = nullptr);
 
@@ -102,6 +106,8 @@ private:
     std::map<std::string, int> targetFrequency_;
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
+    std::string tagger_;
+    std::vector<std::pair<std::string, std::string>> tables_;
     std::vector<std::pair<std::string, std::string>> evidence_;
     std::vector<std::pair<std::string, std::string>> corpus_;  // source, target
     std::size_t corpusPhrases_ = 0;

@@ -20,7 +20,7 @@
 namespace velloc {
 
 constexpr char kCatalogueMagic[8] = {'Q', 'D', 'L', 'C', 'T', '\r', '\n', 0x1A};
-constexpr std::uint32_t kCatalogueVersion = 3;
+constexpr std::uint32_t kCatalogueVersion = 4;
 constexpr std::uint32_t kCatalogueBlockSize = 64 * 1024;
 
 enum class Direction : std::uint32_t { GermanToEnglish = 1, EnglishToGerman = 2 };
@@ -43,6 +43,8 @@ enum Section : std::uint32_t {
     kSectionUnigrams,      // UnigramRecord by model id
     kSectionBigrams,       // BigramSlot
     kSectionTrigrams,      // TrigramSlot
+    kSectionTagger,        // bytes: the English tagger's model (engine/english_tagger.h), or empty
+    kSectionTables,        // bytes: the engine's text tables, each "name" NUL "text" NUL
     kSectionCount
 };
 

@@ -163,13 +163,10 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     }
     MatchGermanPhrases(s);
     if (options.explain)
-        for (const GermanUnit& u : s.units) {
-            static const char* const kClasses[] = {"-", "noun", "verb", "adj", "adv", "prep", "conj", "pron", "art", "num", "interj", "name"};
-            static const char* const kTags[] = {"base", "plural", "third", "past", "pastpl", "pastpart", "prespart", "comp", "sup", "subj"};
-            result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : kClasses[u.cls < 12 ? u.cls : 0]) + " " +
-                                      kTags[u.reading.tag < 10 ? u.reading.tag : 0] + (u.reading.zuInfinitive ? " zu" : "") +
-                                      " | " + u.lemma + " | " + u.english + (u.known ? "" : " (unknown)"));
-        }
+        for (const GermanUnit& u : s.units)
+            result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +
+                                      FormName(u.reading.tag) + (u.reading.zuInfinitive ? " zu" : "") + " | " +
+                                      u.lemma + " | " + u.english + (u.known ? "" : " (unknown)"));
     bool anyKnown = false;
     for (const GermanUnit& u : s.units) {
         if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);

@@ -47,6 +47,10 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
     }
     for (const EnglishUnit& u : s.units)
         if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);
+    if (options.explain)
+        for (const EnglishUnit& u : s.units)
+            result.analysis.push_back(u.source + " | " + u.tagName + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " + FormName(u.tag) +
+                                      " | " + u.german + (u.known ? "" : " (unknown)"));
     std::vector<std::string> words;
     std::size_t begin = 0;
     for (std::size_t i = 0; i <= s.units.size(); ++i) {

@@ -3,6 +3,7 @@
 // deciding between classes.
 #include <cstring>
 
+#include "engine/dictionary_source.h"
 #include "engine/en_de.h"
 #include "engine/text_1252.h"
 
@@ -61,7 +62,9 @@ const SenseRecord* BestSense(const EnglishSentence& s, const WordRecord* w, std:
     return best ? best : (senses.empty() ? nullptr : senses.begin());
 }
 
-// The first catalogue word of the form (of the class, when one is wanted).
+// The catalogue word of the form (of the class, when one is wanted): the first
+// whose listed form is the wanted one ("saw" as the past of "see", not the verb
+// "saw"), else the first.
 bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, std::uint8_t wantClass, std::uint8_t tag) {
     const WordRecord* chosen = nullptr;
     std::uint8_t chosenTag = tag;
@@ -69,9 +72,11 @@ bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, s
         const WordRecord* w = s.catalogue.Word(LinkWord(link));
         if (!w || !w->senseCount) continue;
         if (wantClass && w->wordClass != wantClass) continue;
+        const bool exact = tag != kFormBase && LinkTag(link) == tag;
+        if (chosen && !exact) continue;
         chosen = w;
         chosenTag = LinkTag(link) == kFormBase ? tag : static_cast<std::uint8_t>(LinkTag(link));
-        break;
+        if (exact || tag == kFormBase) break;
     }
     if (!chosen) return false;
     const SenseRecord* sense = BestSense(s, chosen, chosen->wordClass);
@@ -103,11 +108,14 @@ std::uint8_t WantedClass(const EnglishUnit& u, const EnglishUnit* previous) {
 
 // Inflected forms the catalogue does not list: plurals, third persons, pasts,
 // -ing forms and -ly adverbs of listed words.
-bool LookUpByEnding(const EnglishSentence& s, EnglishUnit& u) {
+// first: the class to try first for an -s form (the tagger's, when it said).
+bool LookUpByEnding(const EnglishSentence& s, EnglishUnit& u, std::uint8_t first = kClassNoun) {
     const std::string& w = u.lower;
     auto ends = [&](const char* e) { std::size_t n = std::strlen(e); return w.size() > n + 1 && w.compare(w.size() - n, n, e) == 0; };
     auto stem = [&](std::size_t n) { return w.substr(0, w.size() - n); };
     auto nounOrVerb = [&](const std::string& lemma) {
+        if (first == kClassVerb)
+            return LookUp(s, u, lemma, kClassVerb, kFormThird) || LookUp(s, u, lemma, kClassNoun, kFormPlural);
         return LookUp(s, u, lemma, kClassNoun, kFormPlural) || LookUp(s, u, lemma, kClassVerb, kFormThird);
     };
     const bool doubled3 = w.size() > 4 && w[w.size() - 3] == w[w.size() - 4];
@@ -125,7 +133,47 @@ bool LookUpByEnding(const EnglishSentence& s, EnglishUnit& u) {
     return ends("ly") && (LookUp(s, u, stem(2), kClassAdjective, kFormBase) || LookUp(s, u, stem(3) + "y", kClassAdjective, kFormBase));
 }
 
-void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous) {
+// The class and form the tagger gives a word; class none for function words.
+struct TagReading {
+    std::uint8_t cls = kClassNone;
+    std::uint8_t form = kFormBase;
+};
+
+TagReading ReadingOfTag(EnglishTag tag) {
+    switch (tag) {
+    case kTagNoun: case kTagGenitive: return {kClassNoun, kFormBase};
+    case kTagNounPlural: return {kClassNoun, kFormPlural};
+    case kTagProperNoun: return {kClassName, kFormBase};
+    case kTagVerbBase: return {kClassVerb, kFormBase};
+    case kTagVerbThird: return {kClassVerb, kFormThird};
+    case kTagVerbPast: return {kClassVerb, kFormPast};
+    case kTagVerbPastPart: return {kClassVerb, kFormPastPart};
+    case kTagVerbIng: return {kClassVerb, kFormPresPart};
+    case kTagAdjective: return {kClassAdjective, kFormBase};
+    case kTagComparative: return {kClassAdjective, kFormComparative};
+    case kTagSuperlative: return {kClassAdjective, kFormSuperlative};
+    case kTagAdverb: return {kClassAdverb, kFormBase};
+    default: return {};
+    }
+}
+
+// The tags the dictionary allows a word: its classes' tag sets (0: no limit).
+TagMask DictionaryTags(const Catalogue& catalogue, const std::string& source, const std::string& lower) {
+    TagMask mask = 0;
+    for (const std::string& form : {source, lower})
+        for (FormLink link : catalogue.Forms(form)) {
+            const WordRecord* w = catalogue.Word(LinkWord(link));
+            if (!w || !w->senseCount) continue;
+            if (w->wordClass == kClassNoun) mask |= kNounTags;
+            if (w->wordClass == kClassVerb) mask |= kVerbTags;
+            if (w->wordClass == kClassAdjective) mask |= kAdjectiveTags | TagBit(kTagVerbPastPart) | TagBit(kTagVerbIng);
+            if (w->wordClass == kClassAdverb) mask |= TagBit(kTagAdverb) | TagBit(kTagParticle);
+        }
+    if (mask & kNounTags) mask |= TagBit(kTagProperNoun);  // "Baker" may be a name
+    return mask;
+}
+
+void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous, TagReading tagged) {
     auto user = s.user.find(u.lower);
     if (user != s.user.end()) {
         u.german = user->second.translation;
@@ -135,15 +183,28 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     }
     u.fw = FindEnglishWord(u.lower);
     if (u.fw) return;
-    // "Tom" in the middle of a sentence is a name, not the noun "tom"
-    if (u.capital && (!u.start || IsCommonGivenName(u.source)) && s.catalogue.Forms(u.source).empty() &&
-        u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]))) {
+    // "Tom" or "Baker" in the middle of a sentence is a name, not the noun "tom"
+    const bool nameLike = u.capital && u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]));
+    if (nameLike && (!u.start || IsCommonGivenName(u.source)) &&
+        (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;
         u.cls = kClassName;
         u.fixed = true;
         return;
     }
-    const std::uint8_t want = WantedClass(u, previous);
+    if (tagged.cls != kClassNone && tagged.cls != kClassName) {
+        for (const std::string& form : {u.source, u.lower})
+            if (LookUp(s, u, form, tagged.cls, tagged.form)) return;
+        if (tagged.cls == kClassVerb || tagged.cls == kClassNoun) {
+            // an inflected form the catalogue does not list: by its ending, in the tagged class
+            EnglishUnit probe = u;
+            if (LookUpByEnding(s, probe, tagged.cls) && probe.cls == tagged.cls) {
+                u = probe;
+                return;
+            }
+        }
+    }
+    const std::uint8_t want = tagged.cls == kClassNone || tagged.cls == kClassName ? WantedClass(u, previous) : tagged.cls;
     for (const std::string& form : {u.source, u.lower}) {
         if (want && LookUp(s, u, form, want, kFormBase)) return;
         if (want == kClassAdjective) continue;  // "is going": a verb form, not an adjective
@@ -158,6 +219,7 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
 // "don't" is do and not, "I'm" is I and am; a possessive 's goes.
 std::vector<std::string> SplitContraction(const Token& t) {
     const std::string& text = t.text;
+    if (Lower1252(text) == "cannot") return {text.substr(0, 3), "not"};
     std::size_t apostrophe = text.find_first_of("'\x92");
     if (apostrophe == std::string::npos || t.kind != TokenKind::Word) return {text};
     std::string head = text.substr(0, apostrophe), tail = Lower1252(text.substr(apostrophe + 1));
@@ -193,12 +255,122 @@ void ChooseReadings(EnglishSentence& s) {
     }
 }
 
+// A phrase must hold a content word and must not begin with a determiner, a
+// pronoun or an auxiliary: those are the clause rules' to read.
+bool WorthMatching(const std::vector<std::string_view>& parts) {
+    const EnglishWord* first = FindEnglishWord(parts[0]);
+    if (first && (first->kind == EnKind::Article || first->kind == EnKind::Pronoun ||
+                  first->kind == EnKind::Possessive || first->kind == EnKind::Demonstrative))
+        return false;
+    bool content = false;
+    for (std::string_view p : parts) {
+        const EnglishWord* w = FindEnglishWord(p);
+        if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have || w->kind == EnKind::Do || w->kind == EnKind::Will ||
+                  w->kind == EnKind::Modal))
+            return false;
+        content = content || !w;
+    }
+    return content;
+}
+
+bool PhraseStandsAt(const EnglishSentence& s, std::string_view text, std::size_t count, std::size_t i) {
+    if (count < 2 || i + count > s.units.size()) return false;
+    for (std::size_t k = 0; k < count; ++k) {
+        std::size_t blank = text.find(' ');
+        const EnglishUnit& u = s.units[i + k];
+        if (u.punct || u.lower != text.substr(0, blank)) return false;
+        text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+    }
+    return true;
+}
+
+// "old man" is no phrase where the engine means "alter Mann" ("der Alte" by the
+// dictionary): an adjective and noun become one term only when the term holds the
+// noun's own translation ("human rights" -> Menschenrechte).
+bool KeepsItsHead(const EnglishSentence& s, std::size_t i, std::size_t count, std::string_view translation) {
+    const EnglishUnit& first = s.units[i];
+    const EnglishUnit& last = s.units[i + count - 1];
+    if (count != 2 || first.fw || first.cls != kClassAdjective || last.fw || last.cls != kClassNoun) return true;
+    std::string head = Lower1252(last.german);
+    if (head.size() > 3) head.pop_back();  // "Recht" in "Menschenrechte"
+    return Lower1252(std::string(translation)).find(head) != std::string::npos;
+}
+
+// "human rights" -> Menschenrechte, "as well as" -> sowie: the catalogue's
+// multi-word terms become one unit.
+void MatchEnglishPhrases(EnglishSentence& s) {
+    for (std::size_t i = 0; i < s.units.size(); ++i) {
+        if (s.units[i].punct) continue;
+        for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(s.units[i].lower)) {
+            std::string_view text = s.catalogue.String(p.text);
+            if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i)) continue;
+            std::vector<std::string_view> parts = SplitWords(text);
+            if (parts.size() != p.tokenCount || !WorthMatching(parts)) continue;
+            Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
+            const SenseRecord* chosen = senses.begin();
+            for (const SenseRecord& sense : senses)
+                if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
+            if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
+            EnglishUnit merged = s.units[i];
+            for (std::size_t k = 1; k < parts.size(); ++k) merged.source += " " + s.units[i + k].source;
+            merged.lower = Lower1252(merged.source);
+            merged.fw = nullptr;
+            merged.known = true;
+            merged.cls = p.wordClass;
+            merged.tag = kFormBase;
+            merged.german = s.catalogue.String(chosen->text);
+            merged.gender = chosen->gender;
+            // "human rights": a plural term is plural in German too, and keeps its form
+            const std::string_view last = parts.back();
+            if (merged.cls == kClassNoun && last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
+                merged.gender = kPluralOnly, merged.plural = true;
+            merged.fixed = merged.cls != kClassNoun && merged.cls != kClassVerb;
+            auto user = s.user.find(merged.lower);
+            if (user != s.user.end()) merged.german = user->second.translation;
+            s.units.erase(s.units.begin() + static_cast<long>(i) + 1, s.units.begin() + static_cast<long>(i + parts.size()));
+            s.units[i] = std::move(merged);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
-bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
-    bool start = true;
+// The tagger's tag of every token, each narrowed to what the dictionary allows.
+std::vector<EnglishTag> TagTokens(const Catalogue& catalogue, const std::vector<Token>& tokens) {
+    std::vector<std::string_view> words;
+    std::vector<TagMask> allowed;
     for (const Token& t : tokens) {
+        words.push_back(t.text);
+        const bool open = t.kind == TokenKind::Word && !FindEnglishWord(Lower1252(t.text));
+        allowed.push_back(open ? DictionaryTags(catalogue, t.text, Lower1252(t.text)) : 0);
+    }
+    if (!catalogue.Tagger().IsOpen()) return std::vector<EnglishTag>(tokens.size(), kEnglishTagCount);
+    std::vector<EnglishTag> tags = catalogue.Tagger().Tag(words, allowed);
+    // "The dog sleeps.": a sentence needs a verb; a plural noun that may be a verb's
+    // third person is one when nothing else is
+    const TagMask finite = TagBit(kTagVerbThird) | TagBit(kTagVerbPast) | TagBit(kTagModal) | TagBit(kTagBe) |
+                           TagBit(kTagHave) | TagBit(kTagDo);
+    const TagMask subject = kNounTags | TagBit(kTagSubjectPronoun);
+    bool verb = false;
+    for (std::size_t k = 0; k < tags.size(); ++k)
+        verb = verb || (TagBit(tags[k]) & finite) ||
+               (tags[k] == kTagVerbBase && k > 0 && (TagBit(tags[k - 1]) & subject));
+    for (std::size_t k = 1; k < tags.size() && !verb; ++k)
+        if (tags[k] == kTagNounPlural && (allowed[k] & TagBit(kTagVerbThird))) {
+            tags[k] = kTagVerbThird;
+            verb = true;
+        }
+    return tags;
+}
+
+bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
+    const std::vector<EnglishTag> tags = TagTokens(s.catalogue, tokens);
+    bool start = true;
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const Token& t = tokens[k];
         if (s.units.size() % 16 == 15 && Clock::now() > deadline) return false;
+        bool first = true;
         for (const std::string& p : SplitContraction(t)) {
             EnglishUnit u;
             u.source = p;
@@ -207,14 +379,19 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
             u.number = t.kind == TokenKind::Number;
             u.capital = IsUpper1252(static_cast<unsigned char>(p[0]));
             u.start = start && !u.punct;
-            if (!u.punct && !u.number) Analyse(s, u, s.units.empty() ? nullptr : &s.units.back());
+            u.tag = kFormBase;
+            if (first && tags[k] < kEnglishTagCount) u.tagName = EnglishTagName(tags[k]);
+            const TagReading tagged = first && tags[k] < kEnglishTagCount ? ReadingOfTag(tags[k]) : TagReading{};
+            if (!u.punct && !u.number) Analyse(s, u, s.units.empty() ? nullptr : &s.units.back(), tagged);
             if (u.number || u.punct) u.german = u.source;
             if (u.number) u.cls = kClassAdjective;
             s.units.push_back(std::move(u));
             if (!s.units.back().punct) start = false;
+            first = false;
         }
     }
     ChooseReadings(s);
+    MatchEnglishPhrases(s);
     return true;
 }
 

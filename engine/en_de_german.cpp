@@ -67,6 +67,10 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
     }
     const EnglishUnit* head = nouns < j ? &units[j - 1] : nullptr;
     std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
+    if (!gender && head) {  // the sense did not say: the German noun's own record may
+        const TargetRecord* noun = s.catalogue.Target(head->german, kClassNoun);
+        if (noun) gender = noun->gender;
+    }
     if (!gender) gender = kFeminine;
     const bool plural = (head && head->plural) || (det && det->plural);
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;

@@ -1,17 +1,22 @@
-// The catalogue compiler: lctc DICTIONARY OUTPUT.LCT gtoe|etog [CORPUS...]
+// The catalogue compiler:
+//   lctc DICTIONARY OUTPUT.LCT gtoe|etog [--table=FILE...] [--tagger=FILE] [CORPUS...]
 // Reads the German-English dictionary (UTF-8, one entry per line) and writes the
-// catalogue of one direction. The parallel corpus, when given, is one file per
+// catalogue of one direction. Each table (engine/data/*.tsv, UTF-8) is checked and
+// stored under its file name without folder and extension; the tagger is the
+// English tagger's trained model. The parallel corpus, when given, is one file per
 // language and set, the German ending in .deu, its English twin (same name) in
 // .eng, aligned line by line. Runs at build time.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "engine/catalogue_builder.h"
+#include "engine/text_table.h"
 #include "engine/text_1252.h"
 
 namespace {
@@ -68,12 +73,44 @@ bool AddCorpus(velloc::CatalogueBuilder& builder, const std::vector<std::string>
     return true;
 }
 
+bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// "C:\x\german-words.tsv" -> "german-words".
+std::string TableName(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+bool AddTable(velloc::CatalogueBuilder& builder, const std::string& path) {
+    std::string text;
+    if (!ReadFile(path, text)) {
+        std::fprintf(stderr, "lctc: cannot read the table %s\n", path.c_str());
+        return false;
+    }
+    text = velloc::Utf8To1252(text);
+    velloc::TextTable table;
+    std::string error;
+    if (!table.Parse(text, &error)) {
+        std::fprintf(stderr, "lctc: %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    builder.AddTable(TableName(path), text);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace velloc;
     if (argc < 4 || (std::strcmp(argv[3], "gtoe") != 0 && std::strcmp(argv[3], "etog") != 0)) {
-        std::fprintf(stderr, "usage: lctc DICTIONARY OUTPUT.LCT gtoe|etog [CORPUS.deu CORPUS.eng ...]\n");
+        std::fprintf(stderr, "usage: lctc DICTIONARY OUTPUT.LCT gtoe|etog [--table=FILE...] [--tagger=FILE] "
+                             "[CORPUS.deu CORPUS.eng ...]\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -86,8 +123,24 @@ int main(int argc, char** argv) {
     CatalogueBuilder builder(direction);
     std::string line;
     while (std::getline(in, line)) builder.AddLine(Utf8To1252(line));
+    std::vector<std::string> corpus;
+    for (int i = 4; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.compare(0, 8, "--table=") == 0) {
+            if (!AddTable(builder, argument.substr(8))) return 1;
+        } else if (argument.compare(0, 9, "--tagger=") == 0) {
+            std::string model;
+            if (!ReadFile(argument.substr(9), model)) {
+                std::fprintf(stderr, "lctc: cannot read the tagger model %s\n", argument.c_str() + 9);
+                return 1;
+            }
+            builder.SetTagger(std::move(model));
+        } else {
+            corpus.push_back(argument);
+        }
+    }
     std::size_t pairs = 0;
-    if (!AddCorpus(builder, std::vector<std::string>(argv + 4, argv + argc), &pairs)) return 1;
+    if (!AddCorpus(builder, corpus, &pairs)) return 1;
 
     CatalogueStats stats;
     std::string bytes = builder.Finish(&stats);

@@ -55,4 +55,14 @@ struct WordRule {
     bool (*apply)(const Sentence& sentence, std::size_t word, std::string& translation);
 };
 
+// Names of word classes and form tags, for qd_explain.
+inline const char* ClassName(unsigned cls) {
+    static const char* const kNames[] = {"-", "noun", "verb", "adj", "adv", "prep", "conj", "pron", "art", "num", "interj", "name"};
+    return cls < sizeof kNames / sizeof kNames[0] ? kNames[cls] : "?";
+}
+inline const char* FormName(unsigned tag) {
+    static const char* const kNames[] = {"base", "plural", "third", "past", "pastpl", "pastpart", "prespart", "comp", "sup", "subj"};
+    return tag < sizeof kNames / sizeof kNames[0] ? kNames[tag] : "?";
+}
+
 }  // namespace velloc

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/catalogue.h"
+#include "engine/catalogue_builder.h"
 #include "engine/text_1252.h"
 #include "tests/engine/engine_test_support.h"
 
@@ -200,4 +201,41 @@ TEST(Catalogue, ChecksumSeesEveryByteAndTheLength) {
     // a shorter body whose tail is padded with zeros is still another body
     std::string zeros(40, '\0');
     EXPECT_NE(sum(zeros, 33), sum(zeros, 40));
+}
+
+TEST(Catalogue, TablesAndTheTaggerTravelInTheCatalogueAndDamageIsRefused) {
+    // The fixture catalogues carry the engine's tables and, for English, the tagger.
+    Catalogue english;
+    const std::string& bytes = FixtureCatalogue(Direction::EnglishToGerman);
+    ASSERT_TRUE(english.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_TRUE(english.Tagger().IsOpen());
+    EXPECT_NE(english.Table("word-lists").find("separable-particle"), std::string_view::npos);
+    EXPECT_TRUE(english.Table("no-such-table").empty());
+
+    CatalogueBuilder builder(Direction::GermanToEnglish);
+    for (const char* line : kLines) builder.AddLine(line);
+    builder.AddTable("lists", "list\tword\nfruit\tapple\n");
+    builder.SetTagger("not a tagger model");
+    std::string withBadTagger = builder.Finish();
+    Catalogue c;
+    std::string error;
+    EXPECT_FALSE(c.Open(withBadTagger.data(), withBadTagger.size(), &error));
+    EXPECT_EQ(error, "damaged tagger model");
+
+    CatalogueBuilder plain(Direction::GermanToEnglish);
+    for (const char* line : kLines) plain.AddLine(line);
+    plain.AddTable("lists", "list\tword\nfruit\tapple\n");
+    std::string sound = plain.Finish();
+    ASSERT_TRUE(c.Open(sound.data(), sound.size(), &error)) << error;
+    EXPECT_EQ(c.Table("lists"), "list\tword\nfruit\tapple\n");
+    EXPECT_FALSE(c.Tagger().IsOpen());
+
+    // a table whose text lost its closing NUL, sealed again: refused
+    CatalogueHeader header;
+    std::memcpy(&header, sound.data(), sizeof header);
+    header.sections[kSectionTables].size -= 1;
+    std::string cut = sound.substr(0, header.blockSums.offset);
+    SealCatalogue(header, cut);
+    EXPECT_FALSE(c.Open(cut.data(), cut.size(), &error));
+    EXPECT_EQ(error, "damaged tables");
 }

@@ -64,6 +64,24 @@ TEST(EnglishClauseRules, ObjectsAndAdverbials) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in the garden."), "Der Hund schläft im Garten.");
 }
 
+TEST(EnglishAnalysis, TheTaggerTellsVerbsFromNounsInContext) {
+    // "drinks" may be the plural of "drink"; after a subject it is the verb.
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The cat drinks milk.").text, "Die Katze trinkt Milch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps in the garden.").text,
+              "Der Hund schläft im Garten.");
+    // "saw" after a subject is the past of "see", not the verb "saw"; "cannot" is can not.
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "I saw the dog.").text, "Ich sah den Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "I cannot come.").text, "Ich kann nicht kommen.");
+}
+
+TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Human rights are important.").text,
+              "Menschenrechte sind wichtig.");
+    // "old man" as a term is "der Alte"; here it is an old man.
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The old man sees the house.").text,
+              "Der alte Mann sieht das Haus.");
+}
+
 TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that he reads the book."), "Ich sehe, dass er das Buch liest.");
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
