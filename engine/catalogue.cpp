@@ -131,6 +131,9 @@ bool Catalogue::OpenTables(std::string* error) {
         tables_.emplace_back(rest.substr(0, nameEnd), rest.substr(nameEnd + 1, textEnd - nameEnd - 1));
         rest.remove_prefix(textEnd + 1);
     }
+    auto tables = std::make_shared<EngineTables>();
+    if (!tables->Load(tables_, nullptr)) return Fail(error, "damaged tables");
+    engineTables_ = std::move(tables);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/catalogue_format.h"
+#include "engine/engine_tables.h"
 #include "engine/english_tagger.h"
 
 namespace velloc {
@@ -74,6 +75,8 @@ public:
     const TaggerModel& Tagger() const { return *tagger_; }
     // The text of one of the engine's tables (engine/data), "" when the catalogue has none.
     std::string_view Table(std::string_view name) const;
+    // What those tables hold, read when the catalogue was opened.
+    const EngineTables& Tables() const { return *engineTables_; }
 
 private:
     bool OpenTagger(std::string* error);
@@ -103,6 +106,7 @@ private:
     Records<TargetRecord> targets_;
     std::shared_ptr<TaggerModel> tagger_ = std::make_shared<TaggerModel>();
     std::vector<std::pair<std::string_view, std::string_view>> tables_;
+    std::shared_ptr<const EngineTables> engineTables_ = std::make_shared<EngineTables>();
     const ModelHeader* model_ = nullptr;
     Records<HashSlot> modelWordSlots_;
     Records<UnigramRecord> unigrams_;

@@ -237,58 +237,6 @@ bool CutPersonPrefix(std::string_view text, PersonPrefix& out) {
 
 // The forms of common strong and mixed verbs: the dictionary lists many of them
 // only in examples or under a prefixed verb. Infinitive, third person, past, participle.
-struct StrongVerb {
-    const char* infinitive;
-    const char* third;
-    const char* past;
-    const char* participle;
-};
-const StrongVerb kStrongVerbs[] = {
-    {"beginnen", "beginnt", "begann", "begonnen"}, {"beißen", "beißt", "biss", "gebissen"},
-    {"bieten", "bietet", "bot", "geboten"}, {"binden", "bindet", "band", "gebunden"},
-    {"bitten", "bittet", "bat", "gebeten"}, {"bleiben", "bleibt", "blieb", "geblieben"},
-    {"brechen", "bricht", "brach", "gebrochen"}, {"bringen", "bringt", "brachte", "gebracht"},
-    {"denken", "denkt", "dachte", "gedacht"}, {"essen", "isst", "aß", "gegessen"},
-    {"fahren", "fährt", "fuhr", "gefahren"}, {"fallen", "fällt", "fiel", "gefallen"},
-    {"fangen", "fängt", "fing", "gefangen"}, {"finden", "findet", "fand", "gefunden"},
-    {"fliegen", "fliegt", "flog", "geflogen"}, {"fließen", "fließt", "floss", "geflossen"},
-    {"geben", "gibt", "gab", "gegeben"}, {"gehen", "geht", "ging", "gegangen"},
-    {"gelten", "gilt", "galt", "gegolten"}, {"genießen", "genießt", "genoss", "genossen"},
-    {"gewinnen", "gewinnt", "gewann", "gewonnen"}, {"gleichen", "gleicht", "glich", "geglichen"},
-    {"graben", "gräbt", "grub", "gegraben"}, {"greifen", "greift", "griff", "gegriffen"},
-    {"halten", "hält", "hielt", "gehalten"}, {"hängen", "hängt", "hing", "gehangen"},
-    {"heißen", "heißt", "hieß", "geheißen"}, {"helfen", "hilft", "half", "geholfen"},
-    {"kennen", "kennt", "kannte", "gekannt"}, {"kommen", "kommt", "kam", "gekommen"},
-    {"laden", "lädt", "lud", "geladen"}, {"lassen", "lässt", "ließ", "gelassen"},
-    {"laufen", "läuft", "lief", "gelaufen"}, {"leiden", "leidet", "litt", "gelitten"},
-    {"leihen", "leiht", "lieh", "geliehen"}, {"lesen", "liest", "las", "gelesen"},
-    {"liegen", "liegt", "lag", "gelegen"}, {"lügen", "lügt", "log", "gelogen"},
-    {"messen", "misst", "maß", "gemessen"}, {"nehmen", "nimmt", "nahm", "genommen"},
-    {"nennen", "nennt", "nannte", "genannt"}, {"reißen", "reißt", "riss", "gerissen"},
-    {"reiten", "reitet", "ritt", "geritten"}, {"rennen", "rennt", "rannte", "gerannt"},
-    {"riechen", "riecht", "roch", "gerochen"}, {"rufen", "ruft", "rief", "gerufen"},
-    {"scheinen", "scheint", "schien", "geschienen"}, {"schieben", "schiebt", "schob", "geschoben"},
-    {"schlafen", "schläft", "schlief", "geschlafen"}, {"schlagen", "schlägt", "schlug", "geschlagen"},
-    {"schließen", "schließt", "schloss", "geschlossen"}, {"schneiden", "schneidet", "schnitt", "geschnitten"},
-    {"schreiben", "schreibt", "schrieb", "geschrieben"}, {"schreien", "schreit", "schrie", "geschrien"},
-    {"schweigen", "schweigt", "schwieg", "geschwiegen"}, {"schwimmen", "schwimmt", "schwamm", "geschwommen"},
-    {"sehen", "sieht", "sah", "gesehen"}, {"singen", "singt", "sang", "gesungen"},
-    {"sinken", "sinkt", "sank", "gesunken"}, {"sitzen", "sitzt", "saß", "gesessen"},
-    {"sprechen", "spricht", "sprach", "gesprochen"}, {"springen", "springt", "sprang", "gesprungen"},
-    {"stehen", "steht", "stand", "gestanden"}, {"stehlen", "stiehlt", "stahl", "gestohlen"},
-    {"steigen", "steigt", "stieg", "gestiegen"}, {"sterben", "stirbt", "starb", "gestorben"},
-    {"stoßen", "stößt", "stieß", "gestoßen"}, {"streiten", "streitet", "stritt", "gestritten"},
-    {"tragen", "trägt", "trug", "getragen"}, {"treffen", "trifft", "traf", "getroffen"},
-    {"treiben", "treibt", "trieb", "getrieben"}, {"treten", "tritt", "trat", "getreten"},
-    {"trinken", "trinkt", "trank", "getrunken"}, {"tun", "tut", "tat", "getan"},
-    {"vergessen", "vergisst", "vergaß", "vergessen"}, {"verlieren", "verliert", "verlor", "verloren"}, {"wachsen", "wächst", "wuchs", "gewachsen"},
-    {"waschen", "wäscht", "wusch", "gewaschen"}, {"weisen", "weist", "wies", "gewiesen"},
-    {"werfen", "wirft", "warf", "geworfen"}, {"wiegen", "wiegt", "wog", "gewogen"},
-    {"wissen", "weiß", "wusste", "gewusst"}, {"ziehen", "zieht", "zog", "gezogen"},
-    {"zwingen", "zwingt", "zwang", "gezwungen"},
-};
-
-const char* const kInseparablePrefixes[] = {"be", "emp", "ent", "er", "ge", "miss", "ver", "zer"};
 
 }  // namespace
 
@@ -801,7 +749,7 @@ void CatalogueBuilder::AddCorpusPhrases(const CorpusTokens& corpus) {
             break;
         }
         if (toEnglish)
-            if (const GermanWord* w = FindGermanWord(token)) {
+            if (const GermanWord* w = tables_.German(token)) {
                 if (firstOnly) AddStems(w->english ? w->english : "", false, into);
                 else addSense(w->english ? w->english : "", into);
             }
@@ -809,7 +757,7 @@ void CatalogueBuilder::AddCorpusPhrases(const CorpusTokens& corpus) {
     // an article, pronoun or conjunction at either end belongs to the words around the group
     auto boundWord = [&](std::string_view token) {
         // German function words as the engine knows them ("zu" is no conjunction there)
-        if (const GermanWord* w = toEnglish ? FindGermanWord(token) : nullptr)
+        if (const GermanWord* w = toEnglish ? tables_.German(token) : nullptr)
             return w->kind == GermanKind::Article || w->kind == GermanKind::Pronoun ||
                    w->kind == GermanKind::Coordinator || w->kind == GermanKind::Subordinator;
         auto found = byForm.find(std::string(token));
@@ -895,19 +843,18 @@ void CatalogueBuilder::AddStrongVerbForms() {
         }
     }
     for (const std::string& lemma : lemmas) {
-        for (const StrongVerb& v : kStrongVerbs) {
-            std::size_t n = std::strlen(v.infinitive);
+        for (const StrongVerbForms& v : tables_.StrongVerbs()) {
+            std::size_t n = v.infinitive.size();
             if (lemma.size() < n || lemma.compare(lemma.size() - n, n, v.infinitive) != 0) continue;
             std::string prefix = lemma.substr(0, lemma.size() - n);
             std::string participle = v.participle;
             std::string particle;
-            bool inseparable = false;
-            for (const char* p : kInseparablePrefixes) inseparable = inseparable || prefix == p;
+            const bool inseparable = tables_.InList("inseparable-prefix", prefix);
             if (inseparable) {
                 if (participle.compare(0, 2, "ge") == 0) participle = participle.substr(2);
                 participle = prefix + participle;
             } else if (!prefix.empty()) {
-                if (!IsSeparableParticle(prefix)) continue;  // "vergessen" is no "essen"
+                if (!tables_.InList("separable-particle", prefix)) continue;  // "vergessen" is no "essen"
                 particle = prefix;
                 participle = prefix + participle;
             }
@@ -1193,6 +1140,8 @@ void CatalogueBuilder::AddLine(std::string_view text) {
 }
 
 std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
+    std::vector<std::pair<std::string_view, std::string_view>> views(tableTexts_.begin(), tableTexts_.end());
+    tables_.Load(views, nullptr);  // lctc checked each table before
     AddStrongVerbForms();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
@@ -1401,7 +1350,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTrigrams, model.trigrams.data(), model.trigrams.size());
     AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
     std::string tables;
-    for (const auto& [name, text] : tables_) {
+    for (const auto& [name, text] : tableTexts_) {
         tables.append(name).push_back('\0');
         tables.append(text).push_back('\0');
     }

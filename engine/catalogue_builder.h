@@ -9,6 +9,7 @@
 
 #include "engine/catalogue_format.h"
 #include "engine/dictionary_source.h"
+#include "engine/engine_tables.h"
 
 namespace velloc {
 
@@ -41,7 +42,7 @@ public:
     // The English tagger's model (engine/english_tagger.h), stored as it is.
     void SetTagger(std::string model) { tagger_ = std::move(model); }
     // One of the engine's text tables (engine/data), already checked by the caller.
-    void AddTable(std::string name, std::string text) { tables_.emplace_back(std::move(name), std::move(text)); }
+    void AddTable(std::string name, std::string text) { tableTexts_.emplace_back(std::move(name), std::move(text)); }
     // The finished file.
     std::string Finish(CatalogueStats* stats = nullptr);
 
@@ -107,7 +108,8 @@ private:
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
     std::string tagger_;
-    std::vector<std::pair<std::string, std::string>> tables_;
+    std::vector<std::pair<std::string, std::string>> tableTexts_;
+    EngineTables tables_;  // what tableTexts_ hold, read when the file is finished
     std::vector<std::pair<std::string, std::string>> evidence_;
     std::vector<std::pair<std::string, std::string>> corpus_;  // source, target
     std::size_t corpusPhrases_ = 0;

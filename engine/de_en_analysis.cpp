@@ -91,33 +91,39 @@ bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
     return true;
 }
 
-// How well a reading fits the word's spelling and its left neighbour.
-int ReadingScore(const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
+// How well a reading fits the word's spelling and its left neighbour, by the
+// weights of engine/data/weights.tsv.
+float ReadingScore(const EngineTables& tables, const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
+    auto w = [&](const char* name) { return tables.Weight(name); };
     const bool capitalNoun = u.capital && !u.start;
     const bool afterDeterminer = previous && previous->fw &&
                                  (previous->fw->kind == GermanKind::Article || previous->fw->kind == GermanKind::Preposition);
-    int score = 0;
+    float score = 0;
     std::uint8_t c = r.word->wordClass;
-    if (!r.word->senseCount) score -= 30;
-    if (c == kClassNoun) score += capitalNoun ? 12 : (u.capital ? 2 : -12);
-    if (c == kClassVerb) score += capitalNoun ? -12 : 3;
+    if (!r.word->senseCount) score += w("reading-no-sense");
+    if (c == kClassNoun)
+        score += capitalNoun ? w("reading-capital-noun") : u.capital ? w("reading-initial-noun") : w("reading-lower-noun");
+    if (c == kClassVerb) score += capitalNoun ? w("reading-verb-capital") : w("reading-verb");
     if (c == kClassVerb && previous && previous->fw && previous->fw->kind == GermanKind::Pronoun && previous->fw->nominative &&
         r.tag != kFormPastPart && r.tag != kFormPresPart)
-        score += 6;
-    if (c == kClassAdjective) score += (capitalNoun ? -8 : 2) + (afterDeterminer ? 4 : 0);
-    if (c == kClassAdverb) score += capitalNoun ? -8 : 1;
-    if (c == kClassNone) score -= 2;
-    if (r.guessed) score -= 1;
+        score += w("reading-verb-after-pronoun");
+    if (c == kClassAdjective)
+        score += (capitalNoun ? w("reading-adjective-capital") : w("reading-adjective")) +
+                 (afterDeterminer ? w("reading-adjective-after-determiner") : 0);
+    if (c == kClassAdverb) score += capitalNoun ? w("reading-adverb-capital") : w("reading-adverb");
+    if (c == kClassNone) score += w("reading-no-class");
+    if (r.guessed) score += w("reading-guessed");
     // "steht" is first of all "stehen"; the clause rules join a particle later
-    if (c == kClassVerb && r.word->particle && r.tag != kFormPastPart && r.tag != kFormBase) score -= 4;
-    if (c == kClassVerb && r.tag == kFormPastPart) score += 3;
+    if (c == kClassVerb && r.word->particle && r.tag != kFormPastPart && r.tag != kFormBase)
+        score += w("reading-separable-finite");
+    if (c == kClassVerb && r.tag == kFormPastPart) score += w("reading-participle");
     return score;
 }
 
 void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     if (TakeUserEntry(s, u)) return;
     const bool capitalNoun = u.capital && !u.start;
-    if (!capitalNoun || u.lower == "sie") u.fw = FindGermanWord(u.lower);
+    if (!capitalNoun || u.lower == "sie") u.fw = s.catalogue.Tables().German(u.lower);
     if (u.fw) {
         u.english = u.fw->english;
         return;
@@ -130,10 +136,10 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
         u.cls = u.capital ? kClassName : kClassNone;
         return;
     }
-    int bestScore = -1000;
+    float bestScore = -1000;
     const GermanReading* best = nullptr;
     for (const GermanReading& r : readings) {
-        int score = ReadingScore(r, u, previous);
+        const float score = ReadingScore(s.catalogue.Tables(), r, u, previous);
         if (score > bestScore) { bestScore = score; best = &r; }
     }
     for (const GermanReading& r : readings)
@@ -151,17 +157,12 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
 
 // "zwei", "zwanzig", "einundzwanzig", "dreihundert": German number words, which
 // the dictionary may leave without a class.
-bool IsGermanNumberWord(std::string_view w) {
-    static const char* const kParts[] = {"null", "eins", "ein", "zwei", "drei", "vier", "fünf", "sechs", "sieben",
-                                         "acht", "neun", "zehn", "elf", "zwölf", "sech", "sieb", "zwan", "dreißig",
-                                         "zig", "hundert", "tausend", "und"};
+bool IsGermanNumberWord(const EngineTables& tables, std::string_view w) {
     if (w.empty()) return false;
     while (!w.empty()) {
         std::size_t longest = 0;
-        for (const char* part : kParts) {
-            std::size_t n = std::char_traits<char>::length(part);
-            if (n > longest && w.compare(0, n, part) == 0) longest = n;
-        }
+        for (const std::string& part : tables.List("number-part"))
+            if (part.size() > longest && w.compare(0, part.size(), part) == 0) longest = part.size();
         if (longest == 0) return false;
         w.remove_prefix(longest);
     }
@@ -187,7 +188,7 @@ void SettleReadings(GermanSentence& s) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         GermanUnit& u = units[i];
         if (u.punct) { clauseStart = i + 1; continue; }
-        if (!u.fw && u.cls == kClassNone && IsGermanNumberWord(u.lower)) u.cls = kClassNumeral;
+        if (!u.fw && u.cls == kClassNone && IsGermanNumberWord(s.catalogue.Tables(), u.lower)) u.cls = kClassNumeral;
         if (u.cls == kClassNoun && !u.plural && !u.fixed) {
             const GermanUnit* before = i > 0 ? &units[i - 1] : nullptr;
             if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
@@ -218,15 +219,15 @@ void SettleReadings(GermanSentence& s) {
 
 // A phrase must hold a content word and must not start with a determiner or a
 // pronoun: "die Steuern" or "Ich habe" would swallow what the clause rules need.
-bool WorthMatching(const std::vector<std::string_view>& parts) {
-    const GermanWord* first = FindGermanWord(parts[0]);
+bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts) {
+    const GermanWord* first = tables.German(parts[0]);
     if (first && (first->kind == GermanKind::Article || first->kind == GermanKind::Pronoun)) return false;
     for (std::string_view p : parts) {
-        const GermanWord* w = FindGermanWord(p);
+        const GermanWord* w = tables.German(p);
         if (w && (w->kind == GermanKind::Auxiliary || w->kind == GermanKind::Modal)) return false;
     }
     for (std::string_view p : parts)
-        if (!FindGermanWord(p)) return true;
+        if (!tables.German(p)) return true;
     return false;
 }
 
@@ -305,7 +306,7 @@ void MatchGermanPhrases(GermanSentence& s) {
             for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key)) {
                 if (!PhraseStandsAt(s, p, i, lemmas)) continue;
                 std::vector<std::string_view> parts = SplitWords(s.catalogue.String(p.text));
-                if (parts.size() != p.tokenCount || !WorthMatching(parts)) continue;
+                if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
                 matched = true;
                 break;

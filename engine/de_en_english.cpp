@@ -41,15 +41,12 @@ bool RefersToPerson(const GermanSentence& s, std::size_t comma) {
         std::size_t n = std::strlen(suffix);
         return e.size() > n && e.compare(e.size() - n, n, suffix) == 0;
     };
-    static const char* const kPeople[] = {"man", "men", "woman", "women", "people", "person", "child", "children",
-                                          "friend", "family", "police", "boy", "girl"};
-    for (const char* p : kPeople)
-        if (e == p || ends((std::string(" ") + p).c_str())) return true;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (const std::string& p : tables.List("person-noun"))
+        if (e == p || ends((" " + p).c_str())) return true;
     // agent nouns: the teacher, the director, the scientist, the politician
-    static const char* const kAgents[] = {"her", "hers", "ker", "kers", "ger", "gers", "yer", "yers", "ist",
-                                          "ists", "ian", "ians", "ator", "ators", "ctor", "ctors", "dent", "dents"};
-    for (const char* a : kAgents)
-        if (ends(a)) return true;
+    for (const std::string& a : tables.List("agent-suffix"))
+        if (ends(a.c_str())) return true;
     return false;
 }
 
@@ -108,8 +105,7 @@ bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& eng
     if (s.units[i].lower != "als") return false;
     const GermanUnit* prev = Previous(s, i);
     const bool comparative = prev && ((prev->cls == kClassAdjective && prev->reading.tag == kFormComparative) ||
-                                      prev->lower == "mehr" || prev->lower == "weniger" || prev->lower == "eher" ||
-                                      prev->lower == "lieber" || prev->lower == "anders" || prev->lower == "besser");
+                                      s.catalogue.Tables().InList("comparison-word", prev->lower));
     const bool startsClause = !prev || prev->punct || (prev->fw && prev->fw->kind == GermanKind::Coordinator);
     english = comparative ? "than" : startsClause ? "when" : "as";
     return true;
@@ -169,14 +165,13 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
         if (u.lower == "uhr" && prev && prev->number) return "o'clock";
         // "21 Millionen": English counts millions, thousands and dozens in the singular
         const bool counted = prev && (prev->number || prev->cls == kClassNumeral) &&
-                             (u.english == "million" || u.english == "billion" || u.english == "thousand" ||
-                              u.english == "hundred" || u.english == "dozen");
+                             s.catalogue.Tables().InList("counted-noun", u.english);
         return u.plural && !counted && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);
         if (u.reading.tag == kFormSuperlative) return EnglishSuperlative(cat, u.english);
-        return u.adverbial ? EnglishAdverb(u.english) : u.english;
+        return u.adverbial ? EnglishAdverb(s.catalogue.Tables(), u.english) : u.english;
     case kClassVerb:
         if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, u.english);
         if (u.reading.tag == kFormPresPart) return EnglishIng(cat, u.english);

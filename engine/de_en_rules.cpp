@@ -39,7 +39,7 @@ bool Always(const GermanClause&) { return true; }
 bool SeparableParticleAtTheEnd(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
     return !f.fw && f.cls == kClassVerb && !f.fixed && !c.subordinate && c.finite + 1 < c.end &&
-           c.end - 1 > c.finite && IsSeparableParticle(c.s.units[c.end - 1].lower);
+           c.end - 1 > c.finite && c.s.catalogue.Tables().InList("separable-particle", c.s.units[c.end - 1].lower);
 }
 
 void JoinTheParticle(GermanClause& c) {
@@ -108,10 +108,7 @@ bool IsCopula(const GermanClause& c) {
     // the main verb: the last of the chain in English order, or the finite verb
     const GermanUnit& main = c.chain.empty() ? c.Finite() : c.s.units[c.chain.back()];
     if (main.fw) return main.fw->aux == AuxVerb::Sein || main.fw->aux == AuxVerb::Werden || c.chain.empty();
-    static const char* const kCopulas[] = {"sein", "werden", "bleiben", "scheinen", "wirken", "aussehen"};
-    for (const char* copula : kCopulas)
-        if (main.lemma == copula) return true;
-    return false;
+    return c.s.catalogue.Tables().InList("copula", main.lemma);
 }
 
 bool IsAdverbialAdjective(const GermanClause& c, std::size_t i) {
@@ -172,11 +169,8 @@ void ThereIsOrAre(GermanClause& c) {
 
 // "schon", "noch nie", "seit": the clause's perfect reaches up to now.
 bool SpeaksOfTimeUpToNow(const GermanClause& c) {
-    static const char* const kWords[] = {"schon", "bereits", "nie", "noch", "jemals", "je", "seit",
-                                         "seitdem", "gerade", "bisher", "inzwischen", "mittlerweile"};
     for (std::size_t i = c.begin; i < c.end; ++i)
-        for (const char* w : kWords)
-            if (c.s.units[i].lower == w) return true;
+        if (c.s.catalogue.Tables().InList("time-up-to-now", c.s.units[i].lower)) return true;
     return false;
 }
 
@@ -205,11 +199,8 @@ bool IsNominativePronoun(const GermanUnit& u) {
 
 // Whether the noun phrase at i shows by its determiner or pronoun that it is an
 // object: "den Brief", "dem Mann", "einen Hund", "ihn", "meinen".
-bool ObjectForm(const GermanUnit& u) {
-    static const char* const kObjectForms[] = {"den", "dem", "einen", "einem", "keinen", "keinem", "ihn", "ihm",
-                                               "mich", "mir", "dich", "dir", "uns", "euch", "ihnen"};
-    for (const char* form : kObjectForms)
-        if (u.lower == form) return true;
+bool ObjectForm(const EngineTables& tables, const GermanUnit& u) {
+    if (tables.InList("object-form", u.lower)) return true;
     if (!u.fw || u.fw->kind != GermanKind::Article || u.lower.size() <= 3) return false;
     const std::string ending = u.lower.substr(u.lower.size() - 2);
     return ending == "en" || ending == "em";  // meinen, diesem
@@ -217,13 +208,7 @@ bool ObjectForm(const GermanUnit& u) {
 
 // "nur", "auch", "sogar" before a noun phrase belong to it.
 std::size_t PastFocusWords(const GermanClause& c, std::size_t i, std::size_t to) {
-    static const char* const kFocus[] = {"nur", "auch", "sogar", "selbst", "gerade", "vor allem", "allein", "bereits"};
-    while (i < to) {
-        bool focus = false;
-        for (const char* f : kFocus) focus = focus || c.s.units[i].lower == f;
-        if (!focus) break;
-        ++i;
-    }
+    while (i < to && c.s.catalogue.Tables().InList("focus-word", c.s.units[i].lower)) ++i;
     return i;
 }
 
@@ -242,7 +227,7 @@ Span SubjectIn(const GermanClause& c, std::size_t from, std::size_t to) {
         if (u.fw && u.fw->kind == GermanKind::Pronoun && !u.fw->nominative) { ++i; continue; }
         const std::size_t start = PastFocusWords(c, i, to);
         std::size_t end = start < to ? GermanNounPhraseEnd(c.s, start, to) : start;
-        if (end > start && !ObjectForm(c.s.units[start])) return {i, end};
+        if (end > start && !ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return {i, end};
         if (end > start && fallback.empty()) fallback = {i, end};
         i = end > start ? end : start + 1;
     }
@@ -298,7 +283,7 @@ void QuestionOrder(GermanClause& c) {
 // An object in front of the verb ("Den Brief hat meine Mutter geschrieben"):
 // its determiner or pronoun shows the case, and it is a noun phrase to the verb.
 bool ObjectInFront(const GermanClause& c) {
-    return ObjectForm(c.First()) && GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
+    return ObjectForm(c.s.catalogue.Tables(), c.First()) && GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
 }
 
 
@@ -311,7 +296,7 @@ bool SubjectStandsFirst(const GermanClause& c) {
     if (first.fw && first.fw->kind == GermanKind::Question) return false;
     if (first.fw && first.fw->kind == GermanKind::Pronoun && !first.fw->nominative) return false;
     const std::size_t start = PastFocusWords(c, c.begin, c.finite);
-    if (start >= c.finite || ObjectForm(c.s.units[start])) return false;
+    if (start >= c.finite || ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return false;
     if (IsNominativePronoun(c.s.units[start])) return true;
     // "Das Buch lese ich": a subject pronoun after the verb is the subject
     if (c.finite + 1 < c.end && IsNominativePronoun(c.s.units[c.finite + 1]) && c.s.units[c.finite + 1].lower != "sie")

@@ -19,16 +19,12 @@ struct VerbGroupState {
     Need need = Need::Base;
 };
 
-std::string ModalFinite(const std::string& modal, bool past, int person, bool plural) {
-    const bool third = person == 3 && !plural;
-    if (modal == "can") return past ? "could" : "can";
-    if (modal == "must") return past ? "had to" : "must";
-    if (modal == "want") return past ? "wanted to" : third ? "wants to" : "want to";
-    if (modal == "should") return "should";
-    if (modal == "may") return past ? "was allowed to" : "may";
-    if (modal == "like") return past ? "liked" : third ? "likes" : "like";
-    if (modal == "would like") return "would like to";
-    return modal;
+// The English modal's form from its table (engine/data/english-modals.tsv).
+std::string ModalFinite(const EngineTables& tables, const std::string& modal, bool past, int person, bool plural) {
+    const EnglishModal* forms = tables.Modal(modal);
+    if (!forms) return modal;
+    if (past) return forms->past;
+    return person == 3 && !plural ? forms->third : forms->present;
 }
 
 std::string BeForm(bool past, int person, bool plural) {
@@ -71,7 +67,7 @@ void NotAfterFirst(VerbGroupState& v) {
 void ModalVerb(VerbGroupState& v) {
     const GermanWord& w = *v.f.fw;
     std::string m = v.subjunctive && w.english == std::string("should")
-                        ? "should" : ModalFinite(w.english, v.past, v.c.person, v.c.plural);
+                        ? "should" : ModalFinite(v.c.s.catalogue.Tables(), w.english, v.past, v.c.person, v.c.plural);
     for (std::string_view p : SplitWords(m)) v.words.emplace_back(p);
     NotAfterFirst(v);
     if (!v.n0 && v.words.back() == "to") v.words.pop_back();  // "Ich kann das." keeps its own meaning

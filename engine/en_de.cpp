@@ -67,7 +67,7 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
             begin = i + 1;
         }
     }
-    result.text = FinishGerman(words);
+    result.text = FinishGerman(catalogue.Tables(), words);
     return result;
 }
 

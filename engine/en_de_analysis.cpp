@@ -181,11 +181,11 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
         u.fixed = u.cls != kClassNoun && u.cls != kClassVerb;
         return;
     }
-    u.fw = FindEnglishWord(u.lower);
+    u.fw = s.catalogue.Tables().English(u.lower);
     if (u.fw) return;
     // "Tom" or "Baker" in the middle of a sentence is a name, not the noun "tom"
     const bool nameLike = u.capital && u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]));
-    if (nameLike && (!u.start || IsCommonGivenName(u.source)) &&
+    if (nameLike && (!u.start || s.catalogue.Tables().InList("given-name-word", u.source)) &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;
         u.cls = kClassName;
@@ -216,32 +216,26 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     u.german = u.source;
 }
 
-// "don't" is do and not, "I'm" is I and am; a possessive 's goes.
-std::vector<std::string> SplitContraction(const Token& t) {
+// "don't" is do and not, "I'm" is I and am (the table's contractions); a
+// possessive 's goes.
+std::vector<std::string> SplitContraction(const EngineTables& tables, const Token& t) {
     const std::string& text = t.text;
     if (Lower1252(text) == "cannot") return {text.substr(0, 3), "not"};
     std::size_t apostrophe = text.find_first_of("'\x92");
     if (apostrophe == std::string::npos || t.kind != TokenKind::Word) return {text};
     std::string head = text.substr(0, apostrophe), tail = Lower1252(text.substr(apostrophe + 1));
-    if (tail == "t" && head.size() > 1 && (head.back() == 'n' || head.back() == 'N')) {
-        std::string h = Lower1252(head.substr(0, head.size() - 1));
-        return {h == "wo" ? "will" : h == "ca" ? "can" : h, "not"};
-    }
-    if (tail == "m") return {head, "am"};
-    if (tail == "re") return {head, "are"};
-    if (tail == "ve") return {head, "have"};
-    if (tail == "ll") return {head, "will"};
-    if (tail == "d") return {head, "would"};
     if (tail == "s") return {head};
-    return {text};
+    const std::string& expansion = tables.Value("contraction", tail);
+    if (expansion.empty()) return {text};
+    if (expansion == "not") {
+        if (head.size() < 2 || (head.back() != 'n' && head.back() != 'N')) return {text};
+        const std::string verb = Lower1252(head.substr(0, head.size() - 1));
+        const std::string& irregular = tables.Value("negated-form", verb);
+        return {irregular.empty() ? verb : irregular, "not"};
+    }
+    return {head, expansion};
 }
 
-bool IsSubjectPronoun(const EnglishUnit& u) {
-    static const char* const kSubjects[] = {"i", "you", "he", "she", "it", "we", "they"};
-    for (const char* p : kSubjects)
-        if (u.lower == p) return true;
-    return false;
-}
 
 // What a word's neighbours decide: "that" after a verb or before a subject
 // pronoun begins a clause ("I see that he reads"), elsewhere it points.
@@ -250,21 +244,21 @@ void ChooseReadings(EnglishSentence& s) {
         EnglishUnit& u = s.units[i];
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
-        const bool beforeSubject = i + 1 < s.units.size() && IsSubjectPronoun(s.units[i + 1]);
-        if (afterVerb || beforeSubject) u.fw = FindEnglishWordOfKind("that", EnKind::Subordinator);
+        const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
+        if (afterVerb || beforeSubject) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a
 // pronoun or an auxiliary: those are the clause rules' to read.
-bool WorthMatching(const std::vector<std::string_view>& parts) {
-    const EnglishWord* first = FindEnglishWord(parts[0]);
+bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts) {
+    const EnglishWord* first = tables.English(parts[0]);
     if (first && (first->kind == EnKind::Article || first->kind == EnKind::Pronoun ||
                   first->kind == EnKind::Possessive || first->kind == EnKind::Demonstrative))
         return false;
     bool content = false;
     for (std::string_view p : parts) {
-        const EnglishWord* w = FindEnglishWord(p);
+        const EnglishWord* w = tables.English(p);
         if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have || w->kind == EnKind::Do || w->kind == EnKind::Will ||
                   w->kind == EnKind::Modal))
             return false;
@@ -305,7 +299,7 @@ void MatchEnglishPhrases(EnglishSentence& s) {
             std::string_view text = s.catalogue.String(p.text);
             if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i)) continue;
             std::vector<std::string_view> parts = SplitWords(text);
-            if (parts.size() != p.tokenCount || !WorthMatching(parts)) continue;
+            if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
             Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
             const SenseRecord* chosen = senses.begin();
             for (const SenseRecord& sense : senses)
@@ -342,7 +336,7 @@ std::vector<EnglishTag> TagTokens(const Catalogue& catalogue, const std::vector<
     std::vector<TagMask> allowed;
     for (const Token& t : tokens) {
         words.push_back(t.text);
-        const bool open = t.kind == TokenKind::Word && !FindEnglishWord(Lower1252(t.text));
+        const bool open = t.kind == TokenKind::Word && !catalogue.Tables().English(Lower1252(t.text));
         allowed.push_back(open ? DictionaryTags(catalogue, t.text, Lower1252(t.text)) : 0);
     }
     if (!catalogue.Tagger().IsOpen()) return std::vector<EnglishTag>(tokens.size(), kEnglishTagCount);
@@ -371,7 +365,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
         const Token& t = tokens[k];
         if (s.units.size() % 16 == 15 && Clock::now() > deadline) return false;
         bool first = true;
-        for (const std::string& p : SplitContraction(t)) {
+        for (const std::string& p : SplitContraction(s.catalogue.Tables(), t)) {
             EnglishUnit u;
             u.source = p;
             u.lower = Lower1252(p);

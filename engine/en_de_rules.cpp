@@ -110,12 +110,9 @@ const char* ModalOfToInfinitive(const EnglishClause& c) {
         At(c, c.i + 1).fw || At(c, c.i + 1).cls != kClassVerb)
         return nullptr;
     const std::string& before = At(c, c.i - 1).lower;
-    if (before == "want" || before == "wants" || before == "wanted") return "wollen";
-    if (before == "have" || before == "has" || before == "had" || before == "need" || before == "needs" ||
-        before == "needed")
-        return "müssen";
-    if (before == "going" && c.passive) return "werden";
-    return nullptr;
+    if (before == "going" && c.passive) return "werden";  // "is going to": the future
+    const std::string& modal = c.s.catalogue.Tables().Value("to-infinitive-modal", before);
+    return modal.empty() ? nullptr : modal.c_str();
 }
 
 bool ToInfinitiveAfterWantHaveNeed(const EnglishClause& c) { return ModalOfToInfinitive(c) != nullptr; }
@@ -170,9 +167,8 @@ std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
     if (next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
                  (!next->fw && next->cls == kClassNoun))) {
-        static const char* const kDative[][2] = {{"me", "mir"}, {"him", "ihm"}, {"her", "ihr"}, {"us", "uns"}, {"them", "ihnen"}};
-        for (const auto& d : kDative)
-            if (u.lower == d[0]) g = d[1];
+        const std::string& dative = c.s.catalogue.Tables().Value("dative-pronoun", u.lower);
+        if (!dative.empty()) g = dative;
         if (u.lower == "you") g = c.s.options.honorific ? "Ihnen" : "dir";
     }
     return g;

@@ -1,10 +1,8 @@
 #pragma once
 // The closed classes of English: articles, pronouns, prepositions, conjunctions,
 // auxiliaries and modal verbs, with the German they become and what the clause
-// rules need to know of them.
-#include <string_view>
-
-#include "engine/inflection.h"
+// rules need to know of them (engine/data/english-words.tsv, read by EngineTables).
+#include "engine/grammar_types.h"
 
 namespace velloc {
 
@@ -20,14 +18,5 @@ struct EnglishWord {
     bool past;
     Case prepositionCase;
 };
-
-// The entry for a lower-case form, or nullptr; the first of its kinds, or the one
-// of the given kind.
-const EnglishWord* FindEnglishWord(std::string_view lower);
-const EnglishWord* FindEnglishWordOfKind(std::string_view lower, EnKind kind);
-
-// Given names that are also English words; at the start of a sentence only these
-// are taken for names.
-bool IsCommonGivenName(std::string_view word);
 
 }  // namespace velloc

@@ -1,8 +1,8 @@
 #pragma once
 // The closed classes of German: articles, pronouns, prepositions, conjunctions,
 // auxiliaries and modal verbs. The dictionary lists them poorly for translating
-// running text, so they are known here with what the clause rules need.
-#include <string_view>
+// running text, so engine/data/german-words.tsv gives them with what the clause
+// rules need; EngineTables reads it.
 
 namespace velloc {
 
@@ -37,11 +37,5 @@ struct GermanWord {
     bool participle;         // gewesen, gehabt, worden, geworden
     bool subjunctive;        // würde, wäre, hätte, könnte ...
 };
-
-// The entry for a lower-case form, or nullptr.
-const GermanWord* FindGermanWord(std::string_view lowerForm);
-
-// Separable particles that may stand at the end of a clause.
-bool IsSeparableParticle(std::string_view lowerForm);
 
 }  // namespace velloc

@@ -181,14 +181,11 @@ std::string EnglishComparative(const Catalogue&, std::string_view adjective) {
     return a + "er";
 }
 
-std::string EnglishAdverb(std::string_view adjective) {
+std::string EnglishAdverb(const EngineTables& tables, std::string_view adjective) {
     std::string a(adjective);
-    if (a.empty() || a.find(' ') != std::string::npos) return a;
-    static const char* const kSame[] = {"fast", "hard", "late", "early", "daily", "weekly", "monthly", "yearly",
-                                        "long", "far", "high", "low", "straight", "well", "right", "wrong"};
-    for (const char* same : kSame)
-        if (a == same) return a;
-    if (a == "good") return "well";
+    if (a.empty() || a.find(' ') != std::string::npos || tables.InList("same-adverb", a)) return a;
+    const std::string& own = tables.Value("adverb-of", a);
+    if (!own.empty()) return own;
     if (EndsWith(a, "ly")) return a;  // friendly, likely: no -lyly
     if (EndsWith(a, "ic")) return a + "ally";
     if (EndsWith(a, "ll")) return a + "y";
@@ -210,15 +207,13 @@ std::string EnglishSuperlative(const Catalogue&, std::string_view adjective) {
     return a + "est";
 }
 
-const char* EnglishIndefinite(std::string_view next) {
+const char* EnglishIndefinite(const EngineTables& tables, std::string_view next) {
     if (next.empty()) return "a";
     std::string lower = Lower1252(next);
-    static const char* const kAnExceptions[] = {"hour", "honest", "honour", "honor", "heir"};
-    for (const char* e : kAnExceptions)
-        if (lower.compare(0, std::strlen(e), e) == 0) return "an";
-    static const char* const kAExceptions[] = {"uni", "use", "usu", "euro", "one", "once", "ur"};
-    for (const char* e : kAExceptions)
-        if (lower.compare(0, std::strlen(e), e) == 0) return "a";
+    for (const std::string& e : tables.List("an-before"))
+        if (lower.compare(0, e.size(), e) == 0) return "an";
+    for (const std::string& e : tables.List("a-before"))
+        if (lower.compare(0, e.size(), e) == 0) return "a";
     return IsVowel(lower[0]) ? "an" : "a";
 }
 

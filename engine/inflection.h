@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "engine/catalogue.h"
+#include "engine/engine_tables.h"
+#include "engine/grammar_types.h"
 
 namespace velloc {
 
@@ -16,14 +18,11 @@ std::string EnglishIng(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishComparative(const Catalogue& catalogue, std::string_view adjective);
 std::string EnglishSuperlative(const Catalogue& catalogue, std::string_view adjective);
 // The adverb of an adjective: "strong" -> "strongly", "good" -> "well".
-std::string EnglishAdverb(std::string_view adjective);
+std::string EnglishAdverb(const EngineTables& tables, std::string_view adjective);
 // "a" or "an" before this word.
-const char* EnglishIndefinite(std::string_view next);
+const char* EnglishIndefinite(const EngineTables& tables, std::string_view next);
 
 // German.
-enum class Case { Nominative, Accusative, Dative, Genitive };
-enum class Declension { Strong, Weak, Mixed, Predicative };
-enum class Tense { Present, Past };
 
 // Ending of an attributive adjective.
 const char* AdjectiveEnding(Declension declension, std::uint8_t gender, Case c, bool plural);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/catalogue_builder.h"
+#include "engine/engine_tables.h"
 #include "engine/text_table.h"
 #include "engine/text_1252.h"
 
@@ -95,12 +96,14 @@ bool AddTable(velloc::CatalogueBuilder& builder, const std::string& path) {
     }
     text = velloc::Utf8To1252(text);
     velloc::TextTable table;
+    velloc::EngineTables meaning;  // the kinds, numbers and columns the engine expects
     std::string error;
-    if (!table.Parse(text, &error)) {
+    const std::string name = TableName(path);
+    if (!table.Parse(text, &error) || !meaning.Load({{name, text}}, &error)) {
         std::fprintf(stderr, "lctc: %s: %s\n", path.c_str(), error.c_str());
         return false;
     }
-    builder.AddTable(TableName(path), text);
+    builder.AddTable(name, text);
     return true;
 }
 

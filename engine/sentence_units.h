@@ -16,8 +16,8 @@ std::string NormaliseSentenceKey(std::string_view sentence);
 std::string FinishSentence(std::string_view translation, std::string_view source);
 
 // Joins the words, chooses "a"/"an", capitalises the first letter.
-std::string FinishEnglish(const std::vector<std::string>& words);
-std::string FinishGerman(const std::vector<std::string>& words);
+std::string FinishEnglish(const EngineTables& tables, const std::vector<std::string>& words);
+std::string FinishGerman(const EngineTables& tables, const std::vector<std::string>& words);
 
 Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOptions& options,
                                      const UserLexicon& user, std::string_view sentence,

@@ -82,10 +82,10 @@ std::vector<std::string> WithoutGapMarks(const std::vector<std::string>& input) 
 
 }  // namespace
 
-std::string FinishEnglish(const std::vector<std::string>& input) {
+std::string FinishEnglish(const EngineTables& tables, const std::vector<std::string>& input) {
     std::vector<std::string> words = WithoutGapMarks(input);
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
-        if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(words[i + 1]);
+        if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(tables, words[i + 1]);
     for (std::string& w : words) {
         if (w == "i") w = "I";
         for (char& c : w)
@@ -106,20 +106,11 @@ namespace {
 
 // "in dem Garten" is "im Garten": a preposition and the article after it become
 // one word, unless a relative clause follows ("in dem er wohnt").
-std::vector<std::string> ContractPrepositions(const std::vector<std::string>& words) {
-    static const char* const kContractions[][3] = {
-        {"in", "dem", "im"}, {"in", "das", "ins"}, {"an", "dem", "am"}, {"an", "das", "ans"},
-        {"zu", "dem", "zum"}, {"zu", "der", "zur"}, {"von", "dem", "vom"}, {"bei", "dem", "beim"}};
-    static const char* const kClauseStarts[] = {"ich", "du", "er", "sie", "es", "wir", "ihr", "Sie", "man",
-                                                "der", "die", "das", "dem", "den", "des", "ein", "eine", "einen",
-                                                "einem", "einer", "nicht", "sich"};
+std::vector<std::string> ContractPrepositions(const EngineTables& tables, const std::vector<std::string>& words) {
     auto contraction = [&](std::size_t i) -> const char* {
-        if (i + 2 >= words.size()) return nullptr;
-        for (const char* start : kClauseStarts)
-            if (words[i + 2] == start) return nullptr;
-        for (const auto& c : kContractions)
-            if (Lower1252(words[i]) == c[0] && words[i + 1] == c[1]) return c[2];
-        return nullptr;
+        if (i + 2 >= words.size() || tables.InList("clause-start", words[i + 2])) return nullptr;
+        const std::string& joined = tables.Value("german-contraction", Lower1252(words[i]) + " " + words[i + 1]);
+        return joined.empty() ? nullptr : joined.c_str();
     };
     std::vector<std::string> out;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -137,8 +128,8 @@ std::vector<std::string> ContractPrepositions(const std::vector<std::string>& wo
 
 }  // namespace
 
-std::string FinishGerman(const std::vector<std::string>& input) {
-    std::vector<std::string> words = ContractPrepositions(WithoutGapMarks(input));
+std::string FinishGerman(const EngineTables& tables, const std::vector<std::string>& input) {
+    std::vector<std::string> words = ContractPrepositions(tables, WithoutGapMarks(input));
     std::string out = JoinWords(words);
     for (std::size_t i = 0; i < out.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(out[i]);

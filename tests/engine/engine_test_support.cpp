@@ -55,8 +55,18 @@ Translation FixtureTranslation(Direction direction, const std::string& sentence,
     return TranslateSentenceText(catalogue, options, kNoEntries, sentence, Clock::now() + std::chrono::seconds(10));
 }
 
+void AddEngineTables(CatalogueBuilder& builder) {
+    for (const char* name : {"german-words", "english-words", "word-lists", "weights", "strong-verbs", "english-modals"}) {
+        std::ifstream in(FixtureDirectory() + name + ".tsv", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        builder.AddTable(name, Utf8To1252(text.str()));
+    }
+}
+
 std::string CompileLines(Direction direction, const char* const* lines, int count) {
     CatalogueBuilder builder(direction);
+    AddEngineTables(builder);
     for (int i = 0; i < count; ++i) builder.AddLine(lines[i]);  // test literals are already Windows-1252
     return builder.Finish();
 }

@@ -3,6 +3,7 @@
 // fixture-de-en.txt, and translation on them.
 #include <string>
 
+#include "engine/catalogue_builder.h"
 #include "engine/engine_session.h"
 
 // The folder of the fixture catalogues, with its trailing backslash.
@@ -22,5 +23,8 @@ std::string Translate(velloc::EngineSession& session, const std::string& sentenc
 velloc::Translation FixtureTranslation(velloc::Direction direction, const std::string& sentence,
                                        const velloc::EngineOptions& options = velloc::EngineOptions{});
 
-// The catalogue of a few dictionary lines, compiled in memory.
+// The engine's tables from engine/data (copied beside the fixture), as lctc adds them.
+void AddEngineTables(velloc::CatalogueBuilder& builder);
+
+// The catalogue of a few dictionary lines, compiled in memory, with the tables.
 std::string CompileLines(velloc::Direction direction, const char* const* lines, int count);

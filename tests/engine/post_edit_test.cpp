@@ -1,18 +1,33 @@
-// The last touches of an output sentence, shared by both directions.
+// The last touches of an output sentence, shared by both directions, with the
+// word lists the catalogue carries.
 #include <gtest/gtest.h>
 
 #include "engine/sentence_units.h"
+#include "tests/engine/engine_test_support.h"
 
 using namespace velloc;
 
+namespace {
+const EngineTables& Tables() {
+    static Catalogue catalogue = [] {
+        Catalogue c;
+        const std::string& bytes = FixtureCatalogue(Direction::GermanToEnglish);
+        c.Open(bytes.data(), bytes.size(), nullptr);
+        return c;
+    }();
+    return catalogue.Tables();
+}
+}  // namespace
+
 TEST(PostEdit, GermanPrepositionsJoinTheirArticleButNotBeforeARelativeClause) {
-    EXPECT_EQ(FinishGerman({"er", "schläft", "in", "dem", "Garten", "."}), "Er schläft im Garten.");
-    EXPECT_EQ(FinishGerman({"zu", "der", "Stadt"}), "Zur Stadt");
-    EXPECT_EQ(FinishGerman({"von", "dem", "alten", "Mann"}), "Vom alten Mann");
-    EXPECT_EQ(FinishGerman({"das", "Haus", ",", "in", "dem", "er", "wohnt"}), "Das Haus, in dem er wohnt");
-    EXPECT_EQ(FinishGerman({"in", "dem"}), "In dem");
+    EXPECT_EQ(FinishGerman(Tables(), {"er", "schläft", "in", "dem", "Garten", "."}), "Er schläft im Garten.");
+    EXPECT_EQ(FinishGerman(Tables(), {"zu", "der", "Stadt"}), "Zur Stadt");
+    EXPECT_EQ(FinishGerman(Tables(), {"von", "dem", "alten", "Mann"}), "Vom alten Mann");
+    EXPECT_EQ(FinishGerman(Tables(), {"das", "Haus", ",", "in", "dem", "er", "wohnt"}), "Das Haus, in dem er wohnt");
+    EXPECT_EQ(FinishGerman(Tables(), {"in", "dem"}), "In dem");
 }
 
-TEST(PostEdit, EnglishArticleBeforeAVowelAndACapitalFirstWord) {
-    EXPECT_EQ(FinishEnglish({"i", "see", "a", "apple", "and", "a", "house", "."}), "I see an apple and a house.");
+TEST(PostEdit, EnglishArticleBeforeAVowelSoundAndACapitalFirstWord) {
+    EXPECT_EQ(FinishEnglish(Tables(), {"i", "see", "a", "apple", ",", "a", "hour", "and", "an", "union", "."}),
+              "I see an apple, an hour and a union.");
 }
