@@ -193,6 +193,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         const GermanUnit& u = s.units[i];
         if (!used[i] && !u.drop && !u.punct && !u.number && !u.fw) result.dropped.push_back(u.source);
     }
+    ChooseSensesByTheModel(s, words);
     result.text = FinishEnglish(catalogue.Tables(), words);
     return result;
 }

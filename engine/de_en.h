@@ -30,6 +30,7 @@ struct GermanUnit {
     GermanReading participle;    // a past-participle reading the context may prefer
     GermanReading finiteForm;    // ... and a finite one, when a participle was chosen
     bool adverbial = false;      // an adjective that tells how the verb's action is done
+    std::vector<std::string> senses;  // the word's first senses, for the language model to choose from
 };
 
 // The sentence with everything the stages share.
@@ -40,6 +41,7 @@ struct GermanSentence {
     std::vector<GermanUnit> units;
     bool question = false;                      // it ends with "?"
     std::vector<std::string>* applied = nullptr;  // the rules that ran, for the tests
+    std::vector<std::pair<std::size_t, std::size_t>> placed;  // unit and the output word it became
 };
 
 // ---- Analysis (de_en_analysis.cpp) ----
@@ -56,6 +58,15 @@ bool IsNonFinite(const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);
 // The best sense of a word for the options' subject areas.
 std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, std::uint8_t cls);
+// The word's first senses of the class, best first; empty when the subject areas decide.
+std::vector<std::string> EnglishSenses(const GermanSentence& s, const WordRecord* word, std::uint8_t cls,
+                                       std::size_t count);
+
+// ---- Word choice (de_en_choice.cpp) ----
+
+// Where a word has several senses, the target language model picks the one that
+// reads best between its neighbours in the output, against a penalty per rank.
+void ChooseSensesByTheModel(GermanSentence& s, std::vector<std::string>& words);
 // Where a noun phrase starting at start ends (start when none does).
 std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end);
 

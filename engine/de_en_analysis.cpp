@@ -39,6 +39,18 @@ std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, st
     return best ? s.catalogue.String(best->text) : std::string();
 }
 
+std::vector<std::string> EnglishSenses(const GermanSentence& s, const WordRecord* word, std::uint8_t cls,
+                                       std::size_t count) {
+    std::vector<std::string> senses;
+    if (!word) return senses;
+    for (const SenseRecord& sense : s.catalogue.Senses(word->firstSense, word->senseCount)) {
+        if (s.options.subjects && (sense.subjects & s.options.subjects)) return {};
+        if (senses.size() < count && (cls == 0 || sense.wordClass == cls || sense.wordClass == 0))
+            senses.emplace_back(s.catalogue.String(sense.text));
+    }
+    return senses;
+}
+
 namespace {
 
 // The user's entry for the word, if any: it wins over everything.
@@ -74,6 +86,7 @@ bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
     const std::size_t hyphen = u.source.rfind('-');
     if (hyphen == std::string::npos || hyphen == 0 || hyphen + 2 >= u.source.size()) return false;
     const std::string last = u.source.substr(hyphen + 1);
+
     const GermanReading* head = nullptr;
     std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, last, false);
     for (const GermanReading& r : readings)
@@ -130,7 +143,9 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     }
     std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, u.source, u.start);
     if (readings.empty()) {
-        if (TakeHyphenCompound(s, u) || TakeCompound(s, u)) return;
+        // a name the corpus keeps ("Stephan") is no compound of "step" and "han"
+        const bool name = u.capital && s.catalogue.IsName(u.source);
+        if (TakeHyphenCompound(s, u) || (!name && TakeCompound(s, u))) return;
         u.known = false;
         u.english = u.source;
         u.cls = u.capital ? kClassName : kClassNone;
@@ -153,6 +168,8 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     u.plural = best->tag == kFormPlural;
     u.english = BestEnglishSense(s, best->word, u.cls);
     if (u.english.empty()) u.english = u.source;
+    if (u.cls == kClassNoun || u.cls == kClassAdjective || u.cls == kClassAdverb)
+        u.senses = EnglishSenses(s, best->word, u.cls, 4);
 }
 
 // "zwei", "zwanzig", "einundzwanzig", "dreihundert": German number words, which
@@ -271,9 +288,31 @@ void MergePhrase(GermanSentence& s, const PhraseRecord& p, std::size_t i, std::s
 
 }  // namespace
 
+// "45-jährige" comes as a number, a hyphen and "jährige": one adjective, 45-year-old.
+bool AgeInYears(const std::vector<Token>& tokens, std::size_t i, GermanUnit& u) {
+    if (i + 2 >= tokens.size() || tokens[i].kind != TokenKind::Number || tokens[i + 1].text != "-" ||
+        tokens[i + 1].spaceBefore || tokens[i + 2].spaceBefore ||
+        Lower1252(tokens[i + 2].text).compare(0, 6, "jährig") != 0)
+        return false;
+    u.source = tokens[i].text + "-" + tokens[i + 2].text;
+    u.lower = Lower1252(u.source);
+    u.cls = kClassAdjective;
+    u.english = tokens[i].text + "-year-old";
+    u.fixed = true;
+    return true;
+}
+
 bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     bool start = true;
-    for (const Token& t : tokens) {
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const Token& t = tokens[k];
+        GermanUnit age;
+        if (AgeInYears(tokens, k, age)) {
+            s.units.push_back(std::move(age));
+            k += 2;
+            start = false;
+            continue;
+        }
         // looked at every few words, as each may need a compound split
         if (s.units.size() % 16 == 15 && Clock::now() > deadline) return false;
         GermanUnit u;

@@ -11,7 +11,9 @@ void GermanClause::Emit(std::size_t i) {
     if (i >= end || used[i]) return;
     used[i] = true;
     std::string e = UnitEnglish(s, i);
-    if (!e.empty()) out.push_back(e);
+    if (e.empty()) return;
+    out.push_back(e);
+    s.placed.emplace_back(i, out.size() - 1);
 }
 
 void GermanClause::EmitRange(std::size_t from, std::size_t to) {
@@ -55,6 +57,12 @@ void JoinTheParticle(GermanClause& c) {
         c.s.units[last].drop = true;
         c.used[last] = true;
         return;
+    }
+    // a particle the dictionary knows neither alone nor with this verb ("hinzu"):
+    // English has no word for it, and copied it would read as a foreign word
+    if (!c.s.units[last].known) {
+        c.s.units[last].drop = true;
+        c.used[last] = true;
     }
 }
 

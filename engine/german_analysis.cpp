@@ -46,6 +46,12 @@ void NounRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
         if (std::strcmp(r.ending, "s") == 0 && std::strchr("aeiouy", lemma.back())) tag = kFormPlural;
         if (AddIfClass(catalogue, lemma, kClassNoun, tag, out)) return;
     }
+    // "Beamte", "Beamten", "Angestellte": a noun made of an adjective, listed as "Beamter"
+    for (const char* ending : {"e", "en"}) {
+        if (!EndsWith(w, ending) || w.size() <= std::strlen(ending) + 3) continue;
+        const std::string stem = w.substr(0, w.size() - std::strlen(ending));
+        if (AddIfClass(catalogue, stem + "er", kClassNoun, kFormBase, out)) return;
+    }
 }
 
 void AdjectiveRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
@@ -54,6 +60,10 @@ void AdjectiveRules(const Catalogue& catalogue, const std::string& w, std::vecto
         if (!EndsWith(w, ending) || w.size() <= std::strlen(ending) + 2) continue;
         std::string stem = w.substr(0, w.size() - std::strlen(ending));
         if (AddIfClass(catalogue, stem, kClassAdjective, kFormBase, out)) return;
+        // "anderen", "ersten", "letzten": the dictionary lists these as "andere", "erste"
+        for (const char* listed : {"e", "er"})
+            for (std::uint8_t cls : {kClassAdjective, kClassNumeral, kClassPronoun, kClassNone})
+                if (AddIfClass(catalogue, stem + listed, cls, kFormBase, out)) return;
         // "teure", "dunkle", "hohe": the adjective drops its e (or its c) before an ending
         if (stem.size() >= 3 && (stem.back() == 'r' || stem.back() == 'l') &&
             AddIfClass(catalogue, stem.substr(0, stem.size() - 1) + "e" + stem.back(), kClassAdjective, kFormBase, out))

@@ -1,7 +1,8 @@
 // How the engine reads a sentence, for whoever writes its rules:
-//   qd_explain CATALOGUE < sentences        (UTF-8 in and out)
+//   qd_explain CATALOGUE [--plain] < sentences        (UTF-8 in and out)
 // prints each sentence's translation, each word as the analysis read it (class,
-// form, lemma, translation) and the transfer rules that ran, in order.
+// form, lemma, translation) and the transfer rules that ran, in order. With
+// --plain only the translations, one per line (for scoring a catalogue of one's own).
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -12,8 +13,9 @@
 
 int main(int argc, char** argv) {
     using namespace velloc;
-    if (argc != 2) {
-        std::cerr << "usage: qd_explain CATALOGUE < sentences\n";
+    const bool plain = argc == 3 && std::string(argv[2]) == "--plain";
+    if (argc != 2 && !plain) {
+        std::cerr << "usage: qd_explain CATALOGUE [--plain] < sentences\n";
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
@@ -34,6 +36,10 @@ int main(int argc, char** argv) {
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         Translation t = TranslateSentenceText(catalogue, options, none, Utf8To1252(line), Clock::now() + std::chrono::seconds(10));
+        if (plain) {
+            std::cout << Cp1252ToUtf8(t.text) << "\n";
+            continue;
+        }
         std::cout << line << "\n=> " << Cp1252ToUtf8(t.text) << "\n";
         for (const std::string& word : t.analysis) std::cout << "   " << Cp1252ToUtf8(word) << "\n";
         std::cout << "   rules:";
@@ -43,6 +49,6 @@ int main(int argc, char** argv) {
         ++sentences;
         dropped += t.dropped.size();
     }
-    std::cerr << "qd_explain: " << sentences << " sentences, " << dropped << " content words dropped\n";
+    if (!plain) std::cerr << "qd_explain: " << sentences << " sentences, " << dropped << " content words dropped\n";
     return 0;
 }

@@ -51,3 +51,11 @@ TEST(GermanAnalysis, CompoundSplitWithLinkingElement) {
     EXPECT_EQ(LemmaOf(German(), split.modifierWord), "Sonne");  // "Sonnen-" leads to its headword
     EXPECT_FALSE(SplitGermanCompound(German(), "Xylofantenergiq", split));
 }
+
+TEST(GermanAnalysis, FormsOfWordsTheDictionaryListsWithTheirEnding) {
+    // "anderen" of "andere", "ersten" of "erste"; "Beamten" of the adjectival noun "Beamter"
+    EXPECT_EQ(Reading("anderen"), "andere/" + std::to_string(kFormBase));
+    EXPECT_EQ(Reading("Beamte"), "Beamter/" + std::to_string(kFormBase));
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der 45-jährige Mann liest.").text,
+              "The 45-year-old man reads.");
+}
