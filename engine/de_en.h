@@ -29,6 +29,7 @@ struct GermanUnit {
     bool subjectPlural = false;  // ... of a plural verb
     GermanReading participle;    // a past-participle reading the context may prefer
     GermanReading finiteForm;    // ... and a finite one, when a participle was chosen
+    GermanReading adverbReading; // an adjective's adverb reading ("fast": almost)
     bool adverbial = false;      // an adjective that tells how the verb's action is done
     std::vector<std::string> senses;  // the word's first senses, for the language model to choose from
 };
@@ -67,6 +68,8 @@ std::vector<std::string> EnglishSenses(const GermanSentence& s, const WordRecord
 // Where a word has several senses, the target language model picks the one that
 // reads best between its neighbours in the output, against a penalty per rank.
 void ChooseSensesByTheModel(GermanSentence& s, std::vector<std::string>& words);
+// An adjective read as the adverb the dictionary also has ("sofort": immediately).
+void TakeAdverbReading(const GermanSentence& s, GermanUnit& u);
 // Where a noun phrase starting at start ends (start when none does).
 std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end);
 

@@ -141,6 +141,12 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
         u.english = u.fw->english;
         return;
     }
+    // "Papua", "Trump": a word the corpus's translations keep as it is stays a name
+    if (capitalNoun && s.catalogue.IsName(u.source)) {
+        u.cls = kClassName;
+        u.english = u.source;
+        return;
+    }
     std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, u.source, u.start);
     if (readings.empty()) {
         // a name the corpus keeps ("Stephan") is no compound of "step" and "han"
@@ -162,6 +168,9 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     if (best->tag == kFormPastPart)
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassVerb && r.tag == kFormThird && r.word->senseCount) { u.finiteForm = r; break; }
+    if (best->word->wordClass == kClassAdjective)
+        for (const GermanReading& r : readings)
+            if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }
     u.reading = *best;
     u.cls = best->word->wordClass;
     u.lemma = LemmaOf(s.catalogue, best->word);
@@ -195,6 +204,19 @@ bool CountedAsPlural(const GermanUnit* before) {
     return before->fw && before->fw->kind == GermanKind::Article && before->fw->plural;
 }
 
+}  // namespace
+
+void TakeAdverbReading(const GermanSentence& s, GermanUnit& u) {
+    u.reading = u.adverbReading;
+    u.cls = kClassAdverb;
+    u.lemma = LemmaOf(s.catalogue, u.reading.word);
+    u.english = BestEnglishSense(s, u.reading.word, kClassAdverb);
+    u.senses = EnglishSenses(s, u.reading.word, kClassAdverb, 4);
+    u.adverbReading = GermanReading{};
+}
+
+namespace {
+
 // What the neighbours decide once all words are read: "sein" before a clause end
 // is the verb, and a clause-final form after haben/sein/werden is a participle.
 void SettleReadings(GermanSentence& s) {
@@ -206,6 +228,11 @@ void SettleReadings(GermanSentence& s) {
         GermanUnit& u = units[i];
         if (u.punct) { clauseStart = i + 1; continue; }
         if (!u.fw && u.cls == kClassNone && IsGermanNumberWord(s.catalogue.Tables(), u.lower)) u.cls = kClassNumeral;
+        // "fast alle", "sehr gut": an uninflected word before an adjective or number tells its degree
+        const GermanUnit* after = i + 1 < units.size() ? &units[i + 1] : nullptr;
+        if (u.adverbReading.word && after && !after->fw && (after->cls == kClassAdjective || after->number ||
+                                                           after->cls == kClassNumeral || after->cls == kClassAdverb))
+            TakeAdverbReading(s, u);
         if (u.cls == kClassNoun && !u.plural && !u.fixed) {
             const GermanUnit* before = i > 0 ? &units[i - 1] : nullptr;
             if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
@@ -265,6 +292,16 @@ bool PhraseStandsAt(const GermanSentence& s, const PhraseRecord& p, std::size_t 
     return true;
 }
 
+// Whether a term that starts inside [i, i + length) reaches past it: "geht nach"
+// gives way to "nach Hause".
+bool LongerTermOverlaps(const GermanSentence& s, std::size_t i, std::size_t length, const std::vector<std::string>& lemmas) {
+    for (std::size_t k = i + 1; k < i + length; ++k)
+        for (const std::string& key : {s.units[k].lower, lemmas[k]})
+            for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key))
+                if (k + p.tokenCount > i + length && PhraseStandsAt(s, p, k, lemmas)) return true;
+    return false;
+}
+
 void MergePhrase(GermanSentence& s, const PhraseRecord& p, std::size_t i, std::size_t length,
                  std::vector<std::string>& lemmas) {
     Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
@@ -273,6 +310,7 @@ void MergePhrase(GermanSentence& s, const PhraseRecord& p, std::size_t i, std::s
         if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
     GermanUnit merged = s.units[i];
     for (std::size_t k = 1; k < length; ++k) merged.source += " " + s.units[i + k].source;
+    merged.lower = Lower1252(merged.source);
     merged.english = s.catalogue.String(chosen->text);
     merged.fixed = true;
     merged.fw = nullptr;
@@ -341,11 +379,14 @@ void MatchGermanPhrases(GermanSentence& s) {
         for (int pass = 0; pass < 2; ++pass) {
             std::string key = pass == 0 ? s.units[i].lower : lemmas[i];
             if (key.empty() || (pass == 1 && key == s.units[i].lower)) continue;
+            // a finite verb merged into a term would lose its person and tense ("geht nach")
+            if (s.units[i].cls == kClassVerb && s.units[i].reading.tag != kFormBase) continue;
             bool matched = false;
             for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key)) {
                 if (!PhraseStandsAt(s, p, i, lemmas)) continue;
                 std::vector<std::string_view> parts = SplitWords(s.catalogue.String(p.text));
                 if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
+                if (LongerTermOverlaps(s, i, parts.size(), lemmas)) continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
                 matched = true;
                 break;

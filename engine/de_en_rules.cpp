@@ -41,7 +41,8 @@ bool Always(const GermanClause&) { return true; }
 bool SeparableParticleAtTheEnd(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
     return !f.fw && f.cls == kClassVerb && !f.fixed && !c.subordinate && c.finite + 1 < c.end &&
-           c.end - 1 > c.finite && c.s.catalogue.Tables().InList("separable-particle", c.s.units[c.end - 1].lower);
+           c.end - 1 > c.finite && !c.s.units[c.end - 1].fixed &&
+           c.s.catalogue.Tables().InList("separable-particle", c.s.units[c.end - 1].lower);
 }
 
 void JoinTheParticle(GermanClause& c) {
@@ -140,8 +141,12 @@ bool AdjectiveBesideAVerb(const GermanClause& c) {
 }
 
 void AdjectiveBecomesAnAdverb(GermanClause& c) {
-    for (std::size_t i = c.begin; i < c.end; ++i)
-        if (IsAdverbialAdjective(c, i)) c.s.units[i].adverbial = true;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        if (!IsAdverbialAdjective(c, i)) continue;
+        GermanUnit& u = c.s.units[i];
+        if (u.adverbReading.word) TakeAdverbReading(c.s, u);  // the dictionary's own adverb
+        else u.adverbial = true;
+    }
 }
 
 // "es gibt" / "gibt es": there is, there are.

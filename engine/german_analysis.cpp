@@ -103,11 +103,9 @@ void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
         if (EndsWith(w, "en") && AddIfClass(catalogue, before + w.substr(ge + 2), kClassVerb, kFormPastPart, out)) return;
         ge = w.find("ge", ge + 1);
     }
-    // zu-infinitive of a separable verb: aufzustehen
-    std::size_t zu = w.find("zu");
-    if (zu != std::string::npos && zu >= 2 && zu + 4 < w.size() &&
-        AddIfClass(catalogue, w.substr(0, zu) + w.substr(zu + 2), kClassVerb, kFormBase, out, true))
-        return;
+    // zu-infinitive of a separable verb: aufzustehen, zuzuhören, zurückzukehren
+    for (std::size_t zu = w.find("zu", 2); zu != std::string::npos && zu + 4 < w.size(); zu = w.find("zu", zu + 1))
+        if (AddIfClass(catalogue, w.substr(0, zu) + w.substr(zu + 2), kClassVerb, kFormBase, out, true)) return;
     struct Rule { const char* ending; std::uint8_t tag; };
     static const Rule kRules[] = {{"test", kFormPast}, {"tet", kFormPast}, {"ten", kFormPastPlural},
                                   {"te", kFormPast}, {"est", kFormThird}, {"st", kFormThird},

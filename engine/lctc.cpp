@@ -1,7 +1,9 @@
 // The catalogue compiler:
-//   lctc DICTIONARY OUTPUT.LCT gtoe|etog [--table=FILE...] [--tagger=FILE] [CORPUS...]
+//   lctc DICTIONARY OUTPUT.LCT gtoe|etog [--table=FILE...] [--tagger=FILE]
+//        [--supplement=FILE...] [CORPUS...]
 // Reads the German-English dictionary (UTF-8, one entry per line) and writes the
-// catalogue of one direction. Each table (engine/data/*.tsv, UTF-8) is checked and
+// catalogue of one direction. A supplement is more dictionary lines of our own
+// (engine/data/supplement-de-en.txt): common phrases the dictionary lacks. Each table (engine/data/*.tsv, UTF-8) is checked and
 // stored under its file name without folder and extension; the tagger is the
 // English tagger's trained model. The parallel corpus, when given, is one file per
 // language and set, the German ending in .deu, its English twin (same name) in
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
     using namespace velloc;
     if (argc < 4 || (std::strcmp(argv[3], "gtoe") != 0 && std::strcmp(argv[3], "etog") != 0)) {
         std::fprintf(stderr, "usage: lctc DICTIONARY OUTPUT.LCT gtoe|etog [--table=FILE...] [--tagger=FILE] "
-                             "[CORPUS.deu CORPUS.eng ...]\n");
+                             "[--supplement=FILE...] [CORPUS.deu CORPUS.eng ...]\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -131,6 +133,16 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument.compare(0, 8, "--table=") == 0) {
             if (!AddTable(builder, argument.substr(8))) return 1;
+        } else if (argument.compare(0, 13, "--supplement=") == 0) {
+            std::ifstream supplement(argument.substr(13), std::ios::binary);
+            if (!supplement) {
+                std::fprintf(stderr, "lctc: cannot read the supplement %s\n", argument.c_str() + 13);
+                return 1;
+            }
+            while (std::getline(supplement, line)) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                if (!line.empty() && line[0] != '#') builder.AddLine(Utf8To1252(line));
+            }
         } else if (argument.compare(0, 9, "--tagger=") == 0) {
             std::string model;
             if (!ReadFile(argument.substr(9), model)) {

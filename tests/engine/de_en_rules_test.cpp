@@ -125,6 +125,16 @@ TEST(GermanClauseRules, TheSubjectOfASubordinateClauseIsFoundPastPhrasesAndObjec
               "I see that three of ten children saw the dog.");
 }
 
+TEST(GermanWords, AdverbReadingsTermsThatOverlapAndZuInsideAWord) {
+    // an uninflected word beside the verb or before an adjective takes its adverb reading
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt fast sofort.").text,
+              "The dog barks almost immediately.");
+    // "geht nach" is a term of its own, but "nach Hause" reaches further
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er geht nach Hause.").text, "He goes home.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er versucht, nach Hause zurückzukehren.").text,
+              "He tries to return home.");
+}
+
 TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er kauft drei Millionen Bücher.").text,
               "He buys three million books.");
