@@ -417,6 +417,8 @@ void CatalogueBuilder::AddExample(const DictTerm& german, const DictTerm& englis
     const DictTerm& source = direction_ == Direction::GermanToEnglish ? german : english;
     const DictTerm& target = direction_ == Direction::GermanToEnglish ? english : german;
     if (source.text.size() > 300 || target.text.empty()) return;
+    // "es gibt … :: there is …" is a pattern with a gap, not a sentence to answer whole
+    if (source.text.find('\x85') != std::string::npos || target.text.find('\x85') != std::string::npos) return;
     std::string key = NormaliseSentence(source.text);
     if (CountWords(key) < 2) return;
     examples_.emplace(key, target.text);

@@ -280,6 +280,8 @@ bool WorthMatching(const EngineTables& tables, const std::vector<std::string_vie
 bool PhraseStandsAt(const GermanSentence& s, const PhraseRecord& p, std::size_t i,
                     const std::vector<std::string>& lemmas) {
     if (p.tokenCount < 2 || i + p.tokenCount > s.units.size() || p.senseCount == 0) return false;
+    // a damaged catalogue's range gives no senses
+    if (s.catalogue.Senses(p.firstSense, p.senseCount).empty()) return false;
     std::string_view rest = s.catalogue.String(p.text);
     for (std::size_t k = 0; k < p.tokenCount; ++k) {
         std::size_t blank = rest.find(' ');

@@ -301,6 +301,7 @@ void MatchEnglishPhrases(EnglishSentence& s) {
             std::vector<std::string_view> parts = SplitWords(text);
             if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
             Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
+            if (senses.empty()) continue;  // a damaged catalogue's range gives none
             const SenseRecord* chosen = senses.begin();
             for (const SenseRecord& sense : senses)
                 if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }

@@ -125,6 +125,8 @@ std::string JoinWords(const std::vector<std::string>& words) {
             glue = glue || (quotes % 2 == 1);
             ++quotes;
         }
+        // a doubled comma or period of the source ("ging, , und", "U.S. .") is written once
+        if ((w == "," || w == ".") && !out.empty() && out.back() == w[0]) continue;
         if (!glue) out += ' ';
         out += w;
         glueNext = OpensQuote(w) || (w == "\"" && quotes % 2 == 1);

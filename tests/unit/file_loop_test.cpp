@@ -82,6 +82,21 @@ TEST_F(FileLoop, EveryByteReachesTheTranslationOnceAndInOrder) {
     EXPECT_TRUE(g_pieces.empty());
 }
 
+TEST_F(FileLoop, ASentenceRunningPastWhatWasReadIsNotTheEndOfTheFile) {
+    // Reads that stop inside a sentence, and a line longer than the buffer with no
+    // sentence end in it: what follows is still translated.
+    const std::string sentences = "Ein Satz, der weiter geht als ein Lesen reicht. Noch einer";
+    for (int step : {1, 5, 13}) {
+        MemorySource source{sentences, step};
+        EXPECT_EQ(RunLoop(source), FileLoopEnd::Done) << step;
+        EXPECT_EQ(Joined(), sentences) << step;
+    }
+    const std::string longLine = std::string(kFileBufferSize + 900, '-') + "\r\nDanach kommt Text.";
+    MemorySource source{longLine, kFileBufferSize};
+    EXPECT_EQ(RunLoop(source), FileLoopEnd::Done);
+    EXPECT_EQ(Joined(), longLine);
+}
+
 TEST_F(FileLoop, ANulOrAUtf16MarkStopsBeforeAnyOfItIsTranslated) {
     std::string text(5000, 'a');
     for (size_t i = 100; i < text.size(); i += 101) text[i] = '.', text[i + 1] = ' ';
