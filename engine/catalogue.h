@@ -77,6 +77,9 @@ public:
     std::string_view Table(std::string_view name) const;
     // What those tables hold, read when the catalogue was opened.
     const EngineTables& Tables() const { return *engineTables_; }
+    // Tries another value for one of the tables' weights (for tuning; copies of this
+    // catalogue share its tables and see the new value too).
+    void OverrideWeight(const std::string& name, float value) { engineTables_->SetWeight(name, value); }
 
 private:
     bool OpenTagger(std::string* error);
@@ -106,7 +109,7 @@ private:
     Records<TargetRecord> targets_;
     std::shared_ptr<TaggerModel> tagger_ = std::make_shared<TaggerModel>();
     std::vector<std::pair<std::string_view, std::string_view>> tables_;
-    std::shared_ptr<const EngineTables> engineTables_ = std::make_shared<EngineTables>();
+    std::shared_ptr<EngineTables> engineTables_ = std::make_shared<EngineTables>();
     const ModelHeader* model_ = nullptr;
     Records<HashSlot> modelWordSlots_;
     Records<UnigramRecord> unigrams_;

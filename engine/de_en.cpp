@@ -156,7 +156,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         result.text = FinishSentence(example, sentence);
         return result;
     }
-    GermanSentence s{catalogue, options, user, {}, false, &result.rules};
+    GermanSentence s{catalogue, options, user, {}, false, &result.rules, {}};
     if (!AnalyseGermanSentence(s, Tokenise(sentence, catalogue), deadline) || Clock::now() > deadline) {
         result.status = Translation::kTimedOut;
         return result;

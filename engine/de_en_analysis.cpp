@@ -133,12 +133,26 @@ float ReadingScore(const EngineTables& tables, const GermanReading& r, const Ger
     return score;
 }
 
+// A preposition's English renderings, the usual one first, for the model to choose from.
+std::vector<std::string> PrepositionSenses(const EngineTables& tables, std::string_view lower) {
+    std::vector<std::string> senses;
+    const std::string& listed = tables.Value("preposition-senses", lower);
+    for (std::size_t start = 0; start < listed.size();) {
+        std::size_t bar = listed.find('|', start);
+        if (bar == std::string::npos) bar = listed.size();
+        senses.push_back(listed.substr(start, bar - start));
+        start = bar + 1;
+    }
+    return senses;
+}
+
 void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     if (TakeUserEntry(s, u)) return;
     const bool capitalNoun = u.capital && !u.start;
     if (!capitalNoun || u.lower == "sie") u.fw = s.catalogue.Tables().German(u.lower);
     if (u.fw) {
         u.english = u.fw->english;
+        if (u.fw->kind == GermanKind::Preposition) u.senses = PrepositionSenses(s.catalogue.Tables(), u.lower);
         return;
     }
     // "Papua", "Trump": a word the corpus's translations keep as it is stays a name

@@ -34,10 +34,13 @@ float WindowScore(const Catalogue& catalogue, const std::vector<std::string>& le
 void ChooseSensesByTheModel(GermanSentence& s, std::vector<std::string>& words) {
     if (!s.catalogue.HasLanguageModel()) return;
     const float penalty = s.catalogue.Tables().Weight("sense-rank-penalty");
+    const float prepositionPenalty = s.catalogue.Tables().Weight("preposition-rank-penalty");
     std::vector<std::string> left, right;
     for (const auto& [unit, position] : s.placed) {
         GermanUnit& u = s.units[unit];
         if (u.senses.size() < 2 || position >= words.size() || u.fixed || !u.known) continue;
+        // a word rule that chose a closed-class word's rendering ("von" in a passive is "by") decides
+        if (u.fw && words[position] != u.senses[0]) continue;
         Context(words, position, left, right);
         const std::string chosen = u.english;
         std::string best = words[position];
@@ -45,7 +48,7 @@ void ChooseSensesByTheModel(GermanSentence& s, std::vector<std::string>& words) 
         for (std::size_t rank = 0; rank < u.senses.size(); ++rank) {
             u.english = u.senses[rank];
             const std::string candidate = UnitEnglish(s, unit);
-            const float score = WindowScore(s.catalogue, left, candidate, right, position == 0) - penalty * rank;
+            const float score = WindowScore(s.catalogue, left, candidate, right, position == 0) - (u.fw ? prepositionPenalty : penalty) * rank;
             if (score > bestScore) {
                 bestScore = score;
                 best = candidate;

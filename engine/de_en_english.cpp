@@ -204,7 +204,7 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
     if (u.fixed || !u.known) return u.english;
     if (u.fw) {
         std::string english;
-        return ApplyWordRules(s, i, english) ? english : std::string(u.fw->english);
+        return ApplyWordRules(s, i, english) ? english : u.english;
     }
     return ContentWordEnglish(s, i);
 }

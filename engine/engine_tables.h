@@ -25,6 +25,10 @@ struct EnglishModal {
 
 class EngineTables {
 public:
+    EngineTables() = default;
+    // The entries point into the tables' own texts: a copy would point into the original.
+    EngineTables(const EngineTables&) = delete;
+    EngineTables& operator=(const EngineTables&) = delete;
     // From the tables by name; a missing table leaves its part empty. False, with
     // the table and line, when a table is not sound.
     bool Load(const std::vector<std::pair<std::string_view, std::string_view>>& tables, std::string* error);
@@ -38,6 +42,7 @@ public:
     const std::string& Value(std::string_view list, std::string_view word) const;
     const std::vector<std::string>& List(std::string_view list) const;
     float Weight(std::string_view name) const;  // 0 when the table has no such weight
+    void SetWeight(const std::string& name, float value) { weights_[name] = value; }  // for tuning
     const std::vector<StrongVerbForms>& StrongVerbs() const { return strongVerbs_; }
     const EnglishModal* Modal(std::string_view english) const;
 

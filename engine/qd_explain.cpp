@@ -1,21 +1,34 @@
 // How the engine reads a sentence, for whoever writes its rules:
-//   qd_explain CATALOGUE [--plain] < sentences        (UTF-8 in and out)
+//   qd_explain CATALOGUE [--plain] [--weight=NAME=VALUE ...] < sentences   (UTF-8 in and out)
 // prints each sentence's translation, each word as the analysis read it (class,
 // form, lemma, translation) and the transfer rules that ran, in order. With
-// --plain only the translations, one per line (for scoring a catalogue of one's own).
+// --plain only the translations, one per line (for scoring a catalogue of one's own);
+// --weight tries another value for one of engine/data/weights.tsv without a rebuild.
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/text_1252.h"
 #include "engine/translator.h"
 
 int main(int argc, char** argv) {
     using namespace velloc;
-    const bool plain = argc == 3 && std::string(argv[2]) == "--plain";
-    if (argc != 2 && !plain) {
-        std::cerr << "usage: qd_explain CATALOGUE [--plain] < sentences\n";
+    bool plain = false;
+    std::vector<std::pair<std::string, float>> weights;
+    bool usage = argc < 2;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const std::size_t equals = arg.find('=', 9);
+        if (arg == "--plain") plain = true;
+        else if (arg.rfind("--weight=", 0) == 0 && equals != std::string::npos)
+            weights.emplace_back(arg.substr(9, equals - 9), std::strtof(arg.c_str() + equals + 1, nullptr));
+        else usage = true;
+    }
+    if (usage) {
+        std::cerr << "usage: qd_explain CATALOGUE [--plain] [--weight=NAME=VALUE ...] < sentences\n";
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
@@ -28,6 +41,7 @@ int main(int argc, char** argv) {
         std::cerr << "qd_explain: " << argv[1] << ": " << error << "\n";
         return 1;
     }
+    for (const auto& [name, value] : weights) catalogue.OverrideWeight(name, value);
     EngineOptions options;
     options.explain = true;
     std::size_t sentences = 0, dropped = 0;

@@ -12,6 +12,8 @@
 #include "engine/catalogue_builder.h"
 #include "engine/corpus_statistics.h"
 #include "engine/ngram_model.h"
+#include "engine/translator.h"
+#include "tests/engine/engine_test_support.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -192,6 +194,35 @@ TEST(CorpusNames, WordsTheTranslationKeepsAreNames) {
     EXPECT_TRUE(english.IsName("Baker"));      // a dictionary word, but always kept
     EXPECT_FALSE(english.IsName("Thus"));
     EXPECT_FALSE(Open(Compiled(Direction::GermanToEnglish, false)).IsName("Schmidt"));
+}
+
+TEST(CorpusModel, TheModelChoosesAPrepositionsRendering) {
+    // "am" is "on the" first; where the English around it says "at the", the model takes that
+    const char* const dictionary[] = {"Bahnhof {m} :: station", "warten {vi} :: to wait",
+                                      "Bus {m} :: bus", "stehen {vi} :: to stand"};
+    const Pair corpus[] = {
+        {"Wir warten am Bahnhof.", "We wait at the station."},
+        {"Der Bus steht am Bahnhof.", "The bus stands at the station."},
+        {"Sie stehen am Bahnhof.", "They stand at the station."},
+        {"Am Bahnhof warten wir.", "At the station we wait."},
+    };
+    std::string bytes[2];
+    for (bool withCorpus : {false, true}) {
+        CatalogueBuilder builder(Direction::GermanToEnglish);
+        AddEngineTables(builder);
+        for (const char* line : dictionary) builder.AddLine(line);
+        if (withCorpus)
+            for (const Pair& p : corpus) builder.AddCorpusPair(p.german, p.english);
+        bytes[withCorpus] = builder.Finish();
+    }
+    const UserLexicon none;
+    auto translate = [&](const std::string& catalogueBytes) {
+        const Catalogue c = Open(catalogueBytes);
+        return TranslateSentenceText(c, EngineOptions{}, none, "Er wartet am Bahnhof.",
+                                     Clock::now() + std::chrono::seconds(10)).text;
+    };
+    EXPECT_EQ(translate(bytes[0]), "He waits on the station.");
+    EXPECT_EQ(translate(bytes[1]), "He waits at the station.");
 }
 
 namespace {
