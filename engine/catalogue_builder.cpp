@@ -984,7 +984,7 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         if (gs.empty()) break;
         const std::string& first = gs[0].text;
         int tag;
-        bool sein = false;
+        bool sein = false, bare = false;
         PersonPrefix person;
         if (CutPersonPrefix(first, person)) {
             // "ich komme", "du kommst", "ihr kamt" name no form of ours: skip them, go on
@@ -997,6 +997,11 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
                  first.compare(first.size() - 3, 3, "end") == 0) tag = kFormPresPart;
         else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
+        // "| unterschreibt | unterschrieb": the third person and the past without persons
+        else if (!HasSpace(first) && (sub == 4 || (sub == 3 && first.back() == 't')) && gs[0].braces.empty()) {
+            tag = sub == 3 ? kFormThird : kFormPast;
+            bare = true;
+        }
         else break;
         if (tag < 0) continue;
         if (tag == kFormPast) pastSeen = true;
@@ -1004,16 +1009,19 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
 
         for (std::size_t j = 0; j < gs.size(); ++j) {
             std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
-            if (lemmaIndex >= g0.size() || HasSpace(g0[lemmaIndex].text)) continue;
+            if (lemmaIndex >= g0.size()) continue;
+            bool inner = false;  // "etw. unterschreiben" is the verb "unterschreiben"
+            const std::string lemmaText = StripPlaceholders(g0[lemmaIndex].text, &inner);
+            if (lemmaText.empty() || HasSpace(lemmaText)) continue;
             PersonPrefix cut;
             std::string words = CutPersonPrefix(gs[j].text, cut) ? cut.rest : gs[j].text;
             std::vector<std::string_view> parts = SplitWords(words);
             if (parts.empty()) continue;
-            Inflection& info = GermanInfo(g0[lemmaIndex].text, kClassVerb);
+            Inflection& info = GermanInfo(lemmaText, kClassVerb);
             if (info.forms[tag].empty()) info.forms[tag] = std::string(parts[0]);
             if (sein) info.flags |= kWordSein;
             if (parts.size() == 2 && (tag == kFormThird || tag == kFormPast) &&
-                g0[lemmaIndex].text.compare(0, parts[1].size(), parts[1]) == 0) {
+                lemmaText.compare(0, parts[1].size(), parts[1]) == 0) {
                 info.particle = std::string(parts[1]);
                 info.flags |= kWordSeparable;
             }
@@ -1034,8 +1042,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
                 if (tag != kFormPast) continue;
             } else if (CutPersons(text, "we/they ", words)) {
                 continue;
-            } else if (tag == kFormPresPart || tag == kFormPastPart) {
-                words = text;
+            } else if (tag == kFormPresPart || tag == kFormPastPart || (bare && !HasSpace(text))) {
+                words = text;  // a bare form in its place ("signs", "signed")
             } else {
                 continue;
             }
