@@ -23,6 +23,9 @@ bool IsClauseBoundary(const GermanSentence& s, std::size_t i, std::size_t begin)
 
 bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::size_t end) {
     const GermanUnit& first = s.units[begin];
+    if (first.relative) return true;
+    // "..., in dem er wohnt"
+    if (begin + 1 < end && s.units[begin + 1].relative) return true;
     if (!first.fw) return false;
     switch (first.fw->kind) {
     case GermanKind::Subordinator:
@@ -132,15 +135,22 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
     c.subordinate = StartsSubordinateClause(s, begin, end);
     if (!FindTheVerbs(c) && !(TakeAFiniteForm(c) && FindTheVerbs(c))) {
         ApplyRules(GermanNonFiniteClauseRules(), c);
+        // "Der Mann, der dort steht, ist ...": a noun phrase alone waits for its verb
+        s.subjectWaiting = GermanNounPhraseEnd(s, begin, end) == end;
         return;
     }
     SubjectPersonAndNumber(c);
     ApplyRules(GermanClauseRules(), c);
+    if (!c.subordinate) s.subjectWaiting = false;
 }
 
-// English sets no comma before "that", "whether" or a question word.
+// English sets no comma before "that", "whether" or a question word, nor before a
+// relative clause that tells which one is meant ("the man who", "the book that").
 bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     const GermanUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
+    const GermanUnit* after = i + 2 < s.units.size() ? &s.units[i + 2] : nullptr;
+    if (s.units[i].source == "," && next && (next->relative || (after && after->relative && next->fw)))
+        return !RelativeClauseKeepsCommas(*(next->relative ? next : after));
     return s.units[i].source == "," && next && next->fw &&
            ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob")) ||
             next->fw->kind == GermanKind::Question);
@@ -162,6 +172,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         return result;
     }
     MatchGermanPhrases(s);
+    MarkRelativePronouns(s);
     if (options.explain)
         for (const GermanUnit& u : s.units)
             result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +

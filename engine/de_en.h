@@ -32,6 +32,8 @@ struct GermanUnit {
     GermanReading adverbReading; // an adjective's adverb reading ("fast": almost)
     bool adverbial = false;      // an adjective that tells how the verb's action is done
     std::vector<std::string> senses;  // the word's first senses, for the language model to choose from
+    bool relative = false;        // opens a relative clause ("der Mann, der ..."); english says how
+    bool relativeObject = false;  // ... and is not that clause's subject ("den ich sah")
 };
 
 // The sentence with everything the stages share.
@@ -43,6 +45,7 @@ struct GermanSentence {
     bool question = false;                      // it ends with "?"
     std::vector<std::string>* applied = nullptr;  // the rules that ran, for the tests
     std::vector<std::pair<std::size_t, std::size_t>> placed;  // unit and the output word it became
+    bool subjectWaiting = false;  // a clause of only a noun phrase came before: its verb follows later
 };
 
 // ---- Analysis (de_en_analysis.cpp) ----
@@ -123,6 +126,16 @@ RuleTable<GermanClause> GermanNonFiniteClauseRules();
 std::string UnitEnglish(const GermanSentence& s, std::size_t i);
 // The rules for function words in their place, in the order they are tried.
 std::vector<WordRule<GermanSentence>> GermanWordRules();
+// Forms of "der" (and "welcher", "dessen") after a comma and a noun that open a
+// clause with its verb last are relative pronouns: marked, with their English.
+void MarkRelativePronouns(GermanSentence& s);
+// English sets commas around a relative clause only where it adds to a noun already
+// known ("the house, which stands there"); "the man who", "the book that" take none.
+inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {
+    return pronoun.english == "which" && !pronoun.relativeObject;
+}
+// The relative pronoun of the clause that ends at the comma, if any (the size when none).
+std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma);
 // The English verbs for the finite verb and the rest of its chain.
 std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsPast, std::size_t& insertAt);
 

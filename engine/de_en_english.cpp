@@ -53,6 +53,10 @@ bool RefersToPerson(const GermanSentence& s, std::size_t comma) {
 // ---- Rules for one word in its place ----
 
 bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].relative) {
+        english = s.units[i].english;
+        return true;
+    }
     const GermanUnit* prev = Previous(s, i);
     const GermanUnit* next = Next(s, i);
     if (!IsArticle(s.units[i], "der", "die", "das") || !prev || !prev->punct || prev->source != "," || !next) return false;
@@ -147,6 +151,63 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
 };
 
+bool IsClauseMark(const GermanUnit& u) {
+    return u.punct && (u.source == "," || u.source == ";" || u.source == ":" || u.source == "." ||
+                       u.source == "?" || u.source == "!" || u.source == "-" || u.source == "(" || u.source == ")");
+}
+
+// Whether the clause from i (after the pronoun) to the next mark ends in a verb.
+bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd) {
+    clauseEnd = i;
+    while (clauseEnd < s.units.size() && !IsClauseMark(s.units[clauseEnd])) ++clauseEnd;
+    if (clauseEnd <= i) return false;
+    const GermanUnit& last = s.units[clauseEnd - 1];
+    return IsFiniteCandidate(last) || IsNonFinite(last);
+}
+
+bool StandsForAPerson(const GermanSentence& s, std::size_t comma) { return RefersToPerson(s, comma); }
+
+}  // namespace
+
+void MarkRelativePronouns(GermanSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 2; i < s.units.size(); ++i) {
+        // "..., in dem er wohnt": a preposition may stand before the pronoun
+        const bool preposition = s.units[i - 1].fw && s.units[i - 1].fw->kind == GermanKind::Preposition;
+        const std::size_t comma = preposition ? i - 2 : i - 1;
+        if (comma == 0 || s.units[comma].source != ",") continue;
+        GermanUnit& r = s.units[i];
+        const std::string& role = tables.Value("relative-pronoun", r.lower);
+        if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
+        const GermanUnit& antecedent = s.units[comma - 1];
+        if (!IsNounLike(antecedent) && !(antecedent.fw && antecedent.fw->kind == GermanKind::Pronoun)) continue;
+        std::size_t clauseEnd = 0;
+        if (!VerbLastFrom(s, i + 1, clauseEnd)) continue;
+        const bool person = StandsForAPerson(s, comma);
+        bool subjectInside = false;
+        for (std::size_t k = i + 1; k < clauseEnd; ++k)
+            subjectInside = subjectInside || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Pronoun && s.units[k].fw->nominative);
+        r.relative = true;
+        r.relativeObject = preposition || role == "object" || (role != "whose" && subjectInside);
+        if (role == "whose") r.english = "whose";
+        else if (preposition) r.english = person ? "whom" : "which";
+        else if (person) r.english = "who";
+        else r.english = r.relativeObject ? "that" : "which";
+        r.known = true;
+    }
+}
+
+std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma) {
+    for (std::size_t k = comma; k > 0; --k) {
+        const GermanUnit& u = s.units[k - 1];
+        if (u.relative) return k - 1;
+        if (IsClauseMark(u)) break;
+    }
+    return s.units.size();
+}
+
+namespace {
+
 bool ApplyWordRules(const GermanSentence& s, std::size_t i, std::string& english) {
     for (const WordRule<GermanSentence>& rule : kFunctionWordRules) {
         if (!rule.apply(s, i, english)) continue;
@@ -202,7 +263,7 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
         return n;
     }
     if (u.fixed || !u.known) return u.english;
-    if (u.fw) {
+    if (u.fw || u.relative) {
         std::string english;
         return ApplyWordRules(s, i, english) ? english : u.english;
     }

@@ -253,18 +253,49 @@ void EmitSubject(GermanClause& c, Span subject) {
 }
 
 // "..., dass zu dieser Zeit Perrys Führung abgegeben wurde": conjunction, subject,
-// verbs, the rest. A relative pronoun is the subject unless a subject pronoun
-// stands in the clause ("das Buch, das ich lese": which I read).
+// verbs, the rest. A relative pronoun is the subject unless it shows an object's
+// case or a subject pronoun stands in the clause ("das Buch, das ich lese": that I read);
+// "in dem", "dessen Frau" open the clause together.
 void SubordinateOrder(GermanClause& c) {
     const GermanUnit& first = c.First();
+    std::size_t from = c.begin + 1;
     c.Emit(c.begin);
-    const bool relative = first.fw->kind == GermanKind::Relative || first.fw->kind == GermanKind::Article ||
-                          (first.fw->kind == GermanKind::Question && first.fw->nominative);
-    Span subject = SubjectIn(c, c.begin + 1, c.finite);
+    const GermanUnit* pronoun = &first;
+    if (!first.relative && from < c.finite && c.s.units[from].relative) {
+        pronoun = &c.s.units[from];
+        c.Emit(from++);
+    }
+    if (pronoun->relative && pronoun->english == "whose") {
+        const std::size_t owned = GermanNounPhraseEnd(c.s, from, c.finite);
+        c.EmitRange(from, owned);
+        from = owned;
+    }
+    const bool relative = pronoun->relative || (first.fw && (first.fw->kind == GermanKind::Relative ||
+                                                            first.fw->kind == GermanKind::Article ||
+                                                            (first.fw->kind == GermanKind::Question && first.fw->nominative)));
+    Span subject = SubjectIn(c, from, c.finite);
     const bool pronounSubject = !subject.empty() && IsNominativePronoun(c.s.units[subject.begin]);
-    if (!relative || pronounSubject) EmitSubject(c, subject);
+    const bool objectPronoun = pronoun->relative && pronoun->relativeObject;
+    if (!relative || pronounSubject || objectPronoun) EmitSubject(c, subject);
     c.EmitVerbGroup();
-    c.EmitRange(c.begin + 1, c.end);
+    c.EmitRange(from, c.end);
+    c.trace.finished = true;
+}
+
+// "Der Mann, der dort steht, ist mein Vater": the verb after a relative clause
+// belongs to the noun phrase in front of it, which is its subject.
+bool VerbAfterAWaitingSubject(const GermanClause& c) {
+    return c.verbFirst && !c.question && !c.subordinate && c.s.subjectWaiting && c.begin > 0;
+}
+
+void VerbThenRest(GermanClause& c) {
+    // the comma that closes a relative clause without one in front goes too
+    const std::size_t pronoun = RelativePronounBefore(c.s, c.begin - 1);
+    if (!c.out.empty() && c.out.back() == "," && pronoun < c.s.units.size() &&
+        !RelativeClauseKeepsCommas(c.s.units[pronoun]))
+        c.out.pop_back();
+    c.EmitVerbGroup();
+    c.EmitRange(c.finite + 1, c.end);
     c.trace.finished = true;
 }
 
@@ -390,6 +421,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},
+    {"VerbAfterARelativeClause", "Der Mann, der dort steht, ist mein Vater.", VerbAfterAWaitingSubject, VerbThenRest},
     {"QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?", VerbFirstOrQuestion, QuestionOrder},
     {"SubjectBeforeTheVerb", "Der Hund bellt.", SubjectStandsFirst, SubjectVerbRest},
     {"TopicThenSubjectThenVerb", "Heute spielen die Kinder.", Always, TopicSubjectVerbRest},

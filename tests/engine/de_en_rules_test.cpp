@@ -73,8 +73,23 @@ TEST(GermanClauseRules, SubordinateClauseOrder) {
     // The subject need not come first in German; in English it does.
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass heute die Kinder spielen."),
               "I see that the children play today.");
-    // A relative pronoun is the object when a subject pronoun stands in its clause.
-    EXPECT_EQ(By("SubordinateClauseOrder", "Das Buch, das ich lese, ist alt."), "The book, which I read, is old.");
+    // A relative pronoun is the object when a subject pronoun stands in its clause, or
+    // when its case shows it ("den"); a preposition goes with it.
+    EXPECT_EQ(By("SubordinateClauseOrder", "Das Buch, das ich lese, ist alt."), "The book that I read is old.");
+    EXPECT_EQ(By("SubordinateClauseOrder", "Der Vertrag, den der Mann unterschrieb, ist alt."),
+              "The contract that the man signed is old.");
+    EXPECT_EQ(By("SubordinateClauseOrder", "Das Haus, in dem der Mann schläft, ist alt."),
+              "The house in which the man sleeps is old.");
+    // after a verb no relative clause begins: "die Kinder" are the subject of a clause of their own
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ich sehe, die Kinder spielen.").text,
+              "I see, the children play.");
+}
+
+TEST(GermanClauseRules, VerbAfterARelativeClause) {
+    EXPECT_EQ(By("VerbAfterARelativeClause", "Der Mann, der dort steht, ist mein Vater."),
+              "The man who stands there is my father.");
+    EXPECT_EQ(By("VerbAfterARelativeClause", "Die Kinder, die den Hund sahen, spielen im Garten."),
+              "The children who saw the dog play in the garden.");
 }
 
 TEST(GermanClauseRules, QuestionPutsTheAuxiliaryFirst) {

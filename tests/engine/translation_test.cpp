@@ -200,6 +200,7 @@ TEST(GermanToEnglish, NoArticleBeforeANameLikeNoun) {
 }
 
 TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
-    EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man, who stands there, is old.");
+    // a clause that says which one is meant has no commas in English, unless it is "which"
+    EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man who stands there is old.");
     EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
 }
