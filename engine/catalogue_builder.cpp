@@ -1107,6 +1107,75 @@ void CatalogueBuilder::AddNounPlurals(const DictLine& line, std::size_t sub) {
     }
 }
 
+namespace {
+
+// The preposition before the first placeholder of a term ("auf" in "sich auf etw.
+// freuen", "for" in "wait for sb./sth."), or "".
+std::string PrepositionBeforeAPlaceholder(const std::vector<std::string_view>& words, std::size_t from) {
+    for (std::size_t k = from; k + 1 < words.size(); ++k)
+        if (!IsPlaceholder(words[k]) && IsPlaceholder(words[k + 1])) return Lower1252(words[k]);
+    return std::string();
+}
+
+// "(auf etw.)" among a term's comments: its preposition.
+std::string PrepositionOfAComment(const DictTerm& term) {
+    for (const std::string& comment : term.comments) {
+        std::string p = PrepositionBeforeAPlaceholder(SplitWords(comment), 0);
+        if (!p.empty() && SplitWords(comment).size() == 2) return p;
+    }
+    return std::string();
+}
+
+}  // namespace
+
+void CatalogueBuilder::AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass) {
+    const DictSubentry& g0 = line.german[0];
+    const DictSubentry& e0 = line.english[0];
+    for (std::size_t j = 0; j < g0.size(); ++j) {
+        std::vector<std::string_view> german = SplitWords(g0[j].text);
+        if (german.empty()) continue;
+        std::string lemma, preposition;
+        if (firstClass == kClassVerb) {
+            // "auf jdn./etw. warten": the verb last, its preposition before a placeholder
+            lemma = std::string(german.back());
+            preposition = PrepositionBeforeAPlaceholder(german, 0);
+        } else if (firstClass == kClassAdjective && german.size() == 1) {
+            lemma = std::string(german[0]);  // "stolz {adj} (auf etw.)"
+            preposition = PrepositionOfAComment(g0[j]);
+        }
+        if (lemma.empty() || preposition.empty() || IsPlaceholder(lemma)) continue;
+        for (std::size_t k = 0; k < e0.size(); ++k) {
+            if (e0.size() == g0.size() && k != j) continue;
+            std::string english;
+            if (firstClass == kClassVerb) {
+                // "to wait for sb./sth.": verb, preposition, placeholder and nothing else
+                const std::string verb = WithoutTo(e0[k].text);  // the words point into it
+                std::vector<std::string_view> words = SplitWords(verb);
+                if (words.size() == 3) english = PrepositionBeforeAPlaceholder(words, 1);
+            } else {
+                english = PrepositionOfAComment(e0[k]);
+            }
+            if (!english.empty()) ++governed_[Lower1252(lemma) + " " + preposition][english];
+        }
+    }
+}
+
+// The list the engine reads: for each governor and German preposition, the English
+// preposition the dictionary gives most often.
+std::string CatalogueBuilder::GovernedPrepositionTable() const {
+    std::string text = "list\tword\tvalue\n";
+    for (const auto& [governor, renderings] : governed_) {
+        const std::string german = governor.substr(governor.rfind(' ') + 1);
+        if (tables_.Value("preposition-senses", german).empty()) continue;
+        const std::pair<const std::string, int>* best = nullptr;
+        for (const auto& rendering : renderings)
+            if (tables_.InList("english-preposition", rendering.first) && (!best || rendering.second > best->second))
+                best = &rendering;
+        if (best) text += "governed-preposition\t" + governor + "\t" + best->first + "\n";
+    }
+    return text;
+}
+
 void CatalogueBuilder::AddLine(std::string_view text) {
     DictLine line;
     if (!ParseDictionaryLine(text, line)) return;
@@ -1123,6 +1192,8 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     std::vector<bool> consumed(n, false);
     if (firstClass == kClassVerb) AddVerbForms(line);
     if (firstClass == kClassAdjective) AddAdjectiveForms(line);
+    if (direction_ == Direction::GermanToEnglish && (firstClass == kClassVerb || firstClass == kClassAdjective))
+        AddGovernedPrepositions(line, firstClass);
 
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     for (std::size_t sub = 0; sub < n; ++sub) {
@@ -1360,6 +1431,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTrigrams, model.trigrams.data(), model.trigrams.size());
     AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
     std::string tables;
+    if (toEnglish) tableTexts_.emplace_back("governed-prepositions", GovernedPrepositionTable());
     for (const auto& [name, text] : tableTexts_) {
         tables.append(name).push_back('\0');
         tables.append(text).push_back('\0');

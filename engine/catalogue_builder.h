@@ -93,6 +93,8 @@ private:
     void AddCorpusPhrases(const CorpusTokens& corpus);
     int RankScore(const SenseDraft& sense) const;
     void AddStrongVerbForms();
+    void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
+    std::string GovernedPrepositionTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
 
@@ -105,6 +107,8 @@ private:
     std::map<std::string, std::string> examples_;
     std::map<std::string, int> abbreviations_, targetAbbreviations_;
     std::map<std::string, int> targetFrequency_;
+    // "auf etw. hoffen :: to hope for sth.": ("hoffen auf", "for") and how often
+    std::map<std::string, std::map<std::string, int>> governed_;
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
     std::string tagger_;

@@ -146,6 +146,8 @@ std::vector<std::string> PrepositionSenses(const EngineTables& tables, std::stri
     return senses;
 }
 
+void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous);
+
 void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     if (TakeUserEntry(s, u)) return;
     const bool capitalNoun = u.capital && !u.start;
@@ -155,6 +157,11 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
         if (u.fw->kind == GermanKind::Preposition) u.senses = PrepositionSenses(s.catalogue.Tables(), u.lower);
         return;
     }
+    AnalyseContentWord(s, u, previous);
+}
+
+void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
+    const bool capitalNoun = u.capital && !u.start;
     // "Papua", "Trump": a word the corpus's translations keep as it is stays a name
     if (capitalNoun && s.catalogue.IsName(u.source)) {
         u.cls = kClassName;
@@ -252,8 +259,25 @@ void SettleReadings(GermanSentence& s) {
             if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
             u.plural = CountedAsPlural(before);
         }
+        // "einem Architekten", "des Beamten": a singular determiner makes a form that is
+        // also a plural (n-declension) singular
+        if (u.cls == kClassNoun && u.plural && !u.fixed && i > 0) {
+            std::size_t d = i - 1;
+            while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
+            if (s.catalogue.Tables().InList("singular-determiner", units[d].lower)) u.plural = false;
+        }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
+        // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own
+        if (u.fw && u.fw->kind == GermanKind::Preposition && atEnd && !u.fixed &&
+            !s.catalogue.Tables().InList("separable-particle", u.lower)) {
+            GermanUnit content = u;
+            content.fw = nullptr;
+            content.senses.clear();
+            AnalyseContentWord(s, content, i > 0 ? &units[i - 1] : nullptr);
+            if (content.known && content.cls != kClassNone) u = std::move(content);
+            continue;
+        }
         if (u.lower == "sein" && u.fw && u.fw->kind == GermanKind::Article &&
             (atEnd || (i > 0 && units[i - 1].lower == "zu") || (next && next->fw && next->fw->kind == GermanKind::Modal))) {
             u.fw = &kSeinVerb;

@@ -134,6 +134,46 @@ bool SieByItsRole(const GermanSentence& s, std::size_t i, std::string& english) 
     return true;
 }
 
+// "Das Haus wurde von einem Architekten gebaut": in a passive "von" names who did it.
+bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    if (u.lower != "von" && u.lower != "vom") return false;
+    bool werden = false, participle = false;
+    for (std::size_t from = i; from > 0 && !s.units[from - 1].punct; --from) {
+        const GermanUnit& w = s.units[from - 1];
+        werden = werden || (w.fw && w.fw->aux == AuxVerb::Werden);
+    }
+    for (std::size_t k = i + 1; k < s.units.size() && !s.units[k].punct; ++k) {
+        const GermanUnit& w = s.units[k];
+        werden = werden || (w.fw && w.fw->aux == AuxVerb::Werden);
+        participle = participle || (!w.fw && w.cls == kClassVerb && w.reading.tag == kFormPastPart);
+    }
+    if (!werden || !participle) return false;
+    english = u.lower == "vom" ? "by the" : "by";
+    return true;
+}
+
+// "Das ist mein Vater": "das" or "dies" right before a verb stands for a thing: that.
+bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* next = Next(s, i);
+    if ((u.lower != "das" && u.lower != "dies") || !next || !IsFiniteCandidate(*next)) return false;
+    const GermanUnit* prev = Previous(s, i);
+    if (prev && !prev->punct && !(prev->fw && prev->fw->kind == GermanKind::Coordinator)) return false;
+    english = u.lower == "dies" ? "this" : "that";
+    return true;
+}
+
+// "die beiden Männer": the two men, without a second article.
+bool ArticleBeforeBeideIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* next = Next(s, i);
+    if (!s.units[i].fw || s.units[i].fw->kind != GermanKind::Article || !next ||
+        (next->lower != "beiden" && next->lower != "beide"))
+        return false;
+    english.clear();
+    return true;
+}
+
 bool ReflexiveSichIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].fw->kind != GermanKind::Reflexive) return false;
     english.clear();
@@ -148,6 +188,9 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
+    {"DasBeforeAVerbIsThat", "Das ist mein Vater.", DasBeforeAVerbIsThat},
+    {"VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen.", VonInAPassiveIsBy},
+    {"ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen.", ArticleBeforeBeideIsDropped},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
 };
 
@@ -179,11 +222,17 @@ void MarkRelativePronouns(GermanSentence& s) {
         GermanUnit& r = s.units[i];
         const std::string& role = tables.Value("relative-pronoun", r.lower);
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
-        const GermanUnit& antecedent = s.units[comma - 1];
-        if (!IsNounLike(antecedent) && !(antecedent.fw && antecedent.fw->kind == GermanKind::Pronoun)) continue;
+        std::size_t noun = comma - 1;
+        // "Ich habe den Brief verloren, den du ...": past the verbs at the end of the clause before
+        while (noun > 0 && !s.units[noun].punct && (IsNonFinite(s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
+               !IsNounLike(s.units[noun]))
+            --noun;
+        const GermanUnit& antecedent = s.units[noun];
+        const bool pronoun = antecedent.fw && antecedent.fw->kind == GermanKind::Pronoun && noun + 1 == comma;
+        if (!IsNounLike(antecedent) && !pronoun) continue;
         std::size_t clauseEnd = 0;
         if (!VerbLastFrom(s, i + 1, clauseEnd)) continue;
-        const bool person = StandsForAPerson(s, comma);
+        const bool person = StandsForAPerson(s, noun + 1);
         bool subjectInside = false;
         for (std::size_t k = i + 1; k < clauseEnd; ++k)
             subjectInside = subjectInside || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Pronoun && s.units[k].fw->nominative);

@@ -1,6 +1,8 @@
 // German into English: the transfer rules of a clause, in the order they run.
 // Each rule is named, carries a sentence that shows it at work, and is tested
 // with that sentence (tests/engine/de_en_rules_test.cpp).
+#include <algorithm>
+
 #include "engine/de_en.h"
 #include "engine/inflection.h"
 #include "engine/text_1252.h"
@@ -64,6 +66,41 @@ void JoinTheParticle(GermanClause& c) {
     if (!c.s.units[last].known) {
         c.s.units[last].drop = true;
         c.used[last] = true;
+    }
+}
+
+// "Er wartet auf den Bus": a verb or adjective of the clause that governs the
+// preposition gives its English (governed-preposition, from the dictionary).
+std::size_t GovernedPreposition(const GermanClause& c, std::string& english) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::vector<std::string> governors;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        const bool verb = i == c.finite || std::find(c.chain.begin(), c.chain.end(), i) != c.chain.end();
+        if (!u.fw && !u.lemma.empty() && ((verb && u.cls == kClassVerb) || u.cls == kClassAdjective))
+            governors.push_back(Lower1252(u.lemma));
+    }
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& p = c.s.units[i];
+        if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || p.senses.empty()) continue;
+        for (const std::string& governor : governors) {
+            english = tables.Value("governed-preposition", governor + " " + p.lower);
+            if (!english.empty()) return i;
+        }
+    }
+    return c.end;
+}
+
+bool PrepositionGovernedByAWord(const GermanClause& c) {
+    std::string english;
+    return GovernedPreposition(c, english) != c.end;
+}
+
+void TakeTheGovernedPreposition(GermanClause& c) {
+    std::string english;
+    for (std::size_t i = GovernedPreposition(c, english); i != c.end; i = GovernedPreposition(c, english)) {
+        c.s.units[i].english = english;
+        c.s.units[i].senses.clear();  // the governor decided: the model does not choose again
     }
 }
 
@@ -416,6 +453,7 @@ const ClauseRule<GermanClause> kNonFiniteRules[] = {
 const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
+    {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},

@@ -80,9 +80,20 @@ TEST(GermanClauseRules, SubordinateClauseOrder) {
               "The contract that the man signed is old.");
     EXPECT_EQ(By("SubordinateClauseOrder", "Das Haus, in dem der Mann schläft, ist alt."),
               "The house in which the man sleeps is old.");
+    // a relative clause may follow the verbs at the end of its noun's clause
+    EXPECT_EQ(By("SubordinateClauseOrder", "Ich habe den Vertrag gesehen, den der Mann unterschrieb."),
+              "I saw the contract that the man signed.");
     // after a verb no relative clause begins: "die Kinder" are the subject of a clause of their own
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ich sehe, die Kinder spielen.").text,
               "I see, the children play.");
+}
+
+TEST(GermanClauseRules, GovernedPreposition) {
+    // the dictionary's "auf jdn./etw. warten :: to wait for sb./sth." and "stolz (auf etw.) :: proud (of sth.)"
+    EXPECT_EQ(By("GovernedPreposition", "Er wartet auf den Bus."), "He waits for the bus.");
+    EXPECT_EQ(By("GovernedPreposition", "Er ist stolz auf den Bus."), "He is proud of the bus.");
+    // a verb that governs nothing leaves the preposition to the model
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Er schläft auf der Bank."), "GovernedPreposition"));
 }
 
 TEST(GermanClauseRules, VerbAfterARelativeClause) {
@@ -128,6 +139,10 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Das Haus der Familie."), "The house of the family.");
     EXPECT_EQ(By("NoArticleBeforeANameNoun", "Er kommt am Montag."), "He comes on Monday.");
     EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
+    EXPECT_EQ(By("VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen."), "The book was read by the man.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Buch von dem Mann.").text, "The book of the man.");
+    EXPECT_EQ(By("DasBeforeAVerbIsThat", "Das ist mein Vater."), "That is my father.");
+    EXPECT_EQ(By("ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen."), "Both children play.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
     EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
 }
@@ -148,6 +163,18 @@ TEST(GermanWords, AdverbReadingsTermsThatOverlapAndZuInsideAWord) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er geht nach Hause.").text, "He goes home.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er versucht, nach Hause zurückzukehren.").text,
               "He tries to return home.");
+}
+
+TEST(GermanWords, APrepositionWithNothingAfterItIsAWordOfItsOwn) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Kinder sind laut.").text, "The children are loud.");
+    // a separable verb's particle stays a particle
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er steht auf.").text, "He gets up.");
+}
+
+TEST(GermanWords, ASingularDeterminerMakesANounSingular) {
+    // "Beamten" is also the plural; after "des" it is not
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Buch des Beamten.").text, "The book of the official.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Beamten spielen.").text, "The officials play.");
 }
 
 TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
