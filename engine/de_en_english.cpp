@@ -137,7 +137,8 @@ bool SieByItsRole(const GermanSentence& s, std::size_t i, std::string& english) 
 // "Das Haus wurde von einem Architekten gebaut": in a passive "von" names who did it.
 bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
-    if (u.lower != "von" && u.lower != "vom") return false;
+    const std::string& agent = s.catalogue.Tables().Value("passive-agent", u.lower);
+    if (agent.empty()) return false;
     bool werden = false, participle = false;
     for (std::size_t from = i; from > 0 && !s.units[from - 1].punct; --from) {
         const GermanUnit& w = s.units[from - 1];
@@ -149,7 +150,7 @@ bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& engl
         participle = participle || (!w.fw && w.cls == kClassVerb && w.reading.tag == kFormPastPart);
     }
     if (!werden || !participle) return false;
-    english = u.lower == "vom" ? "by the" : "by";
+    english = agent;
     return true;
 }
 
@@ -157,10 +158,11 @@ bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& engl
 bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
     const GermanUnit* next = Next(s, i);
-    if ((u.lower != "das" && u.lower != "dies") || !next || !IsFiniteCandidate(*next)) return false;
+    const std::string& pronoun = s.catalogue.Tables().Value("demonstrative-before-verb", u.lower);
+    if (pronoun.empty() || !next || !IsFiniteCandidate(*next)) return false;
     const GermanUnit* prev = Previous(s, i);
     if (prev && !prev->punct && !(prev->fw && prev->fw->kind == GermanKind::Coordinator)) return false;
-    english = u.lower == "dies" ? "this" : "that";
+    english = pronoun;
     return true;
 }
 
@@ -168,7 +170,7 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
 bool ArticleBeforeBeideIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* next = Next(s, i);
     if (!s.units[i].fw || s.units[i].fw->kind != GermanKind::Article || !next ||
-        (next->lower != "beiden" && next->lower != "beide"))
+        !s.catalogue.Tables().InList("takes-no-article", next->lower))
         return false;
     english.clear();
     return true;
