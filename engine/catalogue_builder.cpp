@@ -337,6 +337,16 @@ std::string StripPlaceholders(const std::string& text, bool* inner) {
     return out;
 }
 
+std::string WithoutPlaceholders(const std::string& text) {
+    std::string out;
+    for (std::string_view word : SplitWords(text)) {
+        if (IsPlaceholder(word)) continue;
+        if (!out.empty()) out += ' ';
+        out.append(word);
+    }
+    return out;
+}
+
 std::string NormaliseSentence(std::string_view text) {
     std::string out;
     bool space = false;
@@ -961,7 +971,9 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             ++targetFrequency_[Lower1252(target)];
             std::uint8_t targetGender = toEnglish ? 0 : gender;
             if (!HasSpace(source) && !sourceInner) {
-                AddWordSense(source, pairClass, toEnglish ? gender : 0, target, targetGender,
+                // "attribute sth. to": the placeholder would stand in the translation as it is
+                const std::string shown = (toEnglish ? innerE : innerG) ? WithoutPlaceholders(target) : target;
+                AddWordSense(source, pairClass, toEnglish ? gender : 0, shown, targetGender,
                              subjects, registers, score, toEnglish ? flags : 0);
             } else if (!sourceInner && !(toEnglish ? innerE : innerG)) {
                 AddPhrase(source, pairClass, target, targetGender, subjects, registers, score);
