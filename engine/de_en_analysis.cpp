@@ -266,6 +266,12 @@ void SettleReadings(GermanSentence& s) {
             while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
             if (s.catalogue.Tables().InList("singular-determiner", units[d].lower)) u.plural = false;
         }
+        // "einer der besten Spieler": the group one is taken from is plural
+        if (u.cls == kClassNoun && !u.plural && !u.fixed && i > 1) {
+            std::size_t d = i - 1;
+            while (d > 1 && units[d].cls == kClassAdjective && !units[d].fw) --d;
+            if (units[d].lower == "der" && s.catalogue.Tables().InList("one-of", units[d - 1].lower)) u.plural = true;
+        }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own

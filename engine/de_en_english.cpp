@@ -166,6 +166,19 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
     return true;
 }
 
+// "einer der wichtigsten Männer": an "ein" form before "der" and a plural noun
+// stands for one of them.
+bool EinerDerIsOneOf(const GermanSentence& s, std::size_t i, std::string& english) {
+    const std::string& one = s.catalogue.Tables().Value("one-of", s.units[i].lower);
+    const GermanUnit* next = Next(s, i);
+    if (one.empty() || !next || !IsArticle(*next, "der", "den")) return false;
+    std::size_t k = i + 2;
+    while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
+    if (k >= s.units.size() || !IsNounLike(s.units[k]) || !s.units[k].plural) return false;
+    english = one;
+    return true;
+}
+
 // "die beiden Männer": the two men, without a second article.
 bool ArticleBeforeBeideIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* next = Next(s, i);
@@ -191,6 +204,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
     {"DasBeforeAVerbIsThat", "Das ist mein Vater.", DasBeforeAVerbIsThat},
+    {"EinerDerIsOneOf", "Einer der Männer schläft.", EinerDerIsOneOf},
     {"VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen.", VonInAPassiveIsBy},
     {"ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen.", ArticleBeforeBeideIsDropped},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},

@@ -141,6 +141,10 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("SieByItsRole", "Ich sehe Sie."), "I see you.");
     EXPECT_EQ(By("VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen."), "The book was read by the man.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Buch von dem Mann.").text, "The book of the man.");
+    EXPECT_EQ(By("EinerDerIsOneOf", "Einer der Männer schläft."), "One of the men sleeps.");
+    EXPECT_EQ(By("EinerDerIsOneOf", "Er sieht einen der alten Hunde."), "He sees one of the old dogs.");
+    // "Spieler" may be either number: the group one is taken from is plural
+    EXPECT_EQ(By("EinerDerIsOneOf", "Einer der Spieler schläft."), "One of the players sleeps.");
     EXPECT_EQ(By("DasBeforeAVerbIsThat", "Das ist mein Vater."), "That is my father.");
     EXPECT_EQ(By("ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen."), "Both children play.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
