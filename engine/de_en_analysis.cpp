@@ -240,6 +240,13 @@ namespace {
 
 // What the neighbours decide once all words are read: "sein" before a clause end
 // is the verb, and a clause-final form after haben/sein/werden is a participle.
+// The unit before the adjectives that stand before the noun at i (i > 0).
+std::size_t BeforeTheAdjectives(const std::vector<GermanUnit>& units, std::size_t i) {
+    std::size_t d = i - 1;
+    while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
+    return d;
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -261,16 +268,12 @@ void SettleReadings(GermanSentence& s) {
         }
         // "einem Architekten", "des Beamten": a singular determiner makes a form that is
         // also a plural (n-declension) singular
-        if (u.cls == kClassNoun && u.plural && !u.fixed && i > 0) {
-            std::size_t d = i - 1;
-            while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
-            if (s.catalogue.Tables().InList("singular-determiner", units[d].lower)) u.plural = false;
-        }
-        // "einer der besten Spieler": the group one is taken from is plural
-        if (u.cls == kClassNoun && !u.plural && !u.fixed && i > 1) {
-            std::size_t d = i - 1;
-            while (d > 1 && units[d].cls == kClassAdjective && !units[d].fw) --d;
-            if (units[d].lower == "der" && s.catalogue.Tables().InList("one-of", units[d - 1].lower)) u.plural = true;
+        if (u.cls == kClassNoun && !u.fixed && i > 0) {
+            const std::size_t d = BeforeTheAdjectives(units, i);
+            if (u.plural && s.catalogue.Tables().InList("singular-determiner", units[d].lower)) u.plural = false;
+            // "einer der besten Spieler": the group one is taken from is plural
+            if (d > 0 && units[d].lower == "der" && s.catalogue.Tables().InList("one-of", units[d - 1].lower))
+                u.plural = true;
         }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);

@@ -224,7 +224,6 @@ bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd
     return IsFiniteCandidate(last) || IsNonFinite(last);
 }
 
-bool StandsForAPerson(const GermanSentence& s, std::size_t comma) { return RefersToPerson(s, comma); }
 
 }  // namespace
 
@@ -248,7 +247,7 @@ void MarkRelativePronouns(GermanSentence& s) {
         if (!IsNounLike(antecedent) && !pronoun) continue;
         std::size_t clauseEnd = 0;
         if (!VerbLastFrom(s, i + 1, clauseEnd)) continue;
-        const bool person = StandsForAPerson(s, noun + 1);
+        const bool person = RefersToPerson(s, noun + 1);
         bool subjectInside = false;
         for (std::size_t k = i + 1; k < clauseEnd; ++k)
             subjectInside = subjectInside || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Pronoun && s.units[k].fw->nominative);
