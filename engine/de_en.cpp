@@ -67,7 +67,7 @@ bool FindTheVerbs(GermanClause& c) {
         const GermanUnit& u = units[c.clusterStart - 1];
         if (u.punct) break;
         const bool particle = u.fw && u.fw->kind == GermanKind::Particle && c.clusterStart < c.end;
-        if (IsNonFinite(u) || particle || (c.subordinate && FiniteHere(c, c.clusterStart - 1))) { --c.clusterStart; continue; }
+        if (IsNonFinite(c.s.catalogue.Tables(), u) || particle || (c.subordinate && FiniteHere(c, c.clusterStart - 1))) { --c.clusterStart; continue; }
         break;
     }
     c.finite = c.end;

@@ -58,7 +58,7 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens,
 void MatchGermanPhrases(GermanSentence& s);
 
 bool IsFiniteCandidate(const GermanUnit& u);
-bool IsNonFinite(const GermanUnit& u);
+bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);
 // The best sense of a word for the options' subject areas.
 std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, std::uint8_t cls);

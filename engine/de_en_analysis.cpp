@@ -14,10 +14,9 @@ bool IsFiniteCandidate(const GermanUnit& u) {
     return !u.reading.zuInfinitive && t != kFormPastPart && t != kFormPresPart;
 }
 
-bool IsNonFinite(const GermanUnit& u) {
+bool IsNonFinite(const EngineTables& tables, const GermanUnit& u) {
     if (u.fw) return u.fw->participle || ((u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal) &&
-                                          (u.lower == "sein" || u.lower == "haben" || u.lower == "werden" || u.lower == "können" ||
-                                           u.lower == "müssen" || u.lower == "wollen" || u.lower == "sollen" || u.lower == "dürfen"));
+                                          tables.InList("infinitive-auxiliary", u.lower));
     if (u.cls != kClassVerb || u.fixed) return false;
     std::uint8_t t = u.reading.tag;
     return t == kFormPastPart || t == kFormBase || u.reading.zuInfinitive;
@@ -124,6 +123,7 @@ float ReadingScore(const EngineTables& tables, const GermanReading& r, const Ger
         score += (capitalNoun ? w("reading-adjective-capital") : w("reading-adjective")) +
                  (afterDeterminer ? w("reading-adjective-after-determiner") : 0);
     if (c == kClassAdverb) score += capitalNoun ? w("reading-adverb-capital") : w("reading-adverb");
+    if (c == kClassNumeral) score += w("reading-numeral");
     if (c == kClassNone) score += w("reading-no-class");
     if (r.guessed) score += w("reading-guessed");
     // "steht" is first of all "stehen"; the clause rules join a particle later
@@ -247,6 +247,27 @@ std::size_t BeforeTheAdjectives(const std::vector<GermanUnit>& units, std::size_
     return d;
 }
 
+// "Oliver Schmidt kommt": a first word the corpus keeps as a name, before a name, is
+// a given name and no form of "oliv".
+void GivenNameAtTheStart(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (!u.start || !u.capital || u.fw || u.fixed || u.cls == kClassName || !next || next->cls != kClassName) return;
+    if (!s.catalogue.IsName(u.source)) return;
+    u.cls = kClassName;
+    u.english = u.source;
+    u.senses.clear();
+}
+
+// "Frau Merkel", "Herrn Baker": a title before a name is Ms or Mr, not woman or
+// gentleman, and always one person.
+void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassNoun || !next || next->cls != kClassName) return;
+    const std::string& title = s.catalogue.Tables().Value("title-before-name", Lower1252(u.lemma));
+    if (title.empty()) return;
+    u.english = title;
+    u.plural = false;
+    u.senses.clear();
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -276,6 +297,8 @@ void SettleReadings(GermanSentence& s) {
                 u.plural = true;
         }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
+        GivenNameAtTheStart(s, u, next);
+        TitleBeforeAName(s, u, next);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own
         if (u.fw && u.fw->kind == GermanKind::Preposition && atEnd && !u.fixed &&

@@ -93,13 +93,13 @@ bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::strin
 // "Keiner behauptet ...": a "kein" word before no noun is a pronoun.
 bool KeinerAloneIsNobody(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
-    if (u.lower != "keiner" && u.lower != "keinen" && u.lower != "keinem" && u.lower != "keines" && u.lower != "keine")
-        return false;
+    const std::string& alone = s.catalogue.Tables().Value("kein-pronoun", u.lower);
+    if (alone.empty()) return false;
     const GermanUnit* next = Next(s, i);
     if (next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number ||
                                  next->cls == kClassNumeral || (next->fw && next->fw->kind == GermanKind::Article)))
         return false;
-    english = u.lower == "keines" || u.lower == "keine" ? "none" : "nobody";
+    english = alone;
     return true;
 }
 
@@ -221,7 +221,7 @@ bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd
     while (clauseEnd < s.units.size() && !IsClauseMark(s.units[clauseEnd])) ++clauseEnd;
     if (clauseEnd <= i) return false;
     const GermanUnit& last = s.units[clauseEnd - 1];
-    return IsFiniteCandidate(last) || IsNonFinite(last);
+    return IsFiniteCandidate(last) || IsNonFinite(s.catalogue.Tables(), last);
 }
 
 
@@ -239,7 +239,7 @@ void MarkRelativePronouns(GermanSentence& s) {
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
         std::size_t noun = comma - 1;
         // "Ich habe den Brief verloren, den du ...": past the verbs at the end of the clause before
-        while (noun > 0 && !s.units[noun].punct && (IsNonFinite(s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
+        while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
                !IsNounLike(s.units[noun]))
             --noun;
         const GermanUnit& antecedent = s.units[noun];
@@ -287,7 +287,8 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     switch (u.cls) {
     case kClassNoun: {
         const GermanUnit* prev = Previous(s, i);
-        if (u.lower == "uhr" && prev && prev->number) return "o'clock";
+        const std::string& afterNumber = s.catalogue.Tables().Value("noun-after-number", u.lower);
+        if (!afterNumber.empty() && prev && (prev->number || prev->cls == kClassNumeral)) return afterNumber;  // "um 8 Uhr": at 8 o'clock
         // "21 Millionen": English counts millions, thousands and dozens in the singular
         const bool counted = prev && (prev->number || prev->cls == kClassNumeral) &&
                              s.catalogue.Tables().InList("counted-noun", u.english);

@@ -167,7 +167,7 @@ bool IsAdverbialAdjective(const GermanClause& c, std::size_t i) {
     // "für real", "als plausibel", "so gut wie": no adverb after these
     if (prev && prev->fw && (prev->fw->kind == GermanKind::Article || prev->fw->kind == GermanKind::Preposition))
         return false;
-    return !(prev && (prev->lower == "als" || prev->lower == "wie" || prev->lower == "so" || prev->lower == "zu"));
+    return !(prev && c.s.catalogue.Tables().InList("no-adverb-after", prev->lower));
 }
 
 bool AdjectiveBesideAVerb(const GermanClause& c) {

@@ -185,7 +185,10 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     if (u.fw) return;
     // "Tom" or "Baker" in the middle of a sentence is a name, not the noun "tom"
     const bool nameLike = u.capital && u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]));
-    if (nameLike && (!u.start || s.catalogue.Tables().InList("given-name-word", u.source)) &&
+    // at the start only a listed given name, or one the tagger and the corpus both take for a name ("Peter")
+    const bool nameHere = !u.start || s.catalogue.Tables().InList("given-name-word", u.source) ||
+                          (tagged.cls == kClassName && s.catalogue.IsName(u.source));
+    if (nameLike && nameHere &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;
         u.cls = kClassName;
@@ -237,11 +240,22 @@ std::vector<std::string> SplitContraction(const EngineTables& tables, const Toke
 }
 
 
+// "Mrs Smith", "Mr Baker": a title before a name goes with the name ("Frau Smith").
+void TitleBeforeAName(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* next) {
+    if (u.fw || !next || next->cls != kClassName) return;
+    const std::string& title = s.catalogue.Tables().Value("english-title", u.lower);
+    if (title.empty()) return;
+    u.german = title;
+    u.cls = kClassName;
+    u.fixed = true;
+}
+
 // What a word's neighbours decide: "that" after a verb or before a subject
 // pronoun begins a clause ("I see that he reads"), elsewhere it points.
 void ChooseReadings(EnglishSentence& s) {
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
+        TitleBeforeAName(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);

@@ -43,6 +43,12 @@ std::string AdjectiveForm(const std::string& adjective, Declension d, std::uint8
 
 }  // namespace
 
+// A title before a name takes no genitive -s; only a weak one declines ("sah Herrn Baker").
+std::string TitleForm(const EnglishSentence& s, const std::string& title, Case c) {
+    if (!s.catalogue.Tables().InList("weak-masculine", title)) return title;
+    return GermanNounForm(s.catalogue, title, kMasculine, c, false);
+}
+
 void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
                       std::vector<std::string>& out) {
     const std::vector<EnglishUnit>& units = s.units;
@@ -78,7 +84,8 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
         out.push_back(units[k].number ? units[k].source : AdjectiveForm(units[k].german, declension, gender, c, plural));
     for (std::size_t k = nouns; k < j; ++k) {
         const EnglishUnit& n = units[k];
-        if (!n.known || n.cls == kClassName) out.push_back(n.source);
+        if (n.cls == kClassName && n.german != n.source) out.push_back(TitleForm(s, n.german, c));
+        else if (!n.known || n.cls == kClassName) out.push_back(n.source);
         else if (k + 1 < j) out.push_back(n.german);  // a modifier noun stays in its base form
         else out.push_back(GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural));
     }

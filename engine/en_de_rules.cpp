@@ -160,18 +160,26 @@ void WordsInTheirOrder(EnglishClause& c) {
 // "gave me a book": a pronoun before another object is the dative one.
 std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     const EnglishUnit& u = At(c, k);
-    std::string g = u.fw->german;
-    if (u.lower == "you") g = c.s.options.honorific ? "Sie" : "dich";
-    if (u.lower == "it") g = "es";
-    if (u.lower == "her") g = "sie";
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::string& accusative = tables.Value("accusative-pronoun", u.lower);
+    std::string g = accusative.empty() ? std::string(u.fw->german) : accusative;
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
     if (next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
                  (!next->fw && next->cls == kClassNoun))) {
-        const std::string& dative = c.s.catalogue.Tables().Value("dative-pronoun", u.lower);
+        const std::string& dative = tables.Value("dative-pronoun", u.lower);
         if (!dative.empty()) g = dative;
-        if (u.lower == "you") g = c.s.options.honorific ? "Ihnen" : "dir";
+        if (u.lower == "you" && c.s.options.honorific) g = "Ihnen";
+    } else if (u.lower == "you" && c.s.options.honorific) {
+        g = "Sie";
     }
     return g;
+}
+
+// "I see her", "gave her a book": "her" before no noun of its own is the pronoun.
+bool HerAloneIsThePronoun(const EnglishClause& c, std::size_t k) {
+    const EnglishUnit& u = At(c, k);
+    if (!Is(u, EnKind::Possessive) || c.s.catalogue.Tables().Value("accusative-pronoun", u.lower).empty()) return false;
+    return k + 1 >= c.end || !IsNounOrAdjective(At(c, k + 1));
 }
 
 // Prepositional phrases in their case, object pronouns, noun phrases in the
@@ -188,10 +196,10 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
             continue;
         }
-        if (Is(u, EnKind::Pronoun)) { c.rest.push_back(ObjectPronoun(c, c.i)); ++c.i; continue; }
+        if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) { c.rest.push_back(ObjectPronoun(c, c.i)); ++c.i; continue; }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
-        if (IsDeterminer(u) || IsNounOrAdjective(u)) {
+        if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
             GermanNounPhrase(c.s, c.i, c.end, c.mainLemma == "sein" ? Case::Nominative : Case::Accusative, c.rest);
             continue;
         }

@@ -286,11 +286,16 @@ std::string GermanNounForm(const Catalogue& catalogue, std::string_view noun, st
     }
     std::string n(noun);
     if (gender == kMasculine && c != Case::Nominative) {
-        // Weak masculine nouns: der Mensch, den Menschen
+        // Weak masculine nouns: der Mensch, den Menschen; des Herrn
+        const EngineTables& tables = catalogue.Tables();
+        if (tables.InList("weak-masculine", n)) {
+            const std::string& listed = tables.Value("weak-masculine", n);
+            return listed.empty() ? GermanPlural(catalogue, noun, gender) : listed;
+        }
         std::string p = GermanPlural(catalogue, noun, gender);
-        if ((EndsWith(n, "e") || EndsWith(n, "ist") || EndsWith(n, "ent") || EndsWith(n, "ant")) &&
-            (p == n + "n" || p == n + "en"))
-            return p;
+        bool weakEnding = false;
+        for (const std::string& ending : tables.List("weak-masculine-ending")) weakEnding = weakEnding || EndsWith(n, ending);
+        if (weakEnding && (p == n + "n" || p == n + "en")) return p;
     }
     if (c == Case::Genitive && (gender == kMasculine || gender == kNeuter) && n.find(' ') == std::string::npos) {
         if (EndsWith(n, "s") || EndsWith(n, "ß") || EndsWith(n, "x") || EndsWith(n, "z")) return n + "es";

@@ -119,8 +119,11 @@ TEST(EnglishToGerman, HonorificChoosesSie) {
     EngineSession session = OpenFixture(Direction::EnglishToGerman);
     ASSERT_EQ(session.SetOption("honorific", "on"), kOptionSet);
     EXPECT_EQ(EnglishToGerman("I see you.", &session), "Ich sehe Sie.");
+    EXPECT_EQ(EnglishToGerman("I give you the book.", &session), "Ich gebe Ihnen das Buch.");
     ASSERT_EQ(session.SetOption("honorific", "off"), kOptionSet);
     EXPECT_EQ(EnglishToGerman("I see you.", &session), "Ich sehe dich.");
+    EXPECT_EQ(EnglishToGerman("I give you the book.", &session), "Ich gebe dir das Buch.");
+    EXPECT_EQ(EnglishToGerman("I see her.", &session), "Ich sehe sie.");
 }
 
 TEST(EnglishToGerman, SsszegWritesSharpSAsSs) {
@@ -203,4 +206,24 @@ TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
     // a clause that says which one is meant has no commas in English, unless it is "which"
     EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man who stands there is old.");
     EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
+}
+
+TEST(GermanToEnglish, TitlesNumberWordsAndTheClock) {
+    EXPECT_EQ(GermanToEnglish("Frau Weber kommt."), "Ms Weber comes.");
+    // "Herrn" is one person, not the plural of Mr
+    EXPECT_EQ(GermanToEnglish("Der Vater sieht Herrn Weber."), "The father sees Mr Weber.");
+    EXPECT_EQ(GermanToEnglish("Die Frau sieht den Mann."), "The woman sees the man.");
+    // "sieben" is seven before it is to sieve; a clock after a number is o'clock
+    EXPECT_EQ(GermanToEnglish("Der Vater sieht sieben Kinder."), "The father sees seven children.");
+    EXPECT_EQ(GermanToEnglish("Um zehn Uhr kommt der Vater."), "At ten o'clock the father comes.");
+    EXPECT_EQ(GermanToEnglish("Die Uhr ist alt."), "The clock is old.");
+}
+
+TEST(EnglishToGerman, ObjectPronounsTitlesAndWeakNouns) {
+    EXPECT_EQ(EnglishToGerman("I see her."), "Ich sehe sie.");
+    EXPECT_EQ(EnglishToGerman("I see her dog."), "Ich sehe ihren Hund.");
+    EXPECT_EQ(EnglishToGerman("I see the neighbour."), "Ich sehe den Nachbarn.");
+    EXPECT_EQ(EnglishToGerman("The house of the neighbour is old."), "Das Haus des Nachbarn ist alt.");
+    EXPECT_EQ(EnglishToGerman("I see Mr Weber."), "Ich sehe Herrn Weber.");
+    EXPECT_EQ(EnglishToGerman("Mrs Weber reads a book."), "Frau Weber liest ein Buch.");
 }
