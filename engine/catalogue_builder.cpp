@@ -309,7 +309,9 @@ std::uint8_t WordClassOf(const DictTerm& term, std::uint8_t* gender, std::uint16
         else if (b == "pl") { if (cls != kClassNoun) { cls = kClassNoun; *gender = kPluralOnly; } }
         else if (b == "adj") cls = kClassAdjective;
         else if (b == "adv") cls = kClassAdverb;
-        else if (b == "vt" || b == "vi" || b == "v") cls = kClassVerb;
+        else if (b == "vt") { cls = kClassVerb; *flags |= kWordTransitive; }
+        else if (b == "vi") { cls = kClassVerb; *flags |= kWordIntransitive; }
+        else if (b == "v") cls = kClassVerb;
         else if (b == "vr") { cls = kClassVerb; *flags |= kWordReflexive; }
         else if (StartsWith(b, "prp")) cls = kClassPreposition;
         else if (b == "conj") cls = kClassConjunction;
@@ -951,6 +953,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             englishText = WithoutBrokenAbbreviation(StripPlaceholders(englishText, &innerE));
             if (germanText.empty() || englishText.empty()) continue;
             if (StartsWith(g.text, "sich ")) flags |= kWordReflexive;
+            if (pairClass == kClassVerb && !HasSpace(germanText))
+                GermanInfo(germanText, kClassVerb).flags |= flags & (kWordIntransitive | kWordTransitive);
 
             const std::string& source = toEnglish ? germanText : englishText;
             const std::string& target = toEnglish ? englishText : germanText;
@@ -1027,6 +1031,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             if (lemmaText.empty() || HasSpace(lemmaText)) continue;
             PersonPrefix cut;
             std::string words = CutPersonPrefix(gs[j].text, cut) ? cut.rest : gs[j].text;
+            // "sich verloren": the form is "verloren", not "sich"
+            if (StartsWith(words, "sich ")) words = words.substr(5);
             std::vector<std::string_view> parts = SplitWords(words);
             if (parts.empty()) continue;
             Inflection& info = GermanInfo(lemmaText, kClassVerb);

@@ -91,6 +91,8 @@ enum WordFlag : std::uint8_t {
     kWordSein = 2,        // perfect with "sein"
     kWordReflexive = 4,
     kWordIrregular = 8,
+    kWordIntransitive = 16,  // a {vi} line of the verb
+    kWordTransitive = 32,    // a {vt} line of the verb
 };
 
 // How a form relates to its headword.

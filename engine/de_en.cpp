@@ -141,6 +141,7 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
     }
     SubjectPersonAndNumber(c);
     ApplyRules(GermanClauseRules(), c);
+    c.EmitWhatWasHeldBack();
     if (!c.subordinate) s.subjectWaiting = false;
 }
 

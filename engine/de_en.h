@@ -34,6 +34,7 @@ struct GermanUnit {
     std::vector<std::string> senses;  // the word's first senses, for the language model to choose from
     bool relative = false;        // opens a relative clause ("der Mann, der ..."); english says how
     bool relativeObject = false;  // ... and is not that clause's subject ("den ich sah")
+    std::string after;            // a word English says right after this one ("zwei Wochen": ago)
 };
 
 // The sentence with everything the stages share.
@@ -106,6 +107,8 @@ struct GermanClause {
     bool whQuestion = false;
     std::vector<std::string> verbGroup;
     std::size_t insertAt = 1;  // where the subject goes into the verb group of a question
+    std::vector<std::size_t> atTheEnd;   // units English says after everything else (time)
+    std::vector<std::size_t> afterVerb;  // units English says right after the verbs (a predicate)
 
     GermanUnit& Finite() { return s.units[finite]; }
     const GermanUnit& Finite() const { return s.units[finite]; }
@@ -114,6 +117,9 @@ struct GermanClause {
     void EmitRange(std::size_t from, std::size_t to);
     void EmitVerbGroup();
     void MarkSubject(std::size_t from, std::size_t to);
+    // Holds back units for the clause's end: the order rules pass over them.
+    void SayAtTheEnd(std::size_t from, std::size_t to);
+    void EmitWhatWasHeldBack();
 };
 
 // Clauses with a finite verb, and clauses without one.
@@ -137,7 +143,11 @@ inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {
 // The relative pronoun of the clause that ends at the comma, if any (the size when none).
 std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma);
 // The English verbs for the finite verb and the rest of its chain.
-std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsPast, std::size_t& insertAt);
+// How English reads a German perfect: as a perfect (a time up to now: "schon"), as the
+// simple past in talk but not in a third-person report, or as the simple past
+// always (a past time named: "gestern", "vor zwei Wochen").
+enum class PerfectReading { Perfect, PastInTalk, Past };
+std::vector<std::string> EnglishVerbGroup(const GermanClause& c, PerfectReading perfect, std::size_t& insertAt);
 
 // ---- The whole direction (de_en.cpp) ----
 

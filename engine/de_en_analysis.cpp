@@ -195,7 +195,7 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     u.reading = *best;
     u.cls = best->word->wordClass;
     u.lemma = LemmaOf(s.catalogue, best->word);
-    u.plural = best->tag == kFormPlural;
+    u.plural = best->tag == kFormPlural || (u.cls == kClassNoun && best->word->gender == kPluralOnly);  // "Leute"
     u.english = BestEnglishSense(s, best->word, u.cls);
     if (u.english.empty()) u.english = u.source;
     if (u.cls == kClassNoun || u.cls == kClassAdjective || u.cls == kClassAdverb)

@@ -189,6 +189,18 @@ bool ArticleBeforeBeideIsDropped(const GermanSentence& s, std::size_t i, std::st
     return true;
 }
 
+// "diese Leute": a demonstrative before a plural noun is "these" or "those".
+bool DemonstrativeAgreesInNumber(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const std::string& plural = s.catalogue.Tables().Value("plural-demonstrative", u.english);
+    if (plural.empty() || !u.fw || u.fw->kind != GermanKind::Article) return false;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
+    if (k >= s.units.size() || !IsNounLike(s.units[k]) || !s.units[k].plural) return false;
+    english = plural;
+    return true;
+}
+
 bool ReflexiveSichIsDropped(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].fw->kind != GermanKind::Reflexive) return false;
     english.clear();
@@ -208,6 +220,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen.", VonInAPassiveIsBy},
     {"ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen.", ArticleBeforeBeideIsDropped},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
+    {"DemonstrativeAgreesInNumber", "Diese Kinder spielen.", DemonstrativeAgreesInNumber},
 };
 
 bool IsClauseMark(const GermanUnit& u) {
@@ -292,7 +305,9 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
         // "21 Millionen": English counts millions, thousands and dozens in the singular
         const bool counted = prev && (prev->number || prev->cls == kClassNumeral) &&
                              s.catalogue.Tables().InList("counted-noun", u.english);
-        return u.plural && !counted && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        // "Leute": the English of a plural-only noun is plural already ("people", "parents")
+        const bool pluralOnly = u.reading.word && u.reading.word->gender == kPluralOnly;
+        return u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);

@@ -16,6 +16,7 @@ void GermanClause::Emit(std::size_t i) {
     if (e.empty()) return;
     out.push_back(e);
     s.placed.emplace_back(i, out.size() - 1);
+    if (!s.units[i].after.empty()) out.push_back(s.units[i].after);
 }
 
 void GermanClause::EmitRange(std::size_t from, std::size_t to) {
@@ -24,6 +25,27 @@ void GermanClause::EmitRange(std::size_t from, std::size_t to) {
 
 void GermanClause::EmitVerbGroup() {
     for (const std::string& w : verbGroup) out.push_back(w);
+    for (std::size_t i : afterVerb) {
+        used[i] = false;
+        Emit(i);
+    }
+    afterVerb.clear();
+}
+
+void GermanClause::SayAtTheEnd(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to && i < end; ++i) {
+        if (used[i]) continue;
+        used[i] = true;
+        atTheEnd.push_back(i);
+    }
+}
+
+void GermanClause::EmitWhatWasHeldBack() {
+    for (std::size_t i : atTheEnd) {
+        used[i] = false;
+        Emit(i);
+    }
+    atTheEnd.clear();
 }
 
 void GermanClause::MarkSubject(std::size_t from, std::size_t to) {
@@ -125,8 +147,10 @@ void JoinZuAndInfinitive(GermanClause& c) {
     }
 }
 
-// "nicht" before the verbs (or at the end) makes a negated English verb group;
-// "nicht nur", "nicht mehr", "nicht gut" stay where they are.
+
+// "nicht" before the verbs (or at the end) makes a negated English verb group, and so
+// does "nicht" before the last word of the clause ("sind nicht willkommen": are not
+// welcome; "spielt nicht gut": does not play well); "nicht nur teuer" stays as it is.
 std::size_t FoldableNegation(const GermanClause& c) {
     for (std::size_t i = c.begin; i < c.clusterStart; ++i) {
         const GermanUnit& u = c.s.units[i];
@@ -135,7 +159,9 @@ std::size_t FoldableNegation(const GermanClause& c) {
         const bool local = next && !next->punct && i + 1 < c.clusterStart &&
                            (next->cls == kClassAdjective || next->cls == kClassAdverb || next->number ||
                             (next->fw && next->fw->kind == GermanKind::Adverb));
-        return local ? c.end : i;
+        // the last word before the verbs: "ist nicht müde", "spielt nicht gut"
+        const bool last = next && i + 2 >= c.clusterStart && !c.s.catalogue.Tables().InList("nicht-stays-with", next->lower);
+        return local && !last ? c.end : i;
     }
     return c.end;
 }
@@ -224,13 +250,32 @@ bool SpeaksOfTimeUpToNow(const GermanClause& c) {
     return false;
 }
 
+// "gestern", "letzte Woche", "vor zwei Wochen", "damals": a time that is over; a
+// phrase the dictionary gave whole by its English ("two weeks ago", "last year").
+bool SpeaksOfAPastTime(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        const std::string firstWord = u.lower.substr(0, u.lower.find(' '));
+        if (tables.InList("past-time", firstWord) || !u.after.empty()) return true;
+        if (!u.fixed || u.english.find(' ') == std::string::npos) continue;
+        const std::string first = u.english.substr(0, u.english.find(' '));
+        const std::string last = u.english.substr(u.english.rfind(' ') + 1);
+        if (tables.InList("english-past-time", first) || tables.InList("english-past-time", last)) return true;
+    }
+    return false;
+}
+
 void BuildTheEnglishVerbGroup(GermanClause& c) {
     c.verbFirst = c.finite == c.begin;
     const GermanUnit& first = c.First();
     c.whQuestion = !c.subordinate && c.s.question && first.fw && first.fw->kind == GermanKind::Question &&
                    c.finite == c.begin + 1;
     c.question = c.s.question && (c.verbFirst || c.whQuestion);
-    c.verbGroup = EnglishVerbGroup(c, !SpeaksOfTimeUpToNow(c), c.insertAt);
+    const PerfectReading perfect = SpeaksOfTimeUpToNow(c) ? PerfectReading::Perfect
+                                   : SpeaksOfAPastTime(c) ? PerfectReading::Past
+                                                          : PerfectReading::PastInTalk;
+    c.verbGroup = EnglishVerbGroup(c, perfect, c.insertAt);
     c.used[c.finite] = true;
     for (std::size_t i : c.chain) c.used[i] = true;
 }
@@ -405,6 +450,200 @@ void TopicSubjectVerbRest(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// ---- Adverbials in English places ----
+
+// "..., dass er in Berlin sehr bekannt ist": the adjective a copula says, with the
+// words of degree before it, comes right after the English verb ("is very well known
+// in Berlin").
+std::size_t PredicateAfterOtherPhrases(const GermanClause& c) {
+    const std::size_t last = std::min(c.clusterStart, c.end);
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
+    if (last == 0 || last <= from + 1 || !IsCopula(c)) return c.end;
+    const GermanUnit& u = c.s.units[last - 1];
+    if (c.used[last - 1] || u.fw || u.cls != kClassAdjective || u.reading.tag != kFormBase || u.punct) return c.end;
+    std::size_t start = last - 1;
+    auto degree = [&](const GermanUnit& w) {  // "sehr", "nicht", "gar nicht" (not at all)
+        if (w.fw) return w.fw->kind == GermanKind::Adverb || w.fw->kind == GermanKind::Negation;
+        return w.cls == kClassAdverb ||
+               (w.fixed && c.s.catalogue.Tables().InList("english-degree-word", w.english.substr(0, w.english.find(' '))));
+    };
+    while (start > from && !c.used[start - 1] && degree(c.s.units[start - 1])) --start;
+    // "als die erste": an adjective of a noun phrase or a comparison stays
+    const GermanUnit& before = c.s.units[start - 1];
+    if ((before.fw && (before.fw->kind == GermanKind::Article || before.fw->kind == GermanKind::Preposition)) ||
+        c.s.catalogue.Tables().InList("no-adverb-after", before.lower))
+        return c.end;
+    // something other than the subject must stand before it
+    const Span subject = SubjectIn(c, from, start);
+    for (std::size_t k = from; k < start; ++k)
+        if (!c.used[k] && !c.s.units[k].punct && !(k >= subject.begin && k < subject.end)) return start;
+    return c.end;
+}
+
+bool PredicateLast(const GermanClause& c) { return PredicateAfterOtherPhrases(c) < c.end; }
+
+void PredicateRightAfterTheVerb(GermanClause& c) {
+    const std::size_t start = PredicateAfterOtherPhrases(c);
+    for (std::size_t k = start; k < std::min(c.clusterStart, c.end); ++k) {
+        if (c.used[k]) continue;
+        c.used[k] = true;
+        c.afterVerb.push_back(k);
+    }
+}
+
+// "vor zwei Wochen", "vor einem Jahr": a span of time before now is "two weeks ago".
+std::size_t AgoPhraseIn(const GermanClause& c, std::size_t& end) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    for (std::size_t i = c.begin; i + 1 < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (c.used[i] || !u.fw || u.fw->kind != GermanKind::Preposition || !tables.InList("ago-preposition", u.lower)) continue;
+        const GermanUnit& next = c.s.units[i + 1];
+        if (next.fw && next.fw->kind == GermanKind::Article && !tables.InList("one-of", next.lower))
+            continue;  // "vor dem Abend": before the evening; "vor einem Jahr" is a year ago
+        end = GermanNounPhraseEnd(c.s, i + 1, c.end);
+        if (end > i + 1 && c.s.units[end - 1].after.empty() && tables.InList("time-noun", Lower1252(c.s.units[end - 1].lemma)))
+            return i;
+    }
+    return c.end;
+}
+
+// "im letzten Jahr", "in der nächsten Woche", "am letzten Montag": English says
+// "last year", "next week" without preposition or article.
+std::size_t LastOrNextTimeIn(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    for (std::size_t i = c.begin; i + 2 < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (c.used[i] || u.drop || !u.fw || u.fw->kind != GermanKind::Preposition || !tables.InList("time-frame-preposition", u.lower))
+            continue;
+        std::size_t k = i + 1;
+        if (c.s.units[k].fw && c.s.units[k].fw->kind == GermanKind::Article) ++k;
+        if (k + 1 >= c.end) continue;
+        const GermanUnit& adjective = c.s.units[k];
+        const GermanUnit& noun = c.s.units[k + 1];
+        if (adjective.cls == kClassAdjective && !tables.Value("last-or-next", adjective.lower).empty() &&
+            noun.cls == kClassNoun && tables.InList("time-noun", Lower1252(noun.lemma)))
+            return i;
+    }
+    return c.end;
+}
+
+bool TimeFrameWithLastOrNext(const GermanClause& c) { return LastOrNextTimeIn(c) < c.end; }
+
+void DropThePrepositionAndArticle(GermanClause& c) {
+    const std::size_t i = LastOrNextTimeIn(c);
+    c.s.units[i].drop = true;
+    std::size_t k = i + 1;
+    if (c.s.units[k].fw) c.s.units[k++].drop = true;
+    GermanUnit& adjective = c.s.units[k];
+    adjective.english = c.s.catalogue.Tables().Value("last-or-next", adjective.lower);
+    adjective.senses.clear();
+    adjective.fixed = true;
+}
+
+bool SpanOfTimeBeforeNow(const GermanClause& c) {
+    std::size_t end = 0;
+    return AgoPhraseIn(c, end) < c.end;
+}
+
+void VorBecomesAgo(GermanClause& c) {
+    std::size_t end = 0;
+    const std::size_t vor = AgoPhraseIn(c, end);
+    c.s.units[vor].drop = true;
+    c.s.units[end - 1].after = c.s.catalogue.Tables().Value("ago-preposition", c.s.units[vor].lower);
+}
+
+// The phrases of [from, to): a preposition with its noun phrase, a noun phrase, or one word.
+std::vector<Span> PhrasesOf(const GermanClause& c, std::size_t from, std::size_t to) {
+    std::vector<Span> phrases;
+    for (std::size_t i = from; i < to;) {
+        const GermanUnit& u = c.s.units[i];
+        std::size_t end = i + 1;
+        if (u.fw && u.fw->kind == GermanKind::Preposition) end = std::max(end, GermanNounPhraseEnd(c.s, i + 1, to));
+        else if (!u.punct) end = std::max(end, GermanNounPhraseEnd(c.s, i, to));
+        // "jeden Morgen Kaffee": a time noun ends its phrase, whatever noun follows
+        for (std::size_t k = i + 1; k + 1 < end; ++k)
+            if (c.s.units[k].cls == kClassNoun && c.s.catalogue.Tables().InList("time-noun", Lower1252(c.s.units[k].lemma))) {
+                end = k + 1;
+                break;
+            }
+        // "im Jahr 1500": the number names the time
+        while (end < to && c.s.units[end].number) ++end;
+        phrases.push_back({i, end});
+        i = end;
+    }
+    return phrases;
+}
+
+// "gestern", "jeden Morgen", "am Sonntag", "vor zwei Wochen", "um sechs": a phrase
+// that says when.
+bool SaysWhen(const GermanClause& c, Span p) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const GermanUnit& first = c.s.units[p.begin];
+    if (p.end - p.begin == 1 && !first.fixed) return !first.punct && tables.InList("time-adverb", first.lower);
+    if (first.fw && first.fw->kind == GermanKind::Preposition && tables.InList("clock-preposition", first.lower) &&
+        (c.s.units[p.begin + 1].number || c.s.units[p.begin + 1].cls == kClassNumeral))
+        return true;
+    // "fünfundzwanzig Jahre alt": a measure of the adjective after it
+    const bool preposition = first.fw && first.fw->kind == GermanKind::Preposition;
+    if (!preposition && p.end < c.end && !c.s.units[p.end].fw && c.s.units[p.end].cls == kClassAdjective) return false;
+    const GermanUnit& last = c.s.units[p.end - 1];
+    const std::string lastWord = last.source.substr(last.source.rfind(' ') + 1);  // "letzte Woche" as one phrase
+    return tables.InList("time-noun", Lower1252(last.lemma)) || tables.InList("time-noun", Lower1252(lastWord));
+}
+
+// "Ich trinke jeden Morgen Kaffee": English says when after the objects ("I drink
+// coffee every morning"). Not the subject, and only when something follows.
+bool TimeBeforeOtherWords(const GermanClause& c) {
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
+    const std::size_t to = c.subordinate ? c.finite : c.end;
+    bool time = false;
+    for (Span p : PhrasesOf(c, from, to)) {
+        if (c.used[p.begin]) continue;
+        if (SaysWhen(c, p)) time = true;
+        else if (time && !c.s.units[p.begin].punct) return true;
+    }
+    return false;
+}
+
+void TimeGoesLast(GermanClause& c) {
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
+    const std::size_t to = c.subordinate ? c.finite : c.end;
+    const Span subject = c.subordinate ? SubjectIn(c, from, to) : Span{to, to};
+    for (Span p : PhrasesOf(c, from, to))
+        if (!c.used[p.begin] && SaysWhen(c, p) && !(p.begin >= subject.begin && p.begin < subject.end))
+            c.SayAtTheEnd(p.begin, p.end);
+}
+
+// "Wir schwimmen oft im See": "often", "never", "already" stand before the English
+// verb, or after its first auxiliary or a lone "be" ("We have already seen it").
+std::size_t FrequencyAdverbIn(const GermanClause& c) {
+    if (c.question || c.negate || c.verbGroup.empty()) return c.end;
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
+    for (std::size_t i = from; i < c.end; ++i)
+        if (!c.used[i] && !c.s.units[i].fixed && c.s.catalogue.Tables().InList("frequency-adverb", c.s.units[i].lower))
+            return i;
+    return c.end;
+}
+
+bool FrequencyAdverbAfterTheVerb(const GermanClause& c) { return FrequencyAdverbIn(c) < c.end; }
+
+void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
+    const std::size_t i = FrequencyAdverbIn(c);
+    std::vector<std::string> words;
+    for (const std::string& entry : c.verbGroup)
+        for (std::size_t start = 0; start < entry.size();) {
+            std::size_t space = entry.find(' ', start);
+            if (space == std::string::npos) space = entry.size();
+            if (space > start) words.push_back(entry.substr(start, space - start));
+            start = space + 1;
+        }
+    const bool lone = words.size() == 1;
+    const bool be = lone && c.s.catalogue.Tables().InList("english-be-form", words[0]);
+    words.insert(words.begin() + (lone && !be ? 0 : 1), UnitEnglish(c.s, i));
+    c.used[i] = true;
+    c.verbGroup = words;
+}
+
 // ---- Clauses without a finite verb ----
 
 // The infinitive with "zu" that ends the clause ("auszudehnen", "zu erhalten"), or end.
@@ -457,7 +696,12 @@ const ClauseRule<GermanClause> kRules[] = {
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
+    {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
+    {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
+    {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
+    {"TimeGoesLast", "Ich lese heute das Buch.", TimeBeforeOtherWords, TimeGoesLast},
+    {"PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise.", PredicateLast, PredicateRightAfterTheVerb},
     {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},
     {"VerbAfterARelativeClause", "Der Mann, der dort steht, ist mein Vater.", VerbAfterAWaitingSubject, VerbThenRest},
     {"QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?", VerbFirstOrQuestion, QuestionOrder},

@@ -33,17 +33,21 @@ std::string BeForm(bool past, int person, bool plural) {
     return person == 3 && !plural ? "is" : "are";
 }
 
+// "ist gefahren", "sind umgezogen": a perfect, not a state. A verb the dictionary
+// knows only as intransitive has no passive, so "sein" with it is a perfect too.
 bool TakesSein(const GermanSentence& s, const GermanUnit& participle) {
-    return GermanTakesSein(s.catalogue, participle.lemma) ||
-           (participle.reading.word && (participle.reading.word->flags & kWordSein));
+    if (GermanTakesSein(s.catalogue, participle.lemma)) return true;
+    const WordRecord* w = participle.reading.word;
+    return w && ((w->flags & kWordSein) || ((w->flags & kWordIntransitive) && !(w->flags & kWordTransitive)));
 }
 
 // "Ich habe das Buch gelesen": in talk German tells a finished event in the perfect
 // where English takes the simple past, unless the clause speaks of a time up to
-// now. Written reports (third person) keep the perfect for what still matters.
-bool PerfectIsSimplePast(const VerbGroupState& v) {
+// now. Written reports (third person) keep the perfect for what still matters,
+// unless they name the past time ("gestern hat sie ... gefunden": she found).
+bool PerfectIsSimplePast(const VerbGroupState& v, PerfectReading reading) {
     const GermanClause& c = v.c;
-    if (c.person == 3 || v.past || v.subjunctive || c.chain.size() != 1 || !v.n0 || !v.n0Participle ||
+    if (reading == PerfectReading::Perfect || (c.person == 3 && reading != PerfectReading::Past) || v.past || v.subjunctive || c.chain.size() != 1 || !v.n0 || !v.n0Participle ||
         v.n0->fw || v.n0->fixed || !v.f.fw)
         return false;
     return v.f.fw->aux == AuxVerb::Haben || (v.f.fw->aux == AuxVerb::Sein && TakesSein(c.s, *v.n0));
@@ -103,8 +107,7 @@ bool HabenVerb(VerbGroupState& v) {
 
 void SeinVerb(VerbGroupState& v) {
     const GermanUnit* n0 = v.n0;
-    const bool perfect = n0 && !n0->fw && ((v.n0Participle && GermanTakesSein(v.c.s.catalogue, n0->lemma)) ||
-                                          (n0->reading.word && (n0->reading.word->flags & kWordSein)));
+    const bool perfect = n0 && !n0->fw && v.n0Participle && TakesSein(v.c.s, *n0);
     if (perfect || (n0 && n0->fw && n0->fw->participle && n0->fw->aux != AuxVerb::Haben))
         v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     else
@@ -146,7 +149,7 @@ void ChainVerbs(VerbGroupState& v) {
         if (u.fw && u.fw->aux == AuxVerb::Werden) { v.words.push_back(u.fw->participle ? "been" : "be"); v.need = Need::PastPart; continue; }
         if (u.fw && u.fw->aux == AuxVerb::Haben) { v.words.push_back(u.fw->participle ? "had" : "have"); v.need = Need::PastPart; continue; }
         if (u.fw && u.fw->aux == AuxVerb::Sein) {
-            bool perfect = after && !after->fw && after->reading.word && (after->reading.word->flags & kWordSein);
+            bool perfect = after && !after->fw && TakesSein(c.s, *after);
             v.words.push_back(u.fw->participle ? "been" : perfect ? "have" : "be");
             v.need = Need::PastPart;
             continue;
@@ -162,7 +165,7 @@ void ChainVerbs(VerbGroupState& v) {
 
 }  // namespace
 
-std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsPast, std::size_t& insertAt) {
+std::vector<std::string> EnglishVerbGroup(const GermanClause& c, PerfectReading perfect, std::size_t& insertAt) {
     const GermanUnit& f = c.Finite();
     const GermanUnit* n0 = c.chain.empty() ? nullptr : &c.s.units[c.chain[0]];
     const bool n0Participle = n0 && ((n0->fw && n0->fw->participle) || (!n0->fw && n0->reading.tag == kFormPastPart));
@@ -176,7 +179,7 @@ std::vector<std::string> EnglishVerbGroup(const GermanClause& c, bool perfectAsP
                      n0 && !n0Participle && !n0->reading.zuInfinitive,
                      {}};
     insertAt = 1;
-    if (perfectAsPast && PerfectIsSimplePast(v)) {
+    if (PerfectIsSimplePast(v, perfect)) {
         SimplePast(v);
         return v.words;
     }

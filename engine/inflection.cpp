@@ -414,7 +414,13 @@ std::string GermanZuInfinitive(const Catalogue& catalogue, std::string_view infi
 bool GermanTakesSein(const Catalogue& catalogue, std::string_view infinitive) {
     std::size_t space = infinitive.rfind(' ');
     std::string verb(space == std::string_view::npos ? infinitive : infinitive.substr(space + 1));
-    if (verb == "sein" || verb == "werden" || verb == "bleiben") return true;
+    const EngineTables& tables = catalogue.Tables();
+    if (tables.InList("perfect-with-sein", verb)) return true;
+    // "ankommen", "zurückfahren": a separable particle before a listed verb
+    for (const std::string& particle : tables.List("separable-particle"))
+        if (verb.size() > particle.size() && verb.compare(0, particle.size(), particle) == 0 &&
+            tables.InList("perfect-with-sein", std::string_view(verb).substr(particle.size())))
+            return true;
     const TargetRecord* r = catalogue.Target(verb, kClassVerb);
     return r && (r->flags & kWordSein);
 }

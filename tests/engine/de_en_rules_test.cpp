@@ -68,6 +68,66 @@ TEST(GermanClauseRules, EnglishVerbGroup) {
     EXPECT_EQ(By("EnglishVerbGroup", "Ich habe das Buch gelesen."), "I read the book.");
 }
 
+TEST(GermanClauseRules, EnglishVerbGroupReadsThePerfectByItsTime) {
+    // a report in the third person keeps its perfect, unless it names a time now over
+    EXPECT_EQ(By("EnglishVerbGroup", "Er hat gestern das Buch gelesen."), "He read the book yesterday.");
+    // "sein" with a verb the dictionary knows only as intransitive is a perfect, not a state
+    EXPECT_EQ(By("EnglishVerbGroup", "Ich bin gegangen."), "I went.");
+    EXPECT_EQ(By("EnglishVerbGroup", "Wir sind zurückgekehrt."), "We returned.");
+    EXPECT_EQ(By("EnglishVerbGroup", "Das Buch ist gekauft."), "The book is bought.");
+}
+
+TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund."), "We often see the dog.");
+    // after the first auxiliary, and after a lone "be"
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Er hat oft das Buch gelesen."), "He has often read the book.");
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Der Hund ist oft müde."), "The dog is often tired.");
+}
+
+TEST(GermanClauseRules, TimeGoesLast) {
+    EXPECT_EQ(By("TimeGoesLast", "Ich lese heute das Buch."), "I read the book today.");
+    EXPECT_EQ(By("TimeGoesLast", "Er trinkt jeden Montag Kaffee."), "He drinks coffee every Monday.");
+    // a measure of an adjective is no time: "zwei Jahre alt"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Kind ist zwei Jahre alt.").text,
+              "The child is two years old.");
+}
+
+TEST(GermanClauseRules, VorIsAgo) {
+    EXPECT_EQ(By("VorIsAgo", "Vor zwei Wochen kaufte er ein Haus."), "Two weeks ago he bought a house.");
+    EXPECT_EQ(By("VorIsAgo", "Er hat vor zwei Wochen ein Buch gekauft."), "He bought a book two weeks ago.");
+    // before a time with "the" it stays "before"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er kommt vor dem Montag.").text, "He comes before Monday.");
+}
+
+TEST(GermanClauseRules, LastYearTakesNoPreposition) {
+    EXPECT_EQ(By("LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus."), "Last year he bought a house.");
+    EXPECT_EQ(By("LastYearTakesNoPreposition", "Am letzten Montag spielte das Kind."), "Last Monday the child played.");
+}
+
+TEST(GermanClauseRules, PredicateAfterTheVerb) {
+    EXPECT_EQ(By("PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise."), "The dog is very quiet in the garden.");
+    // "nicht" before the last word joins the verbs: "are not quiet"
+    EXPECT_EQ(By("PredicateAfterTheVerb", "Ich sehe, dass die Hunde im Garten nicht leise sind."),
+              "I see that the dogs are not quiet in the garden.");
+    // an adjective of a noun phrase stays in it
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Haus ist älter als das neue.").text,
+              "The house is older than the new.");
+}
+
+TEST(GermanClauseRules, NichtBeforeTheLastWordNegatesTheVerb) {
+    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht laut."), "The dog does not bark loudly.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Buch ist nicht nur teuer.").text,
+              "The book is not only expensive.");
+}
+
+TEST(GermanWordRules, DemonstrativeAgreesInNumber) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese Kinder spielen.").text, "These children play.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Dieses Kind spielt.").text, "This child plays.");
+    // a plural-only noun is plural, and its English is plural already
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese Menschenrechte sind wichtig.").text,
+              "These human rights are important.");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.

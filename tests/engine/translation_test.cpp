@@ -187,7 +187,7 @@ TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
     EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I read the book.");
     EXPECT_EQ(GermanToEnglish("Hast du das Buch gelesen?"), "Did you read the book?");
     // a time up to now keeps the perfect
-    EXPECT_EQ(GermanToEnglish("Ich habe das Buch schon gelesen."), "I have read the book already.");
+    EXPECT_EQ(GermanToEnglish("Ich habe das Buch schon gelesen."), "I have already read the book.");
 }
 
 TEST(EnglishToGerman, GenitiveAndThePredicate) {
