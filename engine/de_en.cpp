@@ -145,7 +145,7 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
     if (!c.subordinate) s.subjectWaiting = false;
 }
 
-// English sets no comma before "that", "whether" or a question word, nor before a
+// English sets no comma before "that", "whether", "if" or a question word, nor before a
 // relative clause that tells which one is meant ("the man who", "the book that").
 bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     const GermanUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
@@ -153,7 +153,8 @@ bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     if (s.units[i].source == "," && next && (next->relative || (after && after->relative && next->fw)))
         return !RelativeClauseKeepsCommas(*(next->relative ? next : after));
     return s.units[i].source == "," && next && next->fw &&
-           ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob")) ||
+           ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob" ||
+                                                                    s.catalogue.Tables().InList("condition-word", next->lower))) ||
             next->fw->kind == GermanKind::Question);
 }
 

@@ -71,9 +71,31 @@ bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& eng
     const GermanUnit* prev = Previous(s, i);
     const GermanUnit* next = Next(s, i);
     const bool afterQuantity = prev && (prev->number || prev->source == "%" || prev->cls == kClassNumeral);
-    if (!IsArticle(s.units[i], "der") || !prev || !(IsNounLike(*prev) || afterQuantity) || !next) return false;
+    if (!IsArticle(s.units[i], "der") || !prev || !(IsNounLike(*prev) || afterQuantity) || !next ||
+        s.catalogue.Tables().InList("selbst", prev->lower))  // "Selbst der Präsident": even the
+        return false;
     if (!IsNounLike(*next) && next->cls != kClassAdjective) return false;
     english = "of the";
+    return true;
+}
+
+// "die Bedeutung einer Statue", "das Haus meines Vaters", "die Mutter dieser Kinder":
+// a determiner in the genitive after a noun is "of a", "of my", "of these".
+bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (!u.fw || u.fw->kind != GermanKind::Article || u.lower.size() < 5 || !prev || !IsNounLike(*prev) || !next ||
+        (!IsNounLike(*next) && next->cls != kClassAdjective))
+        return false;
+    const std::string ending = u.lower.substr(u.lower.size() - 2);
+    std::string base = u.fw->english;
+    if ((ending != "es" && ending != "er") || base.compare(0, 3, "of ") == 0) return false;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
+    const std::string& plural = s.catalogue.Tables().Value("plural-demonstrative", base);
+    if (!plural.empty() && k < s.units.size() && s.units[k].plural) base = plural;
+    english = "of " + base;
     return true;
 }
 
@@ -210,6 +232,7 @@ bool ReflexiveSichIsDropped(const GermanSentence& s, std::size_t i, std::string&
 const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
+    {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
@@ -294,9 +317,33 @@ bool ApplyWordRules(const GermanSentence& s, std::size_t i, std::string& english
     return false;
 }
 
+// "die Statue selbst": itself; "er selbst": himself; "selbst der Präsident": even.
+bool SelbstByItsWord(const GermanSentence& s, std::size_t i, std::string& english) {
+    const EngineTables& tables = s.catalogue.Tables();
+    if (!tables.InList("selbst", s.units[i].lower)) return false;
+    const GermanUnit* prev = i > 0 ? &s.units[i - 1] : nullptr;
+    const GermanUnit* next = Next(s, i);
+    if (prev && prev->fw && prev->fw->kind == GermanKind::Pronoun) {
+        english = tables.Value("selbst-after-pronoun", prev->lower);
+        if (prev->lower == "sie" && prev->subjectPlural) english = "themselves";
+        return !english.empty();
+    }
+    if (prev && IsNounLike(*prev)) {
+        english = prev->plural ? "themselves" : RefersToPerson(s, i) ? "himself" : "itself";
+        return true;
+    }
+    if (next && (IsNounLike(*next) || (next->fw && next->fw->kind == GermanKind::Article))) {
+        english = "even";
+        return true;
+    }
+    return false;
+}
+
 std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     const Catalogue& cat = s.catalogue;
+    std::string selbst;
+    if (SelbstByItsWord(s, i, selbst)) return selbst;
     switch (u.cls) {
     case kClassNoun: {
         const GermanUnit* prev = Previous(s, i);

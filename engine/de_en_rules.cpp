@@ -450,6 +450,38 @@ void TopicSubjectVerbRest(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// ---- Conditions ----
+
+// The verb group's words one by one ("would have", "done" -> would, have, done).
+std::vector<std::string> VerbGroupWords(const GermanClause& c) {
+    std::vector<std::string> words;
+    for (const std::string& entry : c.verbGroup)
+        for (std::size_t start = 0; start < entry.size();) {
+            std::size_t space = entry.find(' ', start);
+            if (space == std::string::npos) space = entry.size();
+            if (space > start) words.push_back(entry.substr(start, space - start));
+            start = space + 1;
+        }
+    return words;
+}
+
+// "wenn er es getan hätte": if he had done it; "wenn ich reich wäre": if I were rich.
+// English says an unreal condition in the past, not with "would".
+bool UnrealCondition(const GermanClause& c) {
+    if (!c.subordinate || !c.s.catalogue.Tables().InList("condition-word", c.First().lower)) return false;
+    const std::vector<std::string> words = VerbGroupWords(c);
+    return words.size() >= 2 && words[0] == "would";
+}
+
+void ConditionTakesThePast(GermanClause& c) {
+    std::vector<std::string> words = VerbGroupWords(c);
+    words.erase(words.begin());  // "would"
+    if (words[0] == "have") words[0] = "had";
+    else if (words[0] == "be") words[0] = "were";
+    else words[0] = EnglishPast(c.s.catalogue, words[0]);
+    c.verbGroup = words;
+}
+
 // ---- Adverbials in English places ----
 
 // "..., dass er in Berlin sehr bekannt ist": the adjective a copula says, with the
@@ -629,14 +661,7 @@ bool FrequencyAdverbAfterTheVerb(const GermanClause& c) { return FrequencyAdverb
 
 void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     const std::size_t i = FrequencyAdverbIn(c);
-    std::vector<std::string> words;
-    for (const std::string& entry : c.verbGroup)
-        for (std::size_t start = 0; start < entry.size();) {
-            std::size_t space = entry.find(' ', start);
-            if (space == std::string::npos) space = entry.size();
-            if (space > start) words.push_back(entry.substr(start, space - start));
-            start = space + 1;
-        }
+    std::vector<std::string> words = VerbGroupWords(c);
     const bool lone = words.size() == 1;
     const bool be = lone && c.s.catalogue.Tables().InList("english-be-form", words[0]);
     words.insert(words.begin() + (lone && !be ? 0 : 1), UnitEnglish(c.s, i));
@@ -699,6 +724,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
+    {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
     {"TimeGoesLast", "Ich lese heute das Buch.", TimeBeforeOtherWords, TimeGoesLast},
     {"PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise.", PredicateLast, PredicateRightAfterTheVerb},

@@ -128,6 +128,31 @@ TEST(GermanWordRules, DemonstrativeAgreesInNumber) {
               "These human rights are important.");
 }
 
+TEST(GermanWordRules, GenitiveDeterminerIsOf) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Haus meines Vaters ist alt.").text,
+              "The house of my father is old.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Mutter dieser Kinder schläft.").text,
+              "The mother of these children sleeps.");
+}
+
+TEST(GermanWordRules, SelbstTakesItsEnglishFromTheWordBefore) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Haus selbst ist alt.").text, "The house itself is old.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er selbst schläft.").text, "He himself sleeps.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Kinder selbst spielen.").text,
+              "The children themselves play.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Selbst der Vater schläft.").text, "Even the father sleeps.");
+}
+
+TEST(GermanClauseRules, ConditionTakesThePast) {
+    EXPECT_EQ(By("ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise."),
+              "If the dog slept, he would be quiet.");
+    EXPECT_EQ(By("ConditionTakesThePast", "Der Hund wäre leise, wenn er geschlafen hätte."),
+              "The dog would be quiet if he had slept.");
+    // a real condition keeps its tense
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn der Hund schläft, ist er leise.").text,
+              "If the dog sleeps, he is quiet.");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.
