@@ -28,8 +28,9 @@ bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::si
     if (begin + 1 < end && s.units[begin + 1].relative) return true;
     if (!first.fw) return false;
     switch (first.fw->kind) {
-    case GermanKind::Subordinator:
-    case GermanKind::Relative: return true;
+    case GermanKind::Subordinator: return true;
+    // "Welches Buch liest er?": a question's first word asks; after a comma it relates
+    case GermanKind::Relative:
     case GermanKind::Question: return begin > 0;
     case GermanKind::Article:  // "..., der dort steht": an article after a comma before no noun
         return begin > 0 && s.units[begin - 1].source == "," && begin + 1 < end &&
@@ -155,7 +156,10 @@ bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     return s.units[i].source == "," && next && next->fw &&
            ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob" ||
                                                                     s.catalogue.Tables().InList("condition-word", next->lower))) ||
-            next->fw->kind == GermanKind::Question);
+            next->fw->kind == GermanKind::Question ||
+            // "..., welches Buch er liest", "..., mit wem er spricht": an indirect question
+            (!next->relative && s.catalogue.Tables().InList("asks-with-a-noun", next->lower)) ||
+            (next->fw->kind == GermanKind::Preposition && after && after->fw && after->fw->kind == GermanKind::Question));
 }
 
 }  // namespace

@@ -268,6 +268,19 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     u.senses.clear();
 }
 
+// "wie lange", "wie viel": after an asking "wie" these are "long" and "much", never
+// the verb "langen" or "many".
+void DegreeAfterAnAskingWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
+    if (!prev || !s.catalogue.Tables().InList("asks-with-a-degree", prev->lower)) return;
+    const std::string& english = s.catalogue.Tables().Value("asking-degree", u.lower);
+    if (english.empty()) return;
+    u.fw = nullptr;
+    u.cls = kClassAdverb;
+    u.english = english;
+    u.senses.clear();
+    u.fixed = true;
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -298,6 +311,7 @@ void SettleReadings(GermanSentence& s) {
         }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         GivenNameAtTheStart(s, u, next);
+        DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own

@@ -190,6 +190,16 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
 
 // "einer der wichtigsten Männer": an "ein" form before "der" and a plural noun
 // stands for one of them.
+// "Wessen Tasche ist das?", "Ich weiß das.": "das" or "dies" with nothing after it is "that".
+bool DasAloneIsThat(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const std::string& pronoun = s.catalogue.Tables().Value("demonstrative-before-verb", u.lower);
+    const GermanUnit* next = Next(s, i);
+    if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct)) return false;
+    english = pronoun;
+    return true;
+}
+
 bool EinerDerIsOneOf(const GermanSentence& s, std::size_t i, std::string& english) {
     const std::string& one = s.catalogue.Tables().Value("one-of", s.units[i].lower);
     const GermanUnit* next = Next(s, i);
@@ -240,6 +250,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
     {"DasBeforeAVerbIsThat", "Das ist mein Vater.", DasBeforeAVerbIsThat},
     {"EinerDerIsOneOf", "Einer der Männer schläft.", EinerDerIsOneOf},
+    {"DasAloneIsThat", "Wessen Buch ist das?", DasAloneIsThat},
     {"VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen.", VonInAPassiveIsBy},
     {"ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen.", ArticleBeforeBeideIsDropped},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},

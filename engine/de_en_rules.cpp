@@ -266,11 +266,37 @@ bool SpeaksOfAPastTime(const GermanClause& c) {
     return false;
 }
 
+// Where a question's asking phrase ends: "wie alt", "welches Kleid", "mit wem",
+// "um wie viel Uhr"; begin when the clause does not start with one.
+std::size_t AskingPhraseEnd(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::size_t i = c.begin;
+    if (i < c.finite && c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Preposition) ++i;
+    if (i >= c.finite || !c.s.units[i].fw ||
+        (c.s.units[i].fw->kind != GermanKind::Question && !tables.InList("asks-with-a-noun", c.s.units[i].lower)))
+        return c.begin;
+    const GermanUnit& word = c.s.units[i++];
+    if (tables.InList("asks-with-a-noun", word.lower)) return std::max(i, GermanNounPhraseEnd(c.s, i, c.finite));
+    if (tables.InList("asks-with-a-degree", word.lower)) {
+        while (i < c.finite && !c.s.units[i].punct && (c.s.units[i].cls == kClassAdjective || c.s.units[i].cls == kClassAdverb ||
+                                                        tables.InList("asking-degree", c.s.units[i].lower)))
+            ++i;
+        if (i < c.finite && IsNounLike(c.s.units[i])) ++i;  // "wie viel Uhr"
+    }
+    return i;
+}
+
+// "Wer hat das Fenster geöffnet?": the asking word is the subject; English does not invert.
+bool SubjectAsks(const GermanClause& c) {
+    const GermanUnit& first = c.First();
+    return first.fw && first.fw->kind == GermanKind::Question && c.finite == c.begin + 1 &&
+           c.s.catalogue.Tables().InList("subject-question-word", first.lower);
+}
+
 void BuildTheEnglishVerbGroup(GermanClause& c) {
     c.verbFirst = c.finite == c.begin;
-    const GermanUnit& first = c.First();
-    c.whQuestion = !c.subordinate && c.s.question && first.fw && first.fw->kind == GermanKind::Question &&
-                   c.finite == c.begin + 1;
+    c.whQuestion = !c.subordinate && c.s.question && !SubjectAsks(c) && AskingPhraseEnd(c) > c.begin &&
+                   AskingPhraseEnd(c) == c.finite;
     c.question = c.s.question && (c.verbFirst || c.whQuestion);
     const PerfectReading perfect = SpeaksOfTimeUpToNow(c) ? PerfectReading::Perfect
                                    : SpeaksOfAPastTime(c) ? PerfectReading::Past
@@ -342,6 +368,11 @@ void SubordinateOrder(GermanClause& c) {
     const GermanUnit& first = c.First();
     std::size_t from = c.begin + 1;
     c.Emit(c.begin);
+    // "..., wie lange er bleibt": the asking phrase stays whole
+    if (AskingPhraseEnd(c) > from) {
+        c.EmitRange(from, AskingPhraseEnd(c));
+        from = AskingPhraseEnd(c);
+    }
     const GermanUnit* pronoun = &first;
     if (!first.relative && from < c.finite && c.s.units[from].relative) {
         pronoun = &c.s.units[from];
@@ -388,7 +419,7 @@ bool IsSubordinate(const GermanClause& c) { return c.subordinate; }
 bool VerbFirstOrQuestion(const GermanClause& c) { return c.question || c.verbFirst; }
 
 void QuestionOrder(GermanClause& c) {
-    if (c.whQuestion) c.Emit(c.begin);
+    if (c.whQuestion) c.EmitRange(c.begin, c.finite);
     const std::size_t subjectStart = c.finite + 1;
     const std::size_t subjectEnd = GermanNounPhraseEnd(c.s, subjectStart, c.end);
     c.MarkSubject(subjectStart, subjectEnd);
@@ -419,7 +450,7 @@ bool ObjectInFront(const GermanClause& c) {
 bool SubjectStandsFirst(const GermanClause& c) {
     const GermanUnit& first = c.First();
     if (ObjectInFront(c) && !SubjectIn(c, c.finite + 1, c.end).empty()) return false;
-    if (first.fw && first.fw->kind == GermanKind::Question) return false;
+    if (first.fw && first.fw->kind == GermanKind::Question) return SubjectAsks(c);
     if (first.fw && first.fw->kind == GermanKind::Pronoun && !first.fw->nominative) return false;
     const std::size_t start = PastFocusWords(c, c.begin, c.finite);
     if (start >= c.finite || ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return false;

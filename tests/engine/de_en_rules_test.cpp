@@ -153,6 +153,18 @@ TEST(GermanClauseRules, ConditionTakesThePast) {
               "If the dog sleeps, he is quiet.");
 }
 
+TEST(GermanClauseRules, QuestionsAskWithAWholePhrase) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(By("QuestionPutsTheAuxiliaryFirst", "Wie alt ist der Hund?"), "How old is the dog?");
+    EXPECT_EQ(de("Wie lange schläft der Hund?"), "How long does the dog sleep?");
+    EXPECT_EQ(de("Welches Buch liest der Mann?"), "Which book does the man read?");
+    // the asking word as the subject keeps the English order
+    EXPECT_EQ(By("SubjectBeforeTheVerb", "Wer liest das Buch?"), "Who reads the book?");
+    EXPECT_EQ(de("Wessen Buch ist das?"), "Whose book is that?");
+    // an indirect question keeps its phrase and takes no comma
+    EXPECT_EQ(de("Ich sehe, wie alt der Hund ist."), "I see how old the dog is.");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.
