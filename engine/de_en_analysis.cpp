@@ -281,6 +281,16 @@ void DegreeAfterAnAskingWord(const GermanSentence& s, GermanUnit& u, const Germa
     u.fixed = true;
 }
 
+// "ihr Auto": "ihr" before a noun is the determiner, not the pronoun "you", and the
+// noun phrase and the clause's subject are read with it so.
+void IhrBeforeANounIsADeterminer(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (!u.fw || u.fw->kind != GermanKind::Pronoun || !next || (!IsNounLike(*next) && next->cls != kClassAdjective) ||
+        !s.catalogue.Tables().InList("ihr-form", u.lower))
+        return;
+    const GermanWord* determiner = s.catalogue.Tables().German(u.lower + "e");  // "ihre": declined like it
+    if (determiner && determiner->kind == GermanKind::Article) u.fw = determiner;
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -311,6 +321,7 @@ void SettleReadings(GermanSentence& s) {
         }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         GivenNameAtTheStart(s, u, next);
+        IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);

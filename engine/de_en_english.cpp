@@ -79,6 +79,33 @@ bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& eng
     return true;
 }
 
+// "ihr Auto", "ihren Schlüssel": her or their, by the subject the clause has named
+// before it ("Die Nachbarn haben ihr Auto verkauft": their). Empty when the word is
+// no possessive "ihr" before a noun.
+std::string IhrPossessive(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* next = Next(s, i);
+    if (!s.catalogue.Tables().InList("ihr-form", u.lower) || !next || (!IsNounLike(*next) && next->cls != kClassAdjective))
+        return std::string();
+    if (u.source[0] == 'I' && !u.start && s.options.letter) return "your";
+    for (std::size_t k = i; k-- > 0;) {
+        if (s.units[k].punct && s.units[k].source != ",") break;
+        if (s.units[k].subject) return s.units[k].subjectPlural ? "their" : "her";
+    }
+    return "their";
+}
+
+// "Ich gab ihr das Buch": her; "ihr kommt": you; "ihr Auto": her or their.
+bool IhrByItsRole(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    if (!s.catalogue.Tables().InList("ihr-form", u.lower)) return false;
+    english = IhrPossessive(s, i);
+    if (!english.empty()) return true;
+    if (u.lower != "ihr") return false;
+    english = u.subject ? "you" : "her";
+    return true;
+}
+
 // "die Bedeutung einer Statue", "das Haus meines Vaters", "die Mutter dieser Kinder":
 // a determiner in the genitive after a noun is "of a", "of my", "of these".
 bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -89,7 +116,8 @@ bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string&
         (!IsNounLike(*next) && next->cls != kClassAdjective))
         return false;
     const std::string ending = u.lower.substr(u.lower.size() - 2);
-    std::string base = u.fw->english;
+    std::string base = IhrPossessive(s, i);
+    if (base.empty()) base = u.fw->english;
     if ((ending != "es" && ending != "er") || base.compare(0, 3, "of ") == 0) return false;
     std::size_t k = i + 1;
     while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
@@ -243,6 +271,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
+    {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},

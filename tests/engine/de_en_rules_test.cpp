@@ -165,6 +165,15 @@ TEST(GermanClauseRules, QuestionsAskWithAWholePhrase) {
     EXPECT_EQ(de("Ich sehe, wie alt der Hund ist."), "I see how old the dog is.");
 }
 
+TEST(GermanWordRules, IhrByItsRole) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Ich gab ihr das Buch."), "I gave her the book.");
+    // before a noun it is her or their, by the subject named before it
+    EXPECT_EQ(de("Die Mutter sieht ihr Kind."), "The mother sees her child.");
+    EXPECT_EQ(de("Die Kinder sehen ihre Mutter."), "The children see their mother.");
+    EXPECT_EQ(de("Seht ihr den Hund?"), "Do you see the dog?");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.
