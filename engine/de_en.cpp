@@ -112,8 +112,7 @@ void SubjectPersonAndNumber(GermanClause& c) {
         if (!u.fw || u.fw->kind != GermanKind::Pronoun || !u.fw->nominative) continue;
         if (u.lower == "sie") { c.person = 3; return; }  // number from the verb
         c.person = u.fw->person;
-        c.plural = u.fw->plural;
-        if (u.lower == "man") { c.person = 3; c.plural = false; }
+        c.plural = u.fw->plural;  // "man" is the generic "you" of the table, and agrees as "you"
         return;
     }
 }

@@ -360,7 +360,10 @@ void SettleReadings(GermanSentence& s) {
 // pronoun: "die Steuern" or "Ich habe" would swallow what the clause rules need.
 bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts) {
     const GermanWord* first = tables.German(parts[0]);
-    if (first && (first->kind == GermanKind::Article || first->kind == GermanKind::Pronoun)) return false;
+    // "nicht kommen" is "not come" by the negation rule, not "stay away"
+    if (first && (first->kind == GermanKind::Article || first->kind == GermanKind::Pronoun ||
+                  first->kind == GermanKind::Negation))
+        return false;
     for (std::string_view p : parts) {
         const GermanWord* w = tables.German(p);
         if (w && (w->kind == GermanKind::Auxiliary || w->kind == GermanKind::Modal)) return false;
@@ -484,6 +487,12 @@ void MatchGermanPhrases(GermanSentence& s) {
                 std::vector<std::string_view> parts = SplitWords(s.catalogue.String(p.text));
                 if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
                 if (LongerTermOverlaps(s, i, parts.size(), lemmas)) continue;
+                // nor an inflected verb later in it ("nach Berlin gefahren" keeps its participle)
+                bool inflectedVerb = false;
+                for (std::size_t k = i + 1; k < i + parts.size() && k < s.units.size(); ++k)
+                    inflectedVerb = inflectedVerb || (s.units[k].cls == kClassVerb && (s.units[k].reading.tag != kFormBase ||
+                                                                                        s.units[k].lower != lemmas[k]));
+                if (inflectedVerb) continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
                 matched = true;
                 break;

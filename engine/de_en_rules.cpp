@@ -126,6 +126,28 @@ void TakeTheGovernedPreposition(GermanClause& c) {
     }
 }
 
+// "Ich freue mich", "Wir müssen uns beeilen": with a reflexive verb, the pronoun of
+// the subject's own person is the German "sich" and English leaves it out.
+std::size_t ReflexivePronounIn(const GermanClause& c) {
+    bool reflexive = false;
+    auto isReflexive = [](const GermanUnit& v) { return !v.fw && v.reading.word && (v.reading.word->flags & kWordReflexive); };
+    reflexive = isReflexive(c.Finite());
+    for (std::size_t k : c.chain) reflexive = reflexive || isReflexive(c.s.units[k]);
+    if (!reflexive) return c.end;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (u.drop || !u.fw || u.fw->kind != GermanKind::Pronoun || u.fw->nominative ||
+            !c.s.catalogue.Tables().InList("reflexive-pronoun", u.lower))
+            continue;
+        if (u.fw->person == c.person && u.fw->plural == c.plural) return i;
+    }
+    return c.end;
+}
+
+bool ReflexivePronounOfTheSubject(const GermanClause& c) { return ReflexivePronounIn(c) < c.end; }
+
+void DropTheReflexivePronoun(GermanClause& c) { c.s.units[ReflexivePronounIn(c)].drop = true; }
+
 // "versucht zu schlafen": "zu" before a verb of the chain makes it "to sleep".
 std::size_t ZuBeforeAChainVerb(const GermanClause& c) {
     for (std::size_t k : c.chain) {
@@ -747,6 +769,7 @@ const ClauseRule<GermanClause> kNonFiniteRules[] = {
 
 const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
+    {"ReflexivePronounIsLeftOut", "Ich freue mich.", ReflexivePronounOfTheSubject, DropTheReflexivePronoun},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},

@@ -20,9 +20,11 @@ struct VerbGroupState {
 };
 
 // The English modal's form from its table (engine/data/english-modals.tsv).
-std::string ModalFinite(const EngineTables& tables, const std::string& modal, bool past, int person, bool plural) {
+std::string ModalFinite(const EngineTables& tables, const std::string& modal, bool past, int person, bool plural,
+                        bool negated = false) {
     const EnglishModal* forms = tables.Modal(modal);
-    if (!forms) return modal;
+    if (!forms) return negated ? modal + " not" : modal;
+    if (negated) return past ? forms->notPast : person == 3 && !plural ? forms->notThird : forms->notPresent;
     if (past) return forms->past;
     return person == 3 && !plural ? forms->third : forms->present;
 }
@@ -34,11 +36,12 @@ std::string BeForm(bool past, int person, bool plural) {
 }
 
 // "ist gefahren", "sind umgezogen": a perfect, not a state. A verb the dictionary
-// knows only as intransitive has no passive, so "sein" with it is a perfect too.
+// knows only as intransitive has no passive, so "sein" with it is a perfect too;
+// one that also takes an object is a state ("Die Tür ist geschlossen": is closed).
 bool TakesSein(const GermanSentence& s, const GermanUnit& participle) {
     if (GermanTakesSein(s.catalogue, participle.lemma)) return true;
     const WordRecord* w = participle.reading.word;
-    return w && ((w->flags & kWordSein) || ((w->flags & kWordIntransitive) && !(w->flags & kWordTransitive)));
+    return w && !(w->flags & kWordTransitive) && (w->flags & (kWordSein | kWordIntransitive));
 }
 
 // "Ich habe das Buch gelesen": in talk German tells a finished event in the perfect
@@ -70,10 +73,10 @@ void NotAfterFirst(VerbGroupState& v) {
 
 void ModalVerb(VerbGroupState& v) {
     const GermanWord& w = *v.f.fw;
-    std::string m = v.subjunctive && w.english == std::string("should")
-                        ? "should" : ModalFinite(v.c.s.catalogue.Tables(), w.english, v.past, v.c.person, v.c.plural);
+    const bool should = v.subjunctive && w.english == std::string("should");
+    std::string m = should ? (v.c.negate ? "should not" : "should")
+                           : ModalFinite(v.c.s.catalogue.Tables(), w.english, v.past, v.c.person, v.c.plural, v.c.negate);
     for (std::string_view p : SplitWords(m)) v.words.emplace_back(p);
-    NotAfterFirst(v);
     if (!v.n0 && v.words.back() == "to") v.words.pop_back();  // "Ich kann das." keeps its own meaning
 }
 
@@ -125,6 +128,8 @@ void LexicalVerb(VerbGroupState& v) {
         v.words.push_back(e);
     } else if (v.subjunctive) {
         v.words.push_back("would " + e);
+    } else if (e.compare(0, 3, "be ") == 0) {  // "sich freuen": to be pleased, "I am pleased"
+        v.words.push_back(BeForm(v.past, c.person, c.plural) + e.substr(2));
     } else if (v.past) {
         v.words.push_back(EnglishPast(c.s.catalogue, e));
     } else {

@@ -189,9 +189,12 @@ bool EngineTables::LoadStrongVerbs(std::string_view text, std::string* error) {
 bool EngineTables::LoadModals(std::string_view text, std::string* error) {
     TextTable t;
     std::vector<int> c;
-    if (!ParseTable("english-modals", text, {"modal", "present", "third", "past"}, t, c, error)) return false;
+    if (!ParseTable("english-modals", text,
+                    {"modal", "present", "third", "past", "not present", "not third", "not past"}, t, c, error))
+        return false;
     for (std::size_t r = 0; r < t.Rows(); ++r)
-        modals_[t.Field(r, c[0])] = EnglishModal{t.Field(r, c[1]), t.Field(r, c[2]), t.Field(r, c[3])};
+        modals_[t.Field(r, c[0])] = EnglishModal{t.Field(r, c[1]), t.Field(r, c[2]), t.Field(r, c[3]),
+                                                 t.Field(r, c[4]), t.Field(r, c[5]), t.Field(r, c[6])};
     return true;
 }
 

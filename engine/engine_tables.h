@@ -21,6 +21,7 @@ struct StrongVerbForms {
 
 struct EnglishModal {
     std::string present, third, past;
+    std::string notPresent, notThird, notPast;  // negated: "muss nicht" is "does not have to"
 };
 
 class EngineTables {

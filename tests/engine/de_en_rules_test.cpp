@@ -174,6 +174,22 @@ TEST(GermanWordRules, IhrByItsRole) {
     EXPECT_EQ(de("Seht ihr den Hund?"), "Do you see the dog?");
 }
 
+TEST(GermanClauseRules, ReflexivePronounIsLeftOut) {
+    EXPECT_EQ(By("ReflexivePronounIsLeftOut", "Ich freue mich."), "I am glad.");
+    EXPECT_EQ(By("ReflexivePronounIsLeftOut", "Wir freuen uns."), "We are glad.");
+    // another person's pronoun is an object
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht mich.").text, "He sees me.");
+}
+
+TEST(GermanClauseRules, NegatedModalsSayWhatGermanMeans) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Das Kind will nicht schlafen."), "The child does not want to sleep.");
+    EXPECT_EQ(de("Der Hund kann nicht schlafen."), "The dog cannot sleep.");
+    // "muss nicht" is "does not have to"; "man" agrees as the generic "you"
+    EXPECT_EQ(de("Man muss nicht schlafen."), "You do not have to sleep.");
+    EXPECT_EQ(de("Das Kind wollte nicht schlafen."), "The child did not want to sleep.");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.
