@@ -157,15 +157,24 @@ void WordsInTheirOrder(EnglishClause& c) {
     c.trace.finished = true;
 }
 
-// "gave me a book": a pronoun before another object is the dative one.
+// The case of a noun phrase object: the nominative after "sein" ("She is a teacher"),
+// the dative after "helfen", "danken" ... ("hilft den Schülern"), else the accusative.
+Case ObjectCase(const EnglishClause& c) {
+    if (c.mainLemma == "sein") return Case::Nominative;
+    return c.s.catalogue.Tables().InList("dative-verb", c.mainLemma) ? Case::Dative : Case::Accusative;
+}
+
+// "gave me a book", "helps me": a pronoun before another object, or after a verb
+// that takes the dative, is the dative one.
 std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     const EnglishUnit& u = At(c, k);
     const EngineTables& tables = c.s.catalogue.Tables();
     const std::string& accusative = tables.Value("accusative-pronoun", u.lower);
     std::string g = accusative.empty() ? std::string(u.fw->german) : accusative;
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
-    if (next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
-                 (!next->fw && next->cls == kClassNoun))) {
+    const bool beforeAnObject = next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
+                                         (!next->fw && next->cls == kClassNoun));
+    if (beforeAnObject || ObjectCase(c) == Case::Dative) {
         const std::string& dative = tables.Value("dative-pronoun", u.lower);
         if (!dative.empty()) g = dative;
         if (u.lower == "you" && c.s.options.honorific) g = "Ihnen";
@@ -200,7 +209,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
-            GermanNounPhrase(c.s, c.i, c.end, c.mainLemma == "sein" ? Case::Nominative : Case::Accusative, c.rest);
+            GermanNounPhrase(c.s, c.i, c.end, ObjectCase(c), c.rest);
             continue;
         }
         c.rest.push_back(u.fw ? u.fw->german : u.german);

@@ -295,6 +295,7 @@ std::string GermanNounForm(const Catalogue& catalogue, std::string_view noun, st
         std::string p = GermanPlural(catalogue, noun, gender);
         bool weakEnding = false;
         for (const std::string& ending : tables.List("weak-masculine-ending")) weakEnding = weakEnding || EndsWith(n, ending);
+        for (const std::string& ending : tables.List("strong-masculine-ending")) weakEnding = weakEnding && !EndsWith(n, ending);
         if (weakEnding && (p == n + "n" || p == n + "en")) return p;
     }
     if (c == Case::Genitive && (gender == kMasculine || gender == kNeuter) && n.find(' ') == std::string::npos) {

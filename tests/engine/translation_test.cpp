@@ -227,3 +227,11 @@ TEST(EnglishToGerman, ObjectPronounsTitlesAndWeakNouns) {
     EXPECT_EQ(EnglishToGerman("I see Mr Weber."), "Ich sehe Herrn Weber.");
     EXPECT_EQ(EnglishToGerman("Mrs Weber reads a book."), "Frau Weber liest ein Buch.");
 }
+
+TEST(EnglishToGerman, VerbsOfTheDativeAndNounsThatEndLikeWeakOnes) {
+    EXPECT_EQ(EnglishToGerman("The man helps the children."), "Der Mann hilft den Kindern.");
+    EXPECT_EQ(EnglishToGerman("The man helps me."), "Der Mann hilft mir.");
+    EXPECT_EQ(EnglishToGerman("The man sees the children."), "Der Mann sieht die Kinder.");
+    // "Kaffee" ends in -e but is no weak noun: "den Kaffee", never "den Kaffeen"
+    EXPECT_EQ(EnglishToGerman("I drink the coffee."), "Ich trinke den Kaffee.");
+}
