@@ -23,6 +23,7 @@ struct EnglishUnit {
     bool plural = false;
     bool known = true;
     bool fixed = false;
+    bool possessive = false;   // it carried "'s" ("the neighbour's son")
     const char* tagName = "";  // what the tagger said, for qd_explain
 };
 

@@ -187,7 +187,7 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     const bool nameLike = u.capital && u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]));
     // at the start only a listed given name, or one the tagger and the corpus both take for a name ("Peter")
     const bool nameHere = !u.start || s.catalogue.Tables().InList("given-name-word", u.source) ||
-                          (tagged.cls == kClassName && s.catalogue.IsName(u.source));
+                          ((tagged.cls == kClassName || u.possessive) && s.catalogue.IsName(u.source));
     if (nameLike && nameHere &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;
@@ -227,7 +227,9 @@ std::vector<std::string> SplitContraction(const EngineTables& tables, const Toke
     std::size_t apostrophe = text.find_first_of("'\x92");
     if (apostrophe == std::string::npos || t.kind != TokenKind::Word) return {text};
     std::string head = text.substr(0, apostrophe), tail = Lower1252(text.substr(apostrophe + 1));
-    if (tail == "s") return {head};
+    // "it's", "there's": is; "the neighbour's": a possessive, which the unit remembers
+    if (tail == "s") return tables.InList("s-is-is", Lower1252(head)) ? std::vector<std::string>{head, "is"}
+                                                                       : std::vector<std::string>{head};
     const std::string& expansion = tables.Value("contraction", tail);
     if (expansion.empty()) return {text};
     if (expansion == "not") {
@@ -390,6 +392,9 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
             u.start = start && !u.punct;
             u.tag = kFormBase;
             if (first && tags[k] < kEnglishTagCount) u.tagName = EnglishTagName(tags[k]);
+            // "neighbour's": the possessive "'s" went, the unit remembers it
+            u.possessive = t.kind == TokenKind::Word && t.text.size() > p.size() &&
+                           Lower1252(t.text.substr(p.size())).find('s') == 1 && t.text.size() == p.size() + 2;
             const TagReading tagged = first && tags[k] < kEnglishTagCount ? ReadingOfTag(tags[k]) : TagReading{};
             if (!u.punct && !u.number) Analyse(s, u, s.units.empty() ? nullptr : &s.units.back(), tagged);
             if (u.number || u.punct) u.german = u.source;

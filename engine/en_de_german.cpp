@@ -49,12 +49,69 @@ std::string TitleForm(const EnglishSentence& s, const std::string& title, Case c
     return GermanNounForm(s.catalogue, title, kMasculine, c, false);
 }
 
+namespace {
+
+void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,
+                    std::vector<std::string>& out);
+
+// Where the possessor of "the neighbour's son", "Peter's car" ends (after its "'s"
+// noun), when a noun phrase follows it; i when there is none.
+std::size_t PossessorEnd(const EnglishSentence& s, std::size_t i, std::size_t end) {
+    const std::vector<EnglishUnit>& units = s.units;
+    std::size_t k = i;
+    if (k < end && IsDeterminer(units[k])) ++k;
+    while (k < end && !units[k].fw && !units[k].punct &&
+           (units[k].cls == kClassAdjective || units[k].cls == kClassNoun || units[k].cls == kClassName || units[k].number)) {
+        if (units[k].possessive && (units[k].cls == kClassNoun || units[k].cls == kClassName)) {
+            const EnglishUnit* next = k + 1 < end ? &units[k + 1] : nullptr;
+            const bool phraseFollows = next && !next->fw && !next->punct &&
+                                       (next->cls == kClassNoun || next->cls == kClassAdjective || next->number);
+            return phraseFollows ? k + 1 : i;
+        }
+        ++k;
+    }
+    return i;
+}
+
+// "the neighbour's son": der Sohn des Nachbarn; "Peter's car": Peters Auto.
+bool PossessiveNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
+                          std::vector<std::string>& out) {
+    const std::size_t split = PossessorEnd(s, i, end);
+    if (split == i) return false;
+    const EnglishUnit& owner = s.units[split - 1];
+    if (owner.cls == kClassName && split - i == 1) {
+        const std::string& n = owner.german;
+        const char last = n.empty() ? 's' : n.back();
+        out.push_back(n + (last == 's' || last == 'x' || last == 'z' || last == '\xdf' ? "'" : "s"));
+        i = split;
+        NounPhraseWith(s, nullptr, i, end, c, out);
+        return true;
+    }
+    std::size_t owned = split;
+    NounPhraseWith(s, s.catalogue.Tables().English("the", EnKind::Article), owned, end, c, out);
+    std::size_t from = i;
+    NounPhraseWith(s, nullptr, from, split, Case::Genitive, out);
+    i = owned;
+    return true;
+}
+
+}  // namespace
+
 void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
                       std::vector<std::string>& out) {
-    const std::vector<EnglishUnit>& units = s.units;
     if (i >= end) return;  // a clause that ends before its noun phrase ("because" at the end)
+    if (PossessiveNounPhrase(s, i, end, c, out)) return;
+    NounPhraseWith(s, nullptr, i, end, c, out);
+}
+
+namespace {
+
+void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,
+                    std::vector<std::string>& out) {
+    const std::vector<EnglishUnit>& units = s.units;
+    if (i >= end) return;
     std::size_t j = i;
-    const EnglishWord* det = j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
+    const EnglishWord* det = givenDet ? givenDet : j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
     std::size_t adjectives = j;
     while (j < end && !units[j].fw && !units[j].punct && (units[j].cls == kClassAdjective || units[j].number)) ++j;
     std::size_t nouns = j;
@@ -91,5 +148,7 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
     }
     i = j;
 }
+
+}  // namespace
 
 }  // namespace velloc

@@ -235,3 +235,11 @@ TEST(EnglishToGerman, VerbsOfTheDativeAndNounsThatEndLikeWeakOnes) {
     // "Kaffee" ends in -e but is no weak noun: "den Kaffee", never "den Kaffeen"
     EXPECT_EQ(EnglishToGerman("I drink the coffee."), "Ich trinke den Kaffee.");
 }
+
+TEST(EnglishToGerman, APossessiveSBecomesAGenitive) {
+    EXPECT_EQ(EnglishToGerman("The man's dog sleeps."), "Der Hund des Mannes schläft.");
+    EXPECT_EQ(EnglishToGerman("I see the child's new book."), "Ich sehe das neue Buch des Kindes.");
+    EXPECT_EQ(EnglishToGerman("Tom's dog sleeps."), "Toms Hund schläft.");
+    // after a pronoun "'s" is "is"
+    EXPECT_EQ(EnglishToGerman("It's old."), "Es ist alt.");
+}
