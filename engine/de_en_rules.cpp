@@ -440,6 +440,14 @@ bool IsSubordinate(const GermanClause& c) { return c.subordinate; }
 // verb first without a question mark follows a clause in front of it.
 bool VerbFirstOrQuestion(const GermanClause& c) { return c.question || c.verbFirst; }
 
+// "Dass es regnet, ist klar": a clause opened by "dass" or "ob" at the sentence's start,
+// before a verb that has no subject pronoun after it, is that verb's subject.
+bool SubjectClauseInFront(const GermanClause& c) {
+    if (c.question || c.begin == 0 || !c.s.catalogue.Tables().InList("subject-clause-word", c.s.units[0].lower)) return false;
+    const GermanUnit* after = c.finite + 1 < c.end ? &c.s.units[c.finite + 1] : nullptr;
+    return !(after && after->fw && after->fw->kind == GermanKind::Pronoun && after->fw->nominative);
+}
+
 void QuestionOrder(GermanClause& c) {
     if (c.whQuestion) c.EmitRange(c.begin, c.finite);
     const std::size_t subjectStart = c.finite + 1;
@@ -449,6 +457,10 @@ void QuestionOrder(GermanClause& c) {
         for (std::size_t k = 0; k < c.insertAt && k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
         c.EmitRange(subjectStart, subjectEnd);
         for (std::size_t k = c.insertAt; k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
+    } else if (SubjectClauseInFront(c)) {
+        // "Dass X stattfindet, ist keine Überraschung": the clause in front is the subject
+        c.EmitVerbGroup();
+        c.EmitRange(subjectStart, subjectEnd);
     } else {
         // "Wenn sie fragen, halten die Wähler ...": after a clause in front the
         // verb comes first, and English puts the subject before it again

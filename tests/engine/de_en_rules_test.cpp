@@ -190,6 +190,14 @@ TEST(GermanClauseRules, NegatedModalsSayWhatGermanMeans) {
     EXPECT_EQ(de("Das Kind wollte nicht schlafen."), "The child did not want to sleep.");
 }
 
+TEST(GermanClauseRules, AClauseInFrontCanBeTheSubject) {
+    EXPECT_EQ(By("QuestionPutsTheAuxiliaryFirst", "Dass der Hund schläft, ist wichtig."),
+              "That the dog sleeps, is important.");
+    // with a subject of its own the verb takes it after the clause in front
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn der Hund schläft, spielt das Kind.").text,
+              "If the dog sleeps, the child plays.");
+}
+
 TEST(GermanClauseRules, SubordinateClauseOrder) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Ich sehe, dass er das Buch liest."), "I see that he reads the book.");
     // The subject need not come first in German; in English it does.
