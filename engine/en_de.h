@@ -85,6 +85,7 @@ struct EnglishClause {
     bool negate = false, perfect = false, future = false, modal = false, passive = false;
 
     // The German clause being built.
+    std::vector<std::string> topic;   // an adverb in front ("Gestern traf ich ...")
     std::vector<std::string> rest;    // objects and adverbials, in order
     std::vector<std::string> finals;  // verbs at the clause's end, in German order
     std::string finite, particle;

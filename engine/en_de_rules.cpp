@@ -37,6 +37,28 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
 }
 
 // A pronoun, or a question word that is the subject itself ("What happened?").
+// "Yesterday I met Anna": an adverb before the subject stays in front, and German
+// puts the finite verb second, after it ("Gestern traf ich Anna").
+std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
+    if (c.subordinate || c.question || c.subjectRead || c.i != c.begin || c.i + 1 >= c.end) return c.end;
+    const EnglishUnit& u = At(c, c.i);
+    if (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)) return c.end;
+    std::size_t k = c.i + 1;
+    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "Yesterday, I ..."
+    const EnglishUnit& next = At(c, k);
+    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
+                         (!next.fw && next.cls == kClassNoun);
+    return subject ? k : c.end;
+}
+
+bool AdverbBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAnAdverb(c) < c.end; }
+
+void AdverbIsTheTopic(EnglishClause& c) {
+    const std::size_t subject = SubjectAfterAnAdverb(c);
+    c.topic.push_back(At(c, c.i).fw->german);
+    c.i = subject;
+}
+
 bool PronounSubject(const EnglishClause& c) {
     return !c.subjectRead && c.i < c.end && (Is(At(c, c.i), EnKind::Pronoun) || Is(At(c, c.i), EnKind::Question));
 }
@@ -269,8 +291,14 @@ void FiniteVerbFirst(EnglishClause& c) {
 
 // "Ich habe das Buch gelesen": subject, finite verb, the rest, the other verbs.
 void VerbSecond(EnglishClause& c) {
-    Put(c, c.subject);
-    c.out.push_back(c.finite);
+    if (!c.topic.empty()) {  // "Gestern traf ich Anna": topic, verb, subject
+        Put(c, c.topic);
+        c.out.push_back(c.finite);
+        Put(c, c.subject);
+    } else {
+        Put(c, c.subject);
+        c.out.push_back(c.finite);
+    }
     Put(c, c.rest);
     Put(c, c.finals);
     c.trace.finished = true;
@@ -278,6 +306,7 @@ void VerbSecond(EnglishClause& c) {
 
 const ClauseRule<EnglishClause> kRules[] = {
     {"QuestionAuxiliaryMovesBehindTheSubject", "Can you come?", AuxiliaryBeforeTheSubject, MoveTheAuxiliaryBehindTheSubject},
+    {"AdverbInFrontStaysInFront", "Today the dog sleeps.", AdverbBeforeTheSubject, AdverbIsTheTopic},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},

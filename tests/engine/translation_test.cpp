@@ -243,3 +243,10 @@ TEST(EnglishToGerman, APossessiveSBecomesAGenitive) {
     // after a pronoun "'s" is "is"
     EXPECT_EQ(EnglishToGerman("It's old."), "Es ist alt.");
 }
+
+TEST(EnglishToGerman, AnAdverbInFrontKeepsTheVerbSecond) {
+    // the adverb was lost before: "Yesterday I met Anna" came out without "gestern"
+    EXPECT_EQ(EnglishToGerman("Today the dog sleeps."), "Heute schläft der Hund.");
+    EXPECT_EQ(EnglishToGerman("Yesterday I saw the dog."), "Gestern sah ich den Hund.");
+    EXPECT_EQ(EnglishToGerman("The dog sleeps today."), "Der Hund schläft heute.");
+}
