@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/de_en.h"
+#include "engine/dictionary_source.h"
 #include "engine/inflection.h"
 #include "engine/text_1252.h"
 
@@ -317,8 +318,8 @@ bool SubjectAsks(const GermanClause& c) {
 
 void BuildTheEnglishVerbGroup(GermanClause& c) {
     c.verbFirst = c.finite == c.begin;
-    c.whQuestion = !c.subordinate && c.s.question && !SubjectAsks(c) && AskingPhraseEnd(c) > c.begin &&
-                   AskingPhraseEnd(c) == c.finite;
+    const std::size_t asking = AskingPhraseEnd(c);
+    c.whQuestion = !c.subordinate && c.s.question && !SubjectAsks(c) && asking > c.begin && asking == c.finite;
     c.question = c.s.question && (c.verbFirst || c.whQuestion);
     const PerfectReading perfect = SpeaksOfTimeUpToNow(c) ? PerfectReading::Perfect
                                    : SpeaksOfAPastTime(c) ? PerfectReading::Past
@@ -391,9 +392,10 @@ void SubordinateOrder(GermanClause& c) {
     std::size_t from = c.begin + 1;
     c.Emit(c.begin);
     // "..., wie lange er bleibt": the asking phrase stays whole
-    if (AskingPhraseEnd(c) > from) {
-        c.EmitRange(from, AskingPhraseEnd(c));
-        from = AskingPhraseEnd(c);
+    const std::size_t asking = AskingPhraseEnd(c);
+    if (asking > from) {
+        c.EmitRange(from, asking);
+        from = asking;
     }
     const GermanUnit* pronoun = &first;
     if (!first.relative && from < c.finite && c.s.units[from].relative) {
@@ -521,12 +523,7 @@ void TopicSubjectVerbRest(GermanClause& c) {
 std::vector<std::string> VerbGroupWords(const GermanClause& c) {
     std::vector<std::string> words;
     for (const std::string& entry : c.verbGroup)
-        for (std::size_t start = 0; start < entry.size();) {
-            std::size_t space = entry.find(' ', start);
-            if (space == std::string::npos) space = entry.size();
-            if (space > start) words.push_back(entry.substr(start, space - start));
-            start = space + 1;
-        }
+        for (std::string_view w : SplitWords(entry)) words.emplace_back(w);
     return words;
 }
 
