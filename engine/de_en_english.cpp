@@ -153,6 +153,35 @@ bool KeinerAloneIsNobody(const GermanSentence& s, std::size_t i, std::string& en
     return true;
 }
 
+// "sowohl A als auch B": both A and B; "als" and "auch" after "sowohl" are the "and".
+bool SowohlAlsAuchIsBothAnd(const GermanSentence& s, std::size_t i, std::string& english) {
+    const std::string& w = s.units[i].lower;
+    const GermanUnit* next = Next(s, i);
+    const GermanUnit* prev = Previous(s, i);
+    if (w == "sowohl") {
+        for (std::size_t k = i + 1; k + 1 < s.units.size() && !s.units[k].punct; ++k)
+            if (s.units[k].lower == "als" && s.units[k + 1].lower == "auch") { english = "both"; return true; }
+        return false;
+    }
+    const bool als = w == "als" && next && next->lower == "auch";
+    const bool auch = w == "auch" && prev && prev->lower == "als";
+    if (!als && !auch) return false;
+    bool sowohl = false;
+    for (std::size_t k = i; k > 0 && !sowohl && !s.units[k - 1].punct; --k) sowohl = s.units[k - 1].lower == "sowohl";
+    if (!sowohl) return false;
+    if (als) english = "and";
+    else english.clear();
+    return true;
+}
+
+// "weder A noch B": neither A nor B.
+bool WederNochIsNeitherNor(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "noch") return false;
+    for (std::size_t k = i; k > 0 && !s.units[k - 1].punct; --k)
+        if (s.units[k - 1].lower == "weder") { english = "nor"; return true; }
+    return false;
+}
+
 // "mehr als", "größer als": than; "als Wähler": as; "als" that starts a clause
 // with its verb at the end: when.
 bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -274,6 +303,8 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
+    {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
+    {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},

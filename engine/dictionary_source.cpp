@@ -190,7 +190,8 @@ bool ParseDictionaryLine(std::string_view line, DictLine& out) {
         }
     };
     side(line.substr(0, middle), out.german);
-    side(Trim(line.substr(middle + 4)), out.english);
+    // untrimmed: an English side that opens with " | " has an empty first subentry
+    side(line.substr(middle + 3), out.english);
     return !out.german.empty() && !out.english.empty();
 }
 

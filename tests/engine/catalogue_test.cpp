@@ -111,8 +111,9 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
         "Großbuchstabe {m}; groß {adj} :: capital letter; capital",
         "Guten Morgen! :: Good morning!",
         "in Kraft treten {vi} :: to come into force",
+        "sowohl {conj} | sowohl … als auch :: | as well … as; both … and …",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 4);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 5);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
@@ -131,6 +132,10 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
     for (const PhraseRecord& p : c.PhrasesStartingWith("guten"))
         found = found || std::strcmp(c.String(p.text), "guten morgen") == 0;
     EXPECT_TRUE(found);
+    // an empty first English subentry leaves "sowohl" untranslated, not "| as well … as"
+    for (FormLink link : c.Forms("sowohl"))
+        for (const SenseRecord& s : c.Senses(c.Word(LinkWord(link))->firstSense, c.Word(LinkWord(link))->senseCount))
+            EXPECT_EQ(std::strchr(c.String(s.text), '|'), nullptr) << c.String(s.text);
 }
 
 namespace {

@@ -264,6 +264,10 @@ TEST(GermanClauseRules, ASubjectMayStartWithANumberAndCarryAGenitive) {
 TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("AlsByItsNeighbours", "Das Buch ist älter als der Garten."), "The book is older than the garden.");
     EXPECT_EQ(By("WieInsideAClauseIsLike", "Er schläft wie ein Hund."), "He sleeps like a dog.");
+    EXPECT_EQ(By("SowohlAlsAuchIsBothAnd", "Der Hund sieht sowohl den Mann als auch die Katze."),
+              "The dog sees both the man and the cat.");
+    EXPECT_EQ(By("WederNochIsNeitherNor", "Der Hund sieht weder den Mann noch die Katze."),
+              "The dog sees neither the man nor the cat.");
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Er kauft 11 % der Bücher."), "He buys 11% of the books.");
     EXPECT_NE(By("RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist alt.").find(" who "), std::string::npos);
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Das Haus der Familie."), "The house of the family.");
