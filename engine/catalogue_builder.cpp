@@ -875,8 +875,10 @@ void CatalogueBuilder::AddStrongVerbForms() {
             Inflection& info = GermanInfo(lemma, kClassVerb);
             std::string past = inseparable ? prefix + v.past : std::string(v.past);
             std::string third = inseparable ? prefix + v.third : std::string(v.third);
+            // the table wins for the verb itself (the dictionary gives "wissen" the participle
+            // "gewissen"); a verb made with a prefix keeps what its own entry says
             auto fill = [&](int tag, const std::string& form) {
-                if (info.forms[tag].empty()) info.forms[tag] = form;
+                if (info.forms[tag].empty() || prefix.empty()) info.forms[tag] = form;
             };
             fill(kFormThird, third);
             fill(kFormPast, past);

@@ -476,7 +476,12 @@ void QuestionOrder(GermanClause& c) {
 // An object in front of the verb ("Den Brief hat meine Mutter geschrieben"):
 // its determiner or pronoun shows the case, and it is a noun phrase to the verb.
 bool ObjectInFront(const GermanClause& c) {
-    return ObjectForm(c.s.catalogue.Tables(), c.First()) && GermanNounPhraseEnd(c.s, c.begin, c.finite) == c.finite;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (GermanNounPhraseEnd(c.s, c.begin, c.finite) != c.finite) return false;
+    if (ObjectForm(tables, c.First())) return true;
+    // "Das Buch lese ich": a phrase of either case before "ich" or "wir" is the object
+    return c.finite + 1 < c.end && tables.InList("case-clear-subject", c.s.units[c.finite + 1].lower) &&
+           !IsCopula(c) && !IsNominativePronoun(c.First());
 }
 
 

@@ -132,6 +132,17 @@ void AddThirdPersonOfParticiples(const Catalogue& catalogue, const std::string& 
     }
 }
 
+// "weißt": the second person of a verb whose third person has no -t ("weiß") is that
+// form with -t; it comes before a reading of another verb ("weißen") with that form.
+void AddSecondPersonOfBareThirds(const Catalogue& catalogue, const std::string& form, std::vector<GermanReading>& out) {
+    if (form.size() < 4 || !EndsWith(form, "t")) return;
+    std::vector<GermanReading> bare;
+    CollectForms(catalogue, form.substr(0, form.size() - 1), bare);
+    for (const GermanReading& r : bare)
+        if (r.word->wordClass == kClassVerb && r.tag == kFormThird)
+            out.insert(out.begin(), GermanReading{r.word, kFormThird, false, true});
+}
+
 }  // namespace
 
 std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word) {
@@ -152,6 +163,7 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
         for (const GermanReading& r : out) verb = verb || r.word->wordClass == kClassVerb;
         if (!verb && lower == surface) VerbRules(catalogue, lower, out);
         AddThirdPersonOfParticiples(catalogue, lower, out);
+        AddSecondPersonOfBareThirds(catalogue, lower, out);
         return out;
     }
     if (IsUpper1252(static_cast<unsigned char>(surface[0]))) NounRules(catalogue, surface, out);

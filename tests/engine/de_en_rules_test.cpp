@@ -248,6 +248,8 @@ TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
     // An object in front, shown by its case, goes behind the verb.
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Den Brief hat meine Mutter geschrieben."),
               "My mother has written the letter.");
+    // a phrase of either case is the object when "ich" follows the verb
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch sehe ich."), "I see the book.");
 }
 
 TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
