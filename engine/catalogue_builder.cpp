@@ -1068,6 +1068,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
                 continue;
             }
             std::string form = FirstWord(words);
+            // "he/she hold": a slip of the dictionary; an English third person is never the base
+            if (tag == kFormThird && form == lemma) continue;
             Inflection& info = EnglishInfo(lemma, kClassVerb);
             bool fixedByBraces = (info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart);
             if (!form.empty() && info.forms[tag].empty() && !fixedByBraces) info.forms[tag] = form;

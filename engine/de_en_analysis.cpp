@@ -268,6 +268,18 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     u.senses.clear();
 }
 
+// "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
+void SpouseAfterAPossessive(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
+    if (u.fw || u.fixed || u.plural || u.cls != kClassNoun || !prev || !prev->fw || prev->fw->kind != GermanKind::Article)
+        return;
+    const EngineTables& tables = s.catalogue.Tables();
+    const std::string& english = tables.Value("spouse-after-possessive", Lower1252(u.lemma));
+    if (english.empty() || !tables.InList("english-possessive", prev->fw->english)) return;
+    u.english = english;
+    u.senses.clear();
+    u.fixed = true;
+}
+
 // "wie lange", "wie viel": after an asking "wie" these are "long" and "much", never
 // the verb "langen" or "many".
 void DegreeAfterAnAskingWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
@@ -289,6 +301,26 @@ void IhrBeforeANounIsADeterminer(const GermanSentence& s, GermanUnit& u, const G
         return;
     const GermanWord* determiner = s.catalogue.Tables().German(u.lower + "e");  // "ihre": declined like it
     if (determiner && determiner->kind == GermanKind::Article) u.fw = determiner;
+}
+
+// "..., da der Club die Open veranstaltet": "da" opening a clause whose verb comes last
+// gives a reason (as), not a place (there).
+void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
+    static const GermanWord kDaSubordinator = {"da", GermanKind::Subordinator, "as", 0, false, false, false,
+                                               AuxVerb::None, false, false};
+    for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
+        GermanUnit& u = s.units[i];
+        if (u.lower != "da" || !u.fw || u.fw->kind != GermanKind::Adverb) continue;
+        if (!u.start && (i == 0 || s.units[i - 1].source != ",")) continue;
+        if (IsFiniteCandidate(s.units[i + 1]) || s.units[i + 1].punct) continue;
+        std::size_t end = i + 1;
+        while (end < s.units.size() && !s.units[end].punct) ++end;
+        if (end < i + 3 || end == s.units.size() || s.units[end].source == "?") continue;
+        const GermanUnit& last = s.units[end - 1];
+        if (!IsFiniteCandidate(last) && !IsNonFinite(s.catalogue.Tables(), last)) continue;
+        u.fw = &kDaSubordinator;
+        u.english = kDaSubordinator.english;
+    }
 }
 
 void SettleReadings(GermanSentence& s) {
@@ -323,6 +355,7 @@ void SettleReadings(GermanSentence& s) {
         GivenNameAtTheStart(s, u, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
+        SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own
@@ -467,6 +500,7 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, 
         if (t.text == ":" || t.text == "\x84" || t.text == "\"" || t.text == "\x93") start = true;
     }
     SettleReadings(s);
+    DaOpeningAVerbLastClauseIsAs(s);
     s.question = !s.units.empty() && s.units.back().source == "?";
     return true;
 }

@@ -125,7 +125,11 @@ void AddThirdPersonOfParticiples(const Catalogue& catalogue, const std::string& 
         const GermanReading r = out[k];
         if (r.word->wordClass != kClassVerb || r.tag != kFormPastPart || form.compare(0, 2, "ge") == 0) continue;
         const std::string lemma = catalogue.String(r.word->lemma);
-        if (lemma.size() < 4 || !EndsWith(lemma, "en") || lemma.substr(0, lemma.size() - 2) + "t" != form) continue;
+        if (lemma.size() < 4 || !EndsWith(lemma, "en")) continue;
+        // "veranstaltet", "beendet": a stem in -t or -d takes -et
+        const std::string stem = lemma.substr(0, lemma.size() - 2);
+        const bool dental = EndsWith(stem, "t") || EndsWith(stem, "d");
+        if (stem + (dental ? "et" : "t") != form) continue;
         bool listed = false;
         for (const GermanReading& other : out) listed = listed || (other.word == r.word && other.tag == kFormThird);
         if (!listed) out.push_back(GermanReading{r.word, kFormThird, false, true});

@@ -19,6 +19,12 @@ std::string Reading(const char* form, bool sentenceStart = false) {
     if (readings.empty()) return "";
     return LemmaOf(German(), readings[0].word) + "/" + std::to_string(readings[0].tag);
 }
+
+bool HasReading(const char* form, const char* lemma, std::uint8_t tag) {
+    for (const GermanReading& r : AnalyseGermanWord(German(), form, false))
+        if (LemmaOf(German(), r.word) == lemma && r.tag == tag) return true;
+    return false;
+}
 }  // namespace
 
 TEST(GermanAnalysis, ListedFormsOfTheDictionary) {
@@ -58,4 +64,14 @@ TEST(GermanAnalysis, FormsOfWordsTheDictionaryListsWithTheirEnding) {
     EXPECT_EQ(Reading("Beamte"), "Beamter/" + std::to_string(kFormBase));
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der 45-jährige Mann liest.").text,
               "The 45-year-old man reads.");
+}
+
+TEST(GermanAnalysis, VerbFormsTheDictionaryGetsWrongOrLeavesOut) {
+    // a participle without ge- in -et is also the third person
+    EXPECT_TRUE(HasReading("veranstaltet", "veranstalten", kFormThird));
+    EXPECT_TRUE(HasReading("veranstaltet", "veranstalten", kFormPastPart));
+    // the strong-verb table mends the dictionary's "gewissen"; "weißt" is first of all "wissen"
+    EXPECT_EQ(Reading("gewusst"), "wissen/" + std::to_string(kFormPastPart));
+    EXPECT_EQ(Reading("weißt"), "wissen/" + std::to_string(kFormThird));
+    EXPECT_TRUE(HasReading("weißt", "weißen", kFormThird));
 }

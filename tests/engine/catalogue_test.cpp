@@ -105,15 +105,16 @@ TEST(Catalogue, FixtureCataloguesWereCompiledAtBuildTime) {
     }
 }
 
-TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
+TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlipsAreLeftOut) {
     const char* const lines[] = {
         "groß; schwer; wichtig {adj} | größer | am größten :: big | bigger | biggest",
         "Großbuchstabe {m}; groß {adj} :: capital letter; capital",
         "Guten Morgen! :: Good morning!",
         "in Kraft treten {vi} :: to come into force",
         "sowohl {conj} | sowohl … als auch :: | as well … as; both … and …",
+        "innehaben {vt} | innehabend | innegehabt | er/sie hat inne :: to hold | holding | held | he/she hold",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 5);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 6);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
@@ -136,6 +137,10 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllAndPhrasesKeepTheirWords) {
     for (FormLink link : c.Forms("sowohl"))
         for (const SenseRecord& s : c.Senses(c.Word(LinkWord(link))->firstSense, c.Word(LinkWord(link))->senseCount))
             EXPECT_EQ(std::strchr(c.String(s.text), '|'), nullptr) << c.String(s.text);
+    // nor does the slip "he/she hold" become the third person of "hold"
+    const TargetRecord* hold = c.Target("hold", kClassVerb);
+    ASSERT_NE(hold, nullptr);
+    EXPECT_EQ(hold->forms[kTargetThird], 0u);
 }
 
 namespace {

@@ -213,6 +213,9 @@ TEST(GermanToEnglish, TitlesNumberWordsAndTheClock) {
     // "Herrn" is one person, not the plural of Mr
     EXPECT_EQ(GermanToEnglish("Der Vater sieht Herrn Weber."), "The father sees Mr Weber.");
     EXPECT_EQ(GermanToEnglish("Die Frau sieht den Mann."), "The woman sees the man.");
+    // after a possessive a spouse, even before a name
+    EXPECT_EQ(GermanToEnglish("Meine Frau Weber sieht ihren Mann."), "My wife Weber sees her husband.");
+    EXPECT_EQ(GermanToEnglish("Der Vater sieht niemanden."), "The father sees nobody.");
     // "sieben" is seven before it is to sieve; a clock after a number is o'clock
     EXPECT_EQ(GermanToEnglish("Der Vater sieht sieben Kinder."), "The father sees seven children.");
     EXPECT_EQ(GermanToEnglish("Um zehn Uhr kommt der Vater."), "At ten o'clock the father comes.");
