@@ -208,6 +208,13 @@ TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
     EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
 }
 
+TEST(GermanToEnglish, EnglishSetsNoCommaBeforeAClauseThatFollowsItsMainClause) {
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt, weil der Mann schläft."), "The dog barks because the man sleeps.");
+    EXPECT_EQ(GermanToEnglish("Weil der Hund bellt, schläft der Mann."), "Because the dog barks, the man sleeps.");
+    // what was said follows its verb without one
+    EXPECT_EQ(GermanToEnglish("Der Vater sagte, er kommt."), "The father said he comes.");
+}
+
 TEST(GermanToEnglish, TitlesNumberWordsAndTheClock) {
     EXPECT_EQ(GermanToEnglish("Frau Weber kommt."), "Ms Weber comes.");
     // "Herrn" is one person, not the plural of Mr
