@@ -172,6 +172,13 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     if (readings.empty()) {
         // a name the corpus keeps ("Stephan") is no compound of "step" and "han"
         const bool name = u.capital && s.catalogue.IsName(u.source);
+        // "Washingtons Entscheidungen": a name's genitive is Washington's
+        if (u.capital && !name && u.source.size() > 3 && u.source.back() == 's' &&
+            s.catalogue.IsName(u.source.substr(0, u.source.size() - 1))) {
+            u.cls = kClassName;
+            u.english = u.source.substr(0, u.source.size() - 1) + "'s";
+            return;
+        }
         if (TakeHyphenCompound(s, u) || (!name && TakeCompound(s, u))) return;
         u.known = false;
         u.english = u.source;
@@ -268,6 +275,22 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     u.senses.clear();
 }
 
+// "Letzten Sommer", "Neue Gesetze": a capital at the sentence's start read as a noun
+// ("die Letzte") before a noun is the adjective its lower-case form is.
+void AdjectiveBeforeANounAtTheStart(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (!u.start || u.fw || u.fixed || u.cls != kClassNoun || !next || next->fw || next->cls != kClassNoun) return;
+    GermanUnit lower = u;
+    lower.source = u.lower;
+    lower.start = lower.capital = false;
+    lower.senses.clear();
+    AnalyseContentWord(s, lower, nullptr);
+    if (!lower.known || lower.cls != kClassAdjective) return;
+    lower.source = u.source;
+    lower.start = true;
+    lower.capital = u.capital;
+    u = std::move(lower);
+}
+
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
 void SpouseAfterAPossessive(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
     if (u.fw || u.fixed || u.plural || u.cls != kClassNoun || !prev || !prev->fw || prev->fw->kind != GermanKind::Article)
@@ -353,6 +376,7 @@ void SettleReadings(GermanSentence& s) {
         }
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         GivenNameAtTheStart(s, u, next);
+        AdjectiveBeforeANounAtTheStart(s, u, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);

@@ -174,6 +174,15 @@ bool SowohlAlsAuchIsBothAnd(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
+// "viel Geld", "viel größer": much; "Er liest viel": a lot; "viele" stays many.
+bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "viel") return false;
+    const GermanUnit* next = Next(s, i);
+    const bool noun = next && !next->punct && (IsNounLike(*next) || (next->cls == kClassAdjective && !next->fw));
+    english = noun || (next && next->cls == kClassAdverb) ? "much" : "a lot";
+    return true;
+}
+
 // "weder A noch B": neither A nor B.
 bool WederNochIsNeitherNor(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].lower != "noch") return false;
@@ -304,6 +313,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
+    {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
     {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},

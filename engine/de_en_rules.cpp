@@ -478,6 +478,8 @@ void QuestionOrder(GermanClause& c) {
 bool ObjectInFront(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     if (GermanNounPhraseEnd(c.s, c.begin, c.finite) != c.finite) return false;
+    // "Jeden Tag", "Letzten Sommer": a phrase in the object's case that says when
+    if (tables.InList("time-noun", Lower1252(c.s.units[c.finite - 1].lemma))) return false;
     if (ObjectForm(tables, c.First())) return true;
     // "Das Buch lese ich": a phrase of either case before "ich" or "wir" is the object
     return c.finite + 1 < c.end && tables.InList("case-clear-subject", c.s.units[c.finite + 1].lower) &&

@@ -250,6 +250,8 @@ TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
               "My mother has written the letter.");
     // a phrase of either case is the object when "ich" follows the verb
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch sehe ich."), "I see the book.");
+    // ... but a phrase in that case which says when stays in front
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Diesen Tag sehe ich den Hund."), "This day I see the dog.");
 }
 
 TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
@@ -268,6 +270,8 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("WieInsideAClauseIsLike", "Er schläft wie ein Hund."), "He sleeps like a dog.");
     EXPECT_EQ(By("SowohlAlsAuchIsBothAnd", "Der Hund sieht sowohl den Mann als auch die Katze."),
               "The dog sees both the man and the cat.");
+    EXPECT_EQ(By("VielByWhatFollows", "Der Hund schläft viel."), "The dog sleeps a lot.");
+    EXPECT_EQ(By("VielByWhatFollows", "Der Hund ist viel älter."), "The dog is much older.");
     EXPECT_EQ(By("WederNochIsNeitherNor", "Der Hund sieht weder den Mann noch die Katze."),
               "The dog sees neither the man nor the cat.");
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Er kauft 11 % der Bücher."), "He buys 11% of the books.");
