@@ -39,6 +39,48 @@ bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::si
     }
 }
 
+bool IsVerbUnit(const EngineTables& tables, const GermanUnit& u) {
+    return !u.punct && (IsFiniteCandidate(u) || IsNonFinite(tables, u));
+}
+
+// "Am Montag wurden in Rottweil, Konstanz und Stuttgart Häuser durchsucht": a clause
+// whose verbs are still to come goes on through a list; its commas and "und" join
+// phrases, not clauses. True when the verb-less parts from `at` on end in a verb.
+bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::size_t at) {
+    const EngineTables& tables = s.catalogue.Tables();
+    const std::vector<GermanUnit>& units = s.units;
+    if (at >= units.size() || at <= begin) return false;
+    const GermanUnit& mark = units[at];
+    const bool coordinator = mark.fw && mark.fw->kind == GermanKind::Coordinator;
+    if (mark.source != "," && !coordinator) return false;
+    if (IsVerbUnit(tables, units[at - 1])) return false;  // the clause before is complete
+    // the clause before waits for its verb: a subordinate one, or an auxiliary or modal in it
+    bool waits = StartsSubordinateClause(s, begin, at);
+    for (std::size_t k = begin; k < at && !waits; ++k)
+        waits = units[k].fw && (units[k].fw->kind == GermanKind::Auxiliary || units[k].fw->kind == GermanKind::Modal) &&
+                !units[k].fw->participle;
+    if (!waits) return false;
+    for (std::size_t k = at + 1; k < units.size(); ++k) {
+        const GermanUnit& u = units[k];
+        const bool last = k + 1 == units.size() || units[k + 1].punct ||
+                          (units[k + 1].fw && units[k + 1].fw->kind == GermanKind::Coordinator);
+        if (u.punct) {
+            if (u.source != ",") return false;
+            const GermanUnit* next = k + 1 < units.size() ? &units[k + 1] : nullptr;
+            if (!next || next->relative || (next->fw && (next->fw->kind == GermanKind::Subordinator ||
+                                                         next->fw->kind == GermanKind::Question)))
+                return false;
+            continue;
+        }
+        // a zu-infinitive after the comma is a clause of its own
+        if (u.fw && (u.fw->kind == GermanKind::Subordinator || u.fw->kind == GermanKind::Relative ||
+                     u.fw->kind == GermanKind::Particle))
+            return false;
+        if (IsVerbUnit(tables, u)) return last && !u.reading.zuInfinitive;
+    }
+    return false;
+}
+
 // A verb that can be finite where it stands: not after "zu" ("zu lesen").
 bool FiniteHere(const GermanClause& c, std::size_t i) {
     const std::vector<GermanUnit>& units = c.s.units;
@@ -206,7 +248,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     std::vector<bool> used(s.units.size(), false);
     std::size_t begin = 0;
     for (std::size_t i = 0; i <= s.units.size(); ++i) {
-        if (!IsClauseBoundary(s, i, begin)) continue;
+        if (!IsClauseBoundary(s, i, begin) || ListContinuesTheClause(s, begin, i)) continue;
         if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
         TranslateClause(s, begin, i, used, words);
         begin = i;

@@ -354,6 +354,12 @@ void MarkRelativePronouns(GermanSentence& s) {
         GermanUnit& r = s.units[i];
         const std::string& role = tables.Value("relative-pronoun", r.lower);
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
+        // "..., den Handel und die Schifffahrt": before a singular noun it is an article
+        std::size_t head = i + 1;
+        while (head < s.units.size() && s.units[head].cls == kClassAdjective && !s.units[head].fw) ++head;
+        if (role != "whose" && head < s.units.size() && s.units[head].cls == kClassNoun && !s.units[head].fw &&
+            !s.units[head].plural && !preposition)
+            continue;
         std::size_t noun = comma - 1;
         // "Ich habe den Brief verloren, den du ...": past the verbs at the end of the clause before
         while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&

@@ -366,6 +366,10 @@ Span SubjectIn(const GermanClause& c, std::size_t from, std::size_t to) {
         if (u.fw && (u.fw->kind == GermanKind::Preposition || u.fw->kind == GermanKind::Particle)) {
             std::size_t object = GermanNounPhraseEnd(c.s, i + 1, to);
             i = object > i + 1 ? object : i + 1;
+            // "in Rottweil, Konstanz und Stuttgart": the names of a list all belong to it
+            while (i + 1 < to && (c.s.units[i].source == "," || (c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Coordinator)) &&
+                   c.s.units[i + 1].cls == kClassName && !c.s.units[i + 1].fw)
+                i += 2;
             continue;
         }
         if (u.fw && u.fw->kind == GermanKind::Pronoun && !u.fw->nominative) { ++i; continue; }
@@ -669,6 +673,18 @@ std::vector<Span> PhrasesOf(const GermanClause& c, std::size_t from, std::size_t
             }
         // "im Jahr 1500": the number names the time
         while (end < to && c.s.units[end].number) ++end;
+        // "zwischen 25 und 77 Jahren", "in Rottweil, Konstanz und Stuttgart": a list moves whole
+        const bool preposition = u.fw && u.fw->kind == GermanKind::Preposition;
+        while (end + 1 < to && (c.s.units[end].source == "," ||
+                                (c.s.units[end].fw && c.s.units[end].fw->kind == GermanKind::Coordinator))) {
+            const GermanUnit& next = c.s.units[end + 1];
+            const bool nextPreposition = next.fw && next.fw->kind == GermanKind::Preposition;
+            std::size_t more = nextPreposition ? GermanNounPhraseEnd(c.s, end + 2, to) : GermanNounPhraseEnd(c.s, end + 1, to);
+            if (nextPreposition && more <= end + 2) break;
+            if (!nextPreposition && (more <= end + 1 || (!preposition && next.fw && next.fw->kind != GermanKind::Article))) break;
+            if (nextPreposition != preposition && !(preposition && !nextPreposition)) break;
+            end = more;
+        }
         phrases.push_back({i, end});
         i = end;
     }

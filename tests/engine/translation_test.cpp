@@ -215,6 +215,15 @@ TEST(GermanToEnglish, EnglishSetsNoCommaBeforeAClauseThatFollowsItsMainClause) {
     EXPECT_EQ(GermanToEnglish("Der Vater sagte, er kommt."), "The father said he comes.");
 }
 
+TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
+    // the participle after the list still belongs to "hat"
+    EXPECT_EQ(GermanToEnglish("Der Mann hat den Hund, die Katze und das Buch gekauft."),
+              "The man has bought the dog, the cat and the book.");
+    // "den Garten" after a comma is a list's article, not a relative pronoun
+    EXPECT_EQ(GermanToEnglish("Der Vater sagt, dass der Mann den Hund, den Garten und die Katze sieht."),
+              "The father says that the man sees the dog, the garden and the cat.");
+}
+
 TEST(GermanToEnglish, TitlesNumberWordsAndTheClock) {
     EXPECT_EQ(GermanToEnglish("Frau Weber kommt."), "Ms Weber comes.");
     // "Herrn" is one person, not the plural of Mr
