@@ -108,8 +108,10 @@ bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
 float ReadingScore(const EngineTables& tables, const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
     auto w = [&](const char* name) { return tables.Weight(name); };
     const bool capitalNoun = u.capital && !u.start;
-    const bool afterDeterminer = previous && previous->fw &&
-                                 (previous->fw->kind == GermanKind::Article || previous->fw->kind == GermanKind::Preposition);
+    // "bei sechs langen Episoden": a number counts like a determiner
+    const bool afterDeterminer = previous && ((previous->fw && (previous->fw->kind == GermanKind::Article ||
+                                                                previous->fw->kind == GermanKind::Preposition)) ||
+                                              previous->number || previous->cls == kClassNumeral);
     float score = 0;
     std::uint8_t c = r.word->wordClass;
     if (!r.word->senseCount) score += w("reading-no-sense");

@@ -163,9 +163,14 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
         CollectForms(catalogue, lower, out);
     if (!out.empty()) {
         // "gebaut" may be listed as an adjective only; its verb reading matters
-        bool verb = false;
-        for (const GermanReading& r : out) verb = verb || r.word->wordClass == kClassVerb;
+        bool verb = false, adjective = false;
+        for (const GermanReading& r : out) {
+            verb = verb || r.word->wordClass == kClassVerb;
+            adjective = adjective || r.word->wordClass == kClassAdjective;
+        }
         if (!verb && lower == surface) VerbRules(catalogue, lower, out);
+        // "langen" is also "lang" with an ending ("sechs langen Episoden")
+        if (verb && !adjective && lower == surface) AdjectiveRules(catalogue, lower, out);
         AddThirdPersonOfParticiples(catalogue, lower, out);
         AddSecondPersonOfBareThirds(catalogue, lower, out);
         return out;

@@ -74,4 +74,8 @@ TEST(GermanAnalysis, VerbFormsTheDictionaryGetsWrongOrLeavesOut) {
     EXPECT_EQ(Reading("gewusst"), "wissen/" + std::to_string(kFormPastPart));
     EXPECT_EQ(Reading("weißt"), "wissen/" + std::to_string(kFormThird));
     EXPECT_TRUE(HasReading("weißt", "weißen", kFormThird));
+    // a listed verb form may also be an adjective with an ending, which wins after a number
+    EXPECT_TRUE(HasReading("langen", "lang", kFormBase));
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht drei langen Hunden.").text,
+              "The man sees three long dogs.");
 }
