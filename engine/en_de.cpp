@@ -8,10 +8,24 @@ namespace {
 
 bool IsConnector(const EnglishUnit& u) { return u.fw && (u.fw->kind == EnKind::Coordinator || u.fw->kind == EnKind::Subordinator); }
 
+// "In the garden, the children play": the comma after a phrase in front ends no clause.
+bool CommaAfterAPhraseInFront(const EnglishSentence& s, std::size_t i, std::size_t begin) {
+    if (s.units[i].source != "," || begin >= i || i + 1 >= s.units.size()) return false;
+    const EnglishUnit& first = s.units[begin];
+    const bool phrase = first.fw && (first.fw->kind == EnKind::Preposition ||
+                                     (first.fw->kind == EnKind::Adverb && s.catalogue.Tables().InList("front-adverb", first.lower)));
+    if (!phrase) return false;
+    for (std::size_t k = begin; k < i; ++k)
+        if (s.units[k].punct || (!s.units[k].fw && s.units[k].cls == kClassVerb) || IsAuxiliary(s.units[k])) return false;
+    std::size_t end = i + 1;
+    while (end < s.units.size() && !s.units[end].punct) ++end;
+    return EnglishVerbAhead(s, i + 1, end);
+}
+
 bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     if (i == s.units.size()) return true;
     const EnglishUnit& u = s.units[i];
-    if (u.punct) return u.source != "'" && u.source != "-";
+    if (u.punct) return u.source != "'" && u.source != "-" && !CommaAfterAPhraseInFront(s, i, begin);
     return IsConnector(u) && i > begin;
 }
 

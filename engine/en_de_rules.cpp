@@ -59,6 +59,33 @@ void AdverbIsTheTopic(EnglishClause& c) {
     c.i = subject;
 }
 
+// "After the film we went home": a phrase with a preposition before the subject is
+// the topic too, and the finite verb comes second ("Nach dem Film gingen wir").
+std::size_t SubjectAfterAPrepositionalPhrase(const EnglishClause& c) {
+    if (c.subordinate || c.question || c.subjectRead || c.i != c.begin || c.i + 2 >= c.end) return c.end;
+    if (!Is(At(c, c.i), EnKind::Preposition) || OfBeforeDeterminer(c.s, c.i, c.end)) return c.end;
+    std::size_t k = c.i + 1;
+    std::vector<std::string> phrase;
+    GermanNounPhrase(c.s, k, c.end, Case::Dative, phrase);
+    if (k == c.i + 1 || k >= c.end) return c.end;
+    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "After the film, we ..."
+    const EnglishUnit& next = At(c, k);
+    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
+                         (!next.fw && next.cls == kClassNoun);
+    return subject && EnglishVerbAhead(c.s, k, c.end) ? k : c.end;
+}
+
+bool PrepositionalPhraseBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAPrepositionalPhrase(c) < c.end; }
+
+void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
+    const std::size_t subject = SubjectAfterAPrepositionalPhrase(c);
+    const EnglishWord* preposition = At(c, c.i).fw;
+    c.topic.push_back(preposition->german);
+    std::size_t k = c.i + 1;
+    GermanNounPhrase(c.s, k, subject, preposition->prepositionCase, c.topic);
+    c.i = subject;
+}
+
 bool PronounSubject(const EnglishClause& c) {
     return !c.subjectRead && c.i < c.end && (Is(At(c, c.i), EnKind::Pronoun) || Is(At(c, c.i), EnKind::Question));
 }
@@ -227,6 +254,13 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
             continue;
         }
+        // "went home": nach Hause after a verb of going, else zu Hause ("stayed home")
+        if (!u.fw && u.lower == "home" && (c.i == c.begin || !IsDeterminer(At(c, c.i - 1)))) {
+            const bool going = GermanTakesSein(c.s.catalogue, c.mainLemma) && c.mainLemma != "bleiben" && c.mainLemma != "sein";
+            c.rest.push_back(going ? "nach Hause" : "zu Hause");
+            ++c.i;
+            continue;
+        }
         if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) { c.rest.push_back(ObjectPronoun(c, c.i)); ++c.i; continue; }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
@@ -307,6 +341,8 @@ void VerbSecond(EnglishClause& c) {
 const ClauseRule<EnglishClause> kRules[] = {
     {"QuestionAuxiliaryMovesBehindTheSubject", "Can you come?", AuxiliaryBeforeTheSubject, MoveTheAuxiliaryBehindTheSubject},
     {"AdverbInFrontStaysInFront", "Today the dog sleeps.", AdverbBeforeTheSubject, AdverbIsTheTopic},
+    {"PrepositionalPhraseInFrontIsTheTopic", "In the garden the children play.", PrepositionalPhraseBeforeTheSubject,
+     PrepositionalPhraseIsTheTopic},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},

@@ -82,6 +82,16 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
               "Der alte Mann sieht das Haus.");
 }
 
+TEST(EnglishClauseRules, PrepositionalPhraseInFrontIsTheTopic) {
+    EXPECT_EQ(By("PrepositionalPhraseInFrontIsTheTopic", "In the garden the children play."),
+              "Im Garten spielen die Kinder.");
+    // its comma ends no clause, and "home" after a verb of going is nach Hause
+    EXPECT_EQ(By("PrepositionalPhraseInFrontIsTheTopic", "After the book, the man went home."),
+              "Nach dem Buch ging der Mann nach Hause.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Yesterday, the dog slept.").text,
+              "Gestern schlief der Hund.");
+}
+
 TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that he reads the book."), "Ich sehe, dass er das Buch liest.");
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
