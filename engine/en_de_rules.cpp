@@ -2,6 +2,7 @@
 // Each rule is named, carries a sentence that shows it at work, and is tested
 // with that sentence (tests/engine/en_de_rules_test.cpp).
 #include "engine/en_de.h"
+#include "engine/text_1252.h"
 
 namespace velloc {
 namespace {
@@ -240,12 +241,49 @@ bool HerAloneIsThePronoun(const EnglishClause& c, std::size_t k) {
     return k + 1 >= c.end || !IsNounOrAdjective(At(c, k + 1));
 }
 
+// "gives the children sweets": a noun phrase right before another object is the
+// indirect one, in the dative; a phrase that says when ("every week") is no object.
+bool IndirectObjectAt(const EnglishClause& c, std::size_t i) {
+    if (c.mainLemma == "sein" || c.mainLemma.empty()) return false;
+    std::size_t k = i;
+    std::vector<std::string> first, second;
+    GermanNounPhrase(c.s, k, c.end, Case::Accusative, first);
+    if (k >= c.end || k == i) return false;
+    const EnglishUnit& next = At(c, k);
+    if (!IsDeterminer(next) && (next.fw || (next.cls != kClassNoun && next.cls != kClassName))) return false;
+    GermanNounPhrase(c.s, k, c.end, Case::Accusative, second);
+    const EngineTables& tables = c.s.catalogue.Tables();
+    auto saysWhen = [&](const std::vector<std::string>& words) {
+        return !words.empty() && tables.InList("time-noun", Lower1252(words.back()));
+    };
+    return !second.empty() && !saysWhen(first) && !saysWhen(second);
+}
+
+// "gave the book to my mother", "belongs to my father": after these verbs "to" is the dative.
+bool ToIsTheDative(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "to" || i + 1 >= c.end || !c.s.catalogue.Tables().InList("dative-with-to", c.mainLemma))
+        return false;
+    const EnglishUnit& next = At(c, i + 1);
+    return IsDeterminer(next) || Is(next, EnKind::Pronoun) || (!next.fw && (next.cls == kClassNoun || next.cls == kClassName));
+}
+
 // Prepositional phrases in their case, object pronouns, noun phrases in the
 // accusative (the nominative after "sein": "She is a teacher").
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
         if (u.punct) { c.rest.push_back(u.source); ++c.i; continue; }
+        if (ToIsTheDative(c, c.i)) {
+            ++c.i;
+            if (Is(At(c, c.i), EnKind::Pronoun)) {
+                const std::string& dative = c.s.catalogue.Tables().Value("dative-pronoun", At(c, c.i).lower);
+                c.rest.push_back(dative.empty() ? std::string(At(c, c.i).fw->german) : dative);
+                ++c.i;
+            } else {
+                GermanNounPhrase(c.s, c.i, c.end, Case::Dative, c.rest);
+            }
+            continue;
+        }
         if (Is(u, EnKind::Preposition)) {
             Case prepositionCase = u.fw->prepositionCase;
             if (OfBeforeDeterminer(c.s, c.i, c.end)) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
@@ -265,7 +303,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
-            GermanNounPhrase(c.s, c.i, c.end, ObjectCase(c), c.rest);
+            GermanNounPhrase(c.s, c.i, c.end, IndirectObjectAt(c, c.i) ? Case::Dative : ObjectCase(c), c.rest);
             continue;
         }
         c.rest.push_back(u.fw ? u.fw->german : u.german);

@@ -62,6 +62,10 @@ TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
 
 TEST(EnglishClauseRules, ObjectsAndAdverbials) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in the garden."), "Der Hund schläft im Garten.");
+    // the first of two objects, and "to" after a verb of giving, are the dative
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man gives the dog a book."), "Der Mann gibt dem Hund ein Buch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man gives the book to the dog."), "Der Mann gibt das Buch dem Hund.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man sees the dog every day."), "Der Mann sieht den Hund jeden Tag.");
 }
 
 TEST(EnglishAnalysis, TheTaggerTellsVerbsFromNounsInContext) {
