@@ -26,6 +26,7 @@ bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin
     if (i == s.units.size()) return true;
     const EnglishUnit& u = s.units[i];
     if (u.punct) return u.source != "'" && u.source != "-" && !CommaAfterAPhraseInFront(s, i, begin);
+    if (i > begin && (u.relative != RelativeRole::None || u.resumes)) return true;
     return IsConnector(u) && i > begin;
 }
 
@@ -38,8 +39,23 @@ void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std
     if (begin >= end) return;
     EnglishClause c(s, begin, end, out);
     c.i = begin;
-    c.subordinate = s.units[begin].fw && s.units[begin].fw->kind == EnKind::Subordinator;
-    if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
+    const EnglishUnit& first = s.units[begin];
+    if (first.relative != RelativeRole::None) {
+        // "who lives next door": the pronoun is the subject; "that you gave me": the
+        // subject follows it; "you read": the subject opens the clause
+        c.subordinate = true;
+        c.relative = first.relative;
+        c.antecedentGender = first.antecedentGender;
+        c.plural = first.antecedentPlural;
+        if (first.relative != RelativeRole::Bare) ++c.i;
+        if (first.relative == RelativeRole::Subject) c.subjectRead = true;
+    } else if (first.resumes) {  // "is a doctor" after "The man, der nebenan wohnt,"
+        c.subjectRead = true;
+        c.plural = first.antecedentPlural;
+    } else {
+        c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
+        if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
+    }
     if (c.i >= end) return;  // a conjunction with nothing after it
     ApplyRules(EnglishClauseRules(), c);
 }
@@ -65,6 +81,7 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
         for (const EnglishUnit& u : s.units)
             result.analysis.push_back(u.source + " | " + u.tagName + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " + FormName(u.tag) +
                                       " | " + u.german + (u.known ? "" : " (unknown)"));
+    MarkEnglishRelativeClauses(s);
     std::vector<std::string> words;
     std::size_t begin = 0;
     for (std::size_t i = 0; i <= s.units.size(); ++i) {
@@ -72,9 +89,10 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
         if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
         TranslateClause(s, begin, i, words);
         begin = i;
-        // German sets a comma before every subordinate clause
-        if (i < s.units.size() && s.units[i].fw && s.units[i].fw->kind == EnKind::Subordinator && !words.empty() &&
-            words.back() != "," && !s.units[i - 1].punct)
+        // German sets a comma before every subordinate clause, and around a relative one
+        const bool relative = i < s.units.size() && (s.units[i].relative != RelativeRole::None || s.units[i].resumes);
+        if (i < s.units.size() && ((s.units[i].fw && s.units[i].fw->kind == EnKind::Subordinator) || relative) &&
+            !words.empty() && words.back() != "," && !s.units[i - 1].punct)
             words.push_back(",");
         if (i < s.units.size() && s.units[i].punct) {
             words.push_back(s.units[i].source);

@@ -12,6 +12,8 @@
 
 namespace velloc {
 
+enum class RelativeRole { None, Subject, Object, Whose, Bare };
+
 struct EnglishUnit {
     std::string source, lower;
     bool punct = false, number = false, capital = false, start = false;
@@ -24,6 +26,12 @@ struct EnglishUnit {
     bool known = true;
     bool fixed = false;
     bool possessive = false;   // it carried "'s" ("the neighbour's son")
+    // A relative clause starts here ("who", "that", "whose", or the subject of "the book
+    // you read"); its noun's German gender and number choose der, den, dessen ...
+    RelativeRole relative = RelativeRole::None;
+    std::uint8_t antecedentGender = kGenderNone;
+    bool antecedentPlural = false;
+    bool resumes = false;  // the clause the relative clause interrupted goes on here
     const char* tagName = "";  // what the tagger said, for qd_explain
 };
 
@@ -73,6 +81,8 @@ struct EnglishClause {
 
     std::size_t i = 0;  // the next unit the rules read
     bool subordinate = false;
+    RelativeRole relative = RelativeRole::None;  // a relative clause, and the pronoun's role
+    std::uint8_t antecedentGender = kGenderNone;
     bool question = false;
     bool subjectRead = false;
     std::vector<std::string> subject;
@@ -92,6 +102,14 @@ struct EnglishClause {
 };
 
 RuleTable<EnglishClause> EnglishClauseRules();
+
+// The German relative pronoun for a noun of this gender and number in case c
+// (der, den, dem, dessen; die, denen, deren ...).
+std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gender, bool plural, Case c);
+
+// Relative clauses after a noun: where they start, their pronoun's role, and where
+// the clause they interrupt goes on.
+void MarkEnglishRelativeClauses(EnglishSentence& s);
 
 // ---- The whole direction (en_de.cpp) ----
 

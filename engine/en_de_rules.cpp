@@ -16,7 +16,7 @@ bool Is(const EnglishUnit& u, EnKind kind) { return u.fw && u.fw->kind == kind; 
 // "Can you come?", "What does it mean?": the auxiliary moves behind the subject
 // for the rules below; German puts the finite verb first again.
 std::size_t QuestionAuxiliary(const EnglishClause& c) {
-    if (c.subordinate) return c.end;
+    if (c.subordinate || c.subjectRead) return c.end;  // "is a doctor" after a relative clause
     std::size_t q = c.i;
     if (q < c.end && Is(At(c, q), EnKind::Question)) ++q;
     if (q >= c.end || !IsAuxiliary(At(c, q))) return c.end;
@@ -224,7 +224,10 @@ std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
     const bool beforeAnObject = next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
                                          (!next->fw && next->cls == kClassNoun));
-    if (beforeAnObject || ObjectCase(c) == Case::Dative) {
+    // "the book that you gave me": the relative pronoun was the other object
+    const bool otherObjectBefore = (c.relative == RelativeRole::Object || c.relative == RelativeRole::Bare) &&
+                                   tables.InList("dative-with-to", c.mainLemma);
+    if (beforeAnObject || otherObjectBefore || ObjectCase(c) == Case::Dative) {
         const std::string& dative = tables.Value("dative-pronoun", u.lower);
         if (!dative.empty()) g = dative;
         if (u.lower == "you" && c.s.options.honorific) g = "Ihnen";
@@ -341,8 +344,18 @@ void Put(EnglishClause& c, const std::vector<std::string>& words) {
     for (const std::string& w : words) c.out.push_back(w);
 }
 
+// "der nebenan wohnt", "den Sie mir gaben", "denen wir halfen", "dessen Auto ...".
+std::string RelativePronoun(const EnglishClause& c) {
+    const Case role = c.relative == RelativeRole::Subject ? Case::Nominative
+                      : c.relative == RelativeRole::Whose ? Case::Genitive
+                                                          : ObjectCase(c) == Case::Dative ? Case::Dative : Case::Accusative;
+    return GermanRelativePronoun(c.s.catalogue.Tables(), c.antecedentGender, c.plural && c.relative == RelativeRole::Subject
+                                     ? true : c.s.units[c.begin].antecedentPlural, role);
+}
+
 // "weil er müde ist": the finite verb last.
 void VerbLast(EnglishClause& c) {
+    if (c.relative != RelativeRole::None) c.out.push_back(RelativePronoun(c));
     Put(c, c.subject);
     Put(c, c.rest);
     Put(c, c.finals);

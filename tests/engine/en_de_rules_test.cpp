@@ -100,3 +100,13 @@ TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that he reads the book."), "Ich sehe, dass er das Buch liest.");
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
 }
+
+TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
+    // the pronoun agrees with its noun and takes its case from its role in the clause
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man who sees the dog is old."), "Der Mann, der den Hund sieht, ist alt.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The book that the man reads is old."), "Das Buch, das der Mann liest, ist alt.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The dog we see sleeps."), "Der Hund, den wir sehen, schläft.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man sees the woman whose dog sleeps."),
+              "Der Mann sieht die Frau, deren Hund schläft.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The book that the man gave me is old."), "Das Buch, das der Mann mir gab, ist alt.");
+}

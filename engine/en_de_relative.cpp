@@ -1,0 +1,92 @@
+// English into German: relative clauses after a noun ("the man who lives next door",
+// "the book you read"). German opens them with a pronoun that agrees with the noun,
+// between commas, with the verb last.
+#include "engine/en_de.h"
+
+namespace velloc {
+namespace {
+
+bool IsVerbWord(const EnglishUnit& u) { return IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb); }
+
+bool IsNounEnd(const EnglishUnit& u) { return !u.fw && !u.punct && (u.cls == kClassNoun || u.cls == kClassName); }
+
+// Where the noun phrase that ends at `noun` starts.
+std::size_t NounPhraseStart(const EnglishSentence& s, std::size_t noun) {
+    std::size_t k = noun;
+    while (k > 0) {
+        const EnglishUnit& u = s.units[k - 1];
+        if (u.punct || !(IsDeterminer(u) || IsNounOrAdjective(u) || u.number || (!u.fw && u.cls == kClassName))) break;
+        --k;
+    }
+    return k;
+}
+
+// Whether the noun phrase starting at `start` opens its clause: it is then its subject.
+bool OpensItsClause(const EnglishSentence& s, std::size_t start) {
+    if (start == 0) return true;
+    const EnglishUnit& before = s.units[start - 1];
+    return before.punct || (before.fw && (before.fw->kind == EnKind::Coordinator || before.fw->kind == EnKind::Subordinator));
+}
+
+// Past the relative clause's own verb group, the next verb is the outer clause's.
+std::size_t OuterVerb(const EnglishSentence& s, std::size_t from) {
+    std::size_t k = from;
+    while (k < s.units.size() && !s.units[k].punct && !IsVerbWord(s.units[k])) ++k;
+    // auxiliaries and "not" up to the main verb, which ends the group ("we met | was")
+    while (k < s.units.size() && !s.units[k].punct &&
+           (IsAuxiliary(s.units[k]) || (s.units[k].fw && s.units[k].fw->kind == EnKind::Negation)))
+        ++k;
+    if (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassVerb) ++k;
+    for (; k < s.units.size() && !s.units[k].punct; ++k)
+        if (IsVerbWord(s.units[k])) return k;
+    return s.units.size();
+}
+
+RelativeRole RoleOf(const EngineTables& tables, const EnglishSentence& s, std::size_t i) {
+    const std::string& role = tables.Value("english-relative", s.units[i].lower);
+    if (role == "whose") return RelativeRole::Whose;
+    if (role == "object") return RelativeRole::Object;
+    if (role.empty() || i + 1 >= s.units.size()) return RelativeRole::None;
+    const EnglishUnit& next = s.units[i + 1];
+    if (IsVerbWord(next) || (next.fw && next.fw->kind == EnKind::Adverb)) return RelativeRole::Subject;
+    const bool subjectFollows = (next.fw && next.fw->kind == EnKind::Pronoun) || IsDeterminer(next) || IsNounEnd(next);
+    return subjectFollows ? RelativeRole::Object : RelativeRole::None;
+}
+
+}  // namespace
+
+std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gender, bool plural, Case c) {
+    static const char* const kCases[] = {"nom", "acc", "dat", "gen"};
+    const char* g = plural || gender == kPluralOnly ? "p" : gender == kFeminine ? "f" : gender == kNeuter ? "n" : "m";
+    return tables.Value("german-relative", std::string(g) + "-" + kCases[static_cast<int>(c)]);
+}
+
+void MarkEnglishRelativeClauses(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        const EnglishUnit& noun = s.units[i - 1];
+        if (!IsNounEnd(noun)) continue;
+        EnglishUnit& u = s.units[i];
+        RelativeRole role = RoleOf(tables, s, i);
+        const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, i - 1));
+        // "the book you read": a subject pronoun and its verb right after a noun in front
+        if (role == RelativeRole::None && subjectPosition && u.fw && u.fw->kind == EnKind::Pronoun &&
+            tables.InList("subject-pronoun", u.lower) && IsVerbWord(s.units[i + 1]))
+            role = RelativeRole::Bare;
+        if (role == RelativeRole::None) continue;
+        // "told the man that he ...": after a noun that is no subject, "that" with a
+        // subject of its own may be the conjunction
+        if (role == RelativeRole::Object && u.lower == "that" && !subjectPosition) continue;
+        u.relative = role;
+        u.antecedentGender = noun.gender;
+        u.antecedentPlural = noun.plural;
+        if (!subjectPosition) continue;
+        const std::size_t outer = OuterVerb(s, i + 1);
+        if (outer < s.units.size()) {
+            s.units[outer].resumes = true;
+            s.units[outer].antecedentPlural = noun.plural;
+        }
+    }
+}
+
+}  // namespace velloc
