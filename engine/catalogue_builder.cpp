@@ -497,7 +497,14 @@ void CatalogueBuilder::CountEvidence() {
     std::unordered_map<std::string, std::string> targetLemma;
     for (const auto& [key, info] : targetInfo)
         for (const std::string& form : info.forms)
-            if (!form.empty() && !HasSpace(form)) targetLemma.emplace(Lower1252(form), Lower1252(key.first));
+            if (!form.empty() && !HasSpace(form)) {
+                const std::string lemma = Lower1252(key.first);
+                auto [it, fresh] = targetLemma.emplace(Lower1252(form), lemma);
+                // "sagte" is the past of "sagen" before that of "aufsagen" ("sagte ... auf")
+                const std::string& held = it->second;
+                if (!fresh && held.size() > lemma.size() && held.compare(held.size() - lemma.size(), lemma.size(), lemma) == 0)
+                    it->second = lemma;
+            }
 
     std::set<std::string> targetWords;
     std::set<SourceWord*> counted;

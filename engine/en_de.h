@@ -54,6 +54,8 @@ bool IsDeterminer(const EnglishUnit& u);  // article, possessive or demonstrativ
 bool IsNounOrAdjective(const EnglishUnit& u);
 // Where a subject starting at i ends (i when none starts there).
 std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end);
+// "tired", "married": the adjective of a participle, taken when the dictionary has one.
+bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u);
 // Whether a verb follows before the next punctuation.
 bool EnglishVerbAhead(const EnglishSentence& s, std::size_t i, std::size_t end);
 // "of" before "the", "a" or a possessive: German says it with the genitive.

@@ -44,6 +44,20 @@ bool OfBeforeDeterminer(const EnglishSentence& s, std::size_t i, std::size_t end
            (next->kind == EnKind::Article && next->german != std::string("kein"));
 }
 
+bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u) {
+    for (FormLink link : s.catalogue.Forms(u.lower)) {
+        const WordRecord* w = s.catalogue.Word(LinkWord(link));
+        if (!w || !w->senseCount || w->wordClass != kClassAdjective) continue;
+        Records<SenseRecord> senses = s.catalogue.Senses(w->firstSense, w->senseCount);
+        if (senses.empty()) continue;
+        u.cls = kClassAdjective;
+        u.tag = kFormBase;
+        u.german = s.catalogue.String(senses.begin()->text);
+        return true;
+    }
+    return false;
+}
+
 bool EnglishVerbAhead(const EnglishSentence& s, std::size_t i, std::size_t end) {
     for (std::size_t k = i; k < end && !s.units[k].punct; ++k)
         if (IsAuxiliary(s.units[k]) || (!s.units[k].fw && s.units[k].cls == kClassVerb)) return true;

@@ -121,6 +121,12 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     }
 }
 
+bool ByAhead(const EnglishClause& c, std::size_t from) {
+    for (std::size_t k = from; k < c.end && !At(c, k).punct; ++k)
+        if (At(c, k).lower == "by") return true;
+    return false;
+}
+
 // Auxiliaries, "not" and the main verb: tense, aspect, voice.
 void ReadTheVerbGroup(EnglishClause& c) {
     const std::size_t verbStart = c.i;
@@ -139,6 +145,17 @@ void ReadTheVerbGroup(EnglishClause& c) {
             continue;
         }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
+        // "he was tired": an adjective of its own (müde, not ermüdet) after "be" and
+        // without "by" is no passive
+        if (!u.fw && u.cls == kClassVerb && c.mainLemma == "sein" && c.passive && u.tag == kFormPastPart &&
+            !ByAhead(c, c.i + 1)) {
+            EnglishUnit adjective = u;
+            if (TakeAdjectiveReading(c.s, adjective) &&
+                adjective.german != GermanParticiple(c.s.catalogue, u.german)) {
+                c.s.units[c.i] = std::move(adjective);
+                break;
+            }
+        }
         if (!u.fw && u.cls == kClassVerb) {
             c.mainLemma = u.german;
             if (c.i == verbStart && u.tag == kFormPast) c.tense = Tense::Past;

@@ -39,6 +39,8 @@ const char* const kDictionary[] = {
     "kalt {adj} :: cold",
     "frank {adj} :: frank; candid",
     "heute {adv} :: today",
+    "etw. aufsagen {vt} | aufsagend | aufgesagt | er/sie sagt auf | ich/er/sie sagte auf :: to say sth.; to recite sth. | saying; reciting | said; recited | says; recites | said; recited",
+    "etw. sagen {vt} | sagend | gesagt | er/sie sagt | ich/er/sie sagte :: to say sth. | saying | said | says | said",
 };
 
 struct Pair {
@@ -81,6 +83,8 @@ const Pair kCorpus[] = {
     {"Herr Baker sagte nichts.", "Mr Baker said nothing."},
     {"Wir trafen Herrn Baker gestern.", "We met Mr Baker yesterday."},
     {"Die Polizei kam schnell.", "The police came quickly."},
+    {"Anna sagte es gestern.", "Anna said it yesterday."},
+    {"Anna sagt es oft.", "Anna says it often."},
 };
 
 std::string Compile(Direction direction, bool withCorpus) {
@@ -391,3 +395,9 @@ TEST(CorpusCatalogue, DamagedStatisticsMakeInitialisationFail) {
     for (const std::string& p : paths) DeleteFileA(p.c_str());
 }
 #endif
+
+TEST(CorpusSenses, AFiniteFormCountsForTheVerbItselfNotOneWithAParticle) {
+    // "sagte" stands for "sagen"; "aufsagen" has it only with "auf" after it
+    const Catalogue taught = Open(Compiled(Direction::EnglishToGerman, true));
+    EXPECT_EQ(First(Senses(taught, "say", kClassVerb)), "sagen");
+}

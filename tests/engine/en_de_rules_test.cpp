@@ -46,6 +46,9 @@ TEST(EnglishClauseRules, SubjectsInTheNominative) {
 TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
     EXPECT_EQ(By("EnglishVerbGroup", "I have read the book."), "Ich habe das Buch gelesen.");
     EXPECT_EQ(By("GermanVerbForms", "I have read the book."), "Ich habe das Buch gelesen.");
+    // a participle with an adjective of its own after "be" is that adjective, not a passive
+    EXPECT_EQ(By("GermanVerbForms", "The man is tired."), "Der Mann ist müde.");
+    EXPECT_EQ(By("GermanVerbForms", "The man is tired by the dog."), "Der Mann wird vom Hund ermüdet.");
 }
 
 TEST(EnglishClauseRules, HaveWithoutParticipleIsTheVerb) {
