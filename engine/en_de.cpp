@@ -1,6 +1,8 @@
 // English into German: the stages in order, from the sentence to its translation.
 #include "engine/en_de.h"
 
+#include <cstring>
+
 #include "engine/sentence_units.h"
 
 namespace velloc {
@@ -30,6 +32,16 @@ bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin
     return IsConnector(u) && i > begin;
 }
 
+// A verb right after "and", "or" or "but": the clause has the subject of the one before.
+bool SharesTheSubject(const EnglishSentence& s, std::size_t begin) {
+    if (begin == 0) return false;
+    const EnglishUnit& before = s.units[begin - 1];
+    const EnglishUnit& first = s.units[begin];
+    if (!before.fw || before.fw->kind != EnKind::Coordinator) return false;
+    const bool past = first.tag != kFormPastPart || std::strcmp(first.tagName, "VBD") == 0;
+    return IsAuxiliary(first) || (!first.fw && first.cls == kClassVerb && first.tag != kFormPresPart && past);
+}
+
 void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std::vector<std::string>& out) {
     // leading punctuation and "and", "but"
     while (begin < end && (s.units[begin].punct || (s.units[begin].fw && s.units[begin].fw->kind == EnKind::Coordinator))) {
@@ -52,12 +64,20 @@ void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std
     } else if (first.resumes) {  // "is a doctor" after "The man, der nebenan wohnt,"
         c.subjectRead = true;
         c.plural = first.antecedentPlural;
+    } else if (SharesTheSubject(s, begin)) {  // "saw the danger and appealed for calm"
+        c.subjectRead = true;
+        c.person = s.lastPerson;
+        c.plural = s.lastPlural;
     } else {
         c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
         if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
     }
     if (c.i >= end) return;  // a conjunction with nothing after it
     ApplyRules(EnglishClauseRules(), c);
+    if (c.subjectRead && !c.subject.empty() && !c.subordinate) {
+        s.lastPerson = c.person;
+        s.lastPlural = c.plural;
+    }
 }
 
 }  // namespace

@@ -41,6 +41,9 @@ struct EnglishSentence {
     const UserLexicon& user;
     std::vector<EnglishUnit> units;
     std::vector<std::string>* applied = nullptr;  // the rules that ran, for the tests
+    // the last clause's subject, which "and" before a verb shares ("saw it and left")
+    int lastPerson = 3;
+    bool lastPlural = false;
 };
 
 // ---- Analysis (en_de_analysis.cpp) ----

@@ -158,7 +158,8 @@ void ReadTheVerbGroup(EnglishClause& c) {
         }
         if (!u.fw && u.cls == kClassVerb) {
             c.mainLemma = u.german;
-            if (c.i == verbStart && u.tag == kFormPast) c.tense = Tense::Past;
+            // "appealed" with no auxiliary before it is the simple past
+            if (c.i == verbStart && (u.tag == kFormPast || u.tag == kFormPastPart)) c.tense = Tense::Past;
             c.passive = c.passive && u.tag == kFormPastPart;
             if (u.tag == kFormPresPart) c.passive = false;
             ++c.i;

@@ -113,3 +113,11 @@ TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
               "Der Mann sieht die Frau, deren Hund schläft.");
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The book that the man gave me is old."), "Das Buch, das der Mann mir gab, ist alt.");
 }
+
+TEST(EnglishClauseRules, AVerbAfterAndSharesTheSubjectBeforeIt) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men see the dog and buy the book.").text,
+              "Die Männer sehen den Hund und kaufen das Buch.");
+    // a regular past is also its participle: without an auxiliary it is the past
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man saw the dog and played.").text,
+              "Der Mann sah den Hund und spielte.");
+}
