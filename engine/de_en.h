@@ -102,6 +102,7 @@ struct GermanClause {
 
     // Set by the rules.
     bool negate = false;
+    bool notYet = false;  // "noch nicht": not yet
     bool question = false;
     bool verbFirst = false;
     bool whQuestion = false;

@@ -192,8 +192,22 @@ std::size_t FoldableNegation(const GermanClause& c) {
 bool NichtBeforeTheVerbs(const GermanClause& c) { return FoldableNegation(c) != c.end; }
 
 void NegateTheVerbGroup(GermanClause& c) {
-    c.used[FoldableNegation(c)] = true;
+    const std::size_t nicht = FoldableNegation(c);
+    c.used[nicht] = true;
     c.negate = true;
+    // "noch nicht": not yet; "nicht mehr" before no noun: not ... anymore
+    if (nicht > c.begin && c.s.units[nicht - 1].lower == "noch" && !c.used[nicht - 1] && nicht - 1 != c.finite) {
+        c.used[nicht - 1] = true;
+        c.notYet = true;
+    }
+    if (nicht + 1 < c.end && c.s.units[nicht + 1].lower == "mehr" && !c.used[nicht + 1]) {
+        const GermanUnit* after = nicht + 2 < c.end ? &c.s.units[nicht + 2] : nullptr;
+        if (!after || after->punct || IsFiniteCandidate(*after) || IsNonFinite(c.s.catalogue.Tables(), *after) ||
+            after->cls == kClassAdjective) {
+            c.s.units[nicht + 1].english = "anymore";
+            c.SayAtTheEnd(nicht + 1, nicht + 2);
+        }
+    }
 }
 
 // "Der Preis ist stark gestiegen", "Er bellt laut": an uninflected adjective that
@@ -325,6 +339,11 @@ void BuildTheEnglishVerbGroup(GermanClause& c) {
                                    : SpeaksOfAPastTime(c) ? PerfectReading::Past
                                                           : PerfectReading::PastInTalk;
     c.verbGroup = EnglishVerbGroup(c, perfect, c.insertAt);
+    if (c.notYet)
+        for (std::string& entry : c.verbGroup) {
+            if (entry == "cannot" || entry == "not" || (entry.size() > 4 && entry.compare(entry.size() - 4, 4, " not") == 0))
+                entry += " yet";
+        }
     c.used[c.finite] = true;
     for (std::size_t i : c.chain) c.used[i] = true;
 }

@@ -50,6 +50,8 @@ TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
 
 TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht."), "The dog does not bark.");
+    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund hat das Buch noch nicht gelesen."), "The dog has not yet read the book.");
+    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht mehr."), "The dog does not bark anymore.");
 }
 
 TEST(GermanClauseRules, AdjectiveBesideTheVerbIsAnAdverb) {
