@@ -87,6 +87,39 @@ void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     c.i = subject;
 }
 
+// "There is a park", "Is there a restaurant?", "There will be rain": German says
+// "es gibt" with the accusative ("Es gibt einen Park").
+std::size_t ThereIsLength(const EnglishClause& c) {
+    if (c.subjectRead || c.i + 2 >= c.end) return 0;
+    const EnglishUnit& a = At(c, c.i);
+    const EnglishUnit& b = At(c, c.i + 1);
+    if (a.lower == "there" && Is(b, EnKind::Be)) return 2;
+    if (Is(a, EnKind::Be) && b.lower == "there" && !c.subordinate) return 2;  // a question
+    if (a.lower == "there" && Is(b, EnKind::Will) && At(c, c.i + 2).lower == "be") return 3;
+    return 0;
+}
+
+bool ThereIsBeforeAPhrase(const EnglishClause& c) { return ThereIsLength(c) > 0; }
+
+void EsGibt(EnglishClause& c) {
+    const std::size_t n = ThereIsLength(c);
+    const EnglishUnit& a = At(c, c.i);
+    const EnglishUnit& be = Is(a, EnKind::Be) ? a : At(c, c.i + 1);
+    if (Is(a, EnKind::Be)) c.question = true;
+    if (n == 3) {
+        c.future = true;
+        c.modalLemma = At(c, c.i + 1).fw->german;
+    } else if (be.fw->past) {
+        c.tense = Tense::Past;
+    }
+    c.subject = {"es"};
+    c.subjectRead = true;
+    c.person = 3;
+    c.plural = false;
+    c.mainLemma = "geben";
+    c.i += n;
+}
+
 bool PronounSubject(const EnglishClause& c) {
     return !c.subjectRead && c.i < c.end && (Is(At(c, c.i), EnKind::Pronoun) || Is(At(c, c.i), EnKind::Question));
 }
@@ -412,6 +445,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"AdverbInFrontStaysInFront", "Today the dog sleeps.", AdverbBeforeTheSubject, AdverbIsTheTopic},
     {"PrepositionalPhraseInFrontIsTheTopic", "In the garden the children play.", PrepositionalPhraseBeforeTheSubject,
      PrepositionalPhraseIsTheTopic},
+    {"ThereIsIsEsGibt", "There is a dog in the garden.", ThereIsBeforeAPhrase, EsGibt},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},

@@ -121,3 +121,9 @@ TEST(EnglishClauseRules, AVerbAfterAndSharesTheSubjectBeforeIt) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man saw the dog and played.").text,
               "Der Mann sah den Hund und spielte.");
 }
+
+TEST(EnglishClauseRules, ThereIsIsEsGibt) {
+    EXPECT_EQ(By("ThereIsIsEsGibt", "There is a dog in the garden."), "Es gibt einen Hund im Garten.");
+    EXPECT_EQ(By("ThereIsIsEsGibt", "Is there a dog in the garden?"), "Gibt es einen Hund im Garten?");
+    EXPECT_EQ(By("ThereIsIsEsGibt", "There were three dogs in the garden."), "Es gab drei Hunde im Garten.");
+}
