@@ -14,8 +14,9 @@ bool IsConnector(const EnglishUnit& u) { return u.fw && (u.fw->kind == EnKind::C
 bool CommaAfterAPhraseInFront(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     if (s.units[i].source != "," || begin >= i || i + 1 >= s.units.size()) return false;
     const EnglishUnit& first = s.units[begin];
-    const bool phrase = first.fw && (first.fw->kind == EnKind::Preposition ||
-                                     (first.fw->kind == EnKind::Adverb && s.catalogue.Tables().InList("front-adverb", first.lower)));
+    const bool phrase = (first.fw && (first.fw->kind == EnKind::Preposition ||
+                                      (first.fw->kind == EnKind::Adverb && s.catalogue.Tables().InList("front-adverb", first.lower)))) ||
+                        (!first.fw && first.cls == kClassAdverb && begin + 1 == i);
     if (!phrase) return false;
     for (std::size_t k = begin; k < i; ++k)
         if (s.units[k].punct || (!s.units[k].fw && s.units[k].cls == kClassVerb) || IsAuxiliary(s.units[k])) return false;

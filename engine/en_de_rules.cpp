@@ -43,7 +43,9 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
 std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     if (c.subordinate || c.question || c.subjectRead || c.i != c.begin || c.i + 1 >= c.end) return c.end;
     const EnglishUnit& u = At(c, c.i);
-    if (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)) return c.end;
+    // "Unfortunately", "of course": an adverb of the dictionary stands in front as well
+    const bool contentAdverb = !u.fw && u.cls == kClassAdverb && !u.german.empty();
+    if (!contentAdverb && (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower))) return c.end;
     std::size_t k = c.i + 1;
     if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "Yesterday, I ..."
     const EnglishUnit& next = At(c, k);
@@ -56,7 +58,8 @@ bool AdverbBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAnAdver
 
 void AdverbIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAnAdverb(c);
-    c.topic.push_back(At(c, c.i).fw->german);
+    const EnglishUnit& adverb = At(c, c.i);
+    c.topic.push_back(adverb.fw ? std::string(adverb.fw->german) : adverb.german);
     c.i = subject;
 }
 
@@ -239,6 +242,7 @@ void ModalWithTheBareInfinitive(EnglishClause& c) {
 bool NoVerb(const EnglishClause& c) { return c.mainLemma.empty(); }
 
 void WordsInTheirOrder(EnglishClause& c) {
+    for (const std::string& w : c.topic) c.out.push_back(w);
     for (const std::string& w : c.subject) c.out.push_back(w);
     for (std::size_t k = c.i; k < c.end; ++k) {
         const EnglishUnit& u = At(c, k);

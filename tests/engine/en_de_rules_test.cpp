@@ -61,6 +61,8 @@ TEST(EnglishClauseRules, WantToIsAModalVerb) {
 
 TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "A new book."), "Ein neues Buch.");
+    // an adverb read as the topic is not lost when no verb follows
+    EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "Today a new book."), "Heute ein neues Buch.");
 }
 
 TEST(EnglishClauseRules, ObjectsAndAdverbials) {
@@ -87,6 +89,10 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
     // "old man" as a term is "der Alte"; here it is an old man.
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The old man sees the house.").text,
               "Der alte Mann sieht das Haus.");
+}
+
+TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
+    EXPECT_EQ(By("AdverbInFrontStaysInFront", "Suddenly the dog sleeps."), "Plötzlich schläft der Hund.");
 }
 
 TEST(EnglishClauseRules, PrepositionalPhraseInFrontIsTheTopic) {
