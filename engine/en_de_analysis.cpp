@@ -336,6 +336,9 @@ void MatchEnglishPhrases(EnglishSentence& s) {
             for (const SenseRecord& sense : senses)
                 if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
             if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
+            // "went out", "played football": a group that starts with a verb but is no verb
+            // itself would hide the clause's verb from the rules
+            if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;
             EnglishUnit merged = s.units[i];
             for (std::size_t k = 1; k < parts.size(); ++k) merged.source += " " + s.units[i + k].source;
             merged.lower = Lower1252(merged.source);

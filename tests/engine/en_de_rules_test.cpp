@@ -89,6 +89,9 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
     // "old man" as a term is "der Alte"; here it is an old man.
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The old man sees the house.").text,
               "Der alte Mann sieht das Haus.");
+    // a term that starts with the verb but is no verb leaves the verb to the clause
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man played football.").text,
+              "Der Mann spielte Fußball.");
 }
 
 TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
