@@ -269,6 +269,8 @@ TEST(GermanClauseRules, ASubjectMayStartWithANumberAndCarryAGenitive) {
 
 TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("AlsByItsNeighbours", "Das Buch ist älter als der Garten."), "The book is older than the garden.");
+    // the pronoun after "als" is no subject: the verb agrees with "the dog"
+    EXPECT_EQ(By("AlsByItsNeighbours", "Der Hund ist älter als ich."), "The dog is older than I.");
     EXPECT_EQ(By("WieInsideAClauseIsLike", "Er schläft wie ein Hund."), "He sleeps like a dog.");
     EXPECT_EQ(By("SowohlAlsAuchIsBothAnd", "Der Hund sieht sowohl den Mann als auch die Katze."),
               "The dog sees both the man and the cat.");
