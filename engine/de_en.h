@@ -103,6 +103,7 @@ struct GermanClause {
     // Set by the rules.
     bool negate = false;
     bool notYet = false;  // "noch nicht": not yet
+    bool progressive = false;  // "arbeitet gerade": is working
     bool question = false;
     bool verbFirst = false;
     bool whQuestion = false;

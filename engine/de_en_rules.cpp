@@ -547,6 +547,30 @@ void TopicSubjectVerbRest(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// "Mein Vater arbeitet gerade im Garten": "gerade" beside a present verb says it is
+// going on now; English says so with the progressive ("is working").
+std::size_t GeradeOfAnActivity(const GermanClause& c) {
+    if (c.question || !c.chain.empty() || c.Finite().fw || c.Finite().reading.tag == kFormPast ||
+        c.Finite().reading.tag == kFormPastPlural || c.Finite().reading.tag == kFormSubjunctive)
+        return c.end;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        if (c.used[i] || c.s.units[i].lower != "gerade") continue;
+        const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+        if (next && (next->cls == kClassAdjective || next->number || next->cls == kClassNumeral)) return c.end;
+        return i;
+    }
+    return c.end;
+}
+
+bool GeradeBesideAPresentVerb(const GermanClause& c) { return GeradeOfAnActivity(c) != c.end; }
+
+void TheProgressive(GermanClause& c) {
+    const std::size_t gerade = GeradeOfAnActivity(c);
+    c.used[gerade] = true;
+    c.s.units[gerade].drop = true;
+    c.progressive = true;
+}
+
 // ---- Conditions ----
 
 // The verb group's words one by one ("would have", "done" -> would, have, done).
@@ -828,6 +852,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
+    {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},

@@ -48,6 +48,11 @@ TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
     EXPECT_EQ(By("ZuJoinsItsInfinitive", "Er versucht zu schlafen."), "He tries to sleep.");
 }
 
+TEST(GermanClauseRules, GeradeMakesTheProgressive) {
+    EXPECT_EQ(By("GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten."), "The dog is sleeping in the garden.");
+    EXPECT_EQ(By("GeradeMakesTheProgressive", "Die Kinder spielen gerade nicht."), "The children are not playing.");
+}
+
 TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht."), "The dog does not bark.");
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund hat das Buch noch nicht gelesen."), "The dog has not yet read the book.");
