@@ -261,7 +261,10 @@ bool DasAloneIsThat(const GermanSentence& s, std::size_t i, std::string& english
     const GermanUnit& u = s.units[i];
     const std::string& pronoun = s.catalogue.Tables().Value("demonstrative-before-verb", u.lower);
     const GermanUnit* next = Next(s, i);
-    if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct)) return false;
+    // "Ist das dein Fahrrad?": before another determiner it stands alone too
+    const bool determinerNext = next && next->fw && next->fw->kind == GermanKind::Article;
+    if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct && !determinerNext))
+        return false;
     english = pronoun;
     return true;
 }

@@ -295,6 +295,7 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     // "Spieler" may be either number: the group one is taken from is plural
     EXPECT_EQ(By("EinerDerIsOneOf", "Einer der Spieler schläft."), "One of the players sleeps.");
     EXPECT_EQ(By("DasBeforeAVerbIsThat", "Das ist mein Vater."), "That is my father.");
+    EXPECT_EQ(By("DasAloneIsThat", "Ist das mein Hund?"), "Is that my dog?");
     EXPECT_EQ(By("ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen."), "Both children play.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
     EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
