@@ -25,9 +25,34 @@ bool CommaAfterAPhraseInFront(const EnglishSentence& s, std::size_t i, std::size
     return EnglishVerbAhead(s, i + 1, end);
 }
 
+bool IsNounPhraseWord(const EnglishUnit& u) {
+    return !u.punct && (IsDeterminer(u) || IsNounOrAdjective(u) || u.number || (!u.fw && u.cls == kClassName));
+}
+
+bool IsListMark(const EnglishUnit& u) {
+    return u.source == "," || (u.fw && u.fw->kind == EnKind::Coordinator && (u.lower == "and" || u.lower == "or"));
+}
+
+// "Men, women and children gathered": the commas and "and" of a subject made of
+// several noun phrases join them; the clause goes on to their verb.
+bool ListOfSubjects(const EnglishSentence& s, std::size_t i, std::size_t begin) {
+    if (begin >= i || !IsListMark(s.units[i]) || !IsNounPhraseWord(s.units[begin])) return false;
+    for (std::size_t k = begin; k < i; ++k)
+        if (!IsNounPhraseWord(s.units[k]) && !IsListMark(s.units[k])) return false;
+    bool item = false;
+    for (std::size_t k = i + 1; k < s.units.size(); ++k) {
+        const EnglishUnit& u = s.units[k];
+        if (IsListMark(u)) { item = false; continue; }
+        if (IsNounPhraseWord(u)) { item = true; continue; }
+        return item && (IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb));
+    }
+    return false;
+}
+
 bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     if (i == s.units.size()) return true;
     const EnglishUnit& u = s.units[i];
+    if (ListOfSubjects(s, i, begin)) return false;
     if (u.punct) return u.source != "'" && u.source != "-" && !CommaAfterAPhraseInFront(s, i, begin);
     if (i > begin && (u.relative != RelativeRole::None || u.resumes)) return true;
     return IsConnector(u) && i > begin;

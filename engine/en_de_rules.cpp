@@ -148,6 +148,17 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     for (std::size_t k = before; k < c.i; ++k)
         if (At(c, k).cls == kClassNoun) c.plural = At(c, k).plural;
     if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
+    // "Männer, Frauen und Kinder": a list of subjects is plural
+    while (c.i + 1 < c.end && !c.question && (At(c, c.i).source == "," || Is(At(c, c.i), EnKind::Coordinator)) &&
+           (IsDeterminer(At(c, c.i + 1)) || IsNounOrAdjective(At(c, c.i + 1)) || At(c, c.i + 1).cls == kClassName)) {
+        const EnglishUnit& mark = At(c, c.i);
+        c.subject.push_back(mark.fw ? std::string(mark.fw->german) : mark.source);
+        ++c.i;
+        const std::size_t item = c.i;
+        GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.subject);
+        if (c.i == item) break;
+        c.plural = true;
+    }
     while (c.i + 1 < c.end && Is(At(c, c.i), EnKind::Preposition) && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
         Case attributeCase = At(c, c.i).fw->prepositionCase;
         if (OfBeforeDeterminer(c.s, c.i, c.end)) attributeCase = Case::Genitive;

@@ -41,6 +41,9 @@ TEST(EnglishClauseRules, QuestionsPutTheFiniteVerbFirst) {
 TEST(EnglishClauseRules, SubjectsInTheNominative) {
     EXPECT_EQ(By("SubjectPronoun", "I buy a new book."), "Ich kaufe ein neues Buch.");
     EXPECT_EQ(By("SubjectNounPhrase", "The old man sees the house."), "Der alte Mann sieht das Haus.");
+    // a list of subjects stays one clause and its verb is plural
+    EXPECT_EQ(By("SubjectNounPhrase", "The man, the woman and the dog see the house."),
+              "Der Mann, die Frau und der Hund sehen das Haus.");
 }
 
 TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
