@@ -224,6 +224,12 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
               "The father says that the man sees the dog, the garden and the cat.");
 }
 
+TEST(GermanToEnglish, DaOpeningAVerbLastClauseGivesAReason) {
+    EXPECT_EQ(GermanToEnglish("Der Hund schläft, da der Mann liest."), "The dog sleeps, as the man reads.");
+    // with the verb second it is still a place or a time
+    EXPECT_EQ(GermanToEnglish("Da schläft der Hund."), "There the dog sleeps.");
+}
+
 TEST(GermanToEnglish, TitlesNumberWordsAndTheClock) {
     EXPECT_EQ(GermanToEnglish("Frau Weber kommt."), "Ms Weber comes.");
     // "Herrn" is one person, not the plural of Mr
