@@ -947,15 +947,23 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             const bool infinitive = pairClass == kClassNone && lastGerman.size() > 2 && lastGerman.back() == 'n';
             if (pairClass == kClassVerb || (infinitive && StartsWith(englishText, "to "))) {
                 englishText = WithoutTo(englishText);
-                for (const std::string& brace : e.braces)
-                    if (IsFormsBrace(brace)) {
-                        std::vector<std::string_view> parts = SplitTopLevel(brace, "; ");
-                        Inflection& info = EnglishInfo(FirstWord(englishText), kClassVerb);
-                        // the braces name the irregular forms outright: they win
-                        if (parts.size() >= 1) info.forms[kFormPast] = FirstAlternative(parts[0]);
-                        if (parts.size() >= 2) info.forms[kFormPastPart] = FirstAlternative(parts[1]);
-                        info.flags |= kWordIrregular;
-                    }
+                for (const std::string& brace : e.braces) {
+                    // "to work {work; worked} {wrought; wrought [archaic]}": an archaic
+                    // brace, or one whose past is the verb itself but whose participle
+                    // is not, names no forms to use
+                    if (!IsFormsBrace(brace) || brace.find("archaic") != std::string::npos) continue;
+                    std::vector<std::string_view> parts = SplitTopLevel(brace, "; ");
+                    const std::string verb = FirstWord(englishText);
+                    const std::string past = parts.size() >= 1 ? FirstAlternative(parts[0]) : std::string();
+                    const std::string participle = parts.size() >= 2 ? FirstAlternative(parts[1]) : std::string();
+                    if (past == verb && !participle.empty() && participle != verb) continue;
+                    Inflection& info = EnglishInfo(verb, kClassVerb);
+                    // the braces name the irregular forms outright: they win
+                    if (!past.empty()) info.forms[kFormPast] = past;
+                    if (!participle.empty()) info.forms[kFormPastPart] = participle;
+                    info.flags |= kWordIrregular;
+                    break;
+                }
             }
             bool innerG = false, innerE = false;
             std::string germanText = WithoutBrokenAbbreviation(StripPlaceholders(g.text, &innerG));

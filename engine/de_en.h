@@ -104,6 +104,7 @@ struct GermanClause {
     bool negate = false;
     bool notYet = false;  // "noch nicht": not yet
     bool progressive = false;  // "arbeitet gerade": is working
+    bool upToNow = false;      // "wohnt seit drei Jahren": has lived
     bool question = false;
     bool verbFirst = false;
     bool whQuestion = false;

@@ -183,6 +183,19 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     return true;
 }
 
+// "seit drei Jahren": a stretch of time up to now is "for"; "seit 2010" stays "since".
+bool SeitBeforeADurationIsFor(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "seit") return false;
+    const GermanUnit* next = Next(s, i);
+    const GermanUnit* after = i + 2 < s.units.size() ? &s.units[i + 2] : nullptr;
+    const bool count = next && (next->cls == kClassNumeral || (next->number && next->source.size() < 4));
+    if (!count || !after || after->cls != kClassNoun ||
+        !s.catalogue.Tables().InList("time-noun", Lower1252(after->lemma)))
+        return false;
+    english = "for";
+    return true;
+}
+
 // "weder A noch B": neither A nor B.
 bool WederNochIsNeitherNor(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].lower != "noch") return false;
@@ -317,6 +330,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
+    {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},
     {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},

@@ -571,6 +571,19 @@ void TheProgressive(GermanClause& c) {
     c.progressive = true;
 }
 
+// "Sie wohnt seit drei Jahren in München": what has lasted up to now takes the English
+// present perfect ("has lived ... for three years").
+bool SeitBesideAPresentVerb(const GermanClause& c) {
+    if (c.question || !c.chain.empty() || c.Finite().fw || c.Finite().reading.tag == kFormPast ||
+        c.Finite().reading.tag == kFormPastPlural || c.Finite().reading.tag == kFormSubjunctive)
+        return false;
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        if (c.s.units[i].lower == "seit" && c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Preposition) return true;
+    return false;
+}
+
+void ThePresentPerfect(GermanClause& c) { c.upToNow = true; }
+
 // ---- Conditions ----
 
 // The verb group's words one by one ("would have", "done" -> would, have, done).
@@ -852,6 +865,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
+    {"SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten.", SeitBesideAPresentVerb, ThePresentPerfect},
     {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},

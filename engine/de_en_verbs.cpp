@@ -122,7 +122,11 @@ void SeinVerb(VerbGroupState& v) {
 void LexicalVerb(VerbGroupState& v) {
     const GermanClause& c = v.c;
     const std::string& e = v.f.english;
-    if (c.progressive && !v.past && !v.subjunctive && e.compare(0, 3, "be ") != 0) {
+    if (c.upToNow && !v.past && !v.subjunctive && !c.question && e.compare(0, 3, "be ") != 0) {
+        v.words.push_back(v.third ? "has" : "have");  // "wohnt seit drei Jahren": has lived
+        if (c.negate) v.words.push_back("not");
+        v.words.push_back(EnglishPastPart(c.s.catalogue, e));
+    } else if (c.progressive && !v.past && !v.subjunctive && e.compare(0, 3, "be ") != 0) {
         v.words.push_back(BeForm(false, c.person, c.plural));  // "arbeitet gerade": is working
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishIng(c.s.catalogue, e));

@@ -113,8 +113,9 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
         "in Kraft treten {vi} :: to come into force",
         "sowohl {conj} | sowohl … als auch :: | as well … as; both … and …",
         "innehaben {vt} | innehabend | innegehabt | er/sie hat inne :: to hold | holding | held | he/she hold",
+        "arbeiten {vi} | arbeitend | gearbeitet :: to work {work; worked} {wrought; wrought [archaic]} | working | worked",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 6);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 7);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
@@ -141,6 +142,11 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
     const TargetRecord* hold = c.Target("hold", kClassVerb);
     ASSERT_NE(hold, nullptr);
     EXPECT_EQ(hold->forms[kTargetThird], 0u);
+    // nor an archaic brace, nor one whose past is the verb itself, the forms of "work"
+    const TargetRecord* work = c.Target("work", kClassVerb);
+    ASSERT_NE(work, nullptr);
+    EXPECT_STREQ(c.String(work->forms[kTargetPastPart]), "worked");
+    EXPECT_TRUE(work->forms[kTargetPast] == 0 || std::strcmp(c.String(work->forms[kTargetPast]), "worked") == 0);
 }
 
 namespace {

@@ -48,6 +48,13 @@ TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
     EXPECT_EQ(By("ZuJoinsItsInfinitive", "Er versucht zu schlafen."), "He tries to sleep.");
 }
 
+TEST(GermanClauseRules, SeitTakesThePresentPerfect) {
+    EXPECT_EQ(By("SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten."),
+              "The dog has slept in the garden for three days.");
+    EXPECT_EQ(By("SeitTakesThePresentPerfect", "Der Mann sieht den Hund seit drei Tagen nicht."),
+              "The man has not seen the dog for three days.");
+}
+
 TEST(GermanClauseRules, GeradeMakesTheProgressive) {
     EXPECT_EQ(By("GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten."), "The dog is sleeping in the garden.");
     EXPECT_EQ(By("GeradeMakesTheProgressive", "Die Kinder spielen gerade nicht."), "The children are not playing.");
