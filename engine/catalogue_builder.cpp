@@ -1014,7 +1014,7 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
     for (std::size_t sub = 1; sub < n && sub < 16; ++sub) {
         const DictSubentry& gs = line.german[sub];
         const DictSubentry& es = line.english[sub];
-        if (gs.empty()) break;
+        if (gs.empty() || gs[0].text.empty()) break;  // "| {pl} |": braces and no form
         const std::string& first = gs[0].text;
         int tag;
         bool sein = false, bare = false;

@@ -114,8 +114,9 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
         "sowohl {conj} | sowohl … als auch :: | as well … as; both … and …",
         "innehaben {vt} | innehabend | innegehabt | er/sie hat inne :: to hold | holding | held | he/she hold",
         "arbeiten {vi} | arbeitend | gearbeitet :: to work {work; worked} {wrought; wrought [archaic]} | working | worked",
+        "laufen {vi} | {pl} | x :: to run | {pl} | x",  // a subentry of braces alone
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 7);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 8);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
