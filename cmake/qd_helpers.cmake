@@ -30,3 +30,28 @@ function(qd_dll target)
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()
 endfunction()
+
+# qd_version_info(<target> <description>): gives <target> its version resource,
+# with the project's version and a German description of the file.
+function(qd_version_info target description)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(file_type VFT_APP)
+    set(suffix .exe)
+  else()
+    set(file_type VFT_DLL)
+    set(suffix .dll)
+  endif()
+  set(rc ${CMAKE_BINARY_DIR}/version/${target}.rc)
+  file(CONFIGURE OUTPUT ${rc} CONTENT [[
+#pragma code_page(65001)
+#include <windows.h>
+#define QD_FILE_DESCRIPTION "@description@"
+#define QD_ORIGINAL_NAME "@target@@suffix@"
+#define QD_FILE_TYPE @file_type@
+#include "version_info.rc2"
+]] @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  target_include_directories(${target} PRIVATE
+    $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources>)
+endfunction()

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "qd_version.h"
 #include "tests/support/driver.h"
 #include "tests/support/run_moves.h"
 
@@ -226,7 +227,7 @@ TEST_F(UICommands, CharacterSetConversionAsksFirstAndFlipsTheMenuText) {
     app.Answer(question, IDNO);
 }
 
-TEST_F(UICommands, FontChooserWritesTheFontOnlyWhenConfirmedAndTheAboutBoxCloses) {
+TEST_F(UICommands, FontChooserWritesTheFontOnlyWhenConfirmedAndTheAboutBoxShowsTheVersion) {
     for (Build build : {Build::QDGE, Build::QDEG}) {
         SCOPED_TRACE(ProgramName(build));
         Program app(StartOptions{build});
@@ -234,6 +235,12 @@ TEST_F(UICommands, FontChooserWritesTheFontOnlyWhenConfirmedAndTheAboutBoxCloses
         Box about = app.WaitForBox();
         EXPECT_EQ(about.title, "Quendel");
         EXPECT_NE(std::find(about.texts.begin(), about.texts.end(), "Quendel"), about.texts.end())
+            << about.Describe();
+        EXPECT_NE(std::find_if(about.texts.begin(), about.texts.end(),
+                               [](const std::string& text) {
+                                   return text.rfind("Version " QD_VERSION_TEXT " ", 0) == 0;
+                               }),
+                  about.texts.end())
             << about.Describe();
         EXPECT_EQ(about.buttons, (std::vector<std::pair<int, std::string>>{{IDOK, "&OK"}}));
         EXPECT_FALSE(GetWindowLongA(about.window, GWL_STYLE) & WS_SYSMENU);
