@@ -43,7 +43,7 @@ qd_ensure_xvfb() {
 
 # The template prefix: built once per machine (about 15 s), outside the source tree.
 # Bump when the template's set-up changes: every prefix is then made anew.
-QD_TEMPLATE_VERSION=2
+QD_TEMPLATE_VERSION=3
 
 qd_ensure_template() {
     local t=$QD_WINE_HOME/template
@@ -58,8 +58,19 @@ qd_ensure_template() {
     WINEPREFIX=$t DISPLAY=":${QD_DISPLAY_NUM}" "$QD_WINE" reg add 'HKCU\Software\Wine\WineDbg' \
         /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     WINEPREFIX=$t "$QD_WINESERVER" -w
+    qd_add_symbol_font "$t"
     [ -f "$t/system.reg" ] || { echo "wine-env: creating the Wine prefix failed" >&2; return 1; }
     echo "$QD_TEMPLATE_VERSION" > "$t/.qd-ready"
+}
+
+# Wine draws the caption buttons with the Marlett symbol font. This Wine does not
+# find the copy in its own data folder, and without it every button shows the letter
+# standing for its symbol ("0 1 r"): each prefix gets the font in its Fonts folder.
+qd_add_symbol_font() {
+    local fonts=$1/drive_c/windows/Fonts
+    [ -f "$fonts/marlett.ttf" ] && return 0
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 }
 
 # A prefix that shares the template's read-only files by hard links and owns real
