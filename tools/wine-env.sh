@@ -1,8 +1,8 @@
 # Shared set-up of the Wine environment used by the build, the tests and ./qd run.
 # Sourced by tools/wine-run and ./qd; defines functions, changes nothing by itself.
 #
-# This machine's kernel runs no 32-bit Linux code, so Wine's 32-bit loader cannot
-# start: we run 64-bit Windows programs through the 64-bit loader.
+# The build and its tests are 64-bit Windows programs, started through Wine's 64-bit
+# loader; the release's 32-bit programs run too where the kernel runs 32-bit code.
 
 QD_WINE_HOME=${QD_WINE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quendel-wine}
 QD_DISPLAY_NUM=${QD_DISPLAY_NUM:-97}
