@@ -191,10 +191,6 @@ void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std:
 
 // English sets no comma before "that", "whether", "if" or a question word, nor before a
 // relative clause that tells which one is meant ("the man who", "the book that").
-bool IsNominativePronounUnit(const GermanUnit& u) {
-    return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
-}
-
 bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     const GermanUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
     const GermanUnit* after = i + 2 < s.units.size() ? &s.units[i + 2] : nullptr;
@@ -203,7 +199,7 @@ bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
     const EngineTables& tables = s.catalogue.Tables();
     // "Er sagte, er würde ...": he said he would
     if (s.units[i].source == "," && next && i > 0 && tables.InList("reporting-verb", Lower1252(s.units[i - 1].lemma)) &&
-        (IsNominativePronounUnit(*next) || (next->fw && next->fw->kind == GermanKind::Article)))
+        (IsNominativePronoun(*next) || (next->fw && next->fw->kind == GermanKind::Article)))
         return true;
     return s.units[i].source == "," && next && next->fw &&
            ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob" ||

@@ -37,6 +37,11 @@ struct GermanUnit {
     std::string after;            // a word English says right after this one ("zwei Wochen": ago)
 };
 
+// "ich", "er", "wir": a pronoun that can only be a subject.
+inline bool IsNominativePronoun(const GermanUnit& u) {
+    return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
+}
+
 // The sentence with everything the stages share.
 struct GermanSentence {
     const Catalogue& catalogue;

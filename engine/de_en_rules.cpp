@@ -356,10 +356,6 @@ struct Span {
     bool empty() const { return begin == end; }
 };
 
-bool IsNominativePronoun(const GermanUnit& u) {
-    return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
-}
-
 // Whether the noun phrase at i shows by its determiner or pronoun that it is an
 // object: "den Brief", "dem Mann", "einen Hund", "ihn", "meinen".
 bool ObjectForm(const EngineTables& tables, const GermanUnit& u) {
@@ -547,12 +543,18 @@ void TopicSubjectVerbRest(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// A statement whose one verb is a lexical verb in the present ("arbeitet", not "ist",
+// "hat gearbeitet" or "arbeitete"): English may show its time by the aspect.
+bool PresentLexicalStatement(const GermanClause& c) {
+    const std::uint8_t tag = c.Finite().reading.tag;
+    return !c.question && c.chain.empty() && !c.Finite().fw && tag != kFormPast && tag != kFormPastPlural &&
+           tag != kFormSubjunctive;
+}
+
 // "Mein Vater arbeitet gerade im Garten": "gerade" beside a present verb says it is
 // going on now; English says so with the progressive ("is working").
 std::size_t GeradeOfAnActivity(const GermanClause& c) {
-    if (c.question || !c.chain.empty() || c.Finite().fw || c.Finite().reading.tag == kFormPast ||
-        c.Finite().reading.tag == kFormPastPlural || c.Finite().reading.tag == kFormSubjunctive)
-        return c.end;
+    if (!PresentLexicalStatement(c)) return c.end;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         if (c.used[i] || c.s.units[i].lower != "gerade") continue;
         const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
@@ -574,9 +576,7 @@ void TheProgressive(GermanClause& c) {
 // "Sie wohnt seit drei Jahren in München": what has lasted up to now takes the English
 // present perfect ("has lived ... for three years").
 bool SeitBesideAPresentVerb(const GermanClause& c) {
-    if (c.question || !c.chain.empty() || c.Finite().fw || c.Finite().reading.tag == kFormPast ||
-        c.Finite().reading.tag == kFormPastPlural || c.Finite().reading.tag == kFormSubjunctive)
-        return false;
+    if (!PresentLexicalStatement(c)) return false;
     for (std::size_t i = c.begin; i < c.end; ++i)
         if (c.s.units[i].lower == "seit" && c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Preposition) return true;
     return false;
