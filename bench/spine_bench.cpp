@@ -12,6 +12,7 @@
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
 #include "core/message_log.h"
+#include "core/progress.h"
 #include "core/run_state.h"
 #include "core/scanner.h"
 #include "core/sentence_translation.h"
@@ -74,6 +75,23 @@ int WINAPI TimedTranslate(HWND progress, const char* sentence, int* a, int* e, i
     return result;
 }
 
+// The engine's other calls of a sentence count as the engine's time too: the double
+// logs each one to a file.
+const char*(WINAPI* g_realStringFromAtom)(int);
+const char* WINAPI TimedStringFromAtom(int atom) {
+    double start = Now();
+    const char* result = g_realStringFromAtom(atom);
+    g_engineSeconds += Now() - start;
+    return result;
+}
+int(WINAPI* g_realClearLimits)();
+int WINAPI TimedClearLimits() {
+    double start = Now();
+    int result = g_realClearLimits();
+    g_engineSeconds += Now() - start;
+    return result;
+}
+
 void BenchScanner(const std::string& text) {
     g_run = RunState{};
     int sentences = SplitAll(text);  // warm-up
@@ -125,15 +143,24 @@ void BenchPathologicalMarking() {
     }
 }
 
-void BenchTranslateSentence(const std::string& text) {
-    HWND host = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    for (HWND* edit : {&g_windows.outputEdit, &g_windows.messagesEdit}) {
-        *edit = CreateWindowExA(0, "edit", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 300,
-                                300, host, nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(*edit, EM_SETLIMITTEXT, 0, 0);
+// Translates every piece as a window run does, with runWindow standing in for the
+// progress dialog (none: no run).
+double RunIntoTheWindow(const std::vector<std::string>& pieces, HWND runWindow) {
+    g_engineSeconds = 0;
+    g_run.progressDialog = runWindow;
+    double start = Now();
+    std::vector<char> buffer;
+    for (const std::string& piece : pieces) {
+        buffer.assign(piece.begin(), piece.end());
+        buffer.push_back('\0');
+        TranslateSentence(buffer.data());
     }
+    FlushOutput();
+    g_run.progressDialog = nullptr;
+    return Now() - start;
+}
 
+void BenchTranslateSentence(const std::string& text) {
     // The pieces a file translation would hand over, cut by the scanner.
     std::vector<std::string> pieces;
     const int length = static_cast<int>(text.size());
@@ -144,23 +171,26 @@ void BenchTranslateSentence(const std::string& text) {
         position = end;
     }
 
-    g_engineSeconds = 0;
-    double start = Now();
-    std::vector<char> buffer;
-    for (const std::string& piece : pieces) {
-        buffer.assign(piece.begin(), piece.end());
-        buffer.push_back('\0');
-        TranslateSentence(buffer.data());
-    }
-    double total = Now() - start;
-    double outside = total - g_engineSeconds;
-    printf("TranslateSentence: %zu pieces in %.3f s, %.3f s of it in the engine double\n",
-           pieces.size(), total, g_engineSeconds);
-    printf("TranslateSentence: %.1f us per sentence outside the engine, into the output window "
-           "(%d chars at the end)\n",
-           outside / static_cast<double>(pieces.size()) * 1e6,
-           GetWindowTextLengthA(g_windows.outputEdit));
-    DestroyWindow(host);
+    // Without a progress dialog every append goes into the window at once, as every
+    // append of a run did before output was batched: the two side by side.
+    for (bool visible : {false, true})
+        for (bool batched : {false, true}) {
+            HWND host = CreateWindowExA(0, "static", "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0,
+                                        600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+            for (HWND* edit : {&g_windows.outputEdit, &g_windows.messagesEdit}) {
+                *edit = CreateWindowExA(0, "edit", "",
+                                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0,
+                                        0, 580, 380, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+                SendMessageA(*edit, EM_SETLIMITTEXT, 0, 0);
+            }
+            const double total = RunIntoTheWindow(pieces, batched ? host : nullptr);
+            printf("TranslateSentence: %7.1f us per sentence outside the engine, into the %s output "
+                   "window, %s (%d chars at the end)\n",
+                   (total - g_engineSeconds) / static_cast<double>(pieces.size()) * 1e6,
+                   visible ? "visible" : "hidden", batched ? "batched" : "one append at a time",
+                   GetWindowTextLengthA(g_windows.outputEdit));
+            DestroyWindow(host);
+        }
 
     // The same pieces into a target file, as a file translation writes them.
     char folder[MAX_PATH];
@@ -169,13 +199,14 @@ void BenchTranslateSentence(const std::string& text) {
     snprintf(g_outputTarget.path, sizeof g_outputTarget.path, "%sqd_bench_target.txt", folder);
     CloseHandle(CreateFileA(g_outputTarget.path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     g_engineSeconds = 0;
-    start = Now();
+    const double start = Now();
+    std::vector<char> buffer;
     for (const std::string& piece : pieces) {
         buffer.assign(piece.begin(), piece.end());
         buffer.push_back('\0');
         TranslateSentence(buffer.data());
     }
-    outside = Now() - start - g_engineSeconds;
+    const double outside = Now() - start - g_engineSeconds;
     printf("TranslateSentence: %.1f us per sentence outside the engine, into a target file\n",
            outside / static_cast<double>(pieces.size()) * 1e6);
     DeleteFileA(g_outputTarget.path);
@@ -202,6 +233,10 @@ int main(int argc, char** argv) {
     g_engine.QP_query_getabbrev = CountingAbbrev;
     g_realTranslate = g_engine.QP_query_tsent;
     g_engine.QP_query_tsent = TimedTranslate;
+    g_realStringFromAtom = g_engine.QP_StringFromAtom;
+    g_engine.QP_StringFromAtom = TimedStringFromAtom;
+    g_realClearLimits = g_engine.QP_query_clearlmt;
+    g_engine.QP_query_clearlmt = TimedClearLimits;
     g_translation = TranslationSettings{};
 
     BenchScanner(text);

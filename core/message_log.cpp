@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "app/shell_state.h"
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
@@ -39,34 +42,85 @@ int AppendToTargetFile(const char* text) {
     return -1;
 }
 
+// Output for the window waits here during a run and goes in about 30 times a second
+// at most: every insertion makes the edit control lay its text out again, which
+// costs far more than translating a sentence.
+struct PendingOutput {
+    std::string text;
+    std::vector<size_t> pieceEnds;  // where each appended piece ends
+    DWORD lastFlush = 0;
+};
+PendingOutput g_pending;
+constexpr DWORD kFlushIntervalMs = 33;
+
+// Inserts text at the end whole, or takes back what went in and returns false.
+bool InsertWhole(HWND edit, const char* text, DWORD before, DWORD length) {
+    InsertAtEnd(edit, text);
+    if (EditTextLength(edit) == before + length) return true;
+    SendMessageA(edit, EM_SETSEL, before, static_cast<LPARAM>(-1));
+    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+    return false;
+}
+
+void ReportOutputFull() {
+    g_notices.outputFull();
+    g_run.endOfText = true;
+    g_run.cancelCount = 1;
+}
+
 }  // namespace
 
 int AppendOutput(const char* text) {
     if (g_outputTarget.toFile) return AppendToTargetFile(text);
 
     HWND edit = g_windows.outputEdit;
-    DWORD before = EditTextLength(edit);
+    const DWORD before = EditTextLength(edit) + static_cast<DWORD>(g_pending.text.size());
     if (!text || !*text) return static_cast<int>(before);
     const DWORD length = static_cast<DWORD>(lstrlenA(text));
     const DWORD limit = static_cast<DWORD>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
     // A translation goes in whole or not at all: the edit control would take the
     // part that fits and drop the rest without a word.
-    bool taken = before + length <= limit;
-    if (taken) {
-        InsertAtEnd(edit, text);
-        if (EditTextLength(edit) != before + length) {
-            SendMessageA(edit, EM_SETSEL, before, static_cast<LPARAM>(-1));
-            SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
-            taken = false;
-        }
-    }
-    if (!taken) {
-        g_notices.outputFull();
-        g_run.endOfText = true;
-        g_run.cancelCount = 1;
+    if (before + length > limit) {
+        FlushOutput();
+        ReportOutputFull();
+    } else if (!g_run.progressDialog) {
+        FlushOutput();
+        if (!InsertWhole(edit, text, before, length)) ReportOutputFull();
+    } else {
+        g_pending.text.append(text, length);
+        g_pending.pieceEnds.push_back(g_pending.text.size());
+        if (GetTickCount() - g_pending.lastFlush < kFlushIntervalMs) return static_cast<int>(before);
+        FlushOutput();
+        return static_cast<int>(before);
     }
     if (g_windows.outputWindow) BringWindowToTop(g_windows.outputWindow);
     return static_cast<int>(before);
+}
+
+void FlushOutput() {
+    if (g_pending.text.empty()) return;
+    // Taken out first: a notice below lets messages through, and they may append.
+    std::string text;
+    std::vector<size_t> pieceEnds;
+    text.swap(g_pending.text);
+    pieceEnds.swap(g_pending.pieceEnds);
+    HWND edit = g_windows.outputEdit;
+    if (!InsertWhole(edit, text.c_str(), EditTextLength(edit), static_cast<DWORD>(text.size()))) {
+        // Piece by piece, as they came, until one does not go in whole.
+        size_t start = 0;
+        for (size_t end : pieceEnds) {
+            const std::string piece = text.substr(start, end - start);
+            if (!InsertWhole(edit, piece.c_str(), EditTextLength(edit), static_cast<DWORD>(piece.size()))) {
+                ReportOutputFull();
+                break;
+            }
+            start = end;
+        }
+    }
+    if (g_windows.outputWindow) BringWindowToTop(g_windows.outputWindow);
+    // Counted from the end: an insertion into a long text may itself take longer
+    // than the interval.
+    g_pending.lastFlush = GetTickCount();
 }
 
 void AppendMessage(const char* text, const char* prefix) {

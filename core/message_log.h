@@ -13,7 +13,10 @@ extern OutputTarget g_outputTarget;
 
 // Appends text to the output target. Returns the window's text length before the
 // append, or the number of bytes written to the target file (-1 on failure).
+// During a run (while the progress dialog exists) the window gets its text in
+// batches: FlushOutput puts in what waits, and closing the progress dialog does.
 int AppendOutput(const char* text);
+void FlushOutput();
 
 // Appends prefix (when given and not empty) and then text to the messages window.
 void AppendMessage(const char* text, const char* prefix);

@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "app/shell_state.h"
+#include "core/message_log.h"
 #include "core/run_state.h"
 #include "resources/resource_ids.h"
 
@@ -96,6 +97,7 @@ HWND OpenProgressDialog(HWND owner) {
 }
 
 void CloseProgressDialog() {
+    FlushOutput();  // the run's output is whole before anyone sees the run end
     if (g_run.progressDialog) DestroyWindow(g_run.progressDialog);
     g_run.progressDialog = nullptr;
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <string.h>
 
+#include <string>
+
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
 #include "core/message_log.h"
@@ -24,10 +26,12 @@ void ClearEngineLimits() {
     if (g_engine.QP_query_clearlmt) g_engine.QP_query_clearlmt();
 }
 
-void WriteUntranslated(const char* sentence) {
-    AppendOutput(">>> ");
-    AppendOutput(sentence);
+// Output in as few appends as possible: a target file is opened and closed for each.
+void Emit(const std::string& text) {
+    if (!text.empty()) AppendOutput(text.c_str());
 }
+
+std::string Untranslated(const char* sentence) { return std::string(">>> ") + sentence; }
 
 }  // namespace
 
@@ -58,17 +62,14 @@ int TranslateSentence(char* piece) {
     }
 
     char* sentence = piece + prepared.prefixLength;
-    if (prepared.prefixLength > 0) {
-        if (g_translation.rap && rapLineStart) SetEngineOption("rapinit", "on");
-        char first = *sentence;
-        *sentence = '\0';
-        AppendOutput(piece);
-        *sentence = first;
-    }
+    // What stands before the sentence goes out with the first output of the sentence.
+    const std::string prefix(piece, prepared.prefixLength);
+    if (prepared.prefixLength > 0 && g_translation.rap && rapLineStart) SetEngineOption("rapinit", "on");
 
     const int length = prepared.sentenceLength;
     const unsigned char last = static_cast<unsigned char>(sentence[length - 1]);
     if (length >= kSentenceLimit) {
+        Emit(prefix);
         AppendMessage(sentence, "\r\n• Satz zu lang: ");
         return 0;
     }
@@ -81,6 +82,8 @@ int TranslateSentence(char* piece) {
     DWORD exceptionCode = 0;
     if (!CallTranslateGuarded(g_run.progressDialog, sentence, &translationAtom, &errorType,
                               &unknownAtom, &result, &exceptionCode)) {
+        Emit(prefix);
+        FlushOutput();
         g_notices.engineFailed();
         g_run.cancelCount = 1;
         return 0;
@@ -93,30 +96,31 @@ int TranslateSentence(char* piece) {
         char unknown[kEngineAnswerMax + 1];
         TakeEngineText(translationAtom, translation);
         DropAddedPeriod(translation, last);
-        AppendOutput(translation);
-        AppendOutput(prepared.tail.c_str());
+        Emit(prefix + translation + prepared.tail);
         TakeEngineText(unknownAtom, unknown);
         ReportErrorType(static_cast<unsigned>(errorType), unknown, kept);
         ClearEngineLimits();
         break;
     }
     case -1:
-        WriteUntranslated(sentence);
+        Emit(prefix + Untranslated(sentence));
         AppendMessage(sentence, "\r\n• Keine Übersetzung bei: ");
         ClearEngineLimits();
         break;
     case -2:
         if (g_run.cancelCount != 0) {
+            Emit(prefix);
             AppendMessage(sentence, "\r\n• Abbruch bei: ");
         } else {
             bool noTranslation = g_engine.QP_query_qtimeout && g_engine.QP_query_qtimeout() != 0;
             AppendMessage(sentence, noTranslation ? "\r\n• Keine Übersetzung: "
                                                   : "\r\n• Zeitüberschreitung bei: ");
-            WriteUntranslated(sentence);
+            Emit(prefix + Untranslated(sentence));
         }
         ClearEngineLimits();
         break;
     default:
+        Emit(prefix);
         break;
     }
     return length;

@@ -4,6 +4,7 @@
 
 #include "core/engine_options.h"
 #include "core/message_log.h"
+#include "core/progress.h"
 #include "core/run_state.h"
 #include "core/sentence_prep.h"
 #include "core/sentence_translation.h"
@@ -175,6 +176,41 @@ TEST_F(SentenceTranslationTest, AFullOutputWindowStopsTheRun) {
     EXPECT_EQ(windows.Output(), "123");
     EXPECT_EQ(g_outputFullNotices, 1);
     EXPECT_EQ(g_run.cancelCount, 1);
+}
+
+// During a run the output window gets its text in batches, about 30 a second: what
+// waits goes in after the interval and when the progress dialog closes, whole and in
+// order, and a translation that would overfill the window stops the run with
+// everything before it in the window.
+TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLostOrReordered) {
+    g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr);
+    Sleep(50);
+    Translate("Eins. ");
+    Translate("Zwei. ");
+    Translate("Drei.");
+    EXPECT_EQ(windows.Output().rfind("EN(Eins.) ", 0), 0u) << windows.Output();
+    Sleep(50);
+    Translate("\r\nVier.");
+    EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) EN(Drei.)\r\nEN(Vier.)");
+    Translate(" F\xFCnf.");
+    Translate(" Sechs.");
+    CloseProgressDialog();
+    EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) EN(Drei.)\r\nEN(Vier.) EN(F\xFCnf.) EN(Sechs.)");
+    EXPECT_EQ(g_outputFullNotices, 0);
+
+    SetWindowTextA(g_windows.outputEdit, "");
+    SendMessageA(g_windows.outputEdit, EM_SETLIMITTEXT, 20, 0);
+    g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr);
+    Sleep(50);
+    Translate("Eins. ");
+    Translate("Zwei. ");
+    Translate("Drei.");
+    EXPECT_EQ(g_outputFullNotices, 1);
+    EXPECT_EQ(g_run.cancelCount, 1);
+    CloseProgressDialog();
+    EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) ");
 }
 
 TEST_F(SentenceTranslationTest, TargetFileReceivesBytesAndReportsAFailedWriteOnce) {
