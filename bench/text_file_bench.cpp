@@ -24,14 +24,18 @@ bool CreateWorkbench() {
     g_shell.instance = GetModuleHandleA(nullptr);
     if (!RegisterFrameClass(g_shell.instance) || !RegisterTextWindowClasses(g_shell.instance))
         return false;
+    // The frame at its default size, shown, with the text windows tiled as at
+    // start-up: the edit control's width decides how many lines the text wraps into.
     g_shell.frame = CreateWindowExA(0, CurrentBuild().frameClass, "Quendel",
-                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 800, 600, nullptr,
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 580, 420, nullptr,
                                     nullptr, g_shell.instance, nullptr);
     if (!g_shell.frame) return false;
     g_windows.inputWindow = CreateTextWindow(0);
     g_windows.inputEdit = ChildEdit(g_windows.inputWindow);
     g_windows.outputWindow = CreateTextWindow(1);
     g_windows.outputEdit = ChildEdit(g_windows.outputWindow);
+    ShowWindow(g_shell.frame, SW_SHOW);
+    SendMessageA(g_shell.mdiClient, WM_MDITILE, MDITILE_HORIZONTAL, 0);
     return g_windows.inputEdit != nullptr;
 }
 
