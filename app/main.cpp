@@ -9,11 +9,11 @@
 #include "app/command_line.h"
 #include "app/frame.h"
 #include "app/shell_state.h"
+#include "app/start_up.h"
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
-#include "settings/font_settings.h"
 #include "settings/lexicon_library.h"
 #include "settings/settings_file.h"
 #include "settings/user_lexicon.h"
@@ -28,10 +28,6 @@ BOOL WINAPI Ctl3dAutoSubclass(HINSTANCE instance);
 }
 
 namespace {
-
-constexpr int kInitializeMode = 1;
-constexpr int kSplashWidth = 460;
-constexpr int kSplashHeight = 320;
 
 // Another copy of either program brings its frame forward instead of starting.
 bool HandOverToRunningInstance() {
@@ -62,79 +58,6 @@ std::string ProgramPath() {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     return std::string(path, length < sizeof path ? length : 0);
-}
-
-void CreateFonts() {
-    LOGFONTA font;
-    ReadFontSettings(font);
-    g_shell.normalFont = CreateFontIndirectA(&font);
-    font.lfWeight = FW_BOLD;
-    g_shell.boldFont = CreateFontIndirectA(&font);
-}
-
-INT_PTR CALLBACK SplashDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message != WM_PAINT) return FALSE;
-    PAINTSTRUCT paint;
-    HDC target = BeginPaint(dialog, &paint);
-    HDC memory = CreateCompatibleDC(target);
-    HBITMAP picture = LoadBitmapA(g_shell.instance, "IDB_STARTBMP");
-    if (memory && picture) {
-        HGDIOBJ previous = SelectObject(memory, picture);
-        BitBlt(target, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-    }
-    if (picture) DeleteObject(picture);
-    if (memory) DeleteDC(memory);
-    EndPaint(dialog, &paint);
-    return TRUE;
-}
-
-// The splash picture, centred on the frame's client area and kept on the screen.
-HWND ShowSplash() {
-    HWND splash = CreateDialogParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_SPLASH), g_shell.frame,
-                                     SplashDialogProc, 0);
-    if (!splash) return nullptr;
-    RECT client;
-    GetClientRect(g_shell.frame, &client);
-    POINT at = {(client.left + client.right - kSplashWidth) / 2,
-                (client.top + client.bottom) / 2 - kSplashHeight / 2};
-    ClientToScreen(g_shell.frame, &at);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (at.x < 0 || at.x + kSplashWidth > screenWidth) at.x = screenWidth / 2 - kSplashWidth / 2;
-    if (at.y < 0 || at.y + kSplashHeight > screenHeight) at.y = screenHeight / 2 - kSplashHeight / 2;
-    SetWindowPos(splash, HWND_TOP, at.x, at.y, kSplashWidth, kSplashHeight, SWP_SHOWWINDOW);
-    UpdateWindow(splash);
-    return splash;
-}
-
-void CreateTextWindows() {
-    g_windows.inputWindow = CreateTextWindow(kInputWindow);
-    g_windows.inputEdit = ChildEdit(g_windows.inputWindow);
-    g_windows.outputWindow = CreateTextWindow(kOutputWindow);
-    g_windows.outputEdit = ChildEdit(g_windows.outputWindow);
-    BringWindowToTop(g_windows.inputWindow);
-    SendMessageA(g_shell.mdiClient, WM_MDITILE, MDITILE_HORIZONTAL, 0);
-    g_windows.messagesWindow = CreateMessagesWindow();
-    // The new icon took the activation; the user starts typing in the input window.
-    SendMessageA(g_shell.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(g_windows.inputWindow), 0);
-}
-
-// Binds and initialises the engine. Returns false when the program cannot run.
-bool StartEngine() {
-    if (BindEngine() != kEngineBound) {
-        ShowNoticeDialog(IDD_ENGINE_MISSING, nullptr);
-        return false;
-    }
-    char baseName[160];
-    LoadProgramString(CurrentBuild().baseNameString, baseName, sizeof baseName);
-    std::string catalogue = std::string(g_shell.programDir) + baseName + ".LCT";
-    if (g_engine.InitializeProlog(kInitializeMode, g_shell.programDir, catalogue.c_str()) != 0) {
-        ShowNoticeDialog(IDD_ENGINE_INIT_FAILED, nullptr);
-        ExitProcess(1);
-    }
-    SendEngineOptions();
-    return true;
 }
 
 // A file on the command line: translate it to file, or load it and translate it all.

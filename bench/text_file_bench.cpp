@@ -8,6 +8,7 @@
 #include "app/build_profile.h"
 #include "app/frame.h"
 #include "app/shell_state.h"
+#include "settings/font_settings.h"
 #include "textwin/text_files.h"
 #include "textwin/text_windows.h"
 
@@ -26,6 +27,9 @@ bool CreateWorkbench() {
         return false;
     // The frame at its default size, shown, with the text windows tiled as at
     // start-up: the edit control's width decides how many lines the text wraps into.
+    LOGFONTA font;
+    ReadFontSettings(font);  // the program's font: its size decides how lines wrap too
+    g_shell.normalFont = CreateFontIndirectA(&font);
     g_shell.frame = CreateWindowExA(0, CurrentBuild().frameClass, "Quendel",
                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 580, 420, nullptr,
                                     nullptr, g_shell.instance, nullptr);
