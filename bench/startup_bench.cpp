@@ -3,10 +3,13 @@
 // scripted engine and with the real one and its catalogue. Then loading a file,
 // measured the same way for both: the file dropped onto the running program, until
 // its edit control holds the whole text and the program answers again. For ./qd
-// bench; runs in a Wine prefix of its own. Usage: qd_startup_bench TEXT-FILE
+// bench; runs in a Wine prefix of its own. With RUN-FILE (a sentence per line), a
+// window run over it with the real engine, against the engine's own time.
+// Usage: qd_startup_bench TEXT-FILE [RUN-FILE]
 #include <windows.h>
 #include <shlobj.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -86,45 +89,114 @@ HWND TargetEdit(HWND frame) {
     return input ? FindWindowExA(input, nullptr, "Edit", nullptr) : nullptr;
 }
 
-// Seconds from dropping the file onto the program until its edit control holds
-// the whole text, or a negative value. The drop block lives in the program's
-// memory, where DragQueryFile reads it.
+// Drops file onto the running program and returns the seconds until its edit
+// control holds the whole text (length bytes), or a negative value. The drop block
+// lives in the program's memory, where DragQueryFile reads it.
+double DropFile(const Running& running, const std::string& file, int length) {
+    HWND edit = running.frame ? TargetEdit(running.frame) : nullptr;
+    if (!edit) return -1;
+    RECT rect;
+    GetWindowRect(edit, &rect);
+    POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(running.frame, &point);
+    std::string block(sizeof(DROPFILES), '\0');
+    DROPFILES* header = reinterpret_cast<DROPFILES*>(&block[0]);
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = point;
+    block += file;
+    block.append(2, '\0');
+    void* remote = VirtualAllocEx(running.process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    SIZE_T written = 0;
+    if (!remote || !WriteProcessMemory(running.process.hProcess, remote, block.data(), block.size(), &written))
+        return -1;
+    double start = Now();
+    PostMessageA(running.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    while (Now() - start < 20) {
+        DWORD_PTR got = 0;
+        if (SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &got) &&
+            static_cast<int>(got) == length)
+            return Now() - start;
+        Sleep(1);
+    }
+    return -1;
+}
+
 double TimeOneLoad(const std::string& commandLine, const char* frameClass, const std::string& file,
                    int length) {
     Running running = Start(commandLine, frameClass);
-    HWND edit = running.frame ? TargetEdit(running.frame) : nullptr;
+    double seconds = DropFile(running, file, length);
+    End(running);
+    return seconds;
+}
+
+// The progress dialog of a run, while the program shows one.
+HWND ProgressDialog(DWORD processId) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "#32770", "\xDC" "bersetzen ...")) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(dialog, &owner);
+        if (owner == processId) return dialog;
+    }
+    return nullptr;
+}
+
+// A window run over the whole input window: seconds from the command until the
+// progress dialog has gone and the frame answers again, or a negative value.
+double TimeWindowRun(const std::string& program, const std::string& file, int length) {
+    Running running = Start(program, "QDGerEng");
     double seconds = -1;
-    if (edit) {
-        RECT rect;
-        GetWindowRect(edit, &rect);
-        POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ScreenToClient(running.frame, &point);
-        std::string block(sizeof(DROPFILES), '\0');
-        DROPFILES* header = reinterpret_cast<DROPFILES*>(&block[0]);
-        header->pFiles = sizeof(DROPFILES);
-        header->pt = point;
-        block += file;
-        block.append(2, '\0');
-        void* remote = VirtualAllocEx(running.process.hProcess, nullptr, block.size(),
-                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-        SIZE_T written = 0;
-        if (remote && WriteProcessMemory(running.process.hProcess, remote, block.data(), block.size(),
-                                         &written)) {
-            double start = Now();
-            PostMessageA(running.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
-            while (Now() - start < 20) {
-                DWORD_PTR got = 0;
-                if (SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &got) &&
-                    static_cast<int>(got) == length) {
-                    seconds = Now() - start;
-                    break;
-                }
-                Sleep(1);
+    if (DropFile(running, file, length) >= 0) {
+        const double start = Now();
+        PostMessageA(running.frame, WM_COMMAND, 104, 0);  // translate the whole window
+        bool seen = false;
+        while (Now() - start < 120) {
+            const bool shown = ProgressDialog(running.process.dwProcessId) != nullptr;
+            seen = seen || shown;
+            DWORD_PTR result;
+            if (seen && !shown && SendMessageTimeoutA(running.frame, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result)) {
+                seconds = Now() - start;
+                break;
             }
+            Sleep(1);
         }
     }
     End(running);
     return seconds;
+}
+
+// The engine's own time for every line of file, called in this process as the
+// program calls it (OEM text, limits cleared after each sentence).
+double EngineSeconds(const std::string& folder, const std::string& file, int* sentences) {
+    HMODULE engine = LoadLibraryA((folder + "Velloc.dll").c_str());
+    if (!engine) return -1;
+    using Initialize = int(WINAPI*)(int, const char*, const char*);
+    using Translate = int(WINAPI*)(HWND, const char*, int*, int*, int*);
+    using Clear = int(WINAPI*)();
+    auto initialize = reinterpret_cast<Initialize>(GetProcAddress(engine, "InitializeProlog"));
+    auto translate = reinterpret_cast<Translate>(GetProcAddress(engine, "QP_query_tsent"));
+    auto clear = reinterpret_cast<Clear>(GetProcAddress(engine, "QP_query_clearlmt"));
+    if (!initialize || !translate || !clear || initialize(1, folder.c_str(), (folder + "QDGE.LCT").c_str()) != 0)
+        return -1;
+    std::vector<std::string> lines;
+    if (FILE* in = fopen(file.c_str(), "rb")) {
+        char line[4096];
+        while (fgets(line, sizeof line, in)) {
+            std::string text = line;
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+            if (!text.empty()) lines.push_back(text);
+        }
+        fclose(in);
+    }
+    const double start = Now();
+    for (std::string& line : lines) {
+        CharToOemA(&line[0], &line[0]);
+        int translation = 0, error = 0, unknown = 0;
+        translate(nullptr, line.c_str(), &translation, &error, &unknown);
+        clear();
+    }
+    *sentences = static_cast<int>(lines.size());
+    return Now() - start;
 }
 
 double Median(std::vector<double> values) {
@@ -183,9 +255,13 @@ int main(int argc, char** argv) {
     const std::string quendel = std::string(qd::InstallDir()) + "QDGE.exe";
     auto notepadStart = [&] { return TimeOneStart(notepad, "Notepad"); };
 
+    // QD_BENCH_RUN_ONLY: only the window run, for a quick look after a change.
+    const bool runOnly = getenv("QD_BENCH_RUN_ONLY") != nullptr;
     qd::ResetMachine();
     qd::InstallPrograms(qd::Engine::Scripted, {});
-    bool fine = SideBySide("start-up", [&] { return TimeOneStart(quendel, "QDGerEng"); }, notepadStart,
+    bool fine = true;
+    if (!runOnly) {
+    fine = SideBySide("start-up", [&] { return TimeOneStart(quendel, "QDGerEng"); }, notepadStart,
                            "QDGE (scripted engine)");
     // QDGE's text windows wrap their lines from the start; notepad's do not unless
     // it is told to, and wrapping is most of a load's work: both ways side by side.
@@ -195,8 +271,32 @@ int main(int argc, char** argv) {
     fine = SideBySide("loading the text, notepad not wrapping", ourLoad, notepadLoad, "QDGE") && fine;
     SetNotepadWrap(true);
     fine = SideBySide("loading the text, notepad wrapping too", ourLoad, notepadLoad, "QDGE") && fine;
+    }
     qd::InstallPrograms(qd::Engine::Real, {});
-    fine = SideBySide("start-up", [&] { return TimeOneStart(quendel, "QDGerEng"); }, notepadStart,
-                      "QDGE (real engine and catalogue)") && fine;
+    if (!runOnly)
+        fine = SideBySide("start-up", [&] { return TimeOneStart(quendel, "QDGerEng"); }, notepadStart,
+                          "QDGE (real engine and catalogue)") && fine;
+
+    if (argc > 2) {
+        const std::string runText = argv[2];
+        int runLength = 0, sentences = 0;
+        if (FILE* file = fopen(runText.c_str(), "rb")) {
+            fseek(file, 0, SEEK_END);
+            runLength = static_cast<int>(ftell(file));
+            fclose(file);
+        }
+        TimeWindowRun(quendel, runText, runLength);
+        std::vector<double> runs;
+        for (int i = 0; i < 3; ++i) runs.push_back(TimeWindowRun(quendel, runText, runLength));
+        const double run = Median(runs);
+        const double engine = EngineSeconds(qd::InstallDir(), runText, &sentences);
+        if (run < 0 || engine < 0) {
+            fprintf(stderr, "window run: the run or the engine did not go through\n");
+            return 1;
+        }
+        printf("window run of %d sentences, real engine: %.0f ms from the command to the end of the run "
+               "(median of 3), the engine's own time %.0f ms: %.0f us per sentence of our own\n",
+               sentences, run * 1e3, engine * 1e3, (run - engine) / sentences * 1e6);
+    }
     return fine ? 0 : 1;
 }
