@@ -179,7 +179,26 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     if (s.units[i].lower != "viel") return false;
     const GermanUnit* next = Next(s, i);
     const bool noun = next && !next->punct && (IsNounLike(*next) || (next->cls == kClassAdjective && !next->fw));
-    english = noun || (next && next->cls == kClassAdverb) ? "much" : "a lot";
+    // "zu viel", "so viel": too much, so much
+    const GermanUnit* prev = Previous(s, i);
+    const bool degree = prev && (prev->lower == "zu" || prev->lower == "so");
+    english = noun || degree || (next && next->cls == kClassAdverb) ? "much" : "a lot";
+    return true;
+}
+
+// "zu hoch", "zu viele Autos": "zu" before an adjective, an adverb or a word of
+// quantity is "too"; with a noun after the adjective ("zu alten Freunden") it is "to".
+bool ZuBeforeAnAdjectiveIsToo(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "zu") return false;
+    const GermanUnit* next = Next(s, i);
+    if (!next || next->punct) return false;
+    if (!s.catalogue.Tables().InList("too-quantity", next->lower)) {
+        const GermanUnit* after = Next(s, i + 1);
+        if (next->fw || (next->cls != kClassAdjective && next->cls != kClassAdverb) ||
+            (after && IsNounLike(*after)))
+            return false;
+    }
+    english = "too";
     return true;
 }
 
@@ -330,6 +349,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
+    {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},
     {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},
     {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},

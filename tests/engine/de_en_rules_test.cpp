@@ -288,6 +288,13 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
               "The dog sees both the man and the cat.");
     EXPECT_EQ(By("VielByWhatFollows", "Der Hund schläft viel."), "The dog sleeps a lot.");
     EXPECT_EQ(By("VielByWhatFollows", "Der Hund ist viel älter."), "The dog is much older.");
+    EXPECT_EQ(By("ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt."), "The dog is too old.");
+    EXPECT_EQ(By("ZuBeforeAnAdjectiveIsToo", "Der Hund schläft zu viel."), "The dog sleeps too much.");
+    // before an adjective with its noun, and before an infinitive, "zu" stays "to"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er geht zu alten Freunden.").text.find("too"),
+              std::string::npos);
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er versucht, das Buch zu lesen.").text.find("too"),
+              std::string::npos);
     EXPECT_EQ(By("WederNochIsNeitherNor", "Der Hund sieht weder den Mann noch die Katze."),
               "The dog sees neither the man nor the cat.");
     EXPECT_EQ(By("GenitiveDerIsOfThe", "Er kauft 11 % der Bücher."), "He buys 11% of the books.");
