@@ -260,6 +260,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         if (!used[i] && !u.drop && !u.punct && !u.number && !u.fw) result.dropped.push_back(u.source);
     }
     ChooseSensesByTheModel(s, words);
+    SaxonGenitiveForPersons(s, words);
     result.text = FinishEnglish(catalogue.Tables(), words);
     return result;
 }

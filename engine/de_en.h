@@ -77,6 +77,10 @@ std::vector<std::string> EnglishSenses(const GermanSentence& s, const WordRecord
 // Where a word has several senses, the target language model picks the one that
 // reads best between its neighbours in the output, against a penalty per rank.
 void ChooseSensesByTheModel(GermanSentence& s, std::vector<std::string>& words);
+// "the car of the man": what belongs to a person is said with the person's
+// possessive ("the man's car", "my parents' house"). Works on the finished English
+// words; adds its name to s.applied when it changes something.
+void SaxonGenitiveForPersons(GermanSentence& s, std::vector<std::string>& words);
 // An adjective read as the adverb the dictionary also has ("sofort": immediately).
 void TakeAdverbReading(const GermanSentence& s, GermanUnit& u);
 // Where a noun phrase starting at start ends (start when none does).

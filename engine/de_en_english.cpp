@@ -521,4 +521,43 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
     return ContentWordEnglish(s, i);
 }
 
+void SaxonGenitiveForPersons(GermanSentence& s, std::vector<std::string>& words) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::vector<std::string> w;  // one word each: "of the" came as one
+    for (const std::string& entry : words)
+        for (std::string_view part : SplitWords(entry)) w.emplace_back(part);
+    auto plain = [&](std::size_t k) {
+        return k < w.size() && !w[k].empty() && IsLetter1252(static_cast<unsigned char>(w[k][0])) &&
+               !tables.InList("possessive-stop", w[k]);
+    };
+    bool changed = false;
+    for (std::size_t i = 0; i + 4 < w.size(); ++i) {
+        if (Lower1252(w[i]) != "the") continue;
+        // the thing: one or two words ("car", "red car"), then "of", a determiner and the person
+        std::size_t of = i + 1;
+        while (of < w.size() && of <= i + 2 && plain(of)) ++of;
+        if (of == i + 1 || of >= w.size() || w[of] != "of" || tables.InList("not-possessed", w[of - 1])) continue;
+        const std::size_t det = of + 1;
+        if (det >= w.size() || !tables.InList("possessive-determiner", w[det])) continue;
+        std::size_t person = det + 1;
+        if (person < w.size() && !tables.InList("english-person-noun", w[person]) && plain(person)) ++person;
+        if (person >= w.size() || !tables.InList("english-person-noun", w[person])) continue;
+        // "the car of the man who ...": the clause after says which man; English keeps "of"
+        if (person + 1 < w.size() && tables.InList("english-relative", w[person + 1])) continue;
+        const std::string& p = w[person];
+        const bool plural = p.size() > 1 && p.back() == 's' && p[p.size() - 2] != 's';
+        std::vector<std::string> phrase(w.begin() + det, w.begin() + person + 1);
+        phrase.back() += plural ? "'" : "'s";
+        phrase.insert(phrase.end(), w.begin() + i + 1, w.begin() + of);
+        if (IsUpper1252(static_cast<unsigned char>(w[i][0]))) phrase.front() = Capitalised(phrase.front());
+        w.erase(w.begin() + i, w.begin() + person + 1);
+        w.insert(w.begin() + i, phrase.begin(), phrase.end());
+        i += phrase.size() - 1;
+        changed = true;
+    }
+    if (!changed) return;
+    words = w;
+    if (s.applied) s.applied->push_back("SaxonGenitiveForPersons");
+}
+
 }  // namespace velloc

@@ -50,6 +50,16 @@ TEST(GermanToEnglish, WholeExampleSentence) {
     EXPECT_EQ(GermanToEnglish("Der Hund schläft im Garten."), "The dog is sleeping in the garden.");
 }
 
+// What a person has is said with the person's possessive; things, quantities and
+// a person that a relative clause goes on to describe keep "of".
+TEST(GermanToEnglish, APersonsThingsTakeThePossessive) {
+    EXPECT_EQ(GermanToEnglish("Der Hund des Mannes schläft."), "The man's dog sleeps.");
+    EXPECT_EQ(GermanToEnglish("Ich sehe den Hund der Kinder."), "I see the children's dog.");
+    EXPECT_EQ(GermanToEnglish("Das Haus meines Vaters ist alt."), "My father's house is old.");
+    EXPECT_EQ(GermanToEnglish("Das Haus der Familie."), "The house of the family.");
+    EXPECT_EQ(GermanToEnglish("Einer der Männer schläft."), "One of the men sleeps.");
+}
+
 TEST(GermanToEnglish, SubjectAreaChoosesTheSense) {
     EngineSession session = OpenFixture(Direction::GermanToEnglish);
     EXPECT_EQ(GermanToEnglish("Der Zug.", &session), "The train.");
