@@ -12,6 +12,7 @@
 #include "app/start_up.h"
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
+#include "core/message_log.h"
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
 #include "settings/lexicon_library.h"
@@ -125,9 +126,18 @@ bool PreTranslate(MSG& message) {
     return TranslateAcceleratorA(g_shell.frame, g_shell.accelerators, &message) != 0;
 }
 
+bool IsRunStep(const MSG& message) {
+    const WORD command = LOWORD(message.wParam);
+    return message.message == WM_COMMAND && message.hwnd == g_shell.frame &&
+           (command == CMD_RUN_NEXT || command == CMD_RUN_TRANSLATE);
+}
+
 int RunMessageLoop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // A run's output goes into the window in batches while the run's own steps
+        // follow each other; anything else sees it whole.
+        if (!IsRunStep(message)) FlushOutput();
         if (PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
