@@ -65,6 +65,9 @@ int AppendOutput(const char* text) {
     return static_cast<int>(piece.size());
 }
 
+// The stand-in's output has no window to wait for.
+void FlushOutput() {}
+
 void AppendMessage(const char* text, const char* prefix) {
     if (prefix) g_program.messages += prefix;
     g_program.messages += text;
