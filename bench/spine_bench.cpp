@@ -17,19 +17,9 @@
 #include "core/scanner.h"
 #include "core/sentence_translation.h"
 #include "textwin/window_registry.h"
+#include "bench/bench_clock.h"
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string ReadFileBytes(const char* path) {
     std::string bytes;

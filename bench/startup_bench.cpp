@@ -18,15 +18,9 @@
 #include <vector>
 
 #include "tests/support/install.h"
+#include "bench/bench_clock.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Running {
     PROCESS_INFORMATION process = {};

@@ -19,15 +19,9 @@
 #include "settings/settings_file.h"
 #include "settings/user_lexicon.h"
 #include "textwin/text_windows.h"
+#include "bench/bench_clock.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double g_last;
 void Step(const char* what) {

@@ -11,15 +11,9 @@
 #include "settings/font_settings.h"
 #include "textwin/text_files.h"
 #include "textwin/text_windows.h"
+#include "bench/bench_clock.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 bool CreateWorkbench() {
     g_shell.instance = GetModuleHandleA(nullptr);

@@ -89,8 +89,7 @@ int AppendOutput(const char* text) {
     } else {
         g_pending.text.append(text, length);
         g_pending.pieceEnds.push_back(g_pending.text.size());
-        if (GetTickCount() - g_pending.lastFlush < kFlushIntervalMs) return static_cast<int>(before);
-        FlushOutput();
+        if (GetTickCount() - g_pending.lastFlush >= kFlushIntervalMs) FlushOutput();
         return static_cast<int>(before);
     }
     if (g_windows.outputWindow) BringWindowToTop(g_windows.outputWindow);

@@ -182,10 +182,16 @@ TEST_F(SentenceTranslationTest, AFullOutputWindowStopsTheRun) {
 // waits goes in after the interval and when the progress dialog closes, whole and in
 // order, and a translation that would overfill the window stops the run with
 // everything before it in the window.
-TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLostOrReordered) {
+// A run as far as the output sees it: a progress dialog (a stand-in window), and
+// the last batch longer ago than the interval.
+void StartRun() {
     g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                            GetModuleHandleA(nullptr), nullptr);
     Sleep(50);
+}
+
+TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLostOrReordered) {
+    StartRun();
     Translate("Eins. ");
     Translate("Zwei. ");
     Translate("Drei.");
@@ -201,9 +207,7 @@ TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLost
 
     SetWindowTextA(g_windows.outputEdit, "");
     SendMessageA(g_windows.outputEdit, EM_SETLIMITTEXT, 20, 0);
-    g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                           GetModuleHandleA(nullptr), nullptr);
-    Sleep(50);
+    StartRun();
     Translate("Eins. ");
     Translate("Zwei. ");
     Translate("Drei.");
