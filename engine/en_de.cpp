@@ -68,13 +68,21 @@ bool SharesTheSubject(const EnglishSentence& s, std::size_t begin) {
     return IsAuxiliary(first) || (!first.fw && first.cls == kClassVerb && first.tag != kFormPresPart && past);
 }
 
-void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std::vector<std::string>& out) {
+// What a clause tells the next: whether it is a subordinate clause at the head of the
+// sentence, after which the main clause puts its finite verb first.
+enum class ClauseInFront { None, Subordinate };
+
+ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, ClauseInFront before,
+                              std::vector<std::string>& out) {
+    const bool sentenceStart = begin == 0;
     // leading punctuation and "and", "but"
+    bool coordinated = false;
     while (begin < end && (s.units[begin].punct || (s.units[begin].fw && s.units[begin].fw->kind == EnKind::Coordinator))) {
+        coordinated = coordinated || !s.units[begin].punct;
         out.push_back(s.units[begin].fw ? s.units[begin].fw->german : s.units[begin].source);
         ++begin;
     }
-    if (begin >= end) return;
+    if (begin >= end) return before;
     EnglishClause c(s, begin, end, out);
     c.i = begin;
     const EnglishUnit& first = s.units[begin];
@@ -97,13 +105,22 @@ void TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t end, std
     } else {
         c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
         if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
+        c.unrealCondition = c.subordinate && first.lower == "if" && s.unreal;
+        if (c.subordinate) {
+            if (sentenceStart) before = ClauseInFront::Subordinate;
+        } else {
+            // "If it rains, we stay at home": Wenn es regnet, bleiben wir zu Hause
+            c.afterClauseInFront = before == ClauseInFront::Subordinate && !coordinated;
+            before = ClauseInFront::None;
+        }
     }
-    if (c.i >= end) return;  // a conjunction with nothing after it
+    if (c.i >= end) return before;  // a conjunction with nothing after it
     ApplyRules(EnglishClauseRules(), c);
     if (c.subjectRead && !c.subject.empty() && !c.subordinate) {
         s.lastPerson = c.person;
         s.lastPlural = c.plural;
     }
+    return before;
 }
 
 }  // namespace
@@ -130,10 +147,11 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
     MarkEnglishRelativeClauses(s);
     std::vector<std::string> words;
     std::size_t begin = 0;
+    ClauseInFront inFront = ClauseInFront::None;
     for (std::size_t i = 0; i <= s.units.size(); ++i) {
         if (!IsClauseBoundary(s, i, begin)) continue;
         if (Clock::now() > deadline) { result.status = Translation::kTimedOut; return result; }
-        TranslateClause(s, begin, i, words);
+        inFront = TranslateClause(s, begin, i, inFront, words);
         begin = i;
         // German sets a comma before every subordinate clause, and around a relative one
         const bool relative = i < s.units.size() && (s.units[i].relative != RelativeRole::None || s.units[i].resumes);

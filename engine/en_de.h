@@ -44,6 +44,7 @@ struct EnglishSentence {
     // the last clause's subject, which "and" before a verb shares ("saw it and left")
     int lastPerson = 3;
     bool lastPlural = false;
+    bool unreal = false;  // "if" beside "would" or "could": the condition is unreal
 };
 
 // ---- Analysis (en_de_analysis.cpp) ----
@@ -86,6 +87,7 @@ struct EnglishClause {
 
     std::size_t i = 0;  // the next unit the rules read
     bool subordinate = false;
+    bool afterClauseInFront = false;  // a subordinate clause opened the sentence
     RelativeRole relative = RelativeRole::None;  // a relative clause, and the pronoun's role
     std::uint8_t antecedentGender = kGenderNone;
     bool question = false;
@@ -98,10 +100,17 @@ struct EnglishClause {
     std::string mainLemma, modalLemma;
     Tense tense = Tense::Present;
     bool negate = false, perfect = false, future = false, modal = false, passive = false;
+    bool subjunctive = false;      // the finite verb in the Konjunktiv II (würde, hätte, wäre)
+    bool unrealCondition = false;  // "If I had money, ...": wenn ich Geld hätte
 
     // The German clause being built.
     std::vector<std::string> topic;   // an adverb in front ("Gestern traf ich ...")
     std::vector<std::string> rest;    // objects and adverbials, in order
+    // "gestern", "jeden Abend", "nie": said after the pronouns and definite objects at
+    // the head of rest and before the others ("kauften gestern ein neues Auto")
+    std::vector<std::string> middle;
+    std::size_t middleSlot = 0;
+    bool restOpen = true;  // rest holds only what goes before the middle
     std::vector<std::string> finals;  // verbs at the clause's end, in German order
     std::string finite, particle;
 };

@@ -233,6 +233,25 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     u.german = u.source;
 }
 
+// "ten euros": a number word is a number, written small in German (zehn Euro, not
+// the noun "die Zehn").
+void NumberWord(const EngineTables& tables, EnglishUnit& u) {
+    if (u.punct || u.number || u.fw) return;
+    const std::string& clock = tables.Value("english-clock-word", u.lower);
+    if (!clock.empty()) {
+        u.german = clock;
+        u.cls = kClassNoun;
+        u.gender = kFeminine;
+        u.known = true;
+        return;
+    }
+    const std::string& german = tables.Value("english-number", u.lower);
+    if (german.empty()) return;
+    u.number = true;
+    u.known = true;
+    u.german = german;
+}
+
 // "don't" is do and not, "I'm" is I and am (the table's contractions); a
 // possessive 's goes.
 std::vector<std::string> SplitContraction(const EngineTables& tables, const Token& t) {
@@ -272,6 +291,22 @@ void ChooseReadings(EnglishSentence& s) {
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
         TitleBeforeAName(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
+        // "When does the film start?": before an auxiliary at the start "when" asks (wann)
+        if (u.lower == "when" && u.start && i + 1 < s.units.size() && IsAuxiliary(s.units[i + 1]) &&
+            s.units.back().source == "?")
+            u.fw = s.catalogue.Tables().English("when", EnKind::Question);
+        // "Does the film start?": after "do" and its subject comes the verb itself
+        if (u.fw && u.fw->kind == EnKind::Do) {
+            std::size_t verb = EnglishSubjectEnd(s, i + 1, s.units.size());
+            // "does the film start": the subject took the verb for a second noun
+            const bool verbInSubject = verb > i + 2 && s.units[verb - 1].cls == kClassNoun && s.units[verb - 2].cls == kClassNoun &&
+                                       (verb == s.units.size() || s.units[verb].punct);
+            if (verbInSubject) --verb;
+            if (verb > i + 1 && verb < s.units.size() && !s.units[verb].fw && s.units[verb].cls != kClassVerb) {
+                EnglishUnit probe = s.units[verb];
+                if (LookUp(s, probe, probe.lower, kClassVerb, kFormBase)) s.units[verb] = std::move(probe);
+            }
+        }
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
@@ -414,7 +449,8 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
                            Lower1252(t.text.substr(p.size())).find('s') == 1 && t.text.size() == p.size() + 2;
             const TagReading tagged = first && tags[k] < kEnglishTagCount ? ReadingOfTag(tags[k]) : TagReading{};
             if (!u.punct && !u.number) Analyse(s, u, s.units.empty() ? nullptr : &s.units.back(), tagged);
-            if (u.number || u.punct) u.german = u.source;
+            NumberWord(s.catalogue.Tables(), u);
+            if (u.punct || (u.number && u.german.empty())) u.german = u.source;
             if (u.number) u.cls = kClassAdjective;
             s.units.push_back(std::move(u));
             if (!s.units.back().punct) start = false;
@@ -423,6 +459,12 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     }
     ChooseReadings(s);
     MatchEnglishPhrases(s);
+    bool condition = false, marker = false;
+    for (const EnglishUnit& u : s.units) {
+        condition = condition || u.lower == "if";
+        marker = marker || s.catalogue.Tables().InList("unreal-marker", u.lower);
+    }
+    s.unreal = condition && marker;
     return true;
 }
 

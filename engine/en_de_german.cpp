@@ -113,7 +113,11 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     std::size_t j = i;
     const EnglishWord* det = givenDet ? givenDet : j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
     std::size_t adjectives = j;
-    while (j < end && !units[j].fw && !units[j].punct && (units[j].cls == kClassAdjective || units[j].number)) ++j;
+    // "at home" (zu Hause) is a phrase of its own, no adjective of the noun after it
+    auto attributive = [&](const EnglishUnit& u) {
+        return (u.cls == kClassAdjective && u.source.find(' ') == std::string::npos) || u.number;
+    };
+    while (j < end && !units[j].fw && !units[j].punct && attributive(units[j])) ++j;
     std::size_t nouns = j;
     while (j < end && !units[j].fw && !units[j].punct &&
            (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))
@@ -138,7 +142,7 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     const bool plural = (head && head->plural) || (det && det->plural);
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
     for (std::size_t k = adjectives; k < nouns; ++k)
-        out.push_back(units[k].number ? units[k].source : AdjectiveForm(units[k].german, declension, gender, c, plural));
+        out.push_back(units[k].number ? units[k].german : AdjectiveForm(units[k].german, declension, gender, c, plural));
     for (std::size_t k = nouns; k < j; ++k) {
         const EnglishUnit& n = units[k];
         if (n.cls == kClassName && n.german != n.source) out.push_back(TitleForm(s, n.german, c));

@@ -2,6 +2,10 @@
 // Each rule is named, carries a sentence that shows it at work, and is tested
 // with that sentence (tests/engine/en_de_rules_test.cpp).
 #include "engine/en_de.h"
+
+#include <cstdlib>
+
+#include "engine/dictionary_source.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -12,6 +16,19 @@ const EnglishUnit& At(const EnglishClause& c, std::size_t k) { return c.s.units[
 bool Is(const EnglishUnit& u, EnKind kind) { return u.fw && u.fw->kind == kind; }
 
 // ---- Reading the English clause ----
+
+// "at six", "at ten o'clock": a time of day takes "um" (um sechs, um zehn Uhr).
+bool ClockTimeAfter(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "at" || i + 1 >= c.end || !At(c, i + 1).number) return false;
+    const std::string& hour = At(c, i + 1).source;
+    if (hour.empty() || !IsDigit1252(static_cast<unsigned char>(hour[0]))) return true;  // a number word
+    return std::atoi(hour.c_str()) <= 24;
+}
+
+// The German preposition at i, "um" before a time of day.
+std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
+    return ClockTimeAfter(c, i) ? "um" : At(c, i).fw->german;
+}
 
 // "Can you come?", "What does it mean?": the auxiliary moves behind the subject
 // for the rules below; German puts the finite verb first again.
@@ -84,7 +101,7 @@ bool PrepositionalPhraseBeforeTheSubject(const EnglishClause& c) { return Subjec
 void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAPrepositionalPhrase(c);
     const EnglishWord* preposition = At(c, c.i).fw;
-    c.topic.push_back(preposition->german);
+    c.topic.push_back(GermanPreposition(c, c.i));
     std::size_t k = c.i + 1;
     GermanNounPhrase(c.s, k, subject, preposition->prepositionCase, c.topic);
     c.i = subject;
@@ -174,17 +191,37 @@ bool ByAhead(const EnglishClause& c, std::size_t from) {
     return false;
 }
 
+bool IsAdverb(const EnglishUnit& u) { return Is(u, EnKind::Adverb) || (!u.fw && u.cls == kClassAdverb && !u.german.empty()); }
+bool IsVerb(const EnglishUnit& u) { return IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb); }
+
+// "gestern", "immer", "schon": German says when and how often before the objects that are new.
+bool SaysWhen(const EnglishClause& c, const std::string& german) {
+    const std::string lower = Lower1252(german);
+    return c.s.catalogue.Tables().InList("time-adverb", lower) || c.s.catalogue.Tables().InList("frequency-adverb", lower);
+}
+
 // Auxiliaries, "not" and the main verb: tense, aspect, voice.
 void ReadTheVerbGroup(EnglishClause& c) {
     const std::size_t verbStart = c.i;
     while (c.i < c.end && !At(c, c.i).punct) {
         const EnglishUnit& u = At(c, c.i);
+        // "would never do", "always drinks": an adverb inside the verb group goes to the middle
+        if (IsAdverb(u) && c.i + 1 < c.end && IsVerb(At(c, c.i + 1)) && u.lower != "so" && u.lower != "too") {
+            c.middle.push_back(u.fw ? std::string(u.fw->german) : u.german);
+            ++c.i;
+            continue;
+        }
         if (IsAuxiliary(u)) {
             const EnKind k = u.fw->kind;
             if (c.i == verbStart && u.fw->past) c.tense = Tense::Past;
             if (k == EnKind::Have) c.perfect = true;
-            if (k == EnKind::Will) { c.future = true; c.modalLemma = u.fw->german; }
-            if (k == EnKind::Modal) { c.modal = true; c.modalLemma = u.fw->german; }
+            if (k == EnKind::Will) { c.future = true; c.modalLemma = u.fw->german; c.subjunctive = u.fw->past; }
+            if (k == EnKind::Modal) {
+                c.modal = true;
+                c.modalLemma = u.fw->german;
+                const std::string& when = c.s.catalogue.Tables().Value("english-subjunctive-modal", u.lower);
+                c.subjunctive = when == "always" || (when == "asking" && (c.question || c.s.unreal));
+            }
             if (k == EnKind::Be) { c.mainLemma = "sein"; c.passive = true; }
             if (k == EnKind::Have && c.mainLemma.empty()) c.mainLemma = "haben";
             if (k == EnKind::Do && c.mainLemma.empty()) c.mainLemma = "tun";
@@ -289,7 +326,7 @@ std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     std::string g = accusative.empty() ? std::string(u.fw->german) : accusative;
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
     const bool beforeAnObject = next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
-                                         (!next->fw && next->cls == kClassNoun));
+                                         (!next->fw && (next->cls == kClassNoun || next->number)));
     // "the book that you gave me": the relative pronoun was the other object
     const bool otherObjectBefore = (c.relative == RelativeRole::Object || c.relative == RelativeRole::Bare) &&
                                    tables.InList("dative-with-to", c.mainLemma);
@@ -338,10 +375,43 @@ bool ToIsTheDative(const EnglishClause& c, std::size_t i) {
 
 // Prepositional phrases in their case, object pronouns, noun phrases in the
 // accusative (the nominative after "sein": "She is a teacher").
+// What an object at the head of the clause's rest leaves: the middle goes after it, or,
+// once something else came, before everything that follows.
+void KeepBeforeTheMiddle(EnglishClause& c, bool before) {
+    if (c.restOpen && before) c.middleSlot = c.rest.size();
+    else c.restOpen = false;
+}
+
+bool IsDefinite(const EnglishUnit& u) {
+    return IsDeterminer(u) && u.fw->german != std::string("ein") && u.fw->german != std::string("kein");
+}
+
+// "every day", "last week", "next year": a noun phrase that says when.
+bool TimeNounPhraseAt(const EnglishClause& c, std::size_t i) {
+    const EnglishUnit& first = At(c, i);
+    if (!IsDeterminer(first) && !(first.cls == kClassAdjective && first.lower.size() == 4 &&
+                                  (first.lower == "last" || first.lower == "next")))
+        return false;
+    std::size_t k = i;
+    std::vector<std::string> words;
+    GermanNounPhrase(c.s, k, c.end, Case::Accusative, words);
+    if (words.size() < 2 || At(c, i).lower == "the" || At(c, i).lower == "a") return false;
+    return c.s.catalogue.Tables().InList("time-noun", Lower1252(words.back()));
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
-        if (u.punct) { c.rest.push_back(u.source); ++c.i; continue; }
+        if (u.punct) { c.rest.push_back(u.source); ++c.i; KeepBeforeTheMiddle(c, false); continue; }
+        if ((IsDeterminer(u) || u.cls == kClassAdjective) && TimeNounPhraseAt(c, c.i)) {
+            GermanNounPhrase(c.s, c.i, c.end, Case::Accusative, c.middle);
+            continue;
+        }
+        if (IsAdverb(u) && SaysWhen(c, u.fw ? std::string(u.fw->german) : u.german)) {
+            c.middle.push_back(u.fw ? std::string(u.fw->german) : u.german);
+            ++c.i;
+            continue;
+        }
         if (ToIsTheDative(c, c.i)) {
             ++c.i;
             if (Is(At(c, c.i), EnKind::Pronoun)) {
@@ -351,14 +421,16 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             } else {
                 GermanNounPhrase(c.s, c.i, c.end, Case::Dative, c.rest);
             }
+            KeepBeforeTheMiddle(c, true);  // "passierte mir gestern"
             continue;
         }
         if (Is(u, EnKind::Preposition)) {
             Case prepositionCase = u.fw->prepositionCase;
             if (OfBeforeDeterminer(c.s, c.i, c.end)) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
-            else c.rest.push_back(u.fw->german);
+            else c.rest.push_back(GermanPreposition(c, c.i));
             ++c.i;
             GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
+            KeepBeforeTheMiddle(c, false);
             continue;
         }
         // "went home": nach Hause after a verb of going, else zu Hause ("stayed home")
@@ -366,33 +438,100 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             const bool going = GermanTakesSein(c.s.catalogue, c.mainLemma) && c.mainLemma != "bleiben" && c.mainLemma != "sein";
             c.rest.push_back(going ? "nach Hause" : "zu Hause");
             ++c.i;
+            KeepBeforeTheMiddle(c, false);
             continue;
         }
-        if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) { c.rest.push_back(ObjectPronoun(c, c.i)); ++c.i; continue; }
+        if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) {
+            c.rest.push_back(ObjectPronoun(c, c.i));
+            ++c.i;
+            KeepBeforeTheMiddle(c, true);
+            continue;
+        }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
-            GermanNounPhrase(c.s, c.i, c.end, IndirectObjectAt(c, c.i) ? Case::Dative : ObjectCase(c), c.rest);
+            const bool indirect = IndirectObjectAt(c, c.i);
+            const bool known = indirect || IsDefinite(u) || (!u.fw && u.cls == kClassName);
+            GermanNounPhrase(c.s, c.i, c.end, indirect ? Case::Dative : ObjectCase(c), c.rest);
+            KeepBeforeTheMiddle(c, known && c.mainLemma != "sein");
             continue;
         }
         c.rest.push_back(u.fw ? u.fw->german : u.german);
         ++c.i;
+        KeepBeforeTheMiddle(c, false);
+    }
+    c.rest.insert(c.rest.begin() + static_cast<long>(c.middleSlot), c.middle.begin(), c.middle.end());
+    c.middle.clear();
+}
+
+// "wäre", "hätten", "könntest": the Konjunktiv II of the verbs that have one of their
+// own (empty for the others).
+std::string Subjunctive(const EnglishClause& c, const std::string& lemma) {
+    const std::string& forms = c.s.catalogue.Tables().Value("konjunktiv-two", lemma);
+    if (forms.empty()) return forms;
+    const int slot = (c.plural ? 3 : 0) + (c.person >= 1 && c.person <= 3 ? c.person - 1 : 2);
+    std::vector<std::string_view> each = SplitWords(forms);
+    return each.size() == 6 ? std::string(each[static_cast<std::size_t>(slot)]) : std::string();
+}
+
+std::string Finite(const EnglishClause& c, const std::string& lemma, Tense tense) {
+    if (c.subjunctive) {
+        std::string form = Subjunctive(c, lemma);
+        if (!form.empty()) return form;
+    }
+    return GermanFinite(c.s.catalogue, lemma, c.person, c.plural, tense).finite;
+}
+
+// "If I had money": in an unreal condition the past is the Konjunktiv II (hätte).
+bool UnrealConditionInThePast(const EnglishClause& c) {
+    return c.unrealCondition && c.tense == Tense::Past && !c.modal && !c.future;
+}
+void ConditionTakesTheSubjunctive(EnglishClause& c) { c.subjunctive = true; }
+
+// "would be", "would have a house", "would like a coffee": the verb's own Konjunktiv II
+// (wäre, hätte, möchte) instead of würde and the infinitive.
+bool WouldBeforeAVerbWithItsOwnSubjunctive(const EnglishClause& c) {
+    return c.subjunctive && c.future && !c.perfect && !(c.passive && c.mainLemma != "sein") &&
+           !Subjunctive(c, c.mainLemma).empty();
+}
+void TheVerbsOwnSubjunctive(EnglishClause& c) { c.future = false; }
+
+// "would like": möchte; with a verb after "to" that verb is the infinitive ("möchte bezahlen").
+bool WouldLike(const EnglishClause& c) {
+    return c.subjunctive && c.future && !c.perfect && c.i > c.begin && At(c, c.i - 1).lower == "like";
+}
+
+void WouldLikeIsMoechte(EnglishClause& c) {
+    c.future = false;
+    if (c.i + 1 < c.end && At(c, c.i).lower == "to" && !At(c, c.i + 1).fw && At(c, c.i + 1).cls == kClassVerb) {
+        c.modal = true;
+        c.modalLemma = "mögen";
+        c.mainLemma = At(c, c.i + 1).german;
+        c.i += 2;
+    } else {
+        c.mainLemma = "mögen";
     }
 }
 
 // The finite verb and the verbs at the end: perfect, future and modal, passive.
 void GermanVerbForms(EnglishClause& c) {
     const Catalogue& cat = c.s.catalogue;
-    if (c.perfect) {
+    if (c.perfect && c.modal && c.subjunctive) {  // "could have helped": hätte helfen können
+        c.finite = Finite(c, "haben", c.tense);
+        c.finals.push_back(c.mainLemma);
+        c.finals.push_back(c.modalLemma);
+    } else if (c.perfect) {
         const bool sein = GermanTakesSein(cat, c.mainLemma);
-        c.finite = GermanFinite(cat, sein ? "sein" : "haben", c.person, c.plural, c.tense).finite;
+        c.finite = Finite(c, sein ? "sein" : "haben", c.tense);
         c.finals.push_back(c.mainLemma != "haben" ? GermanParticiple(cat, c.mainLemma) : "gehabt");
     } else if (c.future || c.modal) {
-        c.finite = GermanFinite(cat, c.modalLemma, c.person, c.plural, c.modal ? c.tense : Tense::Present).finite;
+        c.finite = Finite(c, c.modalLemma, c.modal ? c.tense : Tense::Present);
         c.finals.push_back(c.passive && c.mainLemma != "sein" ? GermanParticiple(cat, c.mainLemma) + " werden" : c.mainLemma);
     } else if (c.passive && c.mainLemma != "sein") {
-        c.finite = GermanFinite(cat, "werden", c.person, c.plural, c.tense).finite;
+        c.finite = Finite(c, "werden", c.tense);
         c.finals.push_back(GermanParticiple(cat, c.mainLemma));
+    } else if (c.subjunctive && !Subjunctive(c, c.mainLemma).empty()) {
+        c.finite = Subjunctive(c, c.mainLemma);
     } else {
         GermanVerbParts parts = GermanFinite(cat, c.mainLemma, c.person, c.plural, c.tense);
         c.finite = parts.finite;
@@ -440,6 +579,10 @@ void FiniteVerbFirst(EnglishClause& c) {
     c.trace.finished = true;
 }
 
+// "Wenn es regnet, bleiben wir zu Hause": the subordinate clause in front takes the
+// first place, the finite verb the second.
+bool AfterASubordinateClauseInFront(const EnglishClause& c) { return c.afterClauseInFront && c.topic.empty(); }
+
 // "Ich habe das Buch gelesen": subject, finite verb, the rest, the other verbs.
 void VerbSecond(EnglishClause& c) {
     if (!c.topic.empty()) {  // "Gestern traf ich Anna": topic, verb, subject
@@ -466,11 +609,17 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
     {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},
     {"WantToIsAModalVerb", "I want to sleep.", ToInfinitiveAfterWantHaveNeed, ModalWithTheBareInfinitive},
+    {"WouldLikeIsMoechte", "I would like a book.", WouldLike, WouldLikeIsMoechte},
+    {"WouldBeIsWaere", "It would be good.", WouldBeforeAVerbWithItsOwnSubjunctive, TheVerbsOwnSubjunctive},
+    {"UnrealConditionTakesTheSubjunctive", "If I had a dog, I would be happy.", UnrealConditionInThePast,
+     ConditionTakesTheSubjunctive},
     {"NoVerbKeepsTheWordsInOrder", "A new book.", NoVerb, WordsInTheirOrder},
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
     {"GermanVerbForms", "I have read the book.", Always, GermanVerbForms},
     {"VerbLastInSubordinateClauses", "I see that he reads the book.", IsSubordinate, VerbLast},
     {"FiniteVerbBeforeTheSubjectInQuestions", "Can you come?", IsQuestion, FiniteVerbFirst},
+    {"VerbSecondAfterASubordinateClauseInFront", "If it rains, the dog sleeps.", AfterASubordinateClauseInFront,
+     FiniteVerbFirst},
     {"VerbSecond", "The dog barks.", Always, VerbSecond},
 };
 

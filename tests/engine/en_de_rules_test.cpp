@@ -139,3 +139,47 @@ TEST(EnglishClauseRules, ThereIsIsEsGibt) {
     EXPECT_EQ(By("ThereIsIsEsGibt", "Is there a dog in the garden?"), "Gibt es einen Hund im Garten?");
     EXPECT_EQ(By("ThereIsIsEsGibt", "There were three dogs in the garden."), "Es gab drei Hunde im Garten.");
 }
+
+TEST(EnglishClauseRules, TheKonjunktivTwoForWouldCouldShouldAndUnrealConditions) {
+    EXPECT_EQ(By("WouldLikeIsMoechte", "I would like a book."), "Ich möchte ein Buch.");
+    EXPECT_EQ(By("WouldBeIsWaere", "The dog would be old."), "Der Hund wäre alt.");
+    EXPECT_EQ(By("GermanVerbForms", "The man would buy a book."), "Der Mann würde ein Buch kaufen.");
+    EXPECT_EQ(By("GermanVerbForms", "The children would have slept."), "Die Kinder hätten geschlafen.");
+    EXPECT_EQ(By("GermanVerbForms", "Could you come?"), "Könnten Sie kommen?");
+    // "could" without a question or a condition is the past of können
+    EXPECT_EQ(By("GermanVerbForms", "The dog could not sleep."), "Der Hund konnte nicht schlafen.");
+    EXPECT_EQ(By("UnrealConditionTakesTheSubjunctive", "If the man had a dog, he would be old."),
+              "Wenn der Mann einen Hund hätte, wäre er alt.");
+    // a real condition keeps its tense
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "If the man had a dog, he was old.").text,
+              "Wenn der Mann einen Hund hatte, war er alt.");
+}
+
+TEST(EnglishClauseRules, ASubordinateClauseInFrontTakesTheFirstPlace) {
+    EXPECT_EQ(By("VerbSecondAfterASubordinateClauseInFront", "If the dog sleeps, the man reads a book."),
+              "Wenn der Hund schläft, liest der Mann ein Buch.");
+    // after "and" the clause is no main clause of its own
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps and the man reads a book.").text,
+              "Der Hund schläft und der Mann liest ein Buch.");
+}
+
+TEST(EnglishClauseRules, WhenAndHowOftenStandBeforeTheNewObjects) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man bought a book yesterday."), "Der Mann kaufte gestern ein Buch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man reads a book every day."), "Der Mann liest jeden Tag ein Buch.");
+    // pronouns and known things stay before it
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man saw it yesterday."), "Der Mann sah es gestern.");
+    // an adverb inside the verb group joins them
+    EXPECT_EQ(By("EnglishVerbGroup", "The man has never read the book."), "Der Mann hat das Buch nie gelesen.");
+    EXPECT_EQ(By("EnglishVerbGroup", "The man always reads a book."), "Der Mann liest immer ein Buch.");
+}
+
+TEST(EnglishAnalysis, NumberWordsAndTheClock) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has ten books.").text, "Der Mann hat zehn Bücher.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps at ten o'clock.").text,
+              "Der Hund schläft um zehn Uhr.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps at six.").text, "Der Hund schläft um sechs.");
+    // "at" before anything else keeps its own German
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps at 1990.").text.find("um"), std::string::npos);
+    // "when" before an auxiliary at the start of a question asks
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "When does the dog sleep?").text, "Wann schläft der Hund?");
+}
