@@ -71,6 +71,9 @@ bool OfBeforeDeterminer(const EnglishSentence& s, std::size_t i, std::size_t end
 // i moves past it.
 void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
                       std::vector<std::string>& out);
+// "not a car", "not meat": the noun phrase at i with "kein" (kein Auto, kein Fleisch).
+void GermanNounPhraseWithKein(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
+                              std::vector<std::string>& out);
 
 // ---- The clause and its rules (en_de_rules.cpp) ----
 
@@ -100,6 +103,7 @@ struct EnglishClause {
     std::string mainLemma, modalLemma;
     Tense tense = Tense::Present;
     bool negate = false, perfect = false, future = false, modal = false, passive = false;
+    bool notYet = false;  // "not ... yet"
     bool subjunctive = false;      // the finite verb in the Konjunktiv II (würde, hätte, wäre)
     bool unrealCondition = false;  // "If I had money, ...": wenn ich Geld hätte
 
@@ -111,6 +115,7 @@ struct EnglishClause {
     std::vector<std::string> middle;
     std::size_t middleSlot = 0;
     bool restOpen = true;  // rest holds only what goes before the middle
+    std::size_t nichtSlot = std::string::npos;  // where "nicht" goes in rest (npos: at its end)
     std::vector<std::string> finals;  // verbs at the clause's end, in German order
     std::string finite, particle;
 };

@@ -104,6 +104,12 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
     NounPhraseWith(s, nullptr, i, end, c, out);
 }
 
+void GermanNounPhraseWithKein(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
+                              std::vector<std::string>& out) {
+    if (i < end && IsDeterminer(s.units[i])) ++i;  // "a": kein takes its place
+    NounPhraseWith(s, s.catalogue.Tables().English("no"), i, end, c, out);
+}
+
 namespace {
 
 void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,

@@ -3,6 +3,7 @@
 // with that sentence (tests/engine/en_de_rules_test.cpp).
 #include "engine/en_de.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/dictionary_source.h"
@@ -224,6 +225,12 @@ void ReadTheVerbGroup(EnglishClause& c) {
             }
             if (k == EnKind::Be) { c.mainLemma = "sein"; c.passive = true; }
             if (k == EnKind::Have && c.mainLemma.empty()) c.mainLemma = "haben";
+            if (k == EnKind::Have && c.mainLemma == "tun") {  // "does not have": have is the verb
+                c.mainLemma = "haben";
+                c.perfect = false;
+                ++c.i;
+                break;
+            }
             if (k == EnKind::Do && c.mainLemma.empty()) c.mainLemma = "tun";
             ++c.i;
             continue;
@@ -399,6 +406,20 @@ bool TimeNounPhraseAt(const EnglishClause& c, std::size_t i) {
     return c.s.catalogue.Tables().InList("time-noun", Lower1252(words.back()));
 }
 
+// "not a car", "not meat": the first object after "not" with the indefinite article
+// or none at all takes "kein" instead of "nicht".
+bool NotBeforeAnIndefinitePhrase(const EnglishClause& c, std::size_t i) {
+    if (!c.negate || !c.restOpen || c.i >= c.end) return false;
+    const EnglishUnit& u = At(c, i);
+    const bool indefinite = Is(u, EnKind::Article) && u.fw->german == std::string("ein");
+    const bool bare = !u.fw && !u.number && (u.cls == kClassNoun || u.cls == kClassAdjective) && u.source.find(' ') == std::string::npos;
+    if (!indefinite && !bare) return false;
+    std::size_t k = i;
+    std::vector<std::string> words;
+    GermanNounPhrase(c.s, k, c.end, Case::Accusative, words);
+    return k > i && At(c, k - 1).cls == kClassNoun && !At(c, k - 1).fw && !IndirectObjectAt(c, i);
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
@@ -426,11 +447,13 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         }
         if (Is(u, EnKind::Preposition)) {
             Case prepositionCase = u.fw->prepositionCase;
-            if (OfBeforeDeterminer(c.s, c.i, c.end)) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
+            const bool attribute = OfBeforeDeterminer(c.s, c.i, c.end);
+            const bool afterTheSlot = c.restOpen && c.middleSlot == c.rest.size();
+            if (attribute) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
             else c.rest.push_back(GermanPreposition(c, c.i));
             ++c.i;
             GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
-            KeepBeforeTheMiddle(c, false);
+            KeepBeforeTheMiddle(c, attribute && afterTheSlot);  // "den Namen der Straße nicht"
             continue;
         }
         // "went home": nach Hause after a verb of going, else zu Hause ("stayed home")
@@ -449,7 +472,16 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
+        if (c.negate && u.lower == "yet") { c.notYet = true; ++c.i; continue; }  // "not ... yet": noch nicht
+        if (NotBeforeAnIndefinitePhrase(c, c.i)) {  // "does not have a car": hat kein Auto
+            GermanNounPhraseWithKein(c.s, c.i, c.end, ObjectCase(c), c.rest);
+            c.negate = false;
+            KeepBeforeTheMiddle(c, false);
+            continue;
+        }
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
+            const std::string& withANoun = c.s.catalogue.Tables().Value("verb-before-a-noun-object", c.mainLemma);
+            if (!withANoun.empty()) c.mainLemma = withANoun;  // "know the man": kennen
             const bool indirect = IndirectObjectAt(c, c.i);
             const bool known = indirect || IsDefinite(u) || (!u.fw && u.cls == kClassName);
             GermanNounPhrase(c.s, c.i, c.end, indirect ? Case::Dative : ObjectCase(c), c.rest);
@@ -461,6 +493,8 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         KeepBeforeTheMiddle(c, false);
     }
     c.rest.insert(c.rest.begin() + static_cast<long>(c.middleSlot), c.middle.begin(), c.middle.end());
+    // "nicht" after what is known and when, before the rest ("ist nicht zu Hause")
+    c.nichtSlot = c.middleSlot + c.middle.size();
     c.middle.clear();
 }
 
@@ -537,7 +571,8 @@ void GermanVerbForms(EnglishClause& c) {
         c.finite = parts.finite;
         c.particle = parts.particle;
     }
-    if (c.negate) c.rest.push_back("nicht");
+    if (c.negate) c.rest.insert(c.rest.begin() + static_cast<long>(std::min(c.nichtSlot, c.rest.size())),
+                                c.notYet ? "noch nicht" : "nicht");
     if (!c.particle.empty()) c.rest.push_back(c.particle);
 }
 

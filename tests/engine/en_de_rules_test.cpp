@@ -183,3 +183,14 @@ TEST(EnglishAnalysis, NumberWordsAndTheClock) {
     // "when" before an auxiliary at the start of a question asks
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "When does the dog sleep?").text, "Wann schläft der Hund?");
 }
+
+TEST(EnglishClauseRules, NotBecomesKeinOrStandsBeforeWhatItDenies) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man does not have a dog."), "Der Mann hat keinen Hund.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man is not an old man."), "Der Mann ist kein alter Mann.");
+    EXPECT_EQ(By("GermanVerbForms", "The dog is not old."), "Der Hund ist nicht alt.");
+    EXPECT_EQ(By("GermanVerbForms", "The dog does not sleep in the garden."), "Der Hund schläft nicht im Garten.");
+    // what is known, and when, stand before it
+    EXPECT_EQ(By("GermanVerbForms", "The man did not see the dog yesterday."), "Der Mann sah den Hund gestern nicht.");
+    EXPECT_EQ(By("GermanVerbForms", "The man has not read the book yet."), "Der Mann hat das Buch noch nicht gelesen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Nobody sees the dog.").text, "Niemand sieht den Hund.");
+}
