@@ -900,6 +900,42 @@ void CatalogueBuilder::AddStrongVerbForms() {
     }
 }
 
+// "abwarten", "einkaufen": a weak verb made of a separable particle and a verb of the
+// dictionary splits as that verb does ("wartet ... ab"), where the dictionary says nothing.
+// Particles that also make inseparable verbs ("übersetzen", "umarmen") are left alone.
+void CatalogueBuilder::AddSeparableParticles() {
+    std::set<std::string> verbs;
+    for (const auto& [key, info] : german_)
+        if (key.second == kClassVerb) verbs.insert(key.first);
+    for (const auto& [key, word] : words_) {
+        if (direction_ == Direction::GermanToEnglish) {
+            if (key.second == kClassVerb) verbs.insert(key.first);
+        } else {
+            for (const SenseDraft& d : word.senses)
+                if (d.wordClass == kClassVerb && !HasSpace(d.text)) verbs.insert(d.text);
+        }
+    }
+    // longest first: "herauskommen" is heraus + kommen, not her + auskommen
+    std::vector<std::string> particles;
+    for (const std::string& particle : tables_.List("separable-particle"))
+        if (!tables_.InList("two-way-particle", particle)) particles.push_back(particle);
+    std::stable_sort(particles.begin(), particles.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    for (const std::string& lemma : verbs) {
+        auto known = german_.find({lemma, kClassVerb});
+        if (known != german_.end() && (!known->second.particle.empty() || !known->second.forms[kFormThird].empty())) continue;
+        for (const std::string& particle : particles) {
+            if (lemma.size() < particle.size() + 4 || lemma.compare(0, particle.size(), particle) != 0) continue;
+            const std::string rest = lemma.substr(particle.size());
+            if (!verbs.count(rest)) continue;
+            Inflection& info = GermanInfo(lemma, kClassVerb);
+            info.particle = particle;
+            info.flags |= kWordSeparable;
+            break;
+        }
+    }
+}
+
 void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, std::map<std::string, int>& into) {
     for (const DictTerm& term : terms) {
         for (const std::string& abbreviation : term.abbreviations)
@@ -1261,6 +1297,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     std::vector<std::pair<std::string_view, std::string_view>> views(tableTexts_.begin(), tableTexts_.end());
     tables_.Load(views, nullptr);  // lctc checked each table before
     AddStrongVerbForms();
+    AddSeparableParticles();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;

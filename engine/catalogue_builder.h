@@ -93,6 +93,7 @@ private:
     void AddCorpusPhrases(const CorpusTokens& corpus);
     int RankScore(const SenseDraft& sense) const;
     void AddStrongVerbForms();
+    void AddSeparableParticles();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);

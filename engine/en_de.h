@@ -21,6 +21,7 @@ struct EnglishUnit {
     std::uint8_t cls = kClassNone;
     std::uint8_t tag = kFormBase;
     std::string german;  // the translation's lemma
+    std::string lemma;   // the English base form of a listed word ("look" for "looking")
     std::uint8_t gender = kGenderNone;
     bool plural = false;
     bool known = true;

@@ -97,6 +97,7 @@ bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, s
     if (!sense) return false;
     u.cls = chosen->wordClass;
     u.tag = chosenTag;
+    u.lemma = s.catalogue.String(chosen->lemma);
     u.german = s.catalogue.String(sense->text);
     u.gender = sense->gender;
     u.plural = chosenTag == kFormPlural;
@@ -332,12 +333,15 @@ bool WorthMatching(const EngineTables& tables, const std::vector<std::string_vie
     return content;
 }
 
-bool PhraseStandsAt(const EnglishSentence& s, std::string_view text, std::size_t count, std::size_t i) {
+// first: the form the phrase's first word has in the sentence's place (its base form
+// for "looking for").
+bool PhraseStandsAt(const EnglishSentence& s, std::string_view text, std::size_t count, std::size_t i,
+                    const std::string& first) {
     if (count < 2 || i + count > s.units.size()) return false;
     for (std::size_t k = 0; k < count; ++k) {
         std::size_t blank = text.find(' ');
         const EnglishUnit& u = s.units[i + k];
-        if (u.punct || u.lower != text.substr(0, blank)) return false;
+        if (u.punct || (k == 0 ? first : u.lower) != text.substr(0, blank)) return false;
         text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
     }
     return true;
@@ -355,47 +359,75 @@ bool KeepsItsHead(const EnglishSentence& s, std::size_t i, std::size_t count, st
     return Lower1252(std::string(translation)).find(head) != std::string::npos;
 }
 
-// "human rights" -> Menschenrechte, "as well as" -> sowie: the catalogue's
-// multi-word terms become one unit.
+// "switched off", "gets up", "looking for": a verb term whose verb stands in another
+// form than the base; not where its particle is a preposition of what follows ("jumped
+// out of the window", "are playing in the garden").
+bool AnyFormTerm(const EnglishSentence& s, std::string_view text, const std::vector<std::string_view>& parts, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    if (tables.InList("any-form-term", text)) return true;
+    if (!tables.InList("phrasal-particle", parts.back())) return false;
+    const std::size_t after = i + parts.size();
+    if (after >= s.units.size()) return true;
+    const EnglishUnit& next = s.units[after];
+    if (next.lower == "of") return false;
+    const EnglishWord* last = tables.English(parts.back());
+    const bool preposition = (last && last->kind == EnKind::Preposition) || tables.InList("english-preposition", parts.back());
+    return !preposition || !IsDeterminer(next);
+}
+
+// The catalogue's term that starts at i, its first word read as first, made one unit.
+bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
+    for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
+        std::string_view text = s.catalogue.String(p.text);
+        if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i, first)) continue;
+        std::vector<std::string_view> parts = SplitWords(text);
+        if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
+        Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
+        if (senses.empty()) continue;  // a damaged catalogue's range gives none
+        const SenseRecord* chosen = senses.begin();
+        for (const SenseRecord& sense : senses)
+            if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
+        if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
+        // "went out", "played football": a group that starts with a verb but is no verb
+        // itself would hide the clause's verb from the rules
+        if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;
+        EnglishUnit merged = s.units[i];
+        for (std::size_t k = 1; k < parts.size(); ++k) merged.source += " " + s.units[i + k].source;
+        merged.lower = Lower1252(merged.source);
+        merged.fw = nullptr;
+        merged.known = true;
+        merged.cls = p.wordClass;
+        // "looking for": the verb's form stays the form of its first word
+        const bool inflected = first != s.units[i].lower;
+        if (inflected && !AnyFormTerm(s, text, parts, i)) continue;
+        merged.tag = inflected ? s.units[i].tag : static_cast<std::uint8_t>(kFormBase);
+        merged.german = s.catalogue.String(chosen->text);
+        merged.gender = chosen->gender;
+        // "human rights": a plural term is plural in German too, and keeps its form
+        const std::string_view last = parts.back();
+        if (merged.cls == kClassNoun && last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
+            merged.gender = kPluralOnly, merged.plural = true;
+        merged.fixed = merged.cls != kClassNoun && merged.cls != kClassVerb;
+        auto user = s.user.find(merged.lower);
+        if (user != s.user.end()) merged.german = user->second.translation;
+        s.units.erase(s.units.begin() + static_cast<long>(i) + 1, s.units.begin() + static_cast<long>(i + parts.size()));
+        s.units[i] = std::move(merged);
+        return true;
+    }
+    return false;
+}
+
+// "human rights" -> Menschenrechte, "as well as" -> sowie, "looking for" -> suchen: the
+// catalogue's multi-word terms become one unit; a verb's term is found by its base form.
 void MatchEnglishPhrases(EnglishSentence& s) {
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         if (s.units[i].punct) continue;
-        for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(s.units[i].lower)) {
-            std::string_view text = s.catalogue.String(p.text);
-            if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i)) continue;
-            std::vector<std::string_view> parts = SplitWords(text);
-            if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
-            Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
-            if (senses.empty()) continue;  // a damaged catalogue's range gives none
-            const SenseRecord* chosen = senses.begin();
-            for (const SenseRecord& sense : senses)
-                if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
-            if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
-            // "went out", "played football": a group that starts with a verb but is no verb
-            // itself would hide the clause's verb from the rules
-            if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;
-            EnglishUnit merged = s.units[i];
-            for (std::size_t k = 1; k < parts.size(); ++k) merged.source += " " + s.units[i + k].source;
-            merged.lower = Lower1252(merged.source);
-            merged.fw = nullptr;
-            merged.known = true;
-            merged.cls = p.wordClass;
-            merged.tag = kFormBase;
-            merged.german = s.catalogue.String(chosen->text);
-            merged.gender = chosen->gender;
-            // "human rights": a plural term is plural in German too, and keeps its form
-            const std::string_view last = parts.back();
-            if (merged.cls == kClassNoun && last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
-                merged.gender = kPluralOnly, merged.plural = true;
-            merged.fixed = merged.cls != kClassNoun && merged.cls != kClassVerb;
-            auto user = s.user.find(merged.lower);
-            if (user != s.user.end()) merged.german = user->second.translation;
-            s.units.erase(s.units.begin() + static_cast<long>(i) + 1, s.units.begin() + static_cast<long>(i + parts.size()));
-            s.units[i] = std::move(merged);
-            break;
-        }
+        if (MatchPhraseAt(s, i, s.units[i].lower)) continue;
+        const EnglishUnit& u = s.units[i];
+        if (!u.fw && u.cls == kClassVerb && !u.lemma.empty() && u.lemma != u.lower) MatchPhraseAt(s, i, u.lemma);
     }
 }
+
 
 }  // namespace
 

@@ -194,3 +194,11 @@ TEST(EnglishClauseRules, NotBecomesKeinOrStandsBeforeWhatItDenies) {
     EXPECT_EQ(By("GermanVerbForms", "The man has not read the book yet."), "Der Mann hat das Buch noch nicht gelesen.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Nobody sees the dog.").text, "Niemand sieht den Hund.");
 }
+
+TEST(EnglishAnalysis, VerbTermsInAnyFormAndSeparableVerbsTheDictionaryDoesNotMark) {
+    // "gets up" is the term "get up" (aufstehen), which splits in a main clause
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gets up.").text, "Der Mann steht auf.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man got up.").text, "Der Mann stand auf.");
+    // "einkaufen" is "ein" and the dictionary's "kaufen", though the dictionary gives no forms
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man shops.").text, "Der Mann kauft ein.");
+}
