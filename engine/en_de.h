@@ -95,6 +95,8 @@ struct EnglishClause {
     RelativeRole relative = RelativeRole::None;  // a relative clause, and the pronoun's role
     std::uint8_t antecedentGender = kGenderNone;
     bool question = false;
+    bool imperative = false;  // "Close the door": no subject, the verb in front
+    bool please = false;      // "Please ...": bitte
     bool subjectRead = false;
     std::vector<std::string> subject;
     int person = 3;
@@ -118,6 +120,7 @@ struct EnglishClause {
     bool restOpen = true;  // rest holds only what goes before the middle
     std::size_t nichtSlot = std::string::npos;  // where "nicht" goes in rest (npos: at its end)
     std::vector<std::string> finals;  // verbs at the clause's end, in German order
+    std::vector<std::string> after;   // after the verbs: ", das Auto zu reparieren"
     std::string finite, particle;
 };
 

@@ -289,6 +289,15 @@ void TitleBeforeAName(const EnglishSentence& s, EnglishUnit& u, const EnglishUni
 // What a word's neighbours decide: "that" after a verb or before a subject
 // pronoun begins a clause ("I see that he reads"), elsewhere it points.
 void ChooseReadings(EnglishSentence& s) {
+    // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster)
+    const std::size_t n = s.units.size();
+    if (n >= 4 && s.units[n - 1].punct && s.units[n - 2].lower == "please" && s.units[n - 3].source == ",") {
+        EnglishUnit please = s.units[n - 2];
+        please.start = true;
+        s.units.erase(s.units.begin() + static_cast<long>(n - 3), s.units.begin() + static_cast<long>(n - 1));
+        s.units[0].start = false;
+        s.units.insert(s.units.begin(), std::move(please));
+    }
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
         TitleBeforeAName(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
@@ -362,17 +371,27 @@ bool KeepsItsHead(const EnglishSentence& s, std::size_t i, std::size_t count, st
 // "switched off", "gets up", "looking for": a verb term whose verb stands in another
 // form than the base; not where its particle is a preposition of what follows ("jumped
 // out of the window", "are playing in the garden").
+// "work in London", "jumped out of the window": the term's last word is a preposition
+// of the noun phrase after it, not part of the verb.
+bool PrepositionOfWhatFollows(const EnglishSentence& s, std::string_view text, const std::vector<std::string_view>& parts,
+                              std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    if (tables.InList("any-form-term", text)) return false;
+    const std::size_t after = i + parts.size();
+    if (after >= s.units.size()) return false;
+    const EnglishUnit& next = s.units[after];
+    if (next.lower == "of") return true;
+    // "off", "out", "up" before a noun phrase are the verb's ("switch off the light")
+    if (parts.back() == "off" || parts.back() == "out" || parts.back() == "up" || parts.back() == "down") return false;
+    const EnglishWord* last = tables.English(parts.back());
+    const bool preposition = (last && last->kind == EnKind::Preposition) || tables.InList("english-preposition", parts.back());
+    return preposition && (IsDeterminer(next) || (!next.fw && next.cls == kClassName) || (next.capital && !next.known));
+}
+
 bool AnyFormTerm(const EnglishSentence& s, std::string_view text, const std::vector<std::string_view>& parts, std::size_t i) {
     const EngineTables& tables = s.catalogue.Tables();
     if (tables.InList("any-form-term", text)) return true;
-    if (!tables.InList("phrasal-particle", parts.back())) return false;
-    const std::size_t after = i + parts.size();
-    if (after >= s.units.size()) return true;
-    const EnglishUnit& next = s.units[after];
-    if (next.lower == "of") return false;
-    const EnglishWord* last = tables.English(parts.back());
-    const bool preposition = (last && last->kind == EnKind::Preposition) || tables.InList("english-preposition", parts.back());
-    return !preposition || !IsDeterminer(next);
+    return tables.InList("phrasal-particle", parts.back()) && !PrepositionOfWhatFollows(s, text, parts, i);
 }
 
 // The catalogue's term that starts at i, its first word read as first, made one unit.
@@ -400,6 +419,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         // "looking for": the verb's form stays the form of its first word
         const bool inflected = first != s.units[i].lower;
         if (inflected && !AnyFormTerm(s, text, parts, i)) continue;
+        if (!inflected && p.wordClass == kClassVerb && PrepositionOfWhatFollows(s, text, parts, i)) continue;
         merged.tag = inflected ? s.units[i].tag : static_cast<std::uint8_t>(kFormBase);
         merged.german = s.catalogue.String(chosen->text);
         merged.gender = chosen->gender;

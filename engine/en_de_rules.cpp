@@ -141,6 +141,36 @@ void EsGibt(EnglishClause& c) {
     c.i += n;
 }
 
+// "Close the door.", "Please sit down.", "Do not open the window.": a main clause that
+// starts with the verb's base form has no subject; German addresses the reader with
+// "Sie" or "du" as the options say.
+bool StartsWithTheBareVerb(const EnglishClause& c) {
+    if (c.subordinate || c.question || c.subjectRead || c.relative != RelativeRole::None || c.i != c.begin) return false;
+    if (c.s.units.back().source == "?") return false;
+    std::size_t k = c.i;
+    if (At(c, k).lower == "please" && k + 1 < c.end) ++k;
+    const EnglishUnit& u = At(c, k);
+    if (Is(u, EnKind::Do) && u.lower == "do" && k + 2 < c.end && Is(At(c, k + 1), EnKind::Negation)) return true;
+    if (u.fw && !(Is(u, EnKind::Be) && u.lower == "be")) return false;
+    if (u.fw || u.cls != kClassVerb) return u.fw != nullptr && (k == 0 || At(c, k - 1).lower == "please");
+    // after "please" any form the tagger gave is the base ("Please read")
+    return u.tag == kFormBase ? k == 0 || At(c, k - 1).lower == "please" : k > 0 && At(c, k - 1).lower == "please";
+}
+
+void ImperativeWithoutASubject(EnglishClause& c) {
+    c.imperative = true;
+    c.subjectRead = true;
+    if (At(c, c.i).lower == "please") {
+        c.please = true;
+        ++c.i;
+    }
+    if (!At(c, c.i).fw) c.s.units[c.i].tag = kFormBase;
+    const bool polite = c.s.options.honorific;
+    if (polite && !c.s.options.impersonal) c.subject = {"Sie"};
+    c.person = polite ? 3 : 2;
+    c.plural = polite;
+}
+
 bool PronounSubject(const EnglishClause& c) {
     return !c.subjectRead && c.i < c.end && (Is(At(c, c.i), EnKind::Pronoun) || Is(At(c, c.i), EnKind::Question));
 }
@@ -420,9 +450,52 @@ bool NotBeforeAnIndefinitePhrase(const EnglishClause& c, std::size_t i) {
     return k > i && At(c, k - 1).cls == kClassNoun && !At(c, k - 1).fw && !IndirectObjectAt(c, i);
 }
 
+void ObjectsAndAdverbials(EnglishClause& c);
+
+// "tried to repair the car": versuchte, das Auto zu reparieren. The infinitive's own
+// objects come before "zu" and its verb, and the whole stands after the clause's verbs.
+bool ToInfinitiveAt(const EnglishClause& c, std::size_t i) {
+    return At(c, i).lower == "to" && i + 1 < c.end && !At(c, i + 1).fw && At(c, i + 1).cls == kClassVerb &&
+           !c.mainLemma.empty();
+}
+
+void ZuInfinitive(EnglishClause& c, bool purpose) {
+    std::vector<std::string> unused;
+    EnglishClause inner(c.s, c.i + 2, c.end, unused);
+    inner.i = c.i + 2;
+    inner.subjectRead = true;
+    inner.person = c.person;
+    inner.plural = c.plural;
+    inner.mainLemma = At(c, c.i + 1).german;
+    ObjectsAndAdverbials(inner);
+    // a comma only where the infinitive says more than "zu" and its verb
+    if (purpose || !inner.rest.empty() || !inner.after.empty()) c.after.push_back(",");
+    if (purpose) c.after.push_back("um");
+    c.after.insert(c.after.end(), inner.rest.begin(), inner.rest.end());
+    c.after.push_back(GermanZuInfinitive(c.s.catalogue, inner.mainLemma));
+    c.after.insert(c.after.end(), inner.after.begin(), inner.after.end());
+    c.i = c.end;
+}
+
+// "in order to work": um ... zu arbeiten.
+std::size_t InOrderToLength(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower == "in order" && i + 2 < c.end && ToInfinitiveAt(c, i + 1)) return 1;  // the dictionary's term
+    if (i + 3 < c.end && At(c, i).lower == "in" && At(c, i + 1).lower == "order" && ToInfinitiveAt(c, i + 2)) return 2;
+    return 0;
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
+        if (const std::size_t n = InOrderToLength(c, c.i)) {
+            c.i += n;
+            ZuInfinitive(c, true);
+            break;
+        }
+        if (ToInfinitiveAt(c, c.i)) {
+            ZuInfinitive(c, false);
+            break;
+        }
         if (u.punct) { c.rest.push_back(u.source); ++c.i; KeepBeforeTheMiddle(c, false); continue; }
         if ((IsDeterminer(u) || u.cls == kClassAdjective) && TimeNounPhraseAt(c, c.i)) {
             GermanNounPhrase(c.s, c.i, c.end, Case::Accusative, c.middle);
@@ -547,6 +620,22 @@ void WouldLikeIsMoechte(EnglishClause& c) {
     }
 }
 
+// "schließ", "nimm", "fahr", "sei": the du imperative from the du form of the present,
+// without its ending and without the umlaut of "fährst" or "läufst".
+std::string DuImperative(const EnglishClause& c, std::string form) {
+    const std::string& own = c.s.catalogue.Tables().Value("du-imperative", c.mainLemma);
+    if (!own.empty()) return own;
+    // "liest", "isst": after s, ß, z or x the du form only added "t" (lies, iss)
+    const std::string& lemma = c.mainLemma;
+    const char stemEnd = lemma.size() > 3 ? lemma[lemma.size() - 3] : 0;
+    const bool sibilant = stemEnd == 's' || stemEnd == 'z' || stemEnd == 'x' || stemEnd == '\xdf';
+    if (!sibilant && form.size() > 4 && form.compare(form.size() - 2, 2, "st") == 0) form.resize(form.size() - 2);
+    else if (form.size() > 3 && form.back() == 't') form.pop_back();
+    const std::size_t umlaut = form.find("ä");
+    if (umlaut != std::string::npos && c.mainLemma.find("ä") == std::string::npos) form.replace(umlaut, std::string("ä").size(), "a");
+    return form;
+}
+
 // The finite verb and the verbs at the end: perfect, future and modal, passive.
 void GermanVerbForms(EnglishClause& c) {
     const Catalogue& cat = c.s.catalogue;
@@ -564,6 +653,11 @@ void GermanVerbForms(EnglishClause& c) {
     } else if (c.passive && c.mainLemma != "sein") {
         c.finite = Finite(c, "werden", c.tense);
         c.finals.push_back(GermanParticiple(cat, c.mainLemma));
+    } else if (c.imperative && (c.s.options.impersonal || !c.s.options.honorific)) {
+        // "Die Tür schließen!" in the infinitive style, else "Schließ die Tür!"
+        GermanVerbParts parts = GermanFinite(cat, c.mainLemma, 2, false, Tense::Present);
+        if (c.s.options.impersonal) c.finals.push_back(c.mainLemma);
+        else c.finite = DuImperative(c, parts.finite), c.particle = parts.particle;
     } else if (c.subjunctive && !Subjunctive(c, c.mainLemma).empty()) {
         c.finite = Subjunctive(c, c.mainLemma);
     } else {
@@ -600,6 +694,20 @@ void VerbLast(EnglishClause& c) {
     Put(c, c.rest);
     Put(c, c.finals);
     c.out.push_back(c.finite);
+    Put(c, c.after);
+    c.trace.finished = true;
+}
+
+bool IsImperative(const EnglishClause& c) { return c.imperative; }
+
+// "Bitte schließen Sie die Tür.", "Schließ die Tür!", "Die Tür schließen!"
+void ImperativeVerbFirst(EnglishClause& c) {
+    if (c.please) c.out.push_back("bitte");
+    if (!c.finite.empty()) c.out.push_back(c.finite);
+    Put(c, c.subject);
+    Put(c, c.rest);
+    Put(c, c.finals);
+    Put(c, c.after);
     c.trace.finished = true;
 }
 
@@ -611,6 +719,7 @@ void FiniteVerbFirst(EnglishClause& c) {
     Put(c, c.subject);
     Put(c, c.rest);
     Put(c, c.finals);
+    Put(c, c.after);
     c.trace.finished = true;
 }
 
@@ -630,6 +739,7 @@ void VerbSecond(EnglishClause& c) {
     }
     Put(c, c.rest);
     Put(c, c.finals);
+    Put(c, c.after);
     c.trace.finished = true;
 }
 
@@ -639,6 +749,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"PrepositionalPhraseInFrontIsTheTopic", "In the garden the children play.", PrepositionalPhraseBeforeTheSubject,
      PrepositionalPhraseIsTheTopic},
     {"ThereIsIsEsGibt", "There is a dog in the garden.", ThereIsBeforeAPhrase, EsGibt},
+    {"ImperativeWithoutASubject", "Read the book.", StartsWithTheBareVerb, ImperativeWithoutASubject},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
@@ -652,6 +763,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
     {"GermanVerbForms", "I have read the book.", Always, GermanVerbForms},
     {"VerbLastInSubordinateClauses", "I see that he reads the book.", IsSubordinate, VerbLast},
+    {"ImperativeVerbFirst", "Please read the book.", IsImperative, ImperativeVerbFirst},
     {"FiniteVerbBeforeTheSubjectInQuestions", "Can you come?", IsQuestion, FiniteVerbFirst},
     {"VerbSecondAfterASubordinateClauseInFront", "If it rains, the dog sleeps.", AfterASubordinateClauseInFront,
      FiniteVerbFirst},

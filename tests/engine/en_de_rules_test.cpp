@@ -202,3 +202,28 @@ TEST(EnglishAnalysis, VerbTermsInAnyFormAndSeparableVerbsTheDictionaryDoesNotMar
     // "einkaufen" is "ein" and the dictionary's "kaufen", though the dictionary gives no forms
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man shops.").text, "Der Mann kauft ein.");
 }
+
+TEST(EnglishClauseRules, ToInfinitivesTakeZuAfterTheirObjects) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man wants to buy the house."), "Der Mann will das Haus kaufen.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man tries to buy the house."), "Der Mann versucht, das Haus zu kaufen.");
+    // a bare infinitive takes no comma; in a subordinate clause it follows the finite verb
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man tries to sleep."), "Der Mann versucht zu schlafen.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that the man tries to buy the house."),
+              "Ich sehe, dass der Mann versucht, das Haus zu kaufen.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man reads in order to sleep."), "Der Mann liest, um zu schlafen.");
+}
+
+TEST(EnglishClauseRules, ImperativesAddressTheReaderAsTheOptionsSay) {
+    EXPECT_EQ(By("ImperativeWithoutASubject", "Read the book."), "Lesen Sie das Buch.");
+    EXPECT_EQ(By("ImperativeVerbFirst", "Please read the book."), "Bitte lesen Sie das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book, please.").text, "Bitte lesen Sie das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Do not read the book.").text, "Lesen Sie das Buch nicht.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Get up!").text, "Stehen Sie auf!");
+    EngineOptions du;
+    du.honorific = false;
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book.", du).text, "Lies das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Get up!", du).text, "Steh auf!");
+    EngineOptions impersonal;
+    impersonal.impersonal = true;
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book.", impersonal).text, "Das Buch lesen.");
+}
