@@ -936,6 +936,19 @@ void CatalogueBuilder::AddSeparableParticles() {
     }
 }
 
+// "aufstehen :: to up [coll.]": a German verb whose English is a bare particle would take
+// the corpus evidence of "get up" and "stand up" for itself; other senses stay.
+void CatalogueBuilder::DropParticleVerbSenses() {
+    if (direction_ != Direction::GermanToEnglish) return;
+    for (auto& [key, word] : words_) {
+        if (key.second != kClassVerb) continue;
+        std::vector<SenseDraft>& senses = word.senses;
+        auto particle = [&](const SenseDraft& d) { return tables_.InList("phrasal-particle", Lower1252(d.text)); };
+        const bool other = std::any_of(senses.begin(), senses.end(), [&](const SenseDraft& d) { return !particle(d); });
+        if (other) senses.erase(std::remove_if(senses.begin(), senses.end(), particle), senses.end());
+    }
+}
+
 void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, std::map<std::string, int>& into) {
     for (const DictTerm& term : terms) {
         for (const std::string& abbreviation : term.abbreviations)
@@ -1298,6 +1311,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     tables_.Load(views, nullptr);  // lctc checked each table before
     AddStrongVerbForms();
     AddSeparableParticles();
+    DropParticleVerbSenses();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     const std::map<Key, Inflection>& sourceInfo = toEnglish ? german_ : english_;

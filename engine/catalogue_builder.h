@@ -94,6 +94,7 @@ private:
     int RankScore(const SenseDraft& sense) const;
     void AddStrongVerbForms();
     void AddSeparableParticles();
+    void DropParticleVerbSenses();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);

@@ -457,6 +457,21 @@ void VerbThenRest(GermanClause& c) {
 
 bool IsSubordinate(const GermanClause& c) { return c.subordinate; }
 
+// "Sie öffnete die Tür und rief ihren Hund": a clause after "und", "oder" or "aber" that
+// starts with its finite verb shares the subject before it, and English keeps the order
+// (verb, then its objects). So does a clause after a comma in a list of them
+// ("stand auf, zog sich an und verließ das Haus"). A pronoun after the verb is a subject
+// of its own ("hätte er es geschafft").
+bool VerbFirstSharesTheSubject(const GermanClause& c) {
+    if (!c.verbFirst || c.question || c.subordinate || c.begin < 2) return false;
+    if (c.finite + 1 < c.end && IsNominativePronoun(c.s.units[c.finite + 1])) return false;
+    const GermanUnit& before = c.s.units[c.begin - 1];
+    if (before.fw && before.fw->kind == GermanKind::Coordinator) return true;
+    if (before.source != ",") return false;
+    const GermanUnit* after = c.end < c.s.units.size() ? &c.s.units[c.end] : nullptr;
+    return after && after->fw && after->fw->kind == GermanKind::Coordinator;
+}
+
 // "Hat er das Buch gelesen?", "Kommt er?": the auxiliary before the subject; a
 // verb first without a question mark follows a clause in front of it.
 bool VerbFirstOrQuestion(const GermanClause& c) { return c.question || c.verbFirst; }
@@ -874,6 +889,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise.", PredicateLast, PredicateRightAfterTheVerb},
     {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},
     {"VerbAfterARelativeClause", "Der Mann, der dort steht, ist mein Vater.", VerbAfterAWaitingSubject, VerbThenRest},
+    {"VerbFirstAfterUndSharesTheSubject", "Der Hund bellte und sah den Mann.", VerbFirstSharesTheSubject, VerbThenRest},
     {"QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?", VerbFirstOrQuestion, QuestionOrder},
     {"SubjectBeforeTheVerb", "Der Hund bellt.", SubjectStandsFirst, SubjectVerbRest},
     {"TopicThenSubjectThenVerb", "Heute spielen die Kinder.", Always, TopicSubjectVerbRest},

@@ -350,3 +350,12 @@ TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
               "He buys three million books.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der US-Hund bellt.").text, "The US dog barks.");
 }
+
+TEST(GermanClauseRules, AVerbFirstAfterUndSharesTheSubject) {
+    EXPECT_EQ(By("VerbFirstAfterUndSharesTheSubject", "Der Hund bellte und sah den Mann."), "The dog barked and saw the man.");
+    EXPECT_EQ(By("VerbFirstAfterUndSharesTheSubject", "Der Hund stand auf, sah den Mann und bellte."),
+              "The dog got up, saw the man and barked.");
+    // a clause after a comma alone, or with a pronoun after its verb, has a subject of its own
+    Translation t = FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellte, sah er den Mann.");
+    EXPECT_EQ(std::count(t.rules.begin(), t.rules.end(), "VerbFirstAfterUndSharesTheSubject"), 0) << t.text;
+}
