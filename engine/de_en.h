@@ -38,6 +38,14 @@ struct GermanUnit {
 };
 
 // "ich", "er", "wir": a pronoun that can only be a subject.
+// "als ob er ...", "als wäre er ...": "als" opens a clause of comparison, "as if".
+inline bool AlsIsAsIf(const std::vector<GermanUnit>& units, std::size_t i) {
+    if (units[i].lower != "als" || i + 1 >= units.size()) return false;
+    const GermanUnit& next = units[i + 1];
+    const bool clauseStart = i == 0 || units[i - 1].punct;
+    return clauseStart && (next.lower == "ob" || (next.fw && next.fw->subjunctive && next.fw->kind != GermanKind::Pronoun));
+}
+
 inline bool IsNominativePronoun(const GermanUnit& u) {
     return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
 }

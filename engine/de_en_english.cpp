@@ -225,11 +225,41 @@ bool WederNochIsNeitherNor(const GermanSentence& s, std::size_t i, std::string& 
 
 // "mehr als", "größer als": than; "als Wähler": as; "als" that starts a clause
 // with its verb at the end: when.
+// "als ob er nichts wüsste", "als wäre er der Chef": as if; the "ob" goes.
+bool AlsObIsAsIf(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (AlsIsAsIf(s.units, i)) {
+        english = "as if";
+        return true;
+    }
+    if (s.units[i].lower != "ob" || i == 0 || !AlsIsAsIf(s.units, i - 1)) return false;
+    english.clear();
+    return true;
+}
+
+// "Je mehr ich lerne, desto mehr weiß ich": the more I learn, the more I know.
+bool JeDestoIsTheThe(const GermanSentence& s, std::size_t i, std::string& english) {
+    const std::string& w = s.units[i].lower;
+    if (w != "je" && w != "desto" && w != "umso") return false;
+    const GermanUnit* next = Next(s, i);
+    // "früher" is an adjective of its own, and still the comparative here
+    const bool endsInEr = next && next->lower.size() > 4 && next->lower.compare(next->lower.size() - 2, 2, "er") == 0;
+    const bool comparative = next && (((next->cls == kClassAdjective || next->cls == kClassAdverb) &&
+                                       (next->reading.tag == kFormComparative || endsInEr)) ||
+                                      s.catalogue.Tables().InList("comparison-word", next->lower));
+    if (!comparative) return false;
+    bool je = w == "je";
+    for (std::size_t k = 0; k < i && !je; ++k) je = s.units[k].lower == "je";
+    english = je ? "the" : "all the";  // "umso glücklicher" alone: all the happier
+    return true;
+}
+
 bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].lower != "als") return false;
     const GermanUnit* prev = Previous(s, i);
-    const bool comparative = prev && ((prev->cls == kClassAdjective && prev->reading.tag == kFormComparative) ||
-                                      s.catalogue.Tables().InList("comparison-word", prev->lower));
+    // "älter, als er glaubt": the comparative may stand before the comma
+    const GermanUnit* compared = prev && prev->source == "," && i >= 2 ? &s.units[i - 2] : prev;
+    const bool comparative = compared && ((compared->cls == kClassAdjective && compared->reading.tag == kFormComparative) ||
+                                          s.catalogue.Tables().InList("comparison-word", compared->lower));
     const bool startsClause = !prev || prev->punct || (prev->fw && prev->fw->kind == GermanKind::Coordinator);
     english = comparative ? "than" : startsClause ? "when" : "as";
     return true;
@@ -352,6 +382,8 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},
     {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},
     {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},
+    {"AlsObIsAsIf", "Der Hund bellt, als ob er alt wäre.", AlsObIsAsIf},
+    {"JeDestoIsTheThe", "Je älter der Hund ist, desto leiser bellt er.", JeDestoIsTheThe},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},

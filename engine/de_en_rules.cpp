@@ -416,6 +416,7 @@ void SubordinateOrder(GermanClause& c) {
         c.EmitRange(from, asking);
         from = asking;
     }
+    if (AlsIsAsIf(c.s.units, c.begin) && c.s.units[from].lower == "ob") c.Emit(from++);
     const GermanUnit* pronoun = &first;
     if (!first.relative && from < c.finite && c.s.units[from].relative) {
         pronoun = &c.s.units[from];
@@ -430,6 +431,8 @@ void SubordinateOrder(GermanClause& c) {
                                                             first.fw->kind == GermanKind::Article ||
                                                             (first.fw->kind == GermanKind::Question && first.fw->nominative)));
     Span subject = SubjectIn(c, from, c.finite);
+    // "als wäre er der Chef": the verb came first, its subject after it
+    if (subject.empty() && from == c.finite) subject = SubjectIn(c, c.finite + 1, c.end);
     const bool pronounSubject = !subject.empty() && IsNominativePronoun(c.s.units[subject.begin]);
     const bool objectPronoun = pronoun->relative && pronoun->relativeObject;
     if (!relative || pronounSubject || objectPronoun) EmitSubject(c, subject);
@@ -612,7 +615,8 @@ std::vector<std::string> VerbGroupWords(const GermanClause& c) {
 // "wenn er es getan hätte": if he had done it; "wenn ich reich wäre": if I were rich.
 // English says an unreal condition in the past, not with "would".
 bool UnrealCondition(const GermanClause& c) {
-    if (!c.subordinate || !c.s.catalogue.Tables().InList("condition-word", c.First().lower)) return false;
+    if (!c.subordinate) return false;
+    if (!c.s.catalogue.Tables().InList("condition-word", c.First().lower) && !AlsIsAsIf(c.s.units, c.begin)) return false;
     const std::vector<std::string> words = VerbGroupWords(c);
     return words.size() >= 2 && words[0] == "would";
 }

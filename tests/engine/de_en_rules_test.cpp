@@ -359,3 +359,13 @@ TEST(GermanClauseRules, AVerbFirstAfterUndSharesTheSubject) {
     Translation t = FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellte, sah er den Mann.");
     EXPECT_EQ(std::count(t.rules.begin(), t.rules.end(), "VerbFirstAfterUndSharesTheSubject"), 0) << t.text;
 }
+
+TEST(GermanWordRules, AlsObIsAsIfAndJeDestoIsTheThe) {
+    EXPECT_EQ(By("AlsObIsAsIf", "Der Hund bellt, als ob er alt wäre."), "The dog barks as if he were old.");
+    // "als" and the verb first: the subject still comes before it in English
+    EXPECT_EQ(By("AlsObIsAsIf", "Der Hund bellt, als wäre er alt."), "The dog barks as if he were old.");
+    EXPECT_EQ(By("JeDestoIsTheThe", "Je älter der Hund ist, desto mehr schläft er."),
+              "The older the dog is, the more he sleeps.");
+    // "als" after a comparative stays "than"
+    EXPECT_NE(By("AlsByItsNeighbours", "Der Hund ist älter, als der Mann glaubt.").find("older than the man"), std::string::npos);
+}
