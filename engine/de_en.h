@@ -37,7 +37,6 @@ struct GermanUnit {
     std::string after;            // a word English says right after this one ("zwei Wochen": ago)
 };
 
-// "ich", "er", "wir": a pronoun that can only be a subject.
 // "als ob er ...", "als wäre er ...": "als" opens a clause of comparison, "as if".
 inline bool AlsIsAsIf(const std::vector<GermanUnit>& units, std::size_t i) {
     if (units[i].lower != "als" || i + 1 >= units.size()) return false;
@@ -46,6 +45,7 @@ inline bool AlsIsAsIf(const std::vector<GermanUnit>& units, std::size_t i) {
     return clauseStart && (next.lower == "ob" || (next.fw && next.fw->subjunctive && next.fw->kind != GermanKind::Pronoun));
 }
 
+// "ich", "er", "wir": a pronoun that can only be a subject.
 inline bool IsNominativePronoun(const GermanUnit& u) {
     return u.fw && u.fw->kind == GermanKind::Pronoun && u.fw->nominative;
 }

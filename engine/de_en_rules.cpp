@@ -510,6 +510,21 @@ void QuestionOrder(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// "Das Buch hat mir mein Onkel geschenkt": after the verb (and an object pronoun) a
+// masculine noun phrase with "der", "mein" or "ein" can only be the nominative.
+bool MasculineNominativeAfterTheVerb(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::size_t k = c.finite + 1;
+    while (k < c.end && c.s.units[k].fw && c.s.units[k].fw->kind == GermanKind::Pronoun && ObjectForm(tables, c.s.units[k])) ++k;
+    if (k >= c.end || !c.s.units[k].fw || c.s.units[k].fw->kind != GermanKind::Article) return false;
+    if (!tables.InList("masculine-nominative-determiner", c.s.units[k].lower)) return false;
+    const std::size_t end = GermanNounPhraseEnd(c.s, k, c.end);
+    if (end <= k + 1) return false;
+    const GermanUnit& head = c.s.units[end - 1];
+    return head.cls == kClassNoun && !head.plural && head.reading.tag == kFormBase && head.reading.word &&
+           head.reading.word->gender == kMasculine;
+}
+
 // An object in front of the verb ("Den Brief hat meine Mutter geschrieben"):
 // its determiner or pronoun shows the case, and it is a noun phrase to the verb.
 bool ObjectInFront(const GermanClause& c) {
@@ -519,8 +534,9 @@ bool ObjectInFront(const GermanClause& c) {
     if (tables.InList("time-noun", Lower1252(c.s.units[c.finite - 1].lemma))) return false;
     if (ObjectForm(tables, c.First())) return true;
     // "Das Buch lese ich": a phrase of either case before "ich" or "wir" is the object
-    return c.finite + 1 < c.end && tables.InList("case-clear-subject", c.s.units[c.finite + 1].lower) &&
-           !IsCopula(c) && !IsNominativePronoun(c.First());
+    const bool subjectAfter = c.finite + 1 < c.end && (tables.InList("case-clear-subject", c.s.units[c.finite + 1].lower) ||
+                                                       MasculineNominativeAfterTheVerb(c));
+    return subjectAfter && !IsCopula(c) && !IsNominativePronoun(c.First());
 }
 
 
@@ -556,7 +572,12 @@ void TopicSubjectVerbRest(GermanClause& c) {
     if (!object) c.EmitRange(c.begin, c.finite);
     EmitSubject(c, subject);
     c.EmitVerbGroup();
-    if (object) c.EmitRange(c.begin, c.finite);
+    if (object) {
+        // "Das Buch hat mir mein Onkel geschenkt": gave me the book
+        for (std::size_t k = c.finite + 1; k < c.end && c.s.units[k].fw && c.s.units[k].fw->kind == GermanKind::Pronoun; ++k)
+            if (c.s.catalogue.Tables().InList("dative-object-pronoun", c.s.units[k].lower)) c.Emit(k);
+        c.EmitRange(c.begin, c.finite);
+    }
     c.EmitRange(c.finite + 1, c.end);
     c.trace.finished = true;
 }

@@ -369,3 +369,10 @@ TEST(GermanWordRules, AlsObIsAsIfAndJeDestoIsTheThe) {
     // "als" after a comparative stays "than"
     EXPECT_NE(By("AlsByItsNeighbours", "Der Hund ist älter, als der Mann glaubt.").find("older than the man"), std::string::npos);
 }
+
+TEST(GermanClauseRules, AMasculineNominativeAfterTheVerbIsTheSubject) {
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch liest der Mann."), "The man reads the book.");
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch gibt mir der Mann."), "The man gives me the book.");
+    // a feminine or neuter phrase after the verb may be either case: the first stays the subject
+    EXPECT_EQ(By("SubjectBeforeTheVerb", "Das Kind sieht die Katze."), "The child sees the cat.");
+}
