@@ -330,6 +330,27 @@ bool SubjectAsks(const GermanClause& c) {
            c.s.catalogue.Tables().InList("subject-question-word", first.lower);
 }
 
+// "Ich gehe schwimmen", "Er ging spazieren": gehen with a bare infinitive is English
+// "go" with the -ing form, or with the phrase the table gives ("go for a walk").
+std::size_t InfinitiveAfterGehen(const GermanClause& c) {
+    if (c.Finite().lemma != "gehen" || c.chain.size() != 1) return c.end;
+    const std::size_t i = c.chain.front();
+    const GermanUnit& u = c.s.units[i];
+    if (u.fw || u.cls != kClassVerb || u.reading.tag != kFormBase || u.reading.zuInfinitive || u.english.empty()) return c.end;
+    return i;
+}
+
+bool GehenWithAnInfinitive(const GermanClause& c) { return InfinitiveAfterGehen(c) != c.end; }
+
+void GoDoing(GermanClause& c) {
+    const std::size_t i = InfinitiveAfterGehen(c);
+    GermanUnit& u = c.s.units[i];
+    const std::string& phrase = c.s.catalogue.Tables().Value("go-doing", Lower1252(u.lemma));
+    u.english = phrase.empty() ? EnglishIng(c.s.catalogue, u.english) : phrase;
+    u.fixed = true;
+    c.chain.clear();
+}
+
 void BuildTheEnglishVerbGroup(GermanClause& c) {
     c.verbFirst = c.finite == c.begin;
     const std::size_t asking = AskingPhraseEnd(c);
@@ -907,6 +928,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
     {"SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten.", SeitBesideAPresentVerb, ThePresentPerfect},
     {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
+    {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},

@@ -376,3 +376,8 @@ TEST(GermanClauseRules, AMasculineNominativeAfterTheVerbIsTheSubject) {
     // a feminine or neuter phrase after the verb may be either case: the first stays the subject
     EXPECT_EQ(By("SubjectBeforeTheVerb", "Das Kind sieht die Katze."), "The child sees the cat.");
 }
+
+TEST(GermanClauseRules, GehenWithAnInfinitiveIsGoDoing) {
+    EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen."), "The dog goes to bed.");
+    EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Die Kinder gingen spielen."), "The children went playing.");
+}
