@@ -288,7 +288,34 @@ void TitleBeforeAName(const EnglishSentence& s, EnglishUnit& u, const EnglishUni
 
 // What a word's neighbours decide: "that" after a verb or before a subject
 // pronoun begins a clause ("I see that he reads"), elsewhere it points.
+// "out of", "next to", "in front of": a preposition of several words is one unit.
+void JoinPrepositionsOfSeveralWords(EnglishSentence& s) {
+    for (std::size_t i = 0; i < s.units.size(); ++i) {
+        for (std::size_t n = 3; n >= 2; --n) {
+            if (i + n > s.units.size()) continue;
+            std::string joined = s.units[i].lower;
+            bool words = !s.units[i].punct;
+            for (std::size_t k = 1; k < n; ++k) {
+                joined += " " + s.units[i + k].lower;
+                words = words && !s.units[i + k].punct;
+            }
+            const EnglishWord* w = words ? s.catalogue.Tables().English(joined) : nullptr;
+            if (!w || w->kind != EnKind::Preposition) continue;
+            EnglishUnit& u = s.units[i];
+            for (std::size_t k = 1; k < n; ++k) u.source += " " + s.units[i + k].source;
+            u.lower = joined;
+            u.fw = w;
+            u.cls = kClassNone;
+            u.german.clear();
+            u.known = true;
+            s.units.erase(s.units.begin() + static_cast<long>(i) + 1, s.units.begin() + static_cast<long>(i + n));
+            break;
+        }
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
+    JoinPrepositionsOfSeveralWords(s);
     // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster)
     const std::size_t n = s.units.size();
     if (n >= 4 && s.units[n - 1].punct && s.units[n - 2].lower == "please" && s.units[n - 3].source == ",") {
@@ -472,7 +499,7 @@ std::vector<EnglishTag> TagTokens(const Catalogue& catalogue, const std::vector<
         verb = verb || (TagBit(tags[k]) & finite) ||
                (tags[k] == kTagVerbBase && k > 0 && (TagBit(tags[k - 1]) & subject));
     for (std::size_t k = 1; k < tags.size() && !verb; ++k)
-        if (tags[k] == kTagNounPlural && (allowed[k] & TagBit(kTagVerbThird))) {
+        if (tags[k] == kTagNounPlural && (allowed[k] == 0 || (allowed[k] & TagBit(kTagVerbThird)))) {
             tags[k] = kTagVerbThird;
             verb = true;
         }

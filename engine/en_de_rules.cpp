@@ -31,6 +31,34 @@ std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     return ClockTimeAfter(c, i) ? "um" : At(c, i).fw->german;
 }
 
+// The case after the preposition at i: "auf den Tisch legen", "unter den Tisch kriechen":
+// a preposition of place and direction takes the accusative after a verb of motion.
+Case PrepositionCase(const EnglishClause& c, std::size_t i) {
+    const EnglishWord* p = At(c, i).fw;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (p->prepositionCase == Case::Dative && tables.InList("two-way-preposition", p->german) &&
+        tables.InList("motion-verb", c.mainLemma))
+        return Case::Accusative;
+    return p->prepositionCase;
+}
+
+// The object of a preposition: a pronoun in the preposition's case ("neben mir", "für
+// Sie"), else a noun phrase.
+void PrepositionObject(const EnglishClause& c, std::size_t& i, Case prepositionCase, std::vector<std::string>& out) {
+    if (i < c.end && Is(At(c, i), EnKind::Pronoun)) {
+        const EnglishUnit& u = At(c, i);
+        const EngineTables& tables = c.s.catalogue.Tables();
+        const bool dative = prepositionCase == Case::Dative;
+        const std::string& form = tables.Value(dative ? "dative-pronoun" : "accusative-pronoun", u.lower);
+        std::string g = form.empty() ? std::string(u.fw->german) : form;
+        if (u.lower == "you" && c.s.options.honorific) g = dative ? "Ihnen" : "Sie";
+        out.push_back(g);
+        ++i;
+        return;
+    }
+    GermanNounPhrase(c.s, i, c.end, prepositionCase, out);
+}
+
 // "Can you come?", "What does it mean?": the auxiliary moves behind the subject
 // for the rules below; German puts the finite verb first again.
 std::size_t QuestionAuxiliary(const EnglishClause& c) {
@@ -519,13 +547,13 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             continue;
         }
         if (Is(u, EnKind::Preposition)) {
-            Case prepositionCase = u.fw->prepositionCase;
+            Case prepositionCase = PrepositionCase(c, c.i);
             const bool attribute = OfBeforeDeterminer(c.s, c.i, c.end);
             const bool afterTheSlot = c.restOpen && c.middleSlot == c.rest.size();
             if (attribute) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
             else c.rest.push_back(GermanPreposition(c, c.i));
             ++c.i;
-            GermanNounPhrase(c.s, c.i, c.end, prepositionCase, c.rest);
+            PrepositionObject(c, c.i, prepositionCase, c.rest);
             KeepBeforeTheMiddle(c, attribute && afterTheSlot);  // "den Namen der Straße nicht"
             continue;
         }

@@ -227,3 +227,14 @@ TEST(EnglishClauseRules, ImperativesAddressTheReaderAsTheOptionsSay) {
     impersonal.impersonal = true;
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book.", impersonal).text, "Das Buch lesen.");
 }
+
+TEST(EnglishClauseRules, PrepositionsOfSeveralWordsPronounsAfterThemAndDirection) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog comes out of the house."), "Der Hund kommt aus dem Haus.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in front of the house."), "Der Hund schläft vor dem Haus.");
+    // a pronoun after a preposition takes its case, and is never lost
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps next to me."), "Der Hund schläft neben mir.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man buys a book for you."), "Der Mann kauft ein Buch für Sie.");
+    // after a verb of motion a preposition of place takes the accusative
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog goes in the garden."), "Der Hund geht in den Garten.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog plays in the garden."), "Der Hund spielt im Garten.");
+}
