@@ -566,6 +566,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             continue;
         }
         if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) {
+            c.directObject = c.directObject || ObjectCase(c) == Case::Accusative;
             c.rest.push_back(ObjectPronoun(c, c.i));
             ++c.i;
             KeepBeforeTheMiddle(c, true);
@@ -585,7 +586,9 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             if (!withANoun.empty()) c.mainLemma = withANoun;  // "know the man": kennen
             const bool indirect = IndirectObjectAt(c, c.i);
             const bool known = indirect || IsDefinite(u) || (!u.fw && u.cls == kClassName);
-            GermanNounPhrase(c.s, c.i, c.end, indirect ? Case::Dative : ObjectCase(c), c.rest);
+            const Case objectCase = indirect ? Case::Dative : ObjectCase(c);
+            c.directObject = c.directObject || objectCase == Case::Accusative;
+            GermanNounPhrase(c.s, c.i, c.end, objectCase, c.rest);
             KeepBeforeTheMiddle(c, known && c.mainLemma != "sein");
             continue;
         }
@@ -646,6 +649,20 @@ void WouldLikeIsMoechte(EnglishClause& c) {
     } else {
         c.mainLemma = "mögen";
     }
+}
+
+// "Wir trafen uns", "Ich muss mich beeilen": a German verb that is reflexive, always or
+// when it has no object of its own (treffen, setzen), takes the pronoun of its subject.
+bool ReflexiveVerb(const EnglishClause& c) {
+    if (c.mainLemma.empty() || (c.passive && c.mainLemma != "sein")) return false;
+    const std::string& when = c.s.catalogue.Tables().Value("reflexive-verb", c.mainLemma);
+    return when == "always" || (when == "alone" && !c.directObject);
+}
+
+void ReflexivePronounAfterTheVerb(EnglishClause& c) {
+    static const char* const kPronoun[2][3] = {{"mich", "dich", "sich"}, {"uns", "euch", "sich"}};
+    const int person = c.person >= 1 && c.person <= 3 ? c.person : 3;
+    c.rest.insert(c.rest.begin(), kPronoun[c.plural ? 1 : 0][person - 1]);
 }
 
 // "schließ", "nimm", "fahr", "sei": the du imperative from the du form of the present,
@@ -789,6 +806,7 @@ const ClauseRule<EnglishClause> kRules[] = {
      ConditionTakesTheSubjunctive},
     {"NoVerbKeepsTheWordsInOrder", "A new book.", NoVerb, WordsInTheirOrder},
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
+    {"ReflexiveVerbTakesItsPronoun", "The men meet in the garden.", ReflexiveVerb, ReflexivePronounAfterTheVerb},
     {"GermanVerbForms", "I have read the book.", Always, GermanVerbForms},
     {"VerbLastInSubordinateClauses", "I see that he reads the book.", IsSubordinate, VerbLast},
     {"ImperativeVerbFirst", "Please read the book.", IsImperative, ImperativeVerbFirst},

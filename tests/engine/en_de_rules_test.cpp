@@ -238,3 +238,10 @@ TEST(EnglishClauseRules, PrepositionsOfSeveralWordsPronounsAfterThemAndDirection
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog goes in the garden."), "Der Hund geht in den Garten.");
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog plays in the garden."), "Der Hund spielt im Garten.");
 }
+
+TEST(EnglishClauseRules, ReflexiveVerbTakesItsPronoun) {
+    EXPECT_EQ(By("ReflexiveVerbTakesItsPronoun", "The men meet in the garden."), "Die Männer treffen sich im Garten.");
+    EXPECT_EQ(By("ReflexiveVerbTakesItsPronoun", "I met in the garden."), "Ich traf mich im Garten.");
+    // with an object of its own the verb is not reflexive
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men meet the dog.").text, "Die Männer treffen den Hund.");
+}
