@@ -108,6 +108,7 @@ struct EnglishClause {
     bool negate = false, perfect = false, future = false, modal = false, passive = false;
     bool notYet = false;  // "not ... yet"
     bool directObject = false;  // an accusative object was read
+    bool upToNow = false;       // "has lived here for five years": wohnt seit fünf Jahren
     bool subjunctive = false;      // the finite verb in the Konjunktiv II (würde, hätte, wäre)
     bool unrealCondition = false;  // "If I had money, ...": wenn ich Geld hätte
 

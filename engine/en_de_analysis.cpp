@@ -196,6 +196,15 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
         u.fixed = u.cls != kClassNoun && u.cls != kClassVerb;
         return;
     }
+    // "in May", "on Monday": a month or day inside a sentence is a German noun
+    const std::string& month = s.catalogue.Tables().Value("english-month", u.lower);
+    if (!month.empty() && u.capital && !u.start) {
+        u.german = month;
+        u.cls = kClassNoun;
+        u.gender = kMasculine;
+        u.fixed = true;
+        return;
+    }
     u.fw = s.catalogue.Tables().English(u.lower);
     if (u.fw) return;
     // "Tom" or "Baker" in the middle of a sentence is a name, not the noun "tom"

@@ -129,7 +129,7 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
            (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))
         ++j;
     if (nouns == j && !det) {  // not a noun phrase
-        out.push_back(units[i].german);
+        out.push_back(units[i].fw ? std::string(units[i].fw->german) : units[i].german);
         ++i;
         return;
     }

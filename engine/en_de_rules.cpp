@@ -546,6 +546,20 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             KeepBeforeTheMiddle(c, true);  // "passierte mir gestern"
             continue;
         }
+        if (c.upToNow && (u.lower == "for" || u.lower == "since") && Is(u, EnKind::Preposition)) {
+            // "for five years": seit fünf Jahren, said with the other times before the place
+            c.middle.push_back("seit");
+            ++c.i;
+            PrepositionObject(c, c.i, Case::Dative, c.middle);
+            continue;
+        }
+        if (u.lower == "in" && c.i + 1 < c.end && !c.s.catalogue.Tables().Value("english-month", At(c, c.i + 1).lower).empty() &&
+            At(c, c.i + 1).fixed) {  // "in May": im Mai
+            c.middle.push_back("im");
+            c.middle.push_back(At(c, c.i + 1).german);
+            c.i += 2;
+            continue;
+        }
         if (Is(u, EnKind::Preposition)) {
             Case prepositionCase = PrepositionCase(c, c.i);
             const bool attribute = OfBeforeDeterminer(c.s, c.i, c.end);
@@ -649,6 +663,30 @@ void WouldLikeIsMoechte(EnglishClause& c) {
     } else {
         c.mainLemma = "mögen";
     }
+}
+
+// "has lived in London for five years", "have been waiting since noon": what lasts up to
+// now is the German present with "seit" (wohnt seit fünf Jahren in London).
+bool PerfectOfWhatLastsUpToNow(const EnglishClause& c) {
+    if (!c.perfect || c.tense != Tense::Present || c.modal || c.future || (c.passive && c.mainLemma == "sein")) return false;
+    for (std::size_t k = c.i; k + 1 < c.end; ++k) {
+        const EnglishUnit& u = At(c, k);
+        if (u.lower == "since" && Is(u, EnKind::Preposition)) return true;
+        if (!u.fw && Lower1252(u.german).rfind("seit ", 0) == 0) return true;  // "for years": seit Jahren
+        if (u.lower != "for" || !Is(u, EnKind::Preposition)) continue;
+        std::size_t j = k + 1;
+        std::vector<std::string> words;
+        GermanNounPhrase(c.s, j, c.end, Case::Dative, words);
+        if (j > k + 1 && At(c, j - 1).cls == kClassNoun &&
+            c.s.catalogue.Tables().InList("time-noun", Lower1252(At(c, j - 1).german)))
+            return true;
+    }
+    return false;
+}
+
+void PresentWithSeit(EnglishClause& c) {
+    c.perfect = false;
+    c.upToNow = true;
 }
 
 // "Wir trafen uns", "Ich muss mich beeilen": a German verb that is reflexive, always or
@@ -804,6 +842,8 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"WouldBeIsWaere", "It would be good.", WouldBeforeAVerbWithItsOwnSubjunctive, TheVerbsOwnSubjunctive},
     {"UnrealConditionTakesTheSubjunctive", "If I had a dog, I would be happy.", UnrealConditionInThePast,
      ConditionTakesTheSubjunctive},
+    {"WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden for three days.", PerfectOfWhatLastsUpToNow,
+     PresentWithSeit},
     {"NoVerbKeepsTheWordsInOrder", "A new book.", NoVerb, WordsInTheirOrder},
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
     {"ReflexiveVerbTakesItsPronoun", "The men meet in the garden.", ReflexiveVerb, ReflexivePronounAfterTheVerb},

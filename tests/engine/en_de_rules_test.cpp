@@ -245,3 +245,14 @@ TEST(EnglishClauseRules, ReflexiveVerbTakesItsPronoun) {
     // with an object of its own the verb is not reflexive
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men meet the dog.").text, "Die Männer treffen den Hund.");
 }
+
+TEST(EnglishClauseRules, WhatLastsUpToNowIsThePresentWithSeit) {
+    EXPECT_EQ(By("WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden for three days."),
+              "Der Hund schläft seit drei Tagen im Garten.");
+    EXPECT_EQ(By("WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden since May."),
+              "Der Hund schläft seit Mai im Garten.");
+    // without a span up to now the perfect stays
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog has slept in the garden.").text,
+              "Der Hund hat im Garten geschlafen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps in May.").text, "Der Hund schläft im Mai.");
+}
