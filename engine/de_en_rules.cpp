@@ -119,6 +119,49 @@ bool PrepositionGovernedByAWord(const GermanClause& c) {
     return GovernedPreposition(c, english) != c.end;
 }
 
+// "sich freuen auf" is "look forward to", "sich interessieren für" is "be interested in":
+// a reflexive verb with its preposition names verb and preposition together (table
+// reflexive-with-preposition, "verb preposition" -> "English verb|English preposition").
+struct ReflexiveTerm {
+    std::size_t verb, preposition;
+    std::string english, englishPreposition;
+};
+
+ReflexiveTerm FindReflexiveTerm(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::vector<std::size_t> verbs = c.chain;
+    verbs.push_back(c.finite);
+    bool sich = false;
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        sich = sich || c.s.units[i].lower == "sich" || tables.InList("reflexive-pronoun", c.s.units[i].lower);
+    if (!sich) return {c.end, c.end, {}, {}};
+    for (std::size_t v : verbs) {
+        const GermanUnit& verb = c.s.units[v];
+        if (verb.fw || verb.cls != kClassVerb) continue;
+        for (std::size_t i = c.begin; i < c.end; ++i) {
+            const GermanUnit& p = c.s.units[i];
+            if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed) continue;
+            const std::string& value = tables.Value("reflexive-with-preposition", Lower1252(verb.lemma) + " " + p.lower);
+            const std::size_t bar = value.find('|');
+            if (bar != std::string::npos) return {v, i, value.substr(0, bar), value.substr(bar + 1)};
+        }
+    }
+    return {c.end, c.end, {}, {}};
+}
+
+bool ReflexiveVerbWithItsPreposition(const GermanClause& c) { return FindReflexiveTerm(c).verb != c.end; }
+
+void TheReflexiveTermsEnglish(GermanClause& c) {
+    const ReflexiveTerm term = FindReflexiveTerm(c);
+    c.s.units[term.verb].english = term.english;
+    c.s.units[term.verb].senses.clear();
+    GermanUnit& p = c.s.units[term.preposition];
+    p.english = term.englishPreposition;
+    p.senses.clear();
+    p.fixed = true;
+    p.drop = term.englishPreposition.empty();  // "sich erinnern an": remember, with no preposition
+}
+
 void TakeTheGovernedPreposition(GermanClause& c) {
     std::string english;
     for (std::size_t i = GovernedPreposition(c, english); i != c.end; i = GovernedPreposition(c, english)) {
@@ -920,6 +963,8 @@ const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
     {"ReflexivePronounIsLeftOut", "Ich freue mich.", ReflexivePronounOfTheSubject, DropTheReflexivePronoun},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
+    {"ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten.", ReflexiveVerbWithItsPreposition,
+     TheReflexiveTermsEnglish},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},

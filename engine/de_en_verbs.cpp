@@ -130,6 +130,11 @@ void LexicalVerb(VerbGroupState& v) {
         v.words.push_back(BeForm(false, c.person, c.plural));  // "arbeitet gerade": is working
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishIng(c.s.catalogue, e));
+    } else if ((c.negate || (c.question && c.chain.empty())) && !v.subjunctive && e.compare(0, 3, "be ") == 0) {
+        // "Interessierst du dich für Musik?": are you interested, not "do you be"
+        v.words.push_back(BeForm(v.past, c.person, c.plural));
+        if (c.negate) v.words.push_back("not");
+        v.words.push_back(e.substr(3));
     } else if (c.negate || (c.question && c.chain.empty())) {
         v.words.push_back(v.subjunctive ? "would" : v.past ? "did" : v.third ? "does" : "do");
         if (c.negate) v.words.push_back("not");

@@ -381,3 +381,10 @@ TEST(GermanClauseRules, GehenWithAnInfinitiveIsGoDoing) {
     EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen."), "The dog goes to bed.");
     EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Die Kinder gingen spielen."), "The children went playing.");
 }
+
+TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
+    EXPECT_EQ(By("ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten."), "The dog looks forward to the garden.");
+    // the same verb without its preposition keeps its own English
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich.").text, "The dog is glad.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich nicht.").text, "The dog is not glad.");
+}
