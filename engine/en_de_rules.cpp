@@ -31,6 +31,19 @@ std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     return ClockTimeAfter(c, i) ? "um" : At(c, i).fw->german;
 }
 
+// "hope for", "wait for", "think of": the German verb chooses its own preposition and
+// case (hoffen auf + accusative); table verb-preposition, "verb english" -> "german case".
+bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& german, Case& governed) {
+    if (c.mainLemma.empty() || !At(c, i).fw) return false;
+    const std::string& value = c.s.catalogue.Tables().Value("verb-preposition", c.mainLemma + " " + At(c, i).lower);
+    const std::size_t blank = value.find(' ');
+    if (blank == std::string::npos) return false;
+    german = value.substr(0, blank);
+    const std::string c2 = value.substr(blank + 1);
+    governed = c2 == "accusative" ? Case::Accusative : c2 == "genitive" ? Case::Genitive : Case::Dative;
+    return true;
+}
+
 // The case after the preposition at i: "auf den Tisch legen", "unter den Tisch kriechen":
 // a preposition of place and direction takes the accusative after a verb of motion.
 Case PrepositionCase(const EnglishClause& c, std::size_t i) {
@@ -558,6 +571,15 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             c.middle.push_back("im");
             c.middle.push_back(At(c, c.i + 1).german);
             c.i += 2;
+            continue;
+        }
+        std::string governedGerman;
+        Case governedCase = Case::Dative;
+        if (Is(u, EnKind::Preposition) && GovernedPrepositionAt(c, c.i, governedGerman, governedCase)) {
+            if (governedGerman != "-") c.rest.push_back(governedGerman);  // "hofft auf besseres Wetter"
+            ++c.i;
+            PrepositionObject(c, c.i, governedCase, c.rest);
+            KeepBeforeTheMiddle(c, false);
             continue;
         }
         if (Is(u, EnKind::Preposition)) {

@@ -256,3 +256,9 @@ TEST(EnglishClauseRules, WhatLastsUpToNowIsThePresentWithSeit) {
               "Der Hund hat im Garten geschlafen.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps in May.").text, "Der Hund schläft im Mai.");
 }
+
+TEST(EnglishClauseRules, TheGermanVerbChoosesItsPreposition) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog waits for the man."), "Der Hund wartet auf den Mann.");
+    // the same English preposition after another verb keeps its own German
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man buys a book for the dog."), "Der Mann kauft ein Buch für den Hund.");
+}
