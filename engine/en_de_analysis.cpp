@@ -463,6 +463,17 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         const std::string_view last = parts.back();
         if (merged.cls == kClassNoun && last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
             merged.gender = kPluralOnly, merged.plural = true;
+        // "split personality" (gespaltene Persönlichkeit): a term of no class whose German
+        // ends in a noun is that noun, of its gender ("eine gespaltene Persönlichkeit")
+        const std::size_t lastBlank = merged.german.rfind(' ');
+        const std::string lastGerman = lastBlank == std::string::npos ? merged.german : merged.german.substr(lastBlank + 1);
+        if (merged.cls == kClassNone && !s.catalogue.Tables().English(parts[0]) && !lastGerman.empty() &&
+            IsUpper1252(static_cast<unsigned char>(lastGerman[0]))) {  // not "in the house": im Haus
+            if (const TargetRecord* noun = s.catalogue.Target(lastGerman, kClassNoun)) {
+                merged.cls = kClassNoun;
+                if (!merged.gender) merged.gender = noun->gender;
+            }
+        }
         merged.fixed = merged.cls != kClassNoun && merged.cls != kClassVerb;
         auto user = s.user.find(merged.lower);
         if (user != s.user.end()) merged.german = user->second.translation;

@@ -262,3 +262,8 @@ TEST(EnglishClauseRules, TheGermanVerbChoosesItsPreposition) {
     // the same English preposition after another verb keeps its own German
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man buys a book for the dog."), "Der Mann kauft ein Buch für den Hund.");
 }
+
+TEST(EnglishAnalysis, ATermOfNoClassThatEndsInANounTakesThatNounsGender) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has a smooth surface.").text,
+              "Der Mann hat eine glatte Oberfläche.");
+}
