@@ -68,6 +68,16 @@ bool SharesTheSubject(const EnglishSentence& s, std::size_t begin) {
     return IsAuxiliary(first) || (!first.fw && first.cls == kClassVerb && first.tag != kFormPresPart && past);
 }
 
+// '"We are ready," said Rafferty': the clause right after a quotation's closing mark.
+bool AfterAQuotation(const EnglishSentence& s, std::size_t begin) {
+    if (begin < 3 || s.units[begin - 1].source != "\"") return false;
+    const std::string& before = s.units[begin - 2].source;
+    if (before != "," && before != "?" && before != "!") return false;
+    int marks = 0;
+    for (std::size_t k = 0; k < begin; ++k) marks += s.units[k].source == "\"";
+    return marks % 2 == 0;  // the mark closes a quotation
+}
+
 // What a clause tells the next: whether it is a subordinate clause at the head of the
 // sentence, after which the main clause puts its finite verb first.
 enum class ClauseInFront { None, Subordinate };
@@ -109,8 +119,10 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
         if (c.subordinate) {
             if (sentenceStart) before = ClauseInFront::Subordinate;
         } else {
-            // "If it rains, we stay at home": Wenn es regnet, bleiben wir zu Hause
-            c.afterClauseInFront = before == ClauseInFront::Subordinate && !coordinated;
+            // "If it rains, we stay at home": Wenn es regnet, bleiben wir zu Hause; after a
+            // quotation the quotation stands in front ("...", sagte der Minister)
+            c.afterQuotation = AfterAQuotation(s, begin);
+            c.afterClauseInFront = (before == ClauseInFront::Subordinate || c.afterQuotation) && !coordinated;
             before = ClauseInFront::None;
         }
     }

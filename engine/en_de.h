@@ -92,6 +92,7 @@ struct EnglishClause {
     std::size_t i = 0;  // the next unit the rules read
     bool subordinate = false;
     bool afterClauseInFront = false;  // a subordinate clause opened the sentence
+    bool afterQuotation = false;      // '"...," said Rafferty'
     RelativeRole relative = RelativeRole::None;  // a relative clause, and the pronoun's role
     std::uint8_t antecedentGender = kGenderNone;
     bool question = false;

@@ -330,6 +330,20 @@ void ReadTheVerbGroup(EnglishClause& c) {
     }
 }
 
+// '"...," said Rafferty': after a quotation English may put the verb before its subject;
+// German does so too ("sagte Rafferty").
+bool VerbBeforeItsSubjectAfterAQuotation(const EnglishClause& c) {
+    if (!c.afterQuotation || c.subjectRead || c.i != c.begin || c.i + 1 >= c.end) return false;
+    const EnglishUnit& verb = At(c, c.i);
+    const EnglishUnit& next = At(c, c.i + 1);
+    return !verb.fw && verb.cls == kClassVerb && (IsDeterminer(next) || (!next.fw && (next.cls == kClassName || next.cls == kClassNoun)));
+}
+
+void ReadTheVerbBeforeItsSubject(EnglishClause& c) {
+    ReadTheVerbGroup(c);
+    GermanSubjectNounPhrase(c);
+}
+
 // "He has three brothers": "have" without a participle is the verb itself.
 bool HaveWithoutParticiple(const EnglishClause& c) { return c.perfect && c.mainLemma == "haben"; }
 void HaveIsTheVerb(EnglishClause& c) { c.perfect = false; }
@@ -855,6 +869,8 @@ const ClauseRule<EnglishClause> kRules[] = {
      PrepositionalPhraseIsTheTopic},
     {"ThereIsIsEsGibt", "There is a dog in the garden.", ThereIsBeforeAPhrase, EsGibt},
     {"ImperativeWithoutASubject", "Read the book.", StartsWithTheBareVerb, ImperativeWithoutASubject},
+    {"VerbBeforeItsSubjectAfterAQuotation", "\"The dog sleeps,\" said the man.", VerbBeforeItsSubjectAfterAQuotation,
+     ReadTheVerbBeforeItsSubject},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
