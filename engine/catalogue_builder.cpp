@@ -849,9 +849,9 @@ void CatalogueBuilder::AddCorpusPhrases(const CorpusTokens& corpus) {
     }
 }
 
-// Fills the forms the dictionary left out for strong verbs and their prefixed
-// verbs ("vergaß", "gab ... auf"); what the dictionary lists stays.
-void CatalogueBuilder::AddStrongVerbForms() {
+// Every German verb lemma of the catalogue: the source words of German into English, the
+// one-word verb senses of English into German, and those whose forms the dictionary gave.
+std::set<std::string> CatalogueBuilder::GermanVerbLemmas() const {
     std::set<std::string> lemmas;
     for (const auto& [key, info] : german_)
         if (key.second == kClassVerb) lemmas.insert(key.first);
@@ -863,6 +863,13 @@ void CatalogueBuilder::AddStrongVerbForms() {
                 if (d.wordClass == kClassVerb && !HasSpace(d.text)) lemmas.insert(d.text);
         }
     }
+    return lemmas;
+}
+
+// Fills the forms the dictionary left out for strong verbs and their prefixed
+// verbs ("vergaß", "gab ... auf"); what the dictionary lists stays.
+void CatalogueBuilder::AddStrongVerbForms() {
+    const std::set<std::string> lemmas = GermanVerbLemmas();
     for (const std::string& lemma : lemmas) {
         for (const StrongVerbForms& v : tables_.StrongVerbs()) {
             std::size_t n = v.infinitive.size();
@@ -904,17 +911,7 @@ void CatalogueBuilder::AddStrongVerbForms() {
 // dictionary splits as that verb does ("wartet ... ab"), where the dictionary says nothing.
 // Particles that also make inseparable verbs ("übersetzen", "umarmen") are left alone.
 void CatalogueBuilder::AddSeparableParticles() {
-    std::set<std::string> verbs;
-    for (const auto& [key, info] : german_)
-        if (key.second == kClassVerb) verbs.insert(key.first);
-    for (const auto& [key, word] : words_) {
-        if (direction_ == Direction::GermanToEnglish) {
-            if (key.second == kClassVerb) verbs.insert(key.first);
-        } else {
-            for (const SenseDraft& d : word.senses)
-                if (d.wordClass == kClassVerb && !HasSpace(d.text)) verbs.insert(d.text);
-        }
-    }
+    const std::set<std::string> verbs = GermanVerbLemmas();
     // longest first: "herauskommen" is heraus + kommen, not her + auskommen
     std::vector<std::string> particles;
     for (const std::string& particle : tables_.List("separable-particle"))

@@ -2,6 +2,7 @@
 // Turns dictionary lines into the catalogue of one direction.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -92,6 +93,7 @@ private:
                              const std::unordered_map<std::string, std::string>& targetLemma);
     void AddCorpusPhrases(const CorpusTokens& corpus);
     int RankScore(const SenseDraft& sense) const;
+    std::set<std::string> GermanVerbLemmas() const;
     void AddStrongVerbForms();
     void AddSeparableParticles();
     void DropParticleVerbSenses();
