@@ -32,8 +32,6 @@ constexpr int kCutAlias = 4401, kCopyAlias = 4402, kPasteAlias = 4403, kNewAlias
 constexpr int kClipboardLexiconWord = 991;
 constexpr int kMaxLexiconWord = 31;
 
-bool TranslationInProgress() { return g_run.progressDialog != nullptr; }
-
 bool ActiveEditHoldsText() {
     return g_windows.activeEdit && GetWindowTextLengthA(g_windows.activeEdit) > 0;
 }
@@ -98,15 +96,13 @@ void ConvertCharacterSet(HWND frame) {
     if (!TextWindowActive()) return;
     g_shell.helpContext = CMD_CONVERT_CHARSET;
     HWND edit = g_windows.activeEdit;
-    int length = GetWindowTextLengthA(edit);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
-    if (!block) {
+    EditTextCopy copy(edit);
+    if (!copy) {
         ShowMessage(frame, kWarningBox, IDS_NO_MEMORY, nullptr);
         g_shell.helpContext = kDefaultHelpContext;
         return;
     }
-    char* text = static_cast<char*>(GlobalLock(block));
-    GetWindowTextA(edit, text, length + 1);
+    char* text = copy.text();
     const bool toWindows = ChildOfferAsciiToWindows(window) == 1;
     if (ShowNoticeDialog(toWindows ? IDD_TO_WINDOWS_CHARSET : IDD_TO_ASCII_CHARSET, frame) == IDOK) {
         if (toWindows) OemToCharA(text, text);
@@ -119,8 +115,6 @@ void ConvertCharacterSet(HWND frame) {
         SetChildModified(window, 1);
     }
     SetWindowTextA(edit, text);
-    GlobalUnlock(block);
-    GlobalFree(block);
     g_shell.helpContext = kDefaultHelpContext;
 }
 

@@ -11,6 +11,7 @@
 #include "app/shell_state.h"
 #include "core/run_state.h"
 #include "messages/message_box.h"
+#include "messages/window_text.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/user_lexicon.h"
@@ -47,24 +48,6 @@ void ForEachCommand(HMENU menu, Apply apply) {
     }
 }
 
-bool TranslationInProgress() { return g_run.progressDialog != nullptr; }
-
-bool HasSelection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start != end;
-}
-
-bool ClipboardOffersText(HWND frame) {
-    if (!OpenClipboard(frame)) return false;
-    bool found = false;
-    for (UINT format = EnumClipboardFormats(0); format && !found;
-         format = EnumClipboardFormats(format))
-        found = format == CF_TEXT;
-    CloseClipboard();
-    return found;
-}
-
 bool UserLexiconAvailable() { return g_userLexicon.path[0] && g_userLexicon.inUse; }
 
 // Items that only a text window's presence decides: the translation, options
@@ -76,7 +59,7 @@ void EnableWindowIndependentItems(HMENU menu) {
     Enable(menu, CMD_EDIT_LEXICON, UserLexiconAvailable());
 }
 
-void ApplyMenuStates(HWND frame, HMENU menu) {
+void ApplyMenuStates(HMENU menu) {
     HWND edit = g_windows.activeEdit;
     if (!edit) {
         ForEachCommand(menu, [menu](UINT id) {
@@ -108,7 +91,7 @@ void ApplyMenuStates(HWND frame, HMENU menu) {
         return;
     }
     Enable(menu, CMD_UNDO, SendMessageA(edit, EM_CANUNDO, 0, 0) != 0);
-    Enable(menu, CMD_PASTE, ClipboardOffersText(frame) && !busy);
+    Enable(menu, CMD_PASTE, ClipboardOffersText() && !busy);
     Check(menu, CMD_WORD_WRAP, SendMessageA(child, WM_COMMAND, CMD_WORD_WRAP, 0) != 0);
     Enable(menu, CMD_WORD_WRAP, true);
     for (UINT id : {CMD_NEW, CMD_OPEN, CMD_TRANSLATE_MARKED}) Enable(menu, id, true);
@@ -250,7 +233,7 @@ LRESULT AnswerInspection(HWND frame, WPARAM what, LPARAM item) {
     HMENU menu = GetMenu(frame);
     switch (what) {
     case kInspectMenuState:
-        ApplyMenuStates(frame, menu);
+        ApplyMenuStates(menu);
         return static_cast<LRESULT>(GetMenuState(menu, static_cast<UINT>(item), MF_BYCOMMAND));
     case kInspectMenuText: {
         char text[128] = "";
@@ -335,7 +318,7 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
         DispatchCommand(frame, wParam, lParam);
         return 0;
     case WM_INITMENU:
-        ApplyMenuStates(frame, reinterpret_cast<HMENU>(wParam));
+        ApplyMenuStates(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_MENUSELECT:
         TrackMenuSelection(wParam, lParam);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-
 #include "app/shell_state.h"
 #include "core/file_translation.h"
 #include "core/progress.h"
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
+#include "messages/message_box.h"
 #include "messages/window_text.h"
 #include "messages/word_link.h"
 #include "resources/resource_ids.h"
@@ -15,17 +15,7 @@
 
 namespace {
 
-struct Selection {
-    DWORD start = 0;
-    DWORD end = 0;
-};
-
-Selection InputSelection() {
-    Selection selection;
-    SendMessageA(g_windows.inputEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-                 reinterpret_cast<LPARAM>(&selection.end));
-    return selection;
-}
+EditSelection InputSelection() { return SelectionOf(g_windows.inputEdit); }
 
 void SelectInput(DWORD start, DWORD end) {
     SendMessageA(g_windows.inputEdit, EM_SETSEL, start, end);
@@ -45,29 +35,30 @@ void FinishTranslation() {
 }
 
 // Translates the input's text from start to end (the run's marked piece).
-void TranslateMarkedPiece(HWND frame) {
-    DWORD start = 0, end = 0;
-    HGLOBAL copy = WindowTextSnapshot(g_windows.inputEdit, &start, &end);
-    if (!copy) return;
+void TranslateMarkedPiece() {
+    const EditSelection selection = InputSelection();
+    if (GetWindowTextLengthA(g_windows.inputEdit) <= 0) return;
+    EditTextCopy copy(g_windows.inputEdit);
+    if (!copy) {
+        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
+        return;
+    }
     if (g_run.progressDialog) ProgressStep(g_run.progressDialog, 1);
     if (g_run.cancelCount != 0) {
         FinishTranslation();
         g_run.endOfText = false;
         g_run.runActive = false;
-    } else if (end > start) {
-        char* text = static_cast<char*>(GlobalLock(copy));
-        text[end] = '\0';
-        TranslateSentence(text + start);
-        GlobalUnlock(copy);
+    } else if (selection.end > selection.start) {
+        const DWORD end = std::min<DWORD>(selection.end, static_cast<DWORD>(copy.length()));
+        copy.text()[end] = '\0';
+        TranslateSentence(copy.text() + selection.start);
     }
-    GlobalFree(copy);
-    (void)frame;
 }
 
 void TranslateStep(HWND frame) {
-    Selection selection = InputSelection();
+    EditSelection selection = InputSelection();
     if (selection.end - selection.start < 3) MarkSentenceAtCaret(frame);
-    TranslateMarkedPiece(frame);
+    TranslateMarkedPiece();
     if (g_run.runActive) {
         PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
     } else if (g_run.progressDialog) {
@@ -93,7 +84,7 @@ void TranslateAllCommand(HWND frame) {
 }
 
 void TranslateMarkedCommand(HWND frame) {
-    Selection marked = InputSelection();
+    EditSelection marked = InputSelection();
     if (marked.start >= marked.end) return;
     g_run.runStart = marked.start;
     g_run.runEnd = marked.end;
@@ -105,7 +96,7 @@ void TranslateMarkedCommand(HWND frame) {
 
 void ContinueRunCommand(HWND frame) {
     if (StepOfEndedRun()) return;
-    Selection selection = InputSelection();
+    EditSelection selection = InputSelection();
     if (g_run.cancelCount == 0 && !g_run.endOfText && selection.end < g_run.runEnd) {
         g_run.runActive = true;
         MarkSentenceAtCaret(frame);

@@ -13,3 +13,5 @@ struct RunState {
 };
 
 extern RunState g_run;
+
+inline bool TranslationInProgress() { return g_run.progressDialog != nullptr; }

@@ -20,43 +20,26 @@ constexpr int kFindBackward = 402;
 constexpr int kMatchCaseBox = 403;
 constexpr int kMaxSearchWord = 31;
 
-DWORD SelectionStart(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start;
-}
-
-// A zeroed copy of the input window's text; message 39 when memory is short.
-HGLOBAL CopyInputText(int& length) {
-    length = GetWindowTextLengthA(g_windows.inputEdit);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
-    if (!block) {
-        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
-        return nullptr;
-    }
-    GetWindowTextA(g_windows.inputEdit, static_cast<char*>(GlobalLock(block)), length + 1);
-    GlobalUnlock(block);
-    return block;
-}
-
 void SelectAndShow(HWND edit, DWORD start, DWORD end) {
     SendMessageA(edit, EM_SETSEL, start, end);
     SendMessageA(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void MarkFrom(bool keepStart) {
-    DWORD start = 0, end = 0;
-    SendMessageA(g_windows.inputEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    int length = 0;
-    HGLOBAL block = CopyInputText(length);
-    if (!block) return;
-    const char* text = static_cast<const char*>(GlobalLock(block));
-    int sentenceEnd = FindSentenceEnd(text, length, static_cast<int>(end));
-    int sentenceStart = keepStart ? static_cast<int>(start)
-                                  : FindSentenceStart(text, length, static_cast<int>(end));
-    GlobalUnlock(block);
-    GlobalFree(block);
+    const EditSelection selection = SelectionOf(g_windows.inputEdit);
+    const int end = static_cast<int>(selection.end);
+    int sentenceEnd = 0, sentenceStart = 0;
+    {
+        EditTextCopy copy(g_windows.inputEdit);
+        if (!copy) {
+            ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
+            return;
+        }
+        const int length = copy.length();
+        sentenceEnd = FindSentenceEnd(copy.text(), length, end);
+        sentenceStart = keepStart ? static_cast<int>(selection.start)
+                                  : FindSentenceStart(copy.text(), length, end);
+    }
     SelectAndShow(g_windows.inputEdit, sentenceStart, sentenceEnd);
 }
 
@@ -104,19 +87,6 @@ INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 // ---- Context menus ----
 
-bool ClipboardHasText() {
-    if (!OpenClipboard(g_shell.frame)) return false;
-    bool text = IsClipboardFormatAvailable(CF_TEXT) != 0;
-    CloseClipboard();
-    return text;
-}
-
-bool HasSelection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start != end;
-}
-
 void ShowContextMenu(HMENU menu, LPARAM clickPoint, HWND edit) {
     POINT point = {static_cast<short>(LOWORD(clickPoint)) + 4,
                    static_cast<short>(HIWORD(clickPoint)) + 4};
@@ -136,7 +106,7 @@ LRESULT TextEditRightClick(HWND edit, LPARAM point) {
     BringWindowToTop(window);
     const bool input = edit == g_windows.inputEdit;
     const bool selection = HasSelection(g_windows.activeEdit ? g_windows.activeEdit : edit);
-    const bool clipboard = ClipboardHasText();
+    const bool clipboard = ClipboardOffersText();
     if (!selection) {
         // The caret moves to where the user clicked.
         CallWindowProcA(g_windows.textEditProc, edit, WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -209,13 +179,12 @@ bool MatchAt(const char* text, int length, int p) {
 int FindNext(int direction) {
     if (!g_searchText[0]) return kFound;
     HWND edit = g_windows.activeEdit;
-    const int start = static_cast<int>(SelectionStart(edit) & 0xFFFF);
-    const int length = GetWindowTextLengthA(edit);
-    if (length == 0) return kNotFound;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
-    if (!block) return kFindNoMemory;
-    char* text = static_cast<char*>(GlobalLock(block));
-    GetWindowTextA(edit, text, length + 1);
+    const int start = static_cast<int>(SelectionOf(edit).start & 0xFFFF);
+    if (GetWindowTextLengthA(edit) == 0) return kNotFound;
+    EditTextCopy copy(edit);
+    if (!copy) return kFindNoMemory;
+    const char* text = copy.text();
+    const int length = copy.length();
 
     const int searchLength = static_cast<int>(strlen(g_searchText));
     int found = -1;
@@ -226,8 +195,6 @@ int FindNext(int direction) {
         for (int p = start - 1; p >= 0 && found < 0; --p)
             if (MatchAt(text, length, p)) found = p;
     }
-    GlobalUnlock(block);
-    GlobalFree(block);
     if (found < 0) return kNotFound;
     SelectAndShow(edit, found & 0xFFFF, (found + searchLength) & 0xFFFF);
     return kFound;

@@ -10,6 +10,7 @@
 #include "app/shell_state.h"
 #include "core/message_log.h"
 #include "messages/message_box.h"
+#include "messages/window_text.h"
 #include "resources/resource_ids.h"
 #include "textwin/text_file_io.h"
 #include "textwin/text_windows.h"
@@ -132,16 +133,12 @@ bool WriteTextFile(HWND window) {
         ShowMessage(g_shell.frame, 0, IDS_WINDOW_AND_FILE_EMPTY, nullptr);
         return false;
     }
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
-    if (!block) {
+    EditTextCopy copy(edit);
+    if (!copy) {
         ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
         return false;
     }
-    char* text = static_cast<char*>(GlobalLock(block));
-    GetWindowTextA(edit, text, length + 1);
-    int failure = ReplaceFileWith(name, text, static_cast<DWORD>(length));
-    GlobalUnlock(block);
-    GlobalFree(block);
+    int failure = ReplaceFileWith(name, copy.text(), static_cast<DWORD>(copy.length()));
     if (failure) ShowMessage(g_shell.frame, kStopBox, failure, name);
     return failure == 0;
 }

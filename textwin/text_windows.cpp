@@ -4,6 +4,7 @@
 
 #include "app/shell_state.h"
 #include "messages/message_box.h"
+#include "messages/window_text.h"
 #include "resources/resource_ids.h"
 #include "textwin/text_files.h"
 
@@ -250,20 +251,17 @@ bool SetWordWrap(HWND window, bool on) {
     g_windows.textEditProc = Subclass(edit, TextEditHandler);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_shell.normalFont), FALSE);
 
-    int length = GetWindowTextLengthA(old);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
-    if (!block) {
-        DestroyWindow(edit);
-        return false;
+    {
+        EditTextCopy copy(old);
+        if (!copy) {
+            DestroyWindow(edit);
+            return false;
+        }
+        // Copying the text is no change of the window's own.
+        int modified = ChildModified(window);
+        SetWindowTextA(edit, copy.text());
+        SetChildModified(window, modified);
     }
-    char* text = static_cast<char*>(GlobalLock(block));
-    GetWindowTextA(old, text, length + 1);
-    // Copying the text is no change of the window's own.
-    int modified = ChildModified(window);
-    SetWindowTextA(edit, text);
-    SetChildModified(window, modified);
-    GlobalUnlock(block);
-    GlobalFree(block);
 
     SetChildWordWrap(window, on ? 1 : 0);
     SetChildEdit(window, edit);

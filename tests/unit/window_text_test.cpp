@@ -37,20 +37,23 @@ TEST_F(WindowTextTest, SelectedWordTrimsToWordCharacters) {
     EXPECT_EQ(Word("abc def, ghi", 0, 12, 9), "abc def");
 }
 
-TEST_F(WindowTextTest, SnapshotCopiesTheWholeTextWithItsSelection) {
-    DWORD start = 99, end = 99;
-    EXPECT_EQ(WindowTextSnapshot(edit_, &start, &end), nullptr);
-    EXPECT_EQ(start, 0u);
+TEST_F(WindowTextTest, ACopyHoldsTheWholeTextAndTheSelectionIsReadAsItStands) {
+    {
+        EditTextCopy empty(edit_);
+        ASSERT_TRUE(empty);
+        EXPECT_EQ(empty.length(), 0);
+        EXPECT_STREQ(empty.text(), "");
+    }
+    EXPECT_FALSE(HasSelection(edit_));
     SetWindowTextA(edit_, "Erster Satz.\r\nZweiter.");
     SendMessageA(edit_, EM_SETSEL, 3, 8);
-    HGLOBAL block = WindowTextSnapshot(edit_, &start, &end);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(GlobalSize(block) >= 23u, true);
-    EXPECT_STREQ(static_cast<const char*>(GlobalLock(block)), "Erster Satz.\r\nZweiter.");
-    GlobalUnlock(block);
-    GlobalFree(block);
-    EXPECT_EQ(start, 3u);
-    EXPECT_EQ(end, 8u);
+    EditTextCopy copy(edit_);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy.length(), 22);
+    EXPECT_STREQ(copy.text(), "Erster Satz.\r\nZweiter.");
+    EXPECT_EQ(SelectionOf(edit_).start, 3u);
+    EXPECT_EQ(SelectionOf(edit_).end, 8u);
+    EXPECT_TRUE(HasSelection(edit_));
 }
 
 TEST_F(WindowTextTest, ClipboardTextEndsWithTheBlockWhenTheBlockHasNoNul) {
@@ -67,6 +70,7 @@ TEST_F(WindowTextTest, ClipboardTextEndsWithTheBlockWhenTheBlockHasNoNul) {
     EmptyClipboard();
     ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
     CloseClipboard();
+    EXPECT_TRUE(ClipboardOffersText());
     // The platform may hand the block back with its last byte made a NUL (Wine does).
     const std::string whole = "Der Hund bellt.X" + std::string(size - 16, 'Z');
     const std::string taken = ClipboardText(edit_);
@@ -77,6 +81,7 @@ TEST_F(WindowTextTest, ClipboardTextEndsWithTheBlockWhenTheBlockHasNoNul) {
     EmptyClipboard();
     CloseClipboard();
     EXPECT_EQ(ClipboardText(edit_), "");
+    EXPECT_FALSE(ClipboardOffersText());
 }
 
 TEST(MessageText, FormattingNeverRunsPastTheBox) {
