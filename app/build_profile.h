@@ -17,7 +17,7 @@ struct BuildProfile {
     int outputLabelString;
     const char* lexiconFileName;      // default user lexicon beside the program
     const char* directionTag;
-    const char* lexiconFilterName;
+    int lexiconFilterString;          // name of the lexicon files' type in the file dialogs
     const char* lexiconFilterPattern;
     const char* lexiconExtension;
     bool compoundAnalysisBound;       // the options dialog reads "CompoundAnalysis" from its box

@@ -1,4 +1,5 @@
 #include "app/build_profile.h"
+#include "resources/resource_ids.h"
 
 // English into German.
 namespace {
@@ -22,9 +23,23 @@ SubjectArea g_areas[] = {
 };
 
 const BuildProfile g_profile = {
-    "QDEngGer", "QDGerEng", 20, g_areas, "honorific",
-    118, 184, 144, 137, 26, 27,
-    "QD_USER.ED", "EtoG", "Lexika E->D (*.ED)", "*.ED", "ED", false,
+    .frameClass = "QDEngGer",
+    .otherFrameClass = "QDGerEng",
+    .baseNameString = IDS_QDEG,
+    .builtinSubjectAreas = g_areas,
+    .honorificOption = "honorific",
+    .optionsDialog = IDD_OPTIONS_QDEG,
+    .fatalErrorDialog = IDD_FATAL_ERROR_QDEG,
+    .aboutDialog = IDD_ABOUT_QDEG,
+    .frameIcon = IDI_QDEG,
+    .inputLabelString = IDS_ENGLISH_LABEL,
+    .outputLabelString = IDS_GERMAN_LABEL,
+    .lexiconFileName = "QD_USER.ED",
+    .directionTag = "EtoG",
+    .lexiconFilterString = IDS_LEXICON_FILES_ED,
+    .lexiconFilterPattern = "*.ED",
+    .lexiconExtension = "ED",
+    .compoundAnalysisBound = false,
 };
 }  // namespace
 

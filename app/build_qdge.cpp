@@ -1,4 +1,5 @@
 #include "app/build_profile.h"
+#include "resources/resource_ids.h"
 
 // German into English.
 namespace {
@@ -32,9 +33,23 @@ SubjectArea g_areas[] = {
 };
 
 const BuildProfile g_profile = {
-    "QDGerEng", "QDEngGer", 24, g_areas, "letter",
-    119, 183, 143, 138, 27, 26,
-    "QD_USER.DE", "GtoE", "Lexika D->E (*.DE)", "*.DE", "DE", true,
+    .frameClass = "QDGerEng",
+    .otherFrameClass = "QDEngGer",
+    .baseNameString = IDS_QDGE,
+    .builtinSubjectAreas = g_areas,
+    .honorificOption = "letter",
+    .optionsDialog = IDD_OPTIONS_QDGE,
+    .fatalErrorDialog = IDD_FATAL_ERROR_QDGE,
+    .aboutDialog = IDD_ABOUT_QDGE,
+    .frameIcon = IDI_QDGE,
+    .inputLabelString = IDS_GERMAN_LABEL,
+    .outputLabelString = IDS_ENGLISH_LABEL,
+    .lexiconFileName = "QD_USER.DE",
+    .directionTag = "GtoE",
+    .lexiconFilterString = IDS_LEXICON_FILES_DE,
+    .lexiconFilterPattern = "*.DE",
+    .lexiconExtension = "DE",
+    .compoundAnalysisBound = true,
 };
 }  // namespace
 

@@ -25,11 +25,29 @@
 
 namespace {
 
-// Aliases outside programs use for menu commands.
-constexpr int kCutAlias = 4401, kCopyAlias = 4402, kPasteAlias = 4403, kNewAlias = 4404,
-              kOpenAlias = 4405, kSaveAlias = 4406, kExtendAlias = 4407, kMarkAlias = 4408,
-              kSentenceAlias = 4409, kLexiconEditorAlias = 4410, kContentsAlias = 4411;
-constexpr int kClipboardLexiconWord = 991;
+// What other programs post for menu commands. An alias is refused while a
+// translation runs when the program posting it cannot see that it would cut into
+// the run; the file commands want a text window, not the messages window.
+struct CommandAlias {
+    int alias;
+    int command;
+    bool refusedDuringTranslation;
+    bool wantsTextWindow;
+};
+
+constexpr CommandAlias kCommandAliases[] = {
+    {CMD_ALIAS_CUT, CMD_CUT, true, false},
+    {CMD_ALIAS_COPY, CMD_COPY, true, false},
+    {CMD_ALIAS_PASTE, CMD_PASTE, true, false},
+    {CMD_ALIAS_NEW, CMD_NEW, true, true},
+    {CMD_ALIAS_OPEN, CMD_OPEN, true, true},
+    {CMD_ALIAS_SAVE, CMD_SAVE, true, true},
+    {CMD_ALIAS_EXTEND_MARKING, CMD_EXTEND_MARKING, true, false},
+    {CMD_ALIAS_MARK_SENTENCE, CMD_MARK_SENTENCE, true, false},
+    {CMD_ALIAS_TRANSLATE_SENTENCE, CMD_TRANSLATE_SENTENCE, true, false},
+    {CMD_ALIAS_EDIT_LEXICON, CMD_EDIT_LEXICON, true, false},
+    {CMD_ALIAS_CONTENTS, CMD_CONTENTS, false, false},
+};
 constexpr int kMaxLexiconWord = 31;
 
 bool ActiveEditHoldsText() {
@@ -109,8 +127,8 @@ void ConvertCharacterSet(HWND frame) {
         else CharToOemA(text, text);
         ModifyMenuA(GetMenu(frame), CMD_CONVERT_CHARSET, MF_BYCOMMAND | MF_STRING,
                     CMD_CONVERT_CHARSET,
-                    toWindows ? "Zeichensatz umwandeln:\tWindows -> ASCII"
-                              : "Zeichensatz umwandeln:\tASCII -> Windows");
+                    ProgramString(toWindows ? IDS_MENU_CHARSET_TO_ASCII
+                                            : IDS_MENU_CHARSET_TO_WINDOWS).c_str());
         SetChildOfferAsciiToWindows(window, toWindows ? 0 : 1);
         SetChildModified(window, 1);
     }
@@ -183,7 +201,7 @@ void RunGuardedDialog(int command, LPARAM sender, Dialog dialog) {
 }
 
 void OpenLexiconEditor(HWND frame, int command, LPARAM sender) {
-    const bool fromClipboard = command == kClipboardLexiconWord;
+    const bool fromClipboard = command == CMD_LINK_LEXICON_WORD;
     if (command != CMD_EDIT_LEXICON && TranslationInProgress()) return;
     if (!g_userLexicon.path[0] || !g_userLexicon.inUse) return;
     char word[kMaxLexiconWord + 1] = "";
@@ -215,40 +233,49 @@ void StartTranslation(Start start) {
 bool RefusedDuringTranslation(int command) {
     switch (command) {
     case CMD_CUT: case CMD_COPY: case CMD_PASTE:
-    case kCutAlias: case kCopyAlias: case kPasteAlias:
-    case kNewAlias: case kOpenAlias: case kSaveAlias: case kExtendAlias: case kMarkAlias:
-    case kSentenceAlias: case kLexiconEditorAlias:
         return TranslationInProgress();
     default:
         return false;
     }
 }
 
-// New, Open and Save from outside mean a text window; the messages window has no file.
-bool RefusedForMessagesWindow(int command) {
-    return (command == kNewAlias || command == kOpenAlias || command == kSaveAlias) &&
-           g_windows.activeChild && ChildKind(g_windows.activeChild) == kMessagesWindow;
+bool MessagesWindowActive() {
+    return g_windows.activeChild && ChildKind(g_windows.activeChild) == kMessagesWindow;
+}
+
+constexpr int kRefusedAlias = -1;
+
+// The menu command an alias stands for, or kRefusedAlias; any other command
+// stays as it is.
+int ResolveAlias(int command) {
+    for (const CommandAlias& alias : kCommandAliases) {
+        if (alias.alias != command) continue;
+        if (alias.refusedDuringTranslation && TranslationInProgress()) return kRefusedAlias;
+        if (alias.wantsTextWindow && MessagesWindowActive()) return kRefusedAlias;
+        return alias.command;
+    }
+    return command;
 }
 
 }  // namespace
 
 void DispatchCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
-    const int command = LOWORD(wParam);
-    if (RefusedDuringTranslation(command) || RefusedForMessagesWindow(command)) return;
+    const int command = ResolveAlias(LOWORD(wParam));
+    if (command == kRefusedAlias || RefusedDuringTranslation(command)) return;
     switch (command) {
-    case CMD_NEW: case kNewAlias: NewText(); break;
-    case CMD_OPEN: case kOpenAlias: OpenText(frame); break;
-    case CMD_SAVE: case kSaveAlias: SaveText(false); break;
+    case CMD_NEW: NewText(); break;
+    case CMD_OPEN: OpenText(frame); break;
+    case CMD_SAVE: SaveText(false); break;
     case CMD_SAVE_AS: SaveText(true); break;
     case CMD_EXIT: SendMessageA(frame, WM_CLOSE, 0, 0); break;
 
     case CMD_UNDO: SendToActiveEdit(EM_UNDO); break;
-    case CMD_MARK_SENTENCE: case kMarkAlias: MarkInInput(false); break;
-    case CMD_EXTEND_MARKING: case kExtendAlias: MarkInInput(true); break;
+    case CMD_MARK_SENTENCE: MarkInInput(false); break;
+    case CMD_EXTEND_MARKING: MarkInInput(true); break;
     case CMD_SELECT_ALL: SendToActiveEdit(EM_SETSEL, 0, -1); break;
-    case CMD_CUT: case kCutAlias: SendToActiveEdit(WM_CUT); break;
-    case CMD_COPY: case kCopyAlias: SendToActiveEdit(WM_COPY); break;
-    case CMD_PASTE: case kPasteAlias: SendToActiveEdit(WM_PASTE); break;
+    case CMD_CUT: SendToActiveEdit(WM_CUT); break;
+    case CMD_COPY: SendToActiveEdit(WM_COPY); break;
+    case CMD_PASTE: SendToActiveEdit(WM_PASTE); break;
     case CMD_DELETE: SendToActiveEdit(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("")); break;
     case CMD_FIND: RunFindDialog(frame); break;
     case CMD_FIND_NEXT: FindCommand(frame, +1); break;
@@ -258,7 +285,7 @@ void DispatchCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
         break;
     case CMD_CONVERT_CHARSET: ConvertCharacterSet(frame); break;
 
-    case CMD_TRANSLATE_SENTENCE: case kSentenceAlias:
+    case CMD_TRANSLATE_SENTENCE:
         StartTranslation([frame] { TranslateSentenceCommand(frame); });
         break;
     case CMD_TRANSLATE_MARKED: StartTranslation([frame] { TranslateMarkedCommand(frame); }); break;
@@ -274,7 +301,7 @@ void DispatchCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     case CMD_LEXICON:
         RunGuardedDialog(command, lParam, [frame] { RunUserLexiconDialog(frame); });
         break;
-    case CMD_EDIT_LEXICON: case kLexiconEditorAlias: case kClipboardLexiconWord:
+    case CMD_EDIT_LEXICON: case CMD_LINK_LEXICON_WORD:
         OpenLexiconEditor(frame, command, lParam);
         break;
     case CMD_FONTS: ChooseTextFont(frame); break;
@@ -284,7 +311,7 @@ void DispatchCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     case CMD_CASCADE: Arrange(3); break;
 
     case CMD_HELP: ShowContextHelp(); break;
-    case CMD_CONTENTS: case kContentsAlias: CallHelp(HELP_CONTENTS, 0); break;
+    case CMD_CONTENTS: CallHelp(HELP_CONTENTS, 0); break;
     case CMD_HELP_SEARCH: CallHelp(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")); break;
     case CMD_HELP_ON_HELP: CallHelp(HELP_HELPONHELP, 0); break;
     case CMD_ABOUT:

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int kWindowMenuPosition = 4;
-constexpr int kMdiClientId = 3244;
 
 // ---- Menu states ----
 
@@ -96,8 +95,8 @@ void ApplyMenuStates(HMENU menu) {
     Enable(menu, CMD_WORD_WRAP, true);
     for (UINT id : {CMD_NEW, CMD_OPEN, CMD_TRANSLATE_MARKED}) Enable(menu, id, true);
     ModifyMenuA(menu, CMD_CONVERT_CHARSET, MF_BYCOMMAND | MF_STRING, CMD_CONVERT_CHARSET,
-                ChildOfferAsciiToWindows(child) ? "Zeichensatz umwandeln:\tASCII -> Windows"
-                                                : "Zeichensatz umwandeln:\tWindows -> ASCII");
+                ProgramString(ChildOfferAsciiToWindows(child) ? IDS_MENU_CHARSET_TO_WINDOWS
+                                                              : IDS_MENU_CHARSET_TO_ASCII).c_str());
     const bool holdsText = GetWindowTextLengthA(edit) > 0;
     Enable(menu, CMD_SAVE, holdsText);
     Enable(menu, CMD_SAVE_AS, holdsText);
@@ -112,14 +111,15 @@ void TrackMenuSelection(WPARAM wParam, LPARAM lParam) {
     if (!menu && flags == 0xFFFF) {
         g_shell.helpContext = kDefaultHelpContext;
     } else if (flags & MF_POPUP) {
-        static const int kPopupContexts[] = {109, 110, 111, 112, 113, 115};
+        static const int kPopupContexts[] = {HELP_MENU_FILE,    HELP_MENU_EDIT,   HELP_MENU_TRANSLATE,
+                                              HELP_MENU_OPTIONS, HELP_MENU_WINDOW, HELP_MENU_HELP};
         g_shell.helpContext = item < 6 ? kPopupContexts[item] : kDefaultHelpContext;
         if (item == 3) Enable(menu, CMD_EDIT_LEXICON, UserLexiconAvailable());
     } else {
         switch (item) {
-        case CMD_FIRST_CHILD: g_shell.helpContext = 1094; break;
-        case CMD_FIRST_CHILD + 1: g_shell.helpContext = 1092; break;
-        case CMD_FIRST_CHILD + 2: g_shell.helpContext = 1093; break;
+        case CMD_FIRST_CHILD: g_shell.helpContext = HELP_INPUT_WINDOW; break;
+        case CMD_FIRST_CHILD + 1: g_shell.helpContext = HELP_OUTPUT_WINDOW; break;
+        case CMD_FIRST_CHILD + 2: g_shell.helpContext = HELP_MESSAGES_WINDOW; break;
         default: g_shell.helpContext = static_cast<int>(item); break;
         }
     }
@@ -211,7 +211,7 @@ LRESULT OnCreate(HWND frame) {
     client.idFirstChild = CMD_FIRST_CHILD;
     g_shell.mdiClient = CreateWindowExA(0, "mdiclient", nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0,
                                         0, 0, frame,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMdiClientId)),
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDI_CLIENT)),
                                         g_shell.instance, &client);
     if (g_shell.mdiClient) ShowWindow(g_shell.mdiClient, SW_SHOW);
     DragAcceptFiles(frame, TRUE);

@@ -2,12 +2,13 @@
 
 #include "app/shell_state.h"
 #include "help/viewer_link.h"
+#include "messages/message_box.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
 void ReportMissingViewer() {
-    MessageBoxA(g_shell.frame, "Die Hilfe läßt sich nicht anzeigen: QDHELP.exe fehlt.", "Quendel",
-                MB_OK | MB_ICONHAND);
+    ShowMessage(g_shell.frame, kStopBox, IDS_HELP_VIEWER_MISSING, nullptr);
 }
 
 }  // namespace

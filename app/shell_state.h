@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "resources/resource_ids.h"
+
 // The process-wide record of the running program: its instance, names, windows
 // and fonts, filled at start-up, and the frame's own state.
 struct ShellState {
@@ -24,4 +26,5 @@ struct ShellState {
 
 extern ShellState g_shell;
 
-constexpr int kDefaultHelpContext = 114;
+// The help topic when nothing more particular is active: the contents.
+constexpr int kDefaultHelpContext = CMD_CONTENTS;

@@ -81,7 +81,7 @@ int TranslateFile(const char* sourcePath, const char* targetPath) {
     if (!source[0]) {
         char title[60];
         LoadProgramString(IDS_OPEN_TITLE, title, sizeof title);
-        if (!ChooseOpenFile(title, source, kTextOpenFilter)) return -1;
+        if (!ChooseOpenFile(title, source, TextOpenFilter().c_str())) return -1;
     }
     HANDLE input = CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -5,18 +5,16 @@
 #include "app/shell_state.h"
 #include "core/sentence_translation.h"
 #include "messages/message_box.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-constexpr int kOutputFullDialog = 131;
-constexpr int kCannotWriteString = 4;
-
 void ShowEngineFailure() { ShowNoticeDialog(CurrentBuild().fatalErrorDialog, g_shell.frame); }
 
-void ShowOutputFull() { ShowNoticeDialog(kOutputFullDialog, GetActiveWindow()); }
+void ShowOutputFull() { ShowNoticeDialog(IDD_OUTPUT_FULL, GetActiveWindow()); }
 
 void ShowTargetWriteFailure(const char* path) {
-    ShowMessage(g_shell.frame, kStopBox, kCannotWriteString, path);
+    ShowMessage(g_shell.frame, kStopBox, IDS_CANNOT_WRITE, path);
 }
 
 }  // namespace

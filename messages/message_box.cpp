@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "app/shell_state.h"
+#include "resources/resource_ids.h"
 
 namespace {
 HINSTANCE ResourceInstance() {
@@ -13,6 +14,20 @@ HINSTANCE ResourceInstance() {
 int LoadProgramString(int id, char* buffer, int size) {
     buffer[0] = '\0';
     return LoadStringA(ResourceInstance(), static_cast<UINT>(id & 0xFFFF), buffer, size);
+}
+
+std::string ProgramString(int id) {
+    char text[256];
+    LoadProgramString(id, text, sizeof text);
+    return text;
+}
+
+std::string FileFilterEntry(int nameId, const char* pattern) {
+    std::string entry = ProgramString(nameId);
+    entry += '\0';
+    entry += pattern;
+    entry += '\0';
+    return entry;
 }
 
 void FormatMessageText(const char* format, const char* argument, char (&text)[160]) {
@@ -39,7 +54,7 @@ int ShowMessage(HWND owner, UINT style, int id, const char* argument) {
     char title[45];
     LoadProgramString(id, format, sizeof format);
     FormatMessageText(format, argument, text);
-    LoadProgramString(kProductNameString, title, sizeof title);
+    LoadProgramString(IDS_PRODUCT, title, sizeof title);
     return MessageBoxA(owner, text, title, style & 0xFFFF);
 }
 
@@ -59,7 +74,7 @@ void BringToFront(HWND window) {
 
 void PrepareNoticeDialog(HWND dialog) {
     char title[45];
-    LoadProgramString(kProductNameString, title, sizeof title);
+    LoadProgramString(IDS_PRODUCT, title, sizeof title);
     SetWindowTextA(dialog, title);
     CenterWindow(dialog);
 }

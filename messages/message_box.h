@@ -1,16 +1,23 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // Message-box styles the callers pass.
 constexpr UINT kStopBox = MB_ICONHAND | MB_OK;                       // 16
 constexpr UINT kWarningBox = MB_ICONEXCLAMATION | MB_OK;             // 48
 constexpr UINT kYesNoBox = MB_ICONQUESTION | MB_YESNO;               // 36
 constexpr UINT kYesNoCancelBox = MB_ICONQUESTION | MB_YESNOCANCEL;   // 35
 
-constexpr int kProductNameString = 18;  // "Quendel": title of every box
-
 // Loads a string of the program's table; returns its length (0 when missing).
 int LoadProgramString(int id, char* buffer, int size);
+
+// A string of the program's table (empty when missing).
+std::string ProgramString(int id);
+
+// One entry of a file dialog's filter: the type's name from the string table,
+// then its pattern, each closed by a NUL. Entries are joined by +.
+std::string FileFilterEntry(int nameId, const char* pattern);
 
 // Formats string id with one text argument (for its "%s") and shows it with the
 // product name as title. Returns the button pressed.

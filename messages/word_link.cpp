@@ -133,19 +133,19 @@ bool PostDeferredLinkCommand(HWND frame) {
 void DropPendingSwitch() { g_shell.pendingSwitch[0] = '\0'; }
 
 bool DispatchLinkCommand(HWND frame, int command, LPARAM sender) {
-    if (command >= 993 && command <= 999 && g_run.fileRunActive) {
+    if (command >= CMD_LINK_CLIPBOARD && command <= CMD_LINK_WINDOWS_W && g_run.fileRunActive) {
         DeferUntilFileRunEnds(frame, command, sender);
         return true;
     }
     switch (command) {
-    case 990: return true;
-    case 993: TranslateClipboard(frame, sender); return true;
-    case 994: TranslateDocumentToFile(frame, "/S"); return true;
-    case 996: TranslateDocumentToFile(frame, "/T"); return true;
-    case 998: TranslateDocumentToFile(frame, "/W"); return true;
-    case 995: TranslateDocumentInWindows(frame, "/s"); return true;
-    case 997: TranslateDocumentInWindows(frame, "/t"); return true;
-    case 999: TranslateDocumentInWindows(frame, "/w"); return true;
+    case CMD_LINK_NOTHING: return true;
+    case CMD_LINK_CLIPBOARD: TranslateClipboard(frame, sender); return true;
+    case CMD_LINK_DOCUMENT_S: TranslateDocumentToFile(frame, "/S"); return true;
+    case CMD_LINK_DOCUMENT_T: TranslateDocumentToFile(frame, "/T"); return true;
+    case CMD_LINK_DOCUMENT_W: TranslateDocumentToFile(frame, "/W"); return true;
+    case CMD_LINK_WINDOWS_S: TranslateDocumentInWindows(frame, "/s"); return true;
+    case CMD_LINK_WINDOWS_T: TranslateDocumentInWindows(frame, "/t"); return true;
+    case CMD_LINK_WINDOWS_W: TranslateDocumentInWindows(frame, "/w"); return true;
     default: return false;
     }
 }

@@ -31,6 +31,26 @@
 #define IDS_SAME_FILE 43
 #define IDS_WRONG_DIRECTION 47
 #define IDS_NOT_TEXT 50
+#define IDS_HELP_VIEWER_MISSING 60
+#define IDS_TIME_LIMIT_RANGE 61
+#define IDS_INPUT_ERROR_TITLE 62
+// File-type names of the file dialogs; their patterns stay in the code.
+#define IDS_TEXT_FILES 70
+#define IDS_ALL_FILES 71
+#define IDS_LEXICON_FILES_DE 72
+#define IDS_LEXICON_FILES_ED 73
+// Menu items the program writes itself: the character-set item and the context menu.
+#define IDS_MENU_CHARSET_TO_ASCII 80
+#define IDS_MENU_CHARSET_TO_WINDOWS 81
+#define IDS_MENU_EDIT_LEXICON 82
+#define IDS_MENU_MARK_SENTENCE 83
+#define IDS_MENU_EXTEND_MARKING 84
+#define IDS_MENU_SELECT_ALL 85
+#define IDS_MENU_CUT 86
+#define IDS_MENU_COPY 87
+#define IDS_MENU_PASTE 88
+#define IDS_MENU_DELETE 89
+#define IDS_MENU_FIND 90
 
 // ---- Menus and accelerators ----
 #define IDM_FRAME_MENU 2
@@ -76,6 +96,43 @@
 #define CMD_ABOUT 5002
 #define CMD_HELP_SEARCH 5003
 
+// Aliases other programs post for menu commands (the command switch sees the
+// menu command they stand for).
+#define CMD_ALIAS_CUT 4401
+#define CMD_ALIAS_COPY 4402
+#define CMD_ALIAS_PASTE 4403
+#define CMD_ALIAS_NEW 4404
+#define CMD_ALIAS_OPEN 4405
+#define CMD_ALIAS_SAVE 4406
+#define CMD_ALIAS_EXTEND_MARKING 4407
+#define CMD_ALIAS_MARK_SENTENCE 4408
+#define CMD_ALIAS_TRANSLATE_SENTENCE 4409
+#define CMD_ALIAS_EDIT_LEXICON 4410
+#define CMD_ALIAS_CONTENTS 4411
+
+// Commands of the word-processor link. The document ones say where the
+// translation goes: a file (/S /T /W) or the text windows (/s /t /w).
+#define CMD_LINK_NOTHING 990
+#define CMD_LINK_LEXICON_WORD 991
+#define CMD_LINK_CLIPBOARD 993
+#define CMD_LINK_DOCUMENT_S 994
+#define CMD_LINK_WINDOWS_S 995
+#define CMD_LINK_DOCUMENT_T 996
+#define CMD_LINK_WINDOWS_T 997
+#define CMD_LINK_DOCUMENT_W 998
+#define CMD_LINK_WINDOWS_W 999
+
+// ---- Help topics that are no command ----
+#define HELP_MENU_FILE 109
+#define HELP_MENU_EDIT 110
+#define HELP_MENU_TRANSLATE 111
+#define HELP_MENU_OPTIONS 112
+#define HELP_MENU_WINDOW 113
+#define HELP_MENU_HELP 115
+#define HELP_OUTPUT_WINDOW 1092
+#define HELP_MESSAGES_WINDOW 1093
+#define HELP_INPUT_WINDOW 1094
+
 // ---- Dialogs ----
 #define IDD_PROGRESS 117
 #define IDD_OPTIONS_QDEG 118
@@ -104,6 +161,7 @@
 #define IDC_ANIMATION 1165
 #define IDC_SENTENCE_NUMBER 3244
 #define IDC_EDIT 3244
+#define IDC_MDI_CLIENT 3244
 
 // Find dialog (400)
 #define IDC_SEARCH_LABEL 100

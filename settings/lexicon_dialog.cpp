@@ -15,26 +15,17 @@
 
 namespace {
 
-constexpr int kUseBox = 1136;
-constexpr int kPathLabel = 1147;
-constexpr int kPathText = 1137;
-constexpr int kNewFile = 1138;
-constexpr int kFindFile = 1139;
 constexpr int kPathSize = 160;
 
 // "Lexika D->E (*.DE)" and "*.DE" as a file-dialog filter.
 std::string LexiconFilter() {
     const BuildProfile& build = CurrentBuild();
-    std::string filter = build.lexiconFilterName;
-    filter += '\0';
-    filter += build.lexiconFilterPattern;
-    filter += '\0';
-    return filter;
+    return FileFilterEntry(build.lexiconFilterString, build.lexiconFilterPattern);
 }
 
 void ApplyUseBox(HWND dialog) {
-    const bool use = IsDlgButtonChecked(dialog, kUseBox) == BST_CHECKED;
-    for (int control : {kPathLabel, kPathText, kNewFile, kFindFile})
+    const bool use = IsDlgButtonChecked(dialog, IDC_USE_LEXICON) == BST_CHECKED;
+    for (int control : {IDC_LEXICON_LABEL, IDC_LEXICON_PATH, IDC_NEW_LEXICON, IDC_FIND_LEXICON})
         EnableWindow(GetDlgItem(dialog, control), use);
 }
 
@@ -51,7 +42,7 @@ void CreateLexiconFile(HWND dialog) {
     if (LexiconOpen(path, kLexiconCreate, CurrentBuild().builtinSubjectAreas,
                     CurrentBuild().directionTag) == 0) {
         LexiconClose(0);
-        SetDlgItemTextA(dialog, kPathText, path);
+        SetDlgItemTextA(dialog, IDC_LEXICON_PATH, path);
     } else {
         ShowMessage(dialog, kStopBox, IDS_CANNOT_CREATE, path);
     }
@@ -66,7 +57,7 @@ void ChooseLexiconFile(HWND dialog) {
     if (!ChooseOpenFile(title, path, filter.c_str())) return;
     LexiconClose(0);
     if (LexiconOpen(path, kLexiconOpen, nullptr, CurrentBuild().directionTag) == 0) {
-        SetDlgItemTextA(dialog, kPathText, path);
+        SetDlgItemTextA(dialog, IDC_LEXICON_PATH, path);
         LexiconClose(0);
     } else {
         ShowMessage(dialog, kWarningBox, IDS_WRONG_DIRECTION, path);
@@ -86,12 +77,12 @@ void CloseEditorWindows() {
 void ConfirmLexicon(HWND dialog) {
     LexiconClose(0);
     UseBuiltinSubjectAreas();
-    g_userLexicon.inUse = IsDlgButtonChecked(dialog, kUseBox) == BST_CHECKED ? 1 : 0;
+    g_userLexicon.inUse = IsDlgButtonChecked(dialog, IDC_USE_LEXICON) == BST_CHECKED ? 1 : 0;
     WriteIntSetting(Setting::UseLex, g_userLexicon.inUse);
     CloseEditorWindows();
 
     if (g_userLexicon.inUse) {
-        GetDlgItemTextA(dialog, kPathText, g_userLexicon.path, sizeof g_userLexicon.path);
+        GetDlgItemTextA(dialog, IDC_LEXICON_PATH, g_userLexicon.path, sizeof g_userLexicon.path);
         if (g_userLexicon.path[0]) {
             if (LexiconOpen(g_userLexicon.path, kLexiconOpen, nullptr,
                             CurrentBuild().directionTag) != 0) {
@@ -116,15 +107,15 @@ INT_PTR CALLBACK UserLexiconDialogProc(HWND dialog, UINT message, WPARAM wParam,
     switch (message) {
     case WM_INITDIALOG:
         CenterWindow(dialog);
-        CheckDlgButton(dialog, kUseBox, g_userLexicon.inUse ? BST_CHECKED : BST_UNCHECKED);
-        SetDlgItemTextA(dialog, kPathText, g_userLexicon.path);
+        CheckDlgButton(dialog, IDC_USE_LEXICON, g_userLexicon.inUse ? BST_CHECKED : BST_UNCHECKED);
+        SetDlgItemTextA(dialog, IDC_LEXICON_PATH, g_userLexicon.path);
         ApplyUseBox(dialog);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case kUseBox: ApplyUseBox(dialog); return TRUE;
-        case kNewFile: CreateLexiconFile(dialog); return TRUE;
-        case kFindFile: ChooseLexiconFile(dialog); return TRUE;
+        case IDC_USE_LEXICON: ApplyUseBox(dialog); return TRUE;
+        case IDC_NEW_LEXICON: CreateLexiconFile(dialog); return TRUE;
+        case IDC_FIND_LEXICON: ChooseLexiconFile(dialog); return TRUE;
         case IDOK: ConfirmLexicon(dialog); return TRUE;
         case IDCANCEL: EndDialog(dialog, 1); return TRUE;
         case IDC_HELP_BUTTON: ShowContextHelp(); return TRUE;

@@ -12,15 +12,6 @@
 
 namespace {
 
-constexpr int kAreaList = 1130;
-constexpr int kRapBox = 1128;
-constexpr int kCompoundBox = 1162;
-constexpr int kSsszBox = 1167;
-constexpr int kSsszegBox = 1166;
-constexpr int kImpersonalBox = 1122;
-constexpr int kHonorificBox = 1123;
-constexpr int kNewLineBox = 1125;
-constexpr int kTimeLimitEdit = 1146;
 constexpr int kMaxTimeLimit = 500;
 
 // A layout without a box reads as unchecked.
@@ -31,21 +22,21 @@ void Check(HWND dialog, int box, int flag) {
 }
 
 void FillDialog(HWND dialog) {
-    HWND list = GetDlgItem(dialog, kAreaList);
+    HWND list = GetDlgItem(dialog, IDC_SUBJECT_AREAS);
     for (SubjectArea* area = g_translation.subjectAreas; area && area->code && area->name;
          area = area->next) {
         LRESULT item = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area->name));
         if (area->selected) SendMessageA(list, LB_SETSEL, TRUE, item);
     }
     const TranslationSettings& s = g_translation;
-    Check(dialog, kRapBox, s.rap);
-    if (CurrentBuild().compoundAnalysisBound) Check(dialog, kCompoundBox, s.compoundAnalysis);
-    Check(dialog, kSsszBox, s.sssz);
-    Check(dialog, kSsszegBox, s.ssszeg);
-    if (s.timeLimit[0]) SetDlgItemTextA(dialog, kTimeLimitEdit, s.timeLimit);
-    Check(dialog, kImpersonalBox, s.impersonal);
-    Check(dialog, kHonorificBox, s.honorific);
-    Check(dialog, kNewLineBox, s.newLine);
+    Check(dialog, IDC_RAP, s.rap);
+    if (CurrentBuild().compoundAnalysisBound) Check(dialog, IDC_COMPOUND_ANALYSIS, s.compoundAnalysis);
+    Check(dialog, IDC_SS_INPUT, s.sssz);
+    Check(dialog, IDC_SS_OUTPUT, s.ssszeg);
+    if (s.timeLimit[0]) SetDlgItemTextA(dialog, IDC_TIMELIMIT, s.timeLimit);
+    Check(dialog, IDC_IMPERSONAL, s.impersonal);
+    Check(dialog, IDC_HONORIFIC, s.honorific);
+    Check(dialog, IDC_NEWLINE_ENDS_SENTENCE, s.newLine);
     CenterWindow(dialog);
 }
 
@@ -64,17 +55,15 @@ void StoreOptions() {
 
 void ConfirmOptions(HWND dialog) {
     char field[19];
-    GetDlgItemTextA(dialog, kTimeLimitEdit, field, sizeof field);
+    GetDlgItemTextA(dialog, IDC_TIMELIMIT, field, sizeof field);
     int seconds = LeadingNumber(field);
     if (seconds < 1 || seconds > kMaxTimeLimit) {
-        MessageBoxA(dialog,
-                    "Die Zeitspanne, nach der die Übersetzung eines Satzes abgebrochen wird, muß "
-                    "zwischen 1 und 500 Sekunden liegen!",
-                    "Fehler in der Eingabe", MB_ICONEXCLAMATION | MB_OK);
+        MessageBoxA(dialog, ProgramString(IDS_TIME_LIMIT_RANGE).c_str(),
+                    ProgramString(IDS_INPUT_ERROR_TITLE).c_str(), MB_ICONEXCLAMATION | MB_OK);
         return;
     }
 
-    HWND list = GetDlgItem(dialog, kAreaList);
+    HWND list = GetDlgItem(dialog, IDC_SUBJECT_AREAS);
     int index = 0;
     for (SubjectArea* area = g_translation.subjectAreas; area && area->code; area = area->next) {
         area->selected = SendMessageA(list, LB_GETSEL, index++, 0) > 0 ? 1 : 0;
@@ -82,13 +71,13 @@ void ConfirmOptions(HWND dialog) {
     }
 
     TranslationSettings& s = g_translation;
-    s.rap = Checked(dialog, kRapBox);
-    if (CurrentBuild().compoundAnalysisBound) s.compoundAnalysis = Checked(dialog, kCompoundBox);
-    s.sssz = Checked(dialog, kSsszBox);
-    s.ssszeg = Checked(dialog, kSsszegBox);
-    s.impersonal = Checked(dialog, kImpersonalBox);
-    s.honorific = Checked(dialog, kHonorificBox);
-    s.newLine = Checked(dialog, kNewLineBox);
+    s.rap = Checked(dialog, IDC_RAP);
+    if (CurrentBuild().compoundAnalysisBound) s.compoundAnalysis = Checked(dialog, IDC_COMPOUND_ANALYSIS);
+    s.sssz = Checked(dialog, IDC_SS_INPUT);
+    s.ssszeg = Checked(dialog, IDC_SS_OUTPUT);
+    s.impersonal = Checked(dialog, IDC_IMPERSONAL);
+    s.honorific = Checked(dialog, IDC_HONORIFIC);
+    s.newLine = Checked(dialog, IDC_NEWLINE_ENDS_SENTENCE);
     snprintf(s.timeLimit, sizeof s.timeLimit, "%d", seconds);
 
     StoreOptions();

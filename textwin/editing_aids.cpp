@@ -15,9 +15,6 @@ bool g_matchCase;
 
 namespace {
 
-constexpr int kFindEdit = 401;
-constexpr int kFindBackward = 402;
-constexpr int kMatchCaseBox = 403;
 constexpr int kMaxSearchWord = 31;
 
 void SelectAndShow(HWND edit, DWORD start, DWORD end) {
@@ -46,9 +43,9 @@ void MarkFrom(bool keepStart) {
 // ---- Find dialog ----
 
 void EnableFindButtons(HWND dialog) {
-    bool hasText = GetWindowTextLengthA(GetDlgItem(dialog, kFindEdit)) > 0;
+    bool hasText = GetWindowTextLengthA(GetDlgItem(dialog, IDC_SEARCH_TEXT)) > 0;
     EnableWindow(GetDlgItem(dialog, IDOK), hasText);
-    EnableWindow(GetDlgItem(dialog, kFindBackward), hasText);
+    EnableWindow(GetDlgItem(dialog, IDC_SEARCH_BACKWARD), hasText);
 }
 
 void ReportFind(HWND owner, int result) {
@@ -57,8 +54,8 @@ void ReportFind(HWND owner, int result) {
 }
 
 void SearchFromDialog(HWND dialog, int direction) {
-    g_matchCase = IsDlgButtonChecked(dialog, kMatchCaseBox) == BST_CHECKED;
-    GetDlgItemTextA(dialog, kFindEdit, g_searchText, sizeof g_searchText);
+    g_matchCase = IsDlgButtonChecked(dialog, IDC_MATCH_CASE) == BST_CHECKED;
+    GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, g_searchText, sizeof g_searchText);
     ReportFind(dialog, FindNext(direction));
     EndDialog(dialog, 1);
 }
@@ -66,17 +63,17 @@ void SearchFromDialog(HWND dialog, int direction) {
 INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        CheckDlgButton(dialog, kMatchCaseBox, g_matchCase ? BST_CHECKED : BST_UNCHECKED);
-        SetDlgItemTextA(dialog, kFindEdit, g_searchText);
+        CheckDlgButton(dialog, IDC_MATCH_CASE, g_matchCase ? BST_CHECKED : BST_UNCHECKED);
+        SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, g_searchText);
         EnableFindButtons(dialog);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case kFindEdit:
+        case IDC_SEARCH_TEXT:
             if (HIWORD(wParam) == EN_CHANGE) EnableFindButtons(dialog);
             return TRUE;
         case IDOK: SearchFromDialog(dialog, +1); return TRUE;
-        case kFindBackward: SearchFromDialog(dialog, -1); return TRUE;
+        case IDC_SEARCH_BACKWARD: SearchFromDialog(dialog, -1); return TRUE;
         case IDCANCEL: EndDialog(dialog, 0); return TRUE;
         default: return FALSE;
         }
@@ -98,7 +95,7 @@ void ShowContextMenu(HMENU menu, LPARAM clickPoint, HWND edit) {
 
 void AddLexiconEntry(HMENU menu) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, CMD_EDIT_LEXICON, "Lexikon bearbeiten...");
+    AppendMenuA(menu, MF_STRING, CMD_EDIT_LEXICON, ProgramString(IDS_MENU_EDIT_LEXICON).c_str());
 }
 
 LRESULT TextEditRightClick(HWND edit, LPARAM point) {
@@ -114,20 +111,20 @@ LRESULT TextEditRightClick(HWND edit, LPARAM point) {
     }
     HMENU menu = CreatePopupMenu();
     if (input) {
-        AppendMenuA(menu, MF_STRING, CMD_MARK_SENTENCE, "Satz markieren");
-        AppendMenuA(menu, MF_STRING, CMD_EXTEND_MARKING, "Markierung erweitern");
-        AppendMenuA(menu, MF_STRING, CMD_SELECT_ALL, "Alles markieren");
+        AppendMenuA(menu, MF_STRING, CMD_MARK_SENTENCE, ProgramString(IDS_MENU_MARK_SENTENCE).c_str());
+        AppendMenuA(menu, MF_STRING, CMD_EXTEND_MARKING, ProgramString(IDS_MENU_EXTEND_MARKING).c_str());
+        AppendMenuA(menu, MF_STRING, CMD_SELECT_ALL, ProgramString(IDS_MENU_SELECT_ALL).c_str());
         if (selection || clipboard) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     }
     if (selection) {
-        AppendMenuA(menu, MF_STRING, CMD_CUT, "Ausschneiden");
-        AppendMenuA(menu, MF_STRING, CMD_COPY, "Kopieren");
+        AppendMenuA(menu, MF_STRING, CMD_CUT, ProgramString(IDS_MENU_CUT).c_str());
+        AppendMenuA(menu, MF_STRING, CMD_COPY, ProgramString(IDS_MENU_COPY).c_str());
     }
-    if (clipboard) AppendMenuA(menu, MF_STRING, CMD_PASTE, "Einfügen");
+    if (clipboard) AppendMenuA(menu, MF_STRING, CMD_PASTE, ProgramString(IDS_MENU_PASTE).c_str());
     if (selection) {
-        AppendMenuA(menu, MF_STRING, CMD_DELETE, "Entfernen");
+        AppendMenuA(menu, MF_STRING, CMD_DELETE, ProgramString(IDS_MENU_DELETE).c_str());
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, CMD_FIND, "Suchen...");
+        AppendMenuA(menu, MF_STRING, CMD_FIND, ProgramString(IDS_MENU_FIND).c_str());
         if (input && g_userLexicon.inUse) AddLexiconEntry(menu);
     }
     ShowContextMenu(menu, point, edit);
@@ -138,7 +135,7 @@ LRESULT MessagesEditRightClick(HWND edit, LPARAM point) {
     BringWindowToTop(g_windows.messagesWindow);
     if (!HasSelection(edit)) return 1;
     HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING, CMD_FIND, "Suchen...");
+    AppendMenuA(menu, MF_STRING, CMD_FIND, ProgramString(IDS_MENU_FIND).c_str());
     if (g_userLexicon.inUse) AddLexiconEntry(menu);
     ShowContextMenu(menu, point, edit);
     return 1;

@@ -17,8 +17,13 @@
 
 char g_fileName[2][160];
 
-const char kTextOpenFilter[] = "Text-Dateien (*.TXT)\0*.TXT\0Alle Dateien (*.*)\0*.*\0";
-const char kTextSaveFilter[] = "Text-Dateien (*.TXT)\0*.txt\0Alle Dateien (*.*)\0*.*\0";
+std::string TextOpenFilter() {
+    return FileFilterEntry(IDS_TEXT_FILES, "*.TXT") + FileFilterEntry(IDS_ALL_FILES, "*.*");
+}
+
+std::string TextSaveFilter() {
+    return FileFilterEntry(IDS_TEXT_FILES, "*.txt") + FileFilterEntry(IDS_ALL_FILES, "*.*");
+}
 
 namespace {
 
@@ -160,7 +165,7 @@ void OpenTextFile(HWND) {
     char title[60];
     char path[kFileNameSize] = "";
     LoadProgramString(IDS_OPEN_TITLE, title, sizeof title);
-    if (!ChooseOpenFile(title, path, kTextOpenFilter)) return;
+    if (!ChooseOpenFile(title, path, TextOpenFilter().c_str())) return;
     if (SameFileName(path, g_fileName[OtherTextKind(kind)])) {
         ShowMessage(g_shell.frame, kWarningBox, IDS_SAME_FILE, nullptr);
         return;
@@ -207,10 +212,11 @@ bool ChooseSaveName(HWND window, bool saveAs) {
         LoadProgramString(IDS_SAVE_TITLE, title, sizeof title);
     }
 
+    const std::string filter = TextSaveFilter();
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window ? window : g_shell.frame;
-    dialog.lpstrFilter = kTextSaveFilter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.lpstrFileTitle = fileTitle;

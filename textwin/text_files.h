@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // Plain-text files of the input and output windows: loading, saving, the save
 // question, the window titles and the file dialogs. Files are byte streams: what
 // the edit control holds is what is written, and the other way round.
@@ -9,8 +11,9 @@
 extern char g_fileName[2][160];
 
 // Filters of the file dialogs: pairs of display text and pattern.
-extern const char kTextOpenFilter[];
-extern const char kTextSaveFilter[];
+// The file dialogs' filters for text files.
+std::string TextOpenFilter();
+std::string TextSaveFilter();
 
 // The caption of a new text window: "[unbenannt]", and no file name.
 void ComposeWindowTitle(int kind);
