@@ -16,7 +16,9 @@
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
 #include "settings/lexicon_library.h"
+#include "settings/frame_placement.h"
 #include "settings/settings_file.h"
+#include "settings/translation_settings.h"
 #include "settings/user_lexicon.h"
 #include "textwin/text_files.h"
 #include "textwin/text_windows.h"
@@ -92,17 +94,16 @@ bool InitializeInstance(const std::string& arguments) {
 
     char title[80];
     LoadProgramString(IDS_PRODUCT, title, sizeof title);
-    const int x = ReadIntSetting(Setting::PosX), y = ReadIntSetting(Setting::PosY);
-    const int width = ReadIntSetting(Setting::WindowWidth);
-    const int height = ReadIntSetting(Setting::WindowHeight);
+    const FramePlacement placement = ReadFramePlacement();
     CreateFonts();
     g_shell.frame = CreateWindowExA(0, CurrentBuild().frameClass, title,
-                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width, height,
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, placement.x, placement.y,
+                                    placement.width, placement.height,
                                     nullptr, nullptr, g_shell.instance, nullptr);
     if (!g_shell.frame || !g_shell.mdiClient) return false;
 
     HWND splash = ShowSplash();
-    ShowWindow(g_shell.frame, ReadIntSetting(Setting::ShowState));
+    ShowWindow(g_shell.frame, placement.showState);
     UpdateWindow(g_shell.frame);
     CreateTextWindows();
 

@@ -17,6 +17,7 @@
 #include "core/engine_options.h"
 #include "messages/message_box.h"
 #include "settings/settings_file.h"
+#include "settings/translation_settings.h"
 #include "settings/user_lexicon.h"
 #include "textwin/text_windows.h"
 #include "bench/bench_clock.h"

@@ -6,7 +6,6 @@
 #include "app/build_profile.h"
 #include "core/engine_binding.h"
 #include "core/message_log.h"
-#include "settings/settings_file.h"
 
 TranslationSettings g_translation;
 
@@ -17,22 +16,6 @@ SubjectArea* LinkBuiltinSubjectAreas() {
     }
     g_translation.subjectAreas = table->code ? table : nullptr;
     return g_translation.subjectAreas;
-}
-
-void LoadTranslationSettings() {
-    const SubjectAreaSelections stored;
-    for (SubjectArea* area = g_translation.subjectAreas; area; area = area->next)
-        area->selected = stored.Get(area->code, area->selected);
-
-    TranslationSettings& s = g_translation;
-    s.rap = ReadIntSetting(Setting::Rap, s.rap);
-    s.sssz = ReadIntSetting(Setting::Sssz, s.sssz);
-    s.ssszeg = ReadIntSetting(Setting::Ssszeg, s.ssszeg);
-    ReadTextSetting(Setting::Timelimit, s.timeLimit, sizeof s.timeLimit);
-    s.impersonal = ReadIntSetting(Setting::Impersonal, s.impersonal);
-    s.honorific = ReadIntSetting(Setting::Honorific, s.honorific);
-    s.letter = ReadIntSetting(Setting::Letter, s.letter);
-    s.newLine = ReadIntSetting(Setting::NewLine, s.newLine);
 }
 
 std::string SubjectAreaOptionValue(const SubjectArea* list) {

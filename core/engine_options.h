@@ -4,7 +4,7 @@
 #include "lexicon/subject_area.h"
 
 // The translation settings: what the engine is told, loaded from "QDMode" and
-// "SubjectAreas".
+// "SubjectAreas" (settings/translation_settings.h).
 struct TranslationSettings {
     int rap = 0;
     int sssz = 0;
@@ -22,10 +22,6 @@ extern TranslationSettings g_translation;
 
 // Links the build's built-in table in array order and makes it the list in use.
 SubjectArea* LinkBuiltinSubjectAreas();
-
-// Reads "SubjectAreas" and "QDMode" into g_translation; each read keeps the
-// current value as its default.
-void LoadTranslationSettings();
 
 // Sends every option to the engine in the fixed order.
 void SendEngineOptions();

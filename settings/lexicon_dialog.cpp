@@ -10,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "settings/lexicon_library.h"
 #include "settings/settings_file.h"
+#include "settings/translation_settings.h"
 #include "settings/user_lexicon.h"
 #include "textwin/text_files.h"
 

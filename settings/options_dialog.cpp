@@ -9,6 +9,7 @@
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
+#include "settings/translation_settings.h"
 
 namespace {
 
@@ -40,19 +41,6 @@ void FillDialog(HWND dialog) {
     CenterWindow(dialog);
 }
 
-void StoreOptions() {
-    const TranslationSettings& s = g_translation;
-    WriteTextSetting(Setting::Timelimit, s.timeLimit);
-    WriteIntSetting(Setting::CompoundAnalysis, s.compoundAnalysis);
-    WriteIntSetting(Setting::Sssz, s.sssz);
-    WriteIntSetting(Setting::Ssszeg, s.ssszeg);
-    WriteIntSetting(Setting::Rap, s.rap);
-    WriteIntSetting(Setting::Impersonal, s.impersonal);
-    WriteIntSetting(Setting::Honorific, s.honorific);
-    WriteIntSetting(Setting::Letter, s.letter);
-    WriteIntSetting(Setting::NewLine, s.newLine);
-}
-
 void ConfirmOptions(HWND dialog) {
     char field[19];
     GetDlgItemTextA(dialog, IDC_TIMELIMIT, field, sizeof field);
@@ -80,7 +68,7 @@ void ConfirmOptions(HWND dialog) {
     s.newLine = Checked(dialog, IDC_NEWLINE_ENDS_SENTENCE);
     snprintf(s.timeLimit, sizeof s.timeLimit, "%d", seconds);
 
-    StoreOptions();
+    StoreTranslationSettings();
     SendEngineOptions();
     EndDialog(dialog, 1);
 }

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <string.h>
+
+#include <tuple>
 
 #include "core/engine_options.h"
+#include "settings/font_settings.h"
+#include "settings/frame_placement.h"
 #include "settings/settings_file.h"
+#include "settings/translation_settings.h"
 
 namespace {
 
@@ -132,6 +138,96 @@ TEST_F(SettingsFileTest, SystemProfileKeysGoToWinIni) {
     EXPECT_STREQ(dir, "C:\\WORD");
     WriteProfileStringA("QDplus", nullptr, nullptr);
     WriteProfileStringA("DavAri", nullptr, nullptr);
+}
+
+TEST_F(SettingsFileTest, EveryPrivateRowKeepsWhatIsWrittenAndEveryRecordComesBackWhole) {
+    for (int row = 0; row < static_cast<int>(Setting::Count); ++row) {
+        const Setting setting = static_cast<Setting>(row);
+        const SettingDef& def = SettingDefinition(setting);
+        if (def.store != SettingStore::Private) continue;  // WIN.INI is shared with other tests
+        if (def.type == SettingType::Text) {
+            const std::string probe = std::string("7x9y", 0, def.bufferSize - 1);
+            WriteTextSetting(setting, probe.c_str());
+            char back[256];
+            ReadTextSetting(setting, back);
+            EXPECT_EQ(back, probe) << def.key;
+        } else {
+            const int probe = def.intDefault == def.maximum ? def.minimum : def.maximum;
+            WriteIntSetting(setting, probe);
+            EXPECT_EQ(ReadIntSetting(setting), probe) << def.section << "/" << def.key;
+        }
+    }
+
+    g_translation = TranslationSettings{};
+    TranslationSettings& s = g_translation;
+    s.rap = 1, s.sssz = 1, s.ssszeg = 1, s.impersonal = 1, s.honorific = 0, s.letter = 0;
+    s.newLine = 0, s.compoundAnalysis = 0;
+    strcpy(s.timeLimit, "42");
+    StoreTranslationSettings();
+    EXPECT_EQ(Raw("QDMode", "Timelimit"), "42");
+    EXPECT_EQ(Raw("QDMode", "CompoundAnalysis"), "0");
+    g_translation = TranslationSettings{};
+    LoadTranslationSettings();
+    EXPECT_EQ(std::make_tuple(s.rap, s.sssz, s.ssszeg, s.impersonal, s.honorific, s.letter, s.newLine),
+              std::make_tuple(1, 1, 1, 1, 0, 0, 0));
+    EXPECT_STREQ(s.timeLimit, "42");
+    EXPECT_EQ(s.compoundAnalysis, 1);  // only written, never read
+    g_translation = TranslationSettings{};
+
+    LOGFONTA font = {};
+    font.lfHeight = -13, font.lfWidth = 7, font.lfEscapement = 900, font.lfOrientation = -900;
+    font.lfWeight = 700, font.lfItalic = 255, font.lfUnderline = 1, font.lfStrikeOut = 1;
+    font.lfCharSet = 238, font.lfOutPrecision = 3, font.lfClipPrecision = 2;
+    font.lfQuality = 5, font.lfPitchAndFamily = 34;
+    strcpy(font.lfFaceName, "Courier New");
+    WriteFontSettings(font);
+    LOGFONTA back;
+    ReadFontSettings(back);
+    EXPECT_EQ(memcmp(&font, &back, sizeof font), 0);
+}
+
+TEST_F(SettingsFileTest, AHandEditedBadValueGivesItsDefaultAndLeavesTheOthersAlone) {
+    const char* file = SettingsFileName();
+    WritePrivateProfileStringA("QDMode", "Rap", "ja", file);        // no number
+    WritePrivateProfileStringA("QDMode", "Honorific", "7", file);   // no flag
+    WritePrivateProfileStringA("QDMode", "sssz", "1", file);        // good
+    WritePrivateProfileStringA("QDMode", "NewLine", "  0 ", file);  // good, with blanks
+    WritePrivateProfileStringA("QDMode", "Timelimit", "abc", file); // shown as stored
+    WritePrivateProfileStringA("Font", "Weight", "5000", file);
+    WritePrivateProfileStringA("Font", "Italic", "-1", file);
+    WritePrivateProfileStringA("Font", "Height", "-16", file);
+    WritePrivateProfileStringA("Font", "Name", "Times New Roman", file);
+    WritePrivateProfileStringA("MainWindow", "ShowState", "9", file);
+    WritePrivateProfileStringA("MainWindow", "Width", "-300", file);
+    WritePrivateProfileStringA("MainWindow", "PosX", "99999999999999999999", file);
+    WritePrivateProfileStringA("MainWindow", "Height", "600", file);
+    WritePrivateProfileStringA("MainWindow", "PosY", "", file);
+
+    g_translation = TranslationSettings{};
+    g_translation.impersonal = 1;  // no key: the current value stays
+    LoadTranslationSettings();
+    const TranslationSettings& s = g_translation;
+    EXPECT_EQ(std::make_tuple(s.rap, s.honorific, s.sssz, s.newLine, s.impersonal),
+              std::make_tuple(0, 1, 1, 0, 1));
+    EXPECT_STREQ(s.timeLimit, "abc");
+    g_translation = TranslationSettings{};
+
+    LOGFONTA font;
+    ReadFontSettings(font);
+    EXPECT_EQ(font.lfWeight, 0);
+    EXPECT_EQ(font.lfItalic, 0);
+    EXPECT_EQ(font.lfHeight, -16);
+    EXPECT_STREQ(font.lfFaceName, "Times New Roman");
+
+    const FramePlacement placement = ReadFramePlacement();
+    EXPECT_EQ(placement.showState, 1);
+    EXPECT_EQ(placement.width, 580);
+    EXPECT_EQ(placement.x, 20);
+    EXPECT_EQ(placement.y, 20);
+    EXPECT_EQ(placement.height, 600);
+    // Reading changes nothing in the file.
+    EXPECT_EQ(Raw("MainWindow", "ShowState"), "9");
+    EXPECT_EQ(Raw("QDMode", "Rap"), "ja");
 }
 
 }  // namespace
