@@ -122,6 +122,7 @@ struct GermanClause {
     bool notYet = false;  // "noch nicht": not yet
     bool progressive = false;  // "arbeitet gerade": is working
     bool upToNow = false;      // "wohnt seit drei Jahren": has lived
+    bool future = false;       // "kommt morgen": will come
     bool question = false;
     bool verbFirst = false;
     bool whQuestion = false;

@@ -2,6 +2,8 @@
 // choose, and the catalogue's multi-word terms.
 #include "engine/de_en.h"
 
+#include <algorithm>
+
 #include "engine/dictionary_source.h"
 #include "engine/text_1252.h"
 
@@ -187,10 +189,22 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         u.cls = u.capital ? kClassName : kClassNone;
         return;
     }
+    // "das Essen", "Der Laden ist": after a determiner of the singular, a noun that is
+    // a headword itself is that noun, not the plural of another ("Esse", "Lade")
+    const bool singularDeterminer =
+        previous && (s.catalogue.Tables().InList("singular-determiner", previous->lower) || previous->lower == "das" ||
+                     (previous->lower == "der" && previous->start));
+    const bool headwordNoun = singularDeterminer && std::any_of(readings.begin(), readings.end(), [](const GermanReading& r) {
+        return r.word->wordClass == kClassNoun && r.tag == kFormBase && r.word->senseCount &&
+               r.word->gender != kPluralOnly;
+    });
     float bestScore = -1000;
     const GermanReading* best = nullptr;
     for (const GermanReading& r : readings) {
-        const float score = ReadingScore(s.catalogue.Tables(), r, u, previous);
+        float score = ReadingScore(s.catalogue.Tables(), r, u, previous);
+        if (headwordNoun && r.word->wordClass == kClassNoun && r.tag == kFormPlural &&
+            LemmaOf(s.catalogue, r.word) != u.source)
+            score += s.catalogue.Tables().Weight("reading-plural-of-another-noun");
         if (score > bestScore) { bestScore = score; best = &r; }
     }
     for (const GermanReading& r : readings)

@@ -2,6 +2,7 @@
 // Each rule is named, carries a sentence that shows it at work, and is tested
 // with that sentence (tests/engine/de_en_rules_test.cpp).
 #include <algorithm>
+#include <cstring>
 
 #include "engine/de_en.h"
 #include "engine/dictionary_source.h"
@@ -73,7 +74,12 @@ bool SeparableParticleAtTheEnd(const GermanClause& c) {
 void JoinTheParticle(GermanClause& c) {
     GermanUnit& f = c.Finite();
     const std::size_t last = c.end - 1;
-    const std::string joined = c.s.units[last].lower + f.lemma;
+    // "kehrt" may have been read as "umkehren": the particle at the end joins the
+    // stem ("zurück" + "kehren"), not the other particle verb
+    std::string stem = f.lemma;
+    const char* own = f.reading.word && f.reading.word->particle ? c.s.catalogue.String(f.reading.word->particle) : "";
+    if (*own && stem.compare(0, strlen(own), own) == 0) stem = stem.substr(strlen(own));
+    const std::string joined = c.s.units[last].lower + stem;
     for (FormLink link : c.s.catalogue.Forms(joined)) {
         const WordRecord* w = c.s.catalogue.Word(LinkWord(link));
         if (!w || w->wordClass != kClassVerb) continue;
@@ -772,22 +778,32 @@ std::size_t AgoPhraseIn(const GermanClause& c, std::size_t& end) {
     return c.end;
 }
 
-// "im letzten Jahr", "in der nächsten Woche", "am letzten Montag": English says
-// "last year", "next week" without preposition or article.
+// "letzten Monat", "nächste Woche": an adjective of last-or-next before a noun of time.
+bool LastOrNextBeforeATimeNoun(const GermanClause& c, std::size_t k) {
+    if (k + 1 >= c.end) return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const GermanUnit& adjective = c.s.units[k];
+    const GermanUnit& noun = c.s.units[k + 1];
+    return adjective.cls == kClassAdjective && !tables.Value("last-or-next", adjective.lower).empty() &&
+           noun.cls == kClassNoun && tables.InList("time-noun", Lower1252(noun.lemma));
+}
+
+// "im letzten Jahr", "in der nächsten Woche", "am letzten Montag", "nächsten Monat":
+// English says "last year", "next week" without preposition or article. The first
+// unit of the phrase: its preposition, or the adjective when it has none.
 std::size_t LastOrNextTimeIn(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
-    for (std::size_t i = c.begin; i + 2 < c.end; ++i) {
+    for (std::size_t i = c.begin; i + 1 < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
-        if (c.used[i] || u.drop || !u.fw || u.fw->kind != GermanKind::Preposition || !tables.InList("time-frame-preposition", u.lower))
-            continue;
+        if (c.used[i] || u.drop) continue;
+        const GermanUnit* before = i > c.begin ? &c.s.units[i - 1] : nullptr;
+        const bool bare = !(before && before->fw &&
+                            (before->fw->kind == GermanKind::Article || before->fw->kind == GermanKind::Preposition));
+        if (bare && !u.fixed && LastOrNextBeforeATimeNoun(c, i)) return i;
+        if (!u.fw || u.fw->kind != GermanKind::Preposition || !tables.InList("time-frame-preposition", u.lower)) continue;
         std::size_t k = i + 1;
         if (c.s.units[k].fw && c.s.units[k].fw->kind == GermanKind::Article) ++k;
-        if (k + 1 >= c.end) continue;
-        const GermanUnit& adjective = c.s.units[k];
-        const GermanUnit& noun = c.s.units[k + 1];
-        if (adjective.cls == kClassAdjective && !tables.Value("last-or-next", adjective.lower).empty() &&
-            noun.cls == kClassNoun && tables.InList("time-noun", Lower1252(noun.lemma)))
-            return i;
+        if (!c.s.units[k].fixed && LastOrNextBeforeATimeNoun(c, k)) return i;
     }
     return c.end;
 }
@@ -796,13 +812,61 @@ bool TimeFrameWithLastOrNext(const GermanClause& c) { return LastOrNextTimeIn(c)
 
 void DropThePrepositionAndArticle(GermanClause& c) {
     const std::size_t i = LastOrNextTimeIn(c);
-    c.s.units[i].drop = true;
-    std::size_t k = i + 1;
-    if (c.s.units[k].fw) c.s.units[k++].drop = true;
+    std::size_t k = i;
+    if (c.s.units[k].fw) {
+        c.s.units[k++].drop = true;
+        if (c.s.units[k].fw) c.s.units[k++].drop = true;
+    }
     GermanUnit& adjective = c.s.units[k];
     adjective.english = c.s.catalogue.Tables().Value("last-or-next", adjective.lower);
     adjective.senses.clear();
     adjective.fixed = true;
+}
+
+// "nächste Woche", "in der nächsten Woche", "im nächsten Jahr": the time of the
+// clause, not a time inside a noun phrase ("die Prognose des nächsten Jahres",
+// "für dieses und nächstes Jahr").
+bool AdverbialTimeAt(const GermanClause& c, std::size_t adjective) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    auto frame = [&](std::size_t k) {
+        const GermanUnit& u = c.s.units[k];
+        return u.fw && u.fw->kind == GermanKind::Preposition && tables.InList("time-frame-preposition", u.lower);
+    };
+    if (adjective == 0) return true;
+    const GermanUnit& before = c.s.units[adjective - 1];
+    if (adjective == c.begin) return !before.fw || before.fw->kind != GermanKind::Coordinator;
+    if (frame(adjective - 1)) return true;
+    if (before.fw && before.fw->kind == GermanKind::Article) return adjective - 1 > c.begin && frame(adjective - 2);
+    return !before.fw;
+}
+
+// "Ich rufe dich morgen an", "Sie zieht nächsten Monat um": a German present that
+// names a time to come is the English future ("will call"). Not in a subordinate
+// clause, where English keeps the present ("if he comes tomorrow").
+bool FutureTimeBesideAPresentVerb(const GermanClause& c) {
+    if (c.subordinate || !PresentLexicalStatement(c)) return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (i == c.finite) continue;
+        // "heute Morgen" is this morning; "Morgen" after an article is the morning
+        const GermanUnit* before = i > c.begin ? &c.s.units[i - 1] : nullptr;
+        const bool tomorrow = u.lower == "morgen" && (u.source == "morgen" || i == c.begin) &&
+                              !(before && (before->lower == "heute" || before->lower == "gestern" ||
+                                           (before->fw && before->fw->kind == GermanKind::Article)));
+        if (tomorrow || tables.InList("future-time", u.lower)) return true;
+        if (tables.Value("last-or-next", u.lower) == "next" && LastOrNextBeforeATimeNoun(c, i) && AdverbialTimeAt(c, i))
+            return true;
+    }
+    return false;
+}
+
+// "kommt morgen": what is arranged English tells in the progressive ("is coming").
+void TheFuture(GermanClause& c) {
+    const std::string& english = c.Finite().english;
+    const std::string verb = english.substr(0, english.find(' '));
+    if (c.s.catalogue.Tables().InList("english-arrangement-verb", verb)) c.progressive = true;
+    else c.future = true;
 }
 
 bool SpanOfTimeBeforeNow(const GermanClause& c) {
@@ -973,6 +1037,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},
     {"SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten.", SeitBesideAPresentVerb, ThePresentPerfect},
     {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
+    {"FutureTimeTakesWill", "Der Hund schläft morgen im Garten.", FutureTimeBesideAPresentVerb, TheFuture},
     {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},

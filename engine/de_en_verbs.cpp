@@ -126,6 +126,10 @@ void LexicalVerb(VerbGroupState& v) {
         v.words.push_back(v.third ? "has" : "have");  // "wohnt seit drei Jahren": has lived
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishPastPart(c.s.catalogue, e));
+    } else if (c.future && !v.past && !v.subjunctive) {
+        v.words.push_back("will");  // "kommt morgen": will come
+        if (c.negate) v.words.push_back("not");
+        v.words.push_back(e);
     } else if (c.progressive && !v.past && !v.subjunctive && e.compare(0, 3, "be ") != 0) {
         v.words.push_back(BeForm(false, c.person, c.plural));  // "arbeitet gerade": is working
         if (c.negate) v.words.push_back("not");

@@ -42,6 +42,15 @@ TEST(GermanClauseRules, EveryRuleHasANameAndAnExampleThatUsesIt) {
 
 TEST(GermanClauseRules, SeparableParticleJoinsItsVerb) {
     EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er steht auf."), "He gets up.");
+    // "kehrt" is listed as the finite form of both "umkehren" and "zurückkehren"
+    EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er kehrt zurück."), "He returns.");
+    EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er kehrt um."), "He turns back.");
+}
+
+TEST(GermanToEnglishReadings, AfterASingularDeterminerAHeadwordNounIsNoPluralOfAnother) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Essen ist klein.").text, "The food is small.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht ein Essen.").text, "He sees a food.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht die Essen.").text, "He sees the chimneys.");
 }
 
 TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
@@ -58,6 +67,15 @@ TEST(GermanClauseRules, SeitTakesThePresentPerfect) {
 TEST(GermanClauseRules, GeradeMakesTheProgressive) {
     EXPECT_EQ(By("GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten."), "The dog is sleeping in the garden.");
     EXPECT_EQ(By("GeradeMakesTheProgressive", "Die Kinder spielen gerade nicht."), "The children are not playing.");
+}
+
+TEST(GermanClauseRules, FutureTimeTakesWill) {
+    EXPECT_EQ(By("FutureTimeTakesWill", "Der Hund schläft morgen im Garten."), "The dog will sleep in the garden tomorrow.");
+    EXPECT_EQ(By("FutureTimeTakesWill", "Das Kind spielt nächste Woche nicht."), "The child will not play next week.");
+    // the morning of today, a past, and a subordinate clause keep their tense
+    for (const char* kept : {"Der Hund schläft heute Morgen im Garten.", "Der Hund schlief morgen im Garten.",
+                             "Ich sehe, dass der Hund morgen schläft."})
+        EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, kept), "FutureTimeTakesWill")) << kept;
 }
 
 TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
@@ -116,6 +134,8 @@ TEST(GermanClauseRules, VorIsAgo) {
 TEST(GermanClauseRules, LastYearTakesNoPreposition) {
     EXPECT_EQ(By("LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus."), "Last year he bought a house.");
     EXPECT_EQ(By("LastYearTakesNoPreposition", "Am letzten Montag spielte das Kind."), "Last Monday the child played.");
+    EXPECT_EQ(By("LastYearTakesNoPreposition", "Das Kind spielte letzten Monat im Garten."),
+              "The child played in the garden last month.");
 }
 
 TEST(GermanClauseRules, PredicateAfterTheVerb) {
