@@ -3,6 +3,7 @@
 #include "engine/de_en.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/dictionary_source.h"
 #include "engine/text_1252.h"
@@ -513,6 +514,38 @@ bool AgeInYears(const std::vector<Token>& tokens, std::size_t i, GermanUnit& u) 
     return true;
 }
 
+// "25th", "1st", "12th": the English ordinal of a number.
+std::string EnglishOrdinal(const std::string& digits) {
+    const unsigned long n = strtoul(digits.c_str(), nullptr, 10);
+    const char* suffix = "th";
+    if (n % 100 < 11 || n % 100 > 13) {
+        if (n % 10 == 1) suffix = "st";
+        else if (n % 10 == 2) suffix = "nd";
+        else if (n % 10 == 3) suffix = "rd";
+    }
+    return digits + suffix;
+}
+
+// "die 25. Ausgabe", "seinem 50. Geburtstag": a number with a full stop inside the
+// sentence is an ordinal (the 25th edition); before a month it is the day
+// ("am 28. August": on 28 August).
+bool OrdinalNumber(const EngineTables& tables, const std::vector<Token>& tokens, std::size_t i, GermanUnit& u,
+                   GermanUnit* before) {
+    if (i + 2 >= tokens.size() || tokens[i].kind != TokenKind::Number || tokens[i + 1].text != "." ||
+        tokens[i + 1].spaceBefore || tokens[i + 2].kind != TokenKind::Word || tokens[i].text.size() > 4 ||
+        tokens[i].text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const bool month = tables.InList("german-month", Lower1252(tokens[i + 2].text));
+    u.source = tokens[i].text + ".";
+    u.lower = u.source;
+    u.cls = kClassAdjective;
+    u.english = month ? tokens[i].text : EnglishOrdinal(tokens[i].text);
+    u.fixed = true;
+    u.known = true;
+    if (month && before && before->lower == "am") before->english = "on";
+    return true;
+}
+
 bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     bool start = true;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
@@ -521,6 +554,13 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, 
         if (AgeInYears(tokens, k, age)) {
             s.units.push_back(std::move(age));
             k += 2;
+            start = false;
+            continue;
+        }
+        GermanUnit ordinal;
+        if (OrdinalNumber(s.catalogue.Tables(), tokens, k, ordinal, s.units.empty() ? nullptr : &s.units.back())) {
+            s.units.push_back(std::move(ordinal));
+            k += 1;
             start = false;
             continue;
         }

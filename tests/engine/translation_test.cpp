@@ -34,6 +34,13 @@ TEST(GermanToEnglish, SeparableParticleJoinsItsVerb) {
     EXPECT_EQ(GermanToEnglish("Er steht auf."), "He gets up.");
 }
 
+TEST(GermanToEnglish, NumberWithAFullStopIsAnOrdinalOrADay) {
+    EXPECT_EQ(GermanToEnglish("Das Kind kaufte das 3. Buch."), "The child bought the 3rd book.");
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt am 11. Tag."), "The dog barks on the 11th day.");
+    EXPECT_EQ(GermanToEnglish("Das Kind spielt am 22. Mai."), "The child plays on 22 May.");
+    EXPECT_EQ(GermanToEnglish("Er kaufte 3 Bücher."), "He bought 3 books.");
+}
+
 TEST(GermanToEnglish, MultiWordTerm) {
     EXPECT_EQ(GermanToEnglish("Ich gehe nach Hause."), "I go home.");
 }
