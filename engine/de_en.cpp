@@ -159,6 +159,17 @@ void SubjectPersonAndNumber(GermanClause& c) {
         c.plural = u.fw->plural;  // "man" is the generic "you" of the table, and agrees as "you"
         return;
     }
+    // "Das Thema gebe", "er habe gesagt, dass nicht ermittelt werde": without "ich" a
+    // form of the first person is the subjunctive of reported speech, in the third
+    // ("und gebe ihm" still shares an "ich" of the clause before)
+    if (c.person == 1 && !c.plural) {
+        bool nounBefore = false;
+        for (std::size_t i = c.begin; i < c.finite && !nounBefore; ++i) nounBefore = IsNounLike(c.s.units[i]);
+        if (nounBefore || c.subordinate) {
+            c.person = 3;
+            c.reportedSpeech = true;
+        }
+    }
 }
 
 void TranslateClause(GermanSentence& s, std::size_t begin, std::size_t end, std::vector<bool>& used,

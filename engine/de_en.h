@@ -116,6 +116,7 @@ struct GermanClause {
     std::vector<std::size_t> chain;  // the other verbs, in English order
     int person = 3;
     bool plural = false;
+    bool reportedSpeech = false;  // "er habe gesagt": a subjunctive of the first person in the third
 
     // Set by the rules.
     bool negate = false;

@@ -17,6 +17,7 @@ struct VerbGroupState {
     bool n0Participle, n0Infinitive;
     std::vector<std::string> words;
     Need need = Need::Base;
+    std::size_t chainFrom = 0;  // the chain's verbs from here on are still to be said
 };
 
 // The English modal's form from its table (engine/data/english-modals.tsv).
@@ -48,9 +49,10 @@ bool TakesSein(const GermanSentence& s, const GermanUnit& participle) {
 // where English takes the simple past, unless the clause speaks of a time up to
 // now. Written reports (third person) keep the perfect for what still matters,
 // unless they name the past time ("gestern hat sie ... gefunden": she found).
+// Reported speech ("er habe gesagt") tells what happened: the simple past.
 bool PerfectIsSimplePast(const VerbGroupState& v, PerfectReading reading) {
     const GermanClause& c = v.c;
-    if (reading == PerfectReading::Perfect || (c.person == 3 && reading != PerfectReading::Past) || v.past || v.subjunctive || c.chain.size() != 1 || !v.n0 || !v.n0Participle ||
+    if (reading == PerfectReading::Perfect || (c.person == 3 && !c.reportedSpeech && reading != PerfectReading::Past) || v.past || v.subjunctive || c.chain.size() != 1 || !v.n0 || !v.n0Participle ||
         v.n0->fw || v.n0->fixed || !v.f.fw)
         return false;
     return v.f.fw->aux == AuxVerb::Haben || (v.f.fw->aux == AuxVerb::Sein && TakesSein(c.s, *v.n0));
@@ -93,7 +95,36 @@ void WerdenVerb(VerbGroupState& v) {
 }
 
 // False when "haben" stands alone and the group is complete.
+// "hat ... lesen wollen", "hätte kommen können": the perfect of a modal takes its
+// infinitive. English says the modal's past ("wanted to read", "could not come"),
+// or in the subjunctive its own perfect ("could have come", "would have had to go";
+// table modal-unreal-perfect, where "+pp" asks for the participle).
+bool ModalPerfect(VerbGroupState& v) {
+    const EngineTables& tables = v.c.s.catalogue.Tables();
+    const std::string modal = v.n0->fw->english;
+    std::string m;
+    if (v.subjunctive) {
+        m = tables.Value("modal-unreal-perfect", modal);
+        if (m.empty()) return false;
+        v.need = Need::Base;
+        if (m.size() > 3 && m.compare(m.size() - 3, 3, "+pp") == 0) {
+            m = m.substr(0, m.size() - 4);
+            v.need = Need::PastPart;
+        }
+        for (std::string_view p : SplitWords(m)) v.words.emplace_back(p);
+        NotAfterFirst(v);
+    } else {
+        m = ModalFinite(tables, modal, true, v.c.person, v.c.plural, v.c.negate);
+        for (std::string_view p : SplitWords(m)) v.words.emplace_back(p);
+        v.need = Need::Base;
+    }
+    v.chainFrom = 1;
+    return true;
+}
+
 bool HabenVerb(VerbGroupState& v) {
+    if (v.n0 && v.n0->fw && v.n0->fw->kind == GermanKind::Modal && !v.n0->fw->participle && ModalPerfect(v))
+        return true;
     v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     v.need = Need::PastPart;
     if (v.n0) {
@@ -161,7 +192,7 @@ void LexicalVerb(VerbGroupState& v) {
 // The rest of the chain, each verb governed by the one before.
 void ChainVerbs(VerbGroupState& v) {
     const GermanClause& c = v.c;
-    for (std::size_t k = 0; k < c.chain.size(); ++k) {
+    for (std::size_t k = v.chainFrom; k < c.chain.size(); ++k) {
         const GermanUnit& u = c.s.units[c.chain[k]];
         const GermanUnit* after = k + 1 < c.chain.size() ? &c.s.units[c.chain[k + 1]] : nullptr;
         if (u.reading.zuInfinitive || (!u.fw && u.cls != kClassVerb)) {

@@ -41,6 +41,19 @@ TEST(GermanToEnglish, NumberWithAFullStopIsAnOrdinalOrADay) {
     EXPECT_EQ(GermanToEnglish("Er kaufte 3 Bücher."), "He bought 3 books.");
 }
 
+TEST(GermanToEnglish, PerfectOfAModalIsItsPastOrItsOwnPerfect) {
+    EXPECT_EQ(GermanToEnglish("Er hat das Buch lesen wollen."), "He wanted to read the book.");
+    EXPECT_EQ(GermanToEnglish("Das Kind hat nicht spielen können."), "The child could not play.");
+    EXPECT_EQ(GermanToEnglish("Er hätte das Buch lesen können."), "He could have read the book.");
+    EXPECT_EQ(GermanToEnglish("Er hätte das Buch lesen müssen."), "He would have had to read the book.");
+}
+
+TEST(GermanToEnglish, ReportedSpeechInTheThirdPerson) {
+    EXPECT_EQ(GermanToEnglish("Das Kind spiele im Garten."), "The child plays in the garden.");
+    EXPECT_EQ(GermanToEnglish("Das Kind habe das Buch gelesen."), "The child read the book.");
+    EXPECT_EQ(GermanToEnglish("Ich spiele im Garten."), "I play in the garden.");
+}
+
 TEST(GermanToEnglish, MultiWordTerm) {
     EXPECT_EQ(GermanToEnglish("Ich gehe nach Hause."), "I go home.");
 }
