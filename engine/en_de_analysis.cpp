@@ -323,6 +323,50 @@ void JoinPrepositionsOfSeveralWords(EnglishSentence& s) {
     }
 }
 
+// "was", "says", "can", "came": a verb that makes a clause.
+bool FiniteVerb(const EnglishUnit& u) {
+    if (u.fw) {
+        const EnKind k = u.fw->kind;
+        return (k == EnKind::Be || k == EnKind::Have || k == EnKind::Do || k == EnKind::Will || k == EnKind::Modal) &&
+               u.lower != "be" && u.lower != "been" && u.lower != "being" && u.lower != "having";
+    }
+    return u.cls == kClassVerb && (u.tag == kFormPast || u.tag == kFormThird || std::string(u.tagName) == "VBP");
+}
+
+// "He says the bullet came", "I know you are tired": after a verb of saying or
+// knowing, a subject and its verb are a clause that English joins without
+// "that"; German needs its "dass".
+void ThatAfterAVerbOfSaying(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
+        const EnglishUnit& verb = s.units[i];
+        if (verb.fw || verb.cls != kClassVerb || !tables.InList("that-clause-verb", verb.lemma.empty() ? verb.lower : verb.lemma))
+            continue;
+        // "The man who sees the dog is old": in a relative clause the verb after the
+        // noun is the main clause's
+        bool relative = false;
+        for (std::size_t k = i; k-- > 0 && !s.units[k].punct && !relative;) {
+            const std::string tag = s.units[k].tagName;
+            relative = tag == "WDT" || tag == "WP" || tag == "WP$" || s.units[k].lower == "who" || s.units[k].lower == "which";
+        }
+        if (relative) continue;
+        const EnglishUnit& next = s.units[i + 1];
+        const bool subjectStart = tables.InList("subject-pronoun", next.lower) ||
+                                  (next.fw && (next.fw->kind == EnKind::Article || next.fw->kind == EnKind::Possessive)) ||
+                                  (!next.fw && next.capital && !next.punct);
+        if (!subjectStart) continue;
+        const std::size_t end = EnglishSubjectEnd(s, i + 1, s.units.size());
+        if (end <= i + 1 || end >= s.units.size() || !FiniteVerb(s.units[end])) continue;
+        EnglishUnit that;
+        that.source = that.lower = "that";
+        that.fw = tables.English("that", EnKind::Subordinator);
+        if (!that.fw) return;
+        s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(that));
+        if (s.applied) s.applied->push_back("ThatAfterAVerbOfSaying");
+        ++i;
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster)
@@ -358,6 +402,7 @@ void ChooseReadings(EnglishSentence& s) {
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
         if (afterVerb || beforeSubject) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
+    ThatAfterAVerbOfSaying(s);
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a

@@ -116,6 +116,14 @@ TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
 }
 
+TEST(EnglishClauseRules, ThatAfterAVerbOfSaying) {
+    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "The man says the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
+    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "He said he was old."), "Er sagte, dass er alt war.");
+    // an object, and the verb of a relative clause, are no clause of their own
+    for (const char* kept : {"The man says the words.", "The man who sees the dog is old."})
+        EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, kept), "ThatAfterAVerbOfSaying")) << kept;
+}
+
 TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
     // the pronoun agrees with its noun and takes its case from its role in the clause
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man who sees the dog is old."), "Der Mann, der den Hund sieht, ist alt.");
