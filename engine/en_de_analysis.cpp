@@ -262,6 +262,13 @@ void NumberWord(const EngineTables& tables, EnglishUnit& u) {
     u.german = german;
 }
 
+// "1,000.5" is "1.000,5": German groups thousands with a point and has a decimal comma.
+std::string GermanDigits(const std::string& digits) {
+    std::string german;
+    for (char c : digits) german += c == ',' ? '.' : c == '.' ? ',' : c;
+    return german;
+}
+
 // "don't" is do and not, "I'm" is I and am (the table's contractions); a
 // possessive 's goes.
 std::vector<std::string> SplitContraction(const EngineTables& tables, const Token& t) {
@@ -367,8 +374,29 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
     }
 }
 
+// "three times", "10 times": how often is one German adverb (dreimal, 10-mal).
+void TimesAfterANumberIsMal(EnglishSentence& s) {
+    for (std::size_t i = 0; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (!u.number || s.units[i + 1].lower != "times" || (i > 0 && s.units[i - 1].fw &&
+                                                           s.units[i - 1].fw->kind == EnKind::Article))
+            continue;
+        const bool digits = !u.source.empty() && u.source[0] >= '0' && u.source[0] <= '9';
+        u.german = (digits ? u.german + "-" : u.german) + "mal";
+        u.source += " " + s.units[i + 1].source;
+        u.lower = Lower1252(u.source);
+        u.number = false;
+        u.cls = kClassAdverb;
+        u.fixed = true;
+        u.known = true;
+        s.units.erase(s.units.begin() + static_cast<long>(i) + 1);
+        if (s.applied) s.applied->push_back("TimesAfterANumberIsMal");
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
+    TimesAfterANumberIsMal(s);
     // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster)
     const std::size_t n = s.units.size();
     if (n >= 4 && s.units[n - 1].punct && s.units[n - 2].lower == "please" && s.units[n - 3].source == ",") {
@@ -594,7 +622,11 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
             const TagReading tagged = first && tags[k] < kEnglishTagCount ? ReadingOfTag(tags[k]) : TagReading{};
             if (!u.punct && !u.number) Analyse(s, u, s.units.empty() ? nullptr : &s.units.back(), tagged);
             NumberWord(s.catalogue.Tables(), u);
-            if (u.punct || (u.number && u.german.empty())) u.german = u.source;
+            if (u.number && u.german.empty()) {
+                const bool clock = !s.units.empty() && s.units.back().lower == "at";  // "at 10.30"
+                u.german = clock ? u.source : GermanDigits(u.source);
+            }
+            if (u.punct) u.german = u.source;
             if (u.number) u.cls = kClassAdjective;
             s.units.push_back(std::move(u));
             if (!s.units.back().punct) start = false;

@@ -116,6 +116,11 @@ TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
 }
 
+TEST(EnglishClauseRules, TimesAfterANumberIsMal) {
+    EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked three times."), "Der Hund bellte dreimal.");
+    EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked 1,200 times."), "Der Hund bellte 1.200-mal.");
+}
+
 TEST(EnglishClauseRules, ThatAfterAVerbOfSaying) {
     EXPECT_EQ(By("ThatAfterAVerbOfSaying", "The man says the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
     EXPECT_EQ(By("ThatAfterAVerbOfSaying", "He said he was old."), "Er sagte, dass er alt war.");
