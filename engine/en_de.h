@@ -105,6 +105,7 @@ struct EnglishClause {
 
     // The English verb group as read.
     std::string mainLemma, modalLemma;
+    std::string mainEnglish;  // the English lexical verb's base form ("go" for "went")
     Tense tense = Tense::Present;
     bool negate = false, perfect = false, future = false, modal = false, passive = false;
     bool notYet = false;  // "not ... yet"

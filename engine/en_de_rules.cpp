@@ -320,6 +320,7 @@ void ReadTheVerbGroup(EnglishClause& c) {
         }
         if (!u.fw && u.cls == kClassVerb) {
             c.mainLemma = u.german;
+            c.mainEnglish = u.lemma.empty() ? u.lower : u.lemma;
             // "appealed" with no auxiliary before it is the simple past
             if (c.i == verbStart && (u.tag == kFormPast || u.tag == kFormPastPart)) c.tense = Tense::Past;
             c.passive = c.passive && u.tag == kFormPastPart;
@@ -532,6 +533,16 @@ void ZuInfinitive(EnglishClause& c, bool purpose) {
     c.i = c.end;
 }
 
+// "went to the shop to buy bread": after a verb that takes no infinitive, and not
+// after a noun that does ("a chance to win"), "to" tells the purpose: um ... zu.
+bool PurposeInfinitiveAt(const EnglishClause& c, std::size_t i) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (c.mainEnglish.empty() || tables.InList("to-complement-verb", c.mainEnglish)) return false;
+    const EnglishUnit& before = At(c, i - 1);
+    const std::string noun = before.lemma.empty() ? before.lower : before.lemma;
+    return !tables.InList("to-complement-noun", noun) && before.cls != kClassAdjective;
+}
+
 // "in order to work": um ... zu arbeiten.
 std::size_t InOrderToLength(const EnglishClause& c, std::size_t i) {
     if (At(c, i).lower == "in order" && i + 2 < c.end && ToInfinitiveAt(c, i + 1)) return 1;  // the dictionary's term
@@ -548,7 +559,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             break;
         }
         if (ToInfinitiveAt(c, c.i)) {
-            ZuInfinitive(c, false);
+            ZuInfinitive(c, PurposeInfinitiveAt(c, c.i));
             break;
         }
         if (u.punct) { c.rest.push_back(u.source); ++c.i; KeepBeforeTheMiddle(c, false); continue; }

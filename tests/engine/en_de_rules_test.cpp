@@ -221,6 +221,9 @@ TEST(EnglishClauseRules, ToInfinitivesTakeZuAfterTheirObjects) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man tries to buy the house."), "Der Mann versucht, das Haus zu kaufen.");
     // a bare infinitive takes no comma; in a subordinate clause it follows the finite verb
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man tries to sleep."), "Der Mann versucht zu schlafen.");
+    // after a verb that takes no infinitive, "to" tells the purpose
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man waits in the garden to read the book."),
+              "Der Mann wartet im Garten, um das Buch zu lesen.");
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that the man tries to buy the house."),
               "Ich sehe, dass der Mann versucht, das Haus zu kaufen.");
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man reads in order to sleep."), "Der Mann liest, um zu schlafen.");
