@@ -432,7 +432,9 @@ void SettleReadings(GermanSentence& s) {
 
 // A phrase must hold a content word and must not start with a determiner or a
 // pronoun: "die Steuern" or "Ich habe" would swallow what the clause rules need.
-bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts) {
+// nounInside: the sentence writes a word of the term as a noun ("heute Morgen" is
+// no "today tomorrow"), which makes it worth matching though each word is closed.
+bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts, bool nounInside) {
     const GermanWord* first = tables.German(parts[0]);
     // "nicht kommen" is "not come" by the negation rule, not "stay away"
     if (first && (first->kind == GermanKind::Article || first->kind == GermanKind::Pronoun ||
@@ -444,7 +446,7 @@ bool WorthMatching(const EngineTables& tables, const std::vector<std::string_vie
     }
     for (std::string_view p : parts)
         if (!tables.German(p)) return true;
-    return false;
+    return nounInside;
 }
 
 // Whether the phrase's words stand at i, each as written or as its lemma. A common
@@ -599,7 +601,10 @@ void MatchGermanPhrases(GermanSentence& s) {
             for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key)) {
                 if (!PhraseStandsAt(s, p, i, lemmas)) continue;
                 std::vector<std::string_view> parts = SplitWords(s.catalogue.String(p.text));
-                if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
+                bool nounInside = false;
+                for (std::size_t k = i + 1; k < i + parts.size() && k < s.units.size(); ++k)
+                    nounInside = nounInside || (s.units[k].capital && !s.units[k].start);
+                if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts, nounInside)) continue;
                 if (LongerTermOverlaps(s, i, parts.size(), lemmas)) continue;
                 // nor an inflected verb later in it ("nach Berlin gefahren" keeps its participle)
                 bool inflectedVerb = false;

@@ -56,6 +56,8 @@ TEST(GermanToEnglish, ReportedSpeechInTheThirdPerson) {
 
 TEST(GermanToEnglish, MultiWordTerm) {
     EXPECT_EQ(GermanToEnglish("Ich gehe nach Hause."), "I go home.");
+    // closed words both, but "Morgen" is written as a noun: this morning, not today tomorrow
+    EXPECT_EQ(GermanToEnglish("Der Hund bellte heute Morgen."), "The dog barked this morning.");
 }
 
 TEST(GermanToEnglish, VerbFinalSubordinateClause) {
