@@ -349,6 +349,35 @@ void ReadTheVerbBeforeItsSubject(EnglishClause& c) {
 bool HaveWithoutParticiple(const EnglishClause& c) { return c.perfect && c.mainLemma == "haben"; }
 void HaveIsTheVerb(EnglishClause& c) { c.perfect = false; }
 
+// "I am afraid", "you are right": German has the feeling or the right (Angst haben,
+// recht haben; table haben-predicate, whose value may name the preposition that
+// "of" becomes: Angst vor). Things are no persons: "it is right" stays richtig.
+bool BeWithAHabenPredicate(const EnglishClause& c) {
+    if (c.mainLemma != "sein" || c.modal || c.i >= c.end || c.i == c.begin) return false;
+    const EnglishUnit& u = At(c, c.i);
+    const std::string& first = At(c, c.begin).lower;
+    return !u.fw && (u.cls == kClassAdjective || !u.known) && !c.s.catalogue.Tables().Value("haben-predicate", u.lower).empty() &&
+           !c.s.catalogue.Tables().InList("thing-pronoun", first);
+}
+
+void HabenWithThePredicate(EnglishClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    EnglishUnit& u = c.s.units[c.i];
+    const std::string& value = tables.Value("haben-predicate", u.lower);
+    const std::size_t bar = value.find('|');
+    u.german = value.substr(0, bar);
+    u.cls = kClassNone;
+    u.fixed = true;
+    c.mainLemma = "haben";
+    c.passive = false;
+    if (bar != std::string::npos && c.i + 1 < c.end && At(c, c.i + 1).lower == "of")
+        if (const EnglishWord* w = tables.English(value.substr(bar + 1), EnKind::Preposition)) {
+            EnglishUnit& of = c.s.units[c.i + 1];
+            of.fw = w;
+            of.lower = value.substr(bar + 1);  // no longer the "of" of a genitive
+        }
+}
+
 // "want to go", "have to go", "need to go", "is going to go": a German modal verb.
 const char* ModalOfToInfinitive(const EnglishClause& c) {
     if (c.modal || c.future || c.i == 0 || c.i + 1 >= c.end || At(c, c.i).lower != "to" ||
@@ -886,6 +915,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
     {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},
+    {"BeAfraidIsAngstHaben", "The man is afraid of the dog.", BeWithAHabenPredicate, HabenWithThePredicate},
     {"WantToIsAModalVerb", "I want to sleep.", ToInfinitiveAfterWantHaveNeed, ModalWithTheBareInfinitive},
     {"WouldLikeIsMoechte", "I would like a book.", WouldLike, WouldLikeIsMoechte},
     {"WouldBeIsWaere", "It would be good.", WouldBeforeAVerbWithItsOwnSubjunctive, TheVerbsOwnSubjunctive},

@@ -116,6 +116,12 @@ TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
 }
 
+TEST(EnglishClauseRules, BeAfraidIsAngstHaben) {
+    EXPECT_EQ(By("BeAfraidIsAngstHaben", "The man is afraid of the dog."), "Der Mann hat Angst vor dem Hund.");
+    EXPECT_EQ(By("BeAfraidIsAngstHaben", "He was afraid."), "Er hatte Angst.");
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, "It is right."), "BeAfraidIsAngstHaben"));
+}
+
 TEST(EnglishClauseRules, TimesAfterANumberIsMal) {
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked three times."), "Der Hund bellte dreimal.");
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked 1,200 times."), "Der Hund bellte 1.200-mal.");
