@@ -100,7 +100,8 @@ bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, s
     u.lemma = s.catalogue.String(chosen->lemma);
     u.german = s.catalogue.String(sense->text);
     u.gender = sense->gender;
-    u.plural = chosenTag == kFormPlural;
+    // "the police are": a collective English counts as plural is one thing in German (die Polizei ist)
+    u.plural = chosenTag == kFormPlural && !s.catalogue.Tables().InList("german-singular-noun", u.lower);
     return true;
 }
 

@@ -143,6 +143,10 @@ TEST(EnglishToGerman, AConjunctionWithNothingAfterItEndsTheSentence) {
     EXPECT_EQ(EnglishToGerman("because,"), "Weil,");
 }
 
+TEST(EnglishToGerman, ACollectiveEnglishCountsAsPluralIsOneThingInGerman) {
+    EXPECT_EQ(EnglishToGerman("The police sleep."), "Die Polizei schläft.");
+}
+
 TEST(EnglishToGerman, NumbersTakeTheGermanPointAndComma) {
     EXPECT_EQ(EnglishToGerman("The man bought 1,500 books."), "Der Mann kaufte 1.500 Bücher.");
     EXPECT_EQ(EnglishToGerman("The dog is 2.5 years old."), "Der Hund ist 2,5 Jahre alt.");
