@@ -12,7 +12,7 @@
 #include "app/start_up.h"
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
-#include "core/message_log.h"
+#include "core/run_marking.h"
 #include "messages/message_box.h"
 #include "resources/resource_ids.h"
 #include "settings/lexicon_library.h"
@@ -136,9 +136,9 @@ bool IsRunStep(const MSG& message) {
 int RunMessageLoop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // A run's output goes into the window in batches while the run's own steps
-        // follow each other; anything else sees it whole.
-        if (!IsRunStep(message)) FlushOutput();
+        // A run's marking and output reach the windows in batches while the run's
+        // own steps follow each other; anything else sees them whole.
+        if (!IsRunStep(message)) ShowWhatWaits();
         if (PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -5,7 +5,9 @@
 #include "app/shell_state.h"
 #include "core/file_translation.h"
 #include "core/progress.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
+#include "core/scanner.h"
 #include "core/sentence_translation.h"
 #include "messages/message_box.h"
 #include "messages/window_text.h"
@@ -15,19 +17,26 @@
 
 namespace {
 
-EditSelection InputSelection() { return SelectionOf(g_windows.inputEdit); }
+EditSelection InputSelection() { return InputMarking(); }
 
-void SelectInput(DWORD start, DWORD end) {
-    SendMessageA(g_windows.inputEdit, EM_SETSEL, start, end);
-}
+void SelectInput(DWORD start, DWORD end) { MarkInput(start, end); }
 
 void StartProgressDialog(HWND frame) {
     g_run.cancelCount = 0;
     OpenProgressDialog(frame);
 }
 
-// The sentence at the end of the input's selection becomes the marked text.
-void MarkSentenceAtCaret(HWND frame) { SendMessageA(frame, WM_COMMAND, CMD_MARK_SENTENCE, 0); }
+// The sentence at the end of the input's marking becomes the marked text.
+void MarkSentenceAtCaret() {
+    const int end = static_cast<int>(InputSelection().end);
+    EditTextCopy copy(g_windows.inputEdit);
+    if (!copy) {
+        ShowMessage(g_shell.frame, kStopBox, IDS_NO_MEMORY, nullptr);
+        return;
+    }
+    SelectInput(FindSentenceStart(copy.text(), copy.length(), end),
+                FindSentenceEnd(copy.text(), copy.length(), end));
+}
 
 void FinishTranslation() {
     CloseProgressDialog();
@@ -57,7 +66,7 @@ void TranslateMarkedPiece() {
 
 void TranslateStep(HWND frame) {
     EditSelection selection = InputSelection();
-    if (selection.end - selection.start < 3) MarkSentenceAtCaret(frame);
+    if (selection.end - selection.start < 3) MarkSentenceAtCaret();
     TranslateMarkedPiece();
     if (g_run.runActive) {
         PostMessageA(frame, WM_COMMAND, CMD_RUN_NEXT, 0);
@@ -99,7 +108,7 @@ void ContinueRunCommand(HWND frame) {
     EditSelection selection = InputSelection();
     if (g_run.cancelCount == 0 && !g_run.endOfText && selection.end < g_run.runEnd) {
         g_run.runActive = true;
-        MarkSentenceAtCaret(frame);
+        MarkSentenceAtCaret();
         selection = InputSelection();
         // A sentence reaching outside the run is clipped to the run's bounds.
         if (selection.start < g_run.runStart || selection.end > g_run.runEnd)

@@ -152,7 +152,7 @@ double TimeWindowRun(const std::string& program, const std::string& file, int le
                 seconds = Now() - start;
                 break;
             }
-            Sleep(1);
+            Sleep(20);  // looking more often would take the wineserver from the run
         }
     }
     End(running);

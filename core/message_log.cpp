@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/shell_state.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
 #include "textwin/window_registry.h"
@@ -63,6 +64,7 @@ bool InsertWhole(HWND edit, const char* text, DWORD before, DWORD length) {
 }
 
 void ReportOutputFull() {
+    ShowInputMarking();  // the sentence that did not fit stands marked beside the notice
     g_notices.outputFull();
     g_run.endOfText = true;
     g_run.cancelCount = 1;

@@ -4,6 +4,7 @@
 
 #include "app/shell_state.h"
 #include "core/message_log.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
 #include "resources/resource_ids.h"
 
@@ -97,7 +98,7 @@ HWND OpenProgressDialog(HWND owner) {
 }
 
 void CloseProgressDialog() {
-    FlushOutput();  // the run's output is whole before anyone sees the run end
+    ShowWhatWaits();  // marking and output are whole before anyone sees the run end
     if (g_run.progressDialog) DestroyWindow(g_run.progressDialog);
     g_run.progressDialog = nullptr;
 }

@@ -8,6 +8,7 @@
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
 #include "core/message_log.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
 #include "core/sentence_prep.h"
 
@@ -83,7 +84,7 @@ int TranslateSentence(char* piece) {
     if (!CallTranslateGuarded(g_run.progressDialog, sentence, &translationAtom, &errorType,
                               &unknownAtom, &result, &exceptionCode)) {
         Emit(prefix);
-        FlushOutput();
+        ShowWhatWaits();
         g_notices.engineFailed();
         g_run.cancelCount = 1;
         return 0;

@@ -5,6 +5,7 @@
 #include "core/engine_options.h"
 #include "core/message_log.h"
 #include "core/progress.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
 #include "core/sentence_prep.h"
 #include "core/sentence_translation.h"
@@ -215,6 +216,38 @@ TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLost
     EXPECT_EQ(g_run.cancelCount, 1);
     CloseProgressDialog();
     EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) ");
+}
+
+EditSelection ShownMarking() { return SelectionOf(g_windows.inputEdit); }
+
+bool operator==(EditSelection a, EditSelection b) { return a.start == b.start && a.end == b.end; }
+
+// The input's marking moves with every sentence of a run and is shown about 30 times
+// a second: what waits is what the run reads, and it is shown before anything else
+// looks (the main loop, an engine failure, the end of the run).
+TEST_F(SentenceTranslationTest, DuringARunTheMarkingWaitsAndIsShownBeforeAnythingElseLooks) {
+    SetWindowTextA(g_windows.inputEdit, "Eins. Zwei. Drei.");
+    MarkInput(0, 5);
+    EXPECT_TRUE(ShownMarking() == (EditSelection{0, 5}));
+
+    StartRun();
+    MarkInput(6, 11);  // the first marking of a run is due
+    const DWORD shown = GetTickCount();
+    EXPECT_TRUE(ShownMarking() == (EditSelection{6, 11}));
+    MarkInput(12, 17);
+    EXPECT_TRUE(InputMarking() == (EditSelection{12, 17}));
+    if (GetTickCount() - shown < 20) {
+        EXPECT_TRUE(ShownMarking() == (EditSelection{6, 11}));
+    }
+    Translate("Vier.");
+    ShowWhatWaits();
+    EXPECT_TRUE(ShownMarking() == (EditSelection{12, 17}));
+    EXPECT_EQ(windows.Output(), "EN(Vier.)");
+
+    MarkInput(0, 0);
+    CloseProgressDialog();
+    EXPECT_TRUE(ShownMarking() == (EditSelection{0, 0}));
+    EXPECT_TRUE(InputMarking() == (EditSelection{0, 0}));
 }
 
 TEST_F(SentenceTranslationTest, TargetFileReceivesBytesAndReportsAFailedWriteOnce) {

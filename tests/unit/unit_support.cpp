@@ -110,6 +110,7 @@ ScopedTextWindows::ScopedTextWindows() {
     host_ = CreateWindowExA(0, "static", "host", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     g_windows = WindowRegistry{};
+    g_windows.inputEdit = MakeEdit(host_);
     g_windows.outputEdit = MakeEdit(host_);
     g_windows.messagesEdit = MakeEdit(host_);
     // No text limit of our own: the tests fill these beyond the default.
