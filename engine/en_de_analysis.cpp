@@ -504,6 +504,16 @@ bool AnyFormTerm(const EnglishSentence& s, std::string_view text, const std::vec
     return tables.InList("phrasal-particle", parts.back()) && !PrepositionOfWhatFollows(s, text, parts, i);
 }
 
+// "want to come", "tried to come": after a verb that takes an infinitive, "to come" is
+// that infinitive and not the term ("the years to come": künftig).
+bool InfinitiveOfTheVerbBefore(const EnglishSentence& s, std::size_t i, const std::vector<std::string_view>& parts) {
+    if (parts.size() != 2 || parts[0] != "to" || i == 0) return false;
+    const EngineTables& tables = s.catalogue.Tables();
+    const EnglishUnit& before = s.units[i - 1];
+    return tables.InList("to-infinitive-modal", before.lower) ||
+           tables.InList("to-complement-verb", before.lemma.empty() ? before.lower : before.lemma);
+}
+
 // The catalogue's term that starts at i, its first word read as first, made one unit.
 bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
     for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
@@ -511,6 +521,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i, first)) continue;
         std::vector<std::string_view> parts = SplitWords(text);
         if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
+        if (InfinitiveOfTheVerbBefore(s, i, parts)) continue;
         Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
         if (senses.empty()) continue;  // a damaged catalogue's range gives none
         const SenseRecord* chosen = senses.begin();

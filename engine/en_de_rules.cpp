@@ -345,6 +345,22 @@ void ReadTheVerbBeforeItsSubject(EnglishClause& c) {
     GermanSubjectNounPhrase(c);
 }
 
+// "You must not smoke": English forbids with "must not", German with "nicht dürfen"
+// (table negated-modal); "nicht müssen" is "need not".
+bool NegatedModalOfItsOwn(const EnglishClause& c) {
+    if (!c.modal || !c.negate) return false;
+    for (std::size_t k = c.begin; k < c.i; ++k)
+        if (Is(At(c, k), EnKind::Modal)) return !c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower).empty();
+    return false;
+}
+void TheNegatedModal(EnglishClause& c) {
+    for (std::size_t k = c.begin; k < c.i; ++k)
+        if (Is(At(c, k), EnKind::Modal)) {
+            c.modalLemma = c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower);
+            return;
+        }
+}
+
 // "He has three brothers": "have" without a participle is the verb itself.
 bool HaveWithoutParticiple(const EnglishClause& c) { return c.perfect && c.mainLemma == "haben"; }
 void HaveIsTheVerb(EnglishClause& c) { c.perfect = false; }
@@ -684,7 +700,10 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         }
         c.rest.push_back(u.fw ? u.fw->german : u.german);
         ++c.i;
-        KeepBeforeTheMiddle(c, false);
+        // "raucht hier nicht", but "ist nicht hier", "geht nicht dorthin": after "sein" and
+        // verbs of going the place is what is negated
+        KeepBeforeTheMiddle(c, c.s.catalogue.Tables().InList("adverb-before-nicht", u.lower) &&
+                                   !GermanTakesSein(c.s.catalogue, c.mainLemma));
     }
     c.rest.insert(c.rest.begin() + static_cast<long>(c.middleSlot), c.middle.begin(), c.middle.end());
     // "nicht" after what is known and when, before the rest ("ist nicht zu Hause")
@@ -914,6 +933,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
+    {"MustNotIsDarfNicht", "The dog must not bark.", NegatedModalOfItsOwn, TheNegatedModal},
     {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},
     {"BeAfraidIsAngstHaben", "The man is afraid of the dog.", BeWithAHabenPredicate, HabenWithThePredicate},
     {"WantToIsAModalVerb", "I want to sleep.", ToInfinitiveAfterWantHaveNeed, ModalWithTheBareInfinitive},

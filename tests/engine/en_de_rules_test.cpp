@@ -122,6 +122,14 @@ TEST(EnglishClauseRules, BeAfraidIsAngstHaben) {
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, "It is right."), "BeAfraidIsAngstHaben"));
 }
 
+TEST(EnglishClauseRules, MustNotIsDarfNicht) {
+    EXPECT_EQ(By("MustNotIsDarfNicht", "The dog must not bark."), "Der Hund darf nicht bellen.");
+    EXPECT_EQ(By("MustNotIsDarfNicht", "The children must not sleep here."), "Die Kinder dürfen hier nicht schlafen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog does not have to bark.").text,
+              "Der Hund muss nicht bellen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is not here.").text, "Der Hund ist nicht hier.");
+}
+
 TEST(EnglishClauseRules, TimesAfterANumberIsMal) {
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked three times."), "Der Hund bellte dreimal.");
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked 1,200 times."), "Der Hund bellte 1.200-mal.");

@@ -208,6 +208,8 @@ TEST(EnglishToGerman, NamesQuestionsAndModalInfinitives) {
     EXPECT_EQ(EnglishToGerman("Does the man read the book?"), "Liest der Mann das Buch?");
     EXPECT_EQ(EnglishToGerman("Who barks?"), "Wer bellt?");
     EXPECT_EQ(EnglishToGerman("The child wants to sleep."), "Das Kind will schlafen.");
+    // "to come" is a term of its own (künftig), but not after a verb of the infinitive
+    EXPECT_EQ(EnglishToGerman("The child wants to come."), "Das Kind will kommen.");
     EXPECT_EQ(EnglishToGerman("I see the dog because it barks."), "Ich sehe den Hund, weil es bellt.");
 }
 
