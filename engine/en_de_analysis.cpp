@@ -491,6 +491,8 @@ bool PrepositionOfWhatFollows(const EnglishSentence& s, std::string_view text, c
     if (after >= s.units.size()) return false;
     const EnglishUnit& next = s.units[after];
     if (next.lower == "of") return true;
+    // "built in 1900", "came in 3rd"
+    if (!next.lower.empty() && next.lower[0] >= '0' && next.lower[0] <= '9') return true;
     // "off", "out", "up" before a noun phrase are the verb's ("switch off the light")
     if (parts.back() == "off" || parts.back() == "out" || parts.back() == "up" || parts.back() == "down") return false;
     const EnglishWord* last = tables.English(parts.back());
@@ -514,6 +516,14 @@ bool InfinitiveOfTheVerbBefore(const EnglishSentence& s, std::size_t i, const st
            tables.InList("to-complement-verb", before.lemma.empty() ? before.lower : before.lemma);
 }
 
+// "in two days": a term that ends in a number ("in two": entzwei) counts the noun after it.
+bool NumberOfTheNounAfter(const EnglishSentence& s, std::size_t i, const std::vector<std::string_view>& parts) {
+    const std::size_t last = i + parts.size() - 1, after = i + parts.size();
+    if (after >= s.units.size() || !s.units[last].number) return false;
+    const EnglishUnit& next = s.units[after];
+    return !next.fw && next.cls == kClassNoun;
+}
+
 // The catalogue's term that starts at i, its first word read as first, made one unit.
 bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
     for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
@@ -521,7 +531,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         if (p.senseCount == 0 || !PhraseStandsAt(s, text, p.tokenCount, i, first)) continue;
         std::vector<std::string_view> parts = SplitWords(text);
         if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
-        if (InfinitiveOfTheVerbBefore(s, i, parts)) continue;
+        if (InfinitiveOfTheVerbBefore(s, i, parts) || NumberOfTheNounAfter(s, i, parts)) continue;
         Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
         if (senses.empty()) continue;  // a damaged catalogue's range gives none
         const SenseRecord* chosen = senses.begin();

@@ -26,9 +26,42 @@ bool ClockTimeAfter(const EnglishClause& c, std::size_t i) {
     return std::atoi(hour.c_str()) <= 24;
 }
 
-// The German preposition at i, "um" before a time of day.
+// "in 1980": a year takes no preposition in German.
+bool YearAfterIn(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "in" || i + 1 >= c.end || !At(c, i + 1).number) return false;
+    const std::string& year = At(c, i + 1).source;
+    if (year.size() != 4 || !IsDigit1252(static_cast<unsigned char>(year[0]))) return false;
+    const int value = std::atoi(year.c_str());
+    return value >= 1000 && value <= 2100;
+}
+
+// "on Monday", "on a Monday", "at the weekend", "in the evening": before a day or a part
+// of one (table day-noun) German says "an": am Montag, an einem Montag, am Abend.
+bool DayAfter(const EnglishClause& c, std::size_t i, bool& determiner) {
+    const std::string& english = At(c, i).lower;
+    if (english != "on" && english != "at" && english != "in") return false;
+    std::size_t k = i + 1;
+    determiner = k < c.end && IsDeterminer(At(c, k));
+    if (english != "on" && !(determiner && At(c, k).lower == "the")) return false;
+    if (determiner) ++k;
+    while (k < c.end && !At(c, k).fw && !At(c, k).number && At(c, k).cls == kClassAdjective) ++k;
+    return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun &&
+           c.s.catalogue.Tables().InList("day-noun", At(c, k).german);
+}
+
+// The German preposition at i: "um" before a time of day, "an" before a day, none
+// before a year (empty).
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
-    return ClockTimeAfter(c, i) ? "um" : At(c, i).fw->german;
+    if (ClockTimeAfter(c, i)) return "um";
+    if (YearAfterIn(c, i)) return std::string();
+    bool determiner = false;
+    if (DayAfter(c, i, determiner)) return determiner ? "an" : "am";
+    return At(c, i).fw->german;
+}
+
+void PushPreposition(const EnglishClause& c, std::size_t i, std::vector<std::string>& out) {
+    std::string german = GermanPreposition(c, i);
+    if (!german.empty()) out.push_back(std::move(german));
 }
 
 // "hope for", "wait for", "think of": the German verb chooses its own preposition and
@@ -143,7 +176,7 @@ bool PrepositionalPhraseBeforeTheSubject(const EnglishClause& c) { return Subjec
 void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAPrepositionalPhrase(c);
     const EnglishWord* preposition = At(c, c.i).fw;
-    c.topic.push_back(GermanPreposition(c, c.i));
+    PushPreposition(c, c.i, c.topic);
     std::size_t k = c.i + 1;
     GermanNounPhrase(c.s, k, subject, preposition->prepositionCase, c.topic);
     c.i = subject;
@@ -359,6 +392,18 @@ void TheNegatedModal(EnglishClause& c) {
             c.modalLemma = c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower);
             return;
         }
+}
+
+// "He was born in Berlin": an English participle that the dictionary gives as an
+// adjective (geboren) is the passive of its German verb (table passive-participle).
+bool BeWithAPassiveParticiple(const EnglishClause& c) {
+    if (c.mainLemma != "sein" || !c.passive || c.modal || c.i >= c.end) return false;
+    const EnglishUnit& u = At(c, c.i);
+    return !u.fw && !c.s.catalogue.Tables().Value("passive-participle", u.lower).empty();
+}
+void ThePassiveOfItsVerb(EnglishClause& c) {
+    c.mainLemma = c.s.catalogue.Tables().Value("passive-participle", At(c, c.i).lower);
+    ++c.i;
 }
 
 // "He has three brothers": "have" without a participle is the verb itself.
@@ -657,7 +702,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             const bool attribute = OfBeforeDeterminer(c.s, c.i, c.end);
             const bool afterTheSlot = c.restOpen && c.middleSlot == c.rest.size();
             if (attribute) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
-            else c.rest.push_back(GermanPreposition(c, c.i));
+            else PushPreposition(c, c.i, c.rest);
             ++c.i;
             PrepositionObject(c, c.i, prepositionCase, c.rest);
             KeepBeforeTheMiddle(c, attribute && afterTheSlot);  // "den Namen der Straße nicht"
@@ -934,6 +979,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
     {"MustNotIsDarfNicht", "The dog must not bark.", NegatedModalOfItsOwn, TheNegatedModal},
+    {"WasBornIsWurdeGeboren", "The dog was born in the garden.", BeWithAPassiveParticiple, ThePassiveOfItsVerb},
     {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},
     {"BeAfraidIsAngstHaben", "The man is afraid of the dog.", BeWithAHabenPredicate, HabenWithThePredicate},
     {"WantToIsAModalVerb", "I want to sleep.", ToInfinitiveAfterWantHaveNeed, ModalWithTheBareInfinitive},

@@ -130,6 +130,14 @@ TEST(EnglishClauseRules, MustNotIsDarfNicht) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is not here.").text, "Der Hund ist nicht hier.");
 }
 
+TEST(EnglishClauseRules, WasBornIsWurdeGeboren) {
+    EXPECT_EQ(By("WasBornIsWurdeGeboren", "The dog was born in the garden."), "Der Hund wurde im Garten geboren.");
+    // a year takes no preposition, a day takes "an"
+    EXPECT_EQ(By("WasBornIsWurdeGeboren", "The dog was born in 1980."), "Der Hund wurde 1980 geboren.");
+    EXPECT_EQ(By("WasBornIsWurdeGeboren", "The dog was born on a Monday."), "Der Hund wurde an einem Montag geboren.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps on Monday.").text, "Der Hund schläft am Montag.");
+}
+
 TEST(EnglishClauseRules, TimesAfterANumberIsMal) {
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked three times."), "Der Hund bellte dreimal.");
     EXPECT_EQ(By("TimesAfterANumberIsMal", "The dog barked 1,200 times."), "Der Hund bellte 1.200-mal.");
