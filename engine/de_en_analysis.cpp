@@ -156,7 +156,7 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
 void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     if (TakeUserEntry(s, u)) return;
     const bool capitalNoun = u.capital && !u.start;
-    if (!capitalNoun || u.lower == "sie") u.fw = s.catalogue.Tables().German(u.lower);
+    if (!capitalNoun || s.catalogue.Tables().InList("capital-pronoun", u.lower)) u.fw = s.catalogue.Tables().German(u.lower);
     if (u.fw) {
         u.english = u.fw->english;
         if (u.fw->kind == GermanKind::Preposition) u.senses = PrepositionSenses(s.catalogue.Tables(), u.lower);

@@ -273,10 +273,14 @@ bool WieInsideAClauseIsLike(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
-// "Sie" with a capital inside a sentence is the polite "you" when the letter
-// option says so; otherwise "sie" is she, they, her or them by its role.
+// "Sie" and "Ihnen" with a capital inside a sentence are the polite "you" when the
+// letter option says so; otherwise "sie" is she, they, her or them by its role.
 bool SieByItsRole(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
+    if (u.lower == "ihnen" && u.source == "Ihnen" && !u.start && s.options.letter) {  // "Wir danken Ihnen"
+        english = "you";
+        return true;
+    }
     if (u.lower != "sie") return false;
     if (u.source == "Sie" && !u.start && s.options.letter) english = "you";
     else if (u.subject) english = u.subjectPlural ? "they" : "she";

@@ -131,9 +131,10 @@ bool HabenVerb(VerbGroupState& v) {
         NotAfterFirst(v);
         return true;
     }
-    if (v.c.negate && !v.subjunctive) {
+    // "hat kein Auto": does not have; "Hast du einen Hund?": do you have
+    if ((v.c.negate || v.c.question) && !v.subjunctive) {
         v.words.insert(v.words.begin(), v.past ? "did" : v.third ? "does" : "do");
-        v.words.insert(v.words.begin() + 1, "not");
+        if (v.c.negate) v.words.insert(v.words.begin() + 1, "not");
         v.words.back() = "have";
     }
     return false;

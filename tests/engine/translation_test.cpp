@@ -229,6 +229,9 @@ TEST(EnglishToGerman, StrongVerbsAndTheDativePronoun) {
 TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
     EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I read the book.");
     EXPECT_EQ(GermanToEnglish("Hast du das Buch gelesen?"), "Did you read the book?");
+    // "haben" of its own asks with "do", as it negates with it
+    EXPECT_EQ(GermanToEnglish("Hat der Mann einen Hund?"), "Does the man have a dog?");
+    EXPECT_EQ(GermanToEnglish("Wer hat einen Hund?"), "Who has a dog?");
     // a time up to now keeps the perfect
     EXPECT_EQ(GermanToEnglish("Ich habe das Buch schon gelesen."), "I have already read the book.");
 }
