@@ -499,6 +499,37 @@ bool SelbstByItsWord(const GermanSentence& s, std::size_t i, std::string& englis
     return false;
 }
 
+// "female doctor", the dictionary's word for "Ärztin": English names the occupation alone.
+std::string WithoutFemale(const GermanUnit& u) {
+    const bool feminineForm = u.lower.size() > 3 && u.lower.compare(u.lower.size() - 2, 2, "in") == 0;
+    return feminineForm && u.english.compare(0, 7, "female ") == 0 ? u.english.substr(7) : u.english;
+}
+
+// "Er ist Lehrer", "Meine Mutter wurde Ärztin": a person's occupation after "sein" or
+// "werden" stands without an article in German; English says "a teacher". The subject is
+// a person (table person-pronoun, english-person-noun); the occupation is known by its
+// English ending (table occupation-ending), as "Es ist Winter" is no occupation.
+bool OccupationAfterACopula(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    if (u.plural || i < 2 || !u.reading.word ||
+        (u.reading.word->gender != kMasculine && u.reading.word->gender != kFeminine))
+        return false;
+    const GermanUnit& verb = s.units[i - 1];
+    if (!verb.fw || verb.fw->kind != GermanKind::Auxiliary || verb.fw->plural ||
+        (verb.fw->aux != AuxVerb::Sein && verb.fw->aux != AuxVerb::Werden))
+        return false;
+    const EngineTables& tables = s.catalogue.Tables();
+    const GermanUnit& subject = s.units[i - 2];
+    const bool person = subject.fw ? subject.fw->kind == GermanKind::Pronoun && tables.InList("person-pronoun", subject.lower)
+                                   : subject.cls == kClassNoun && tables.InList("english-person-noun", subject.english);
+    if (!person) return false;
+    const std::string english = WithoutFemale(u);
+    if (english.find(' ') != std::string::npos) return false;
+    for (std::size_t n = 2; n <= 3 && n < english.size(); ++n)
+        if (tables.InList("occupation-ending", english.substr(english.size() - n))) return true;
+    return false;
+}
+
 std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     const Catalogue& cat = s.catalogue;
@@ -514,6 +545,10 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
                              s.catalogue.Tables().InList("counted-noun", u.english);
         // "Leute": the English of a plural-only noun is plural already ("people", "parents")
         const bool pluralOnly = u.reading.word && u.reading.word->gender == kPluralOnly;
+        if (OccupationAfterACopula(s, i)) {
+            const std::string occupation = WithoutFemale(u);
+            return EnglishIndefinite(s.catalogue.Tables(), occupation) + (" " + occupation);
+        }
         return u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:

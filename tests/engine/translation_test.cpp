@@ -226,6 +226,13 @@ TEST(EnglishToGerman, StrongVerbsAndTheDativePronoun) {
     EXPECT_EQ(EnglishToGerman("The man gave him a book."), "Der Mann gab ihm ein Buch.");
 }
 
+TEST(GermanToEnglish, APersonsOccupationAfterSeinTakesTheArticle) {
+    EXPECT_EQ(GermanToEnglish("Er ist Arzt."), "He is a doctor.");
+    EXPECT_EQ(GermanToEnglish("Die Frau wird Ingenieur."), "The woman becomes an engineer.");
+    EXPECT_EQ(GermanToEnglish("Sie ist \xC4rztin."), "She is a doctor.");
+    EXPECT_EQ(GermanToEnglish("Es ist Winter."), "It is winter.");
+}
+
 TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
     EXPECT_EQ(GermanToEnglish("Ich habe das Buch gelesen."), "I read the book.");
     EXPECT_EQ(GermanToEnglish("Hast du das Buch gelesen?"), "Did you read the book?");
