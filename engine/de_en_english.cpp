@@ -579,11 +579,7 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
         if (u.source == "\x82" || u.source == "\x91" || u.source == "\x92") return "'";
         return u.source;
     }
-    if (u.number) {  // German decimal comma and thousands point
-        std::string n;
-        for (char c : u.source) n += c == ',' ? '.' : c == '.' ? ',' : c;
-        return n;
-    }
+    if (u.number) return SwapDigitMarks(u.source);  // German decimal comma and thousands point
     if (u.fixed || !u.known) return u.english;
     if (u.fw || u.relative) {
         std::string english;

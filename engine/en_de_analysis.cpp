@@ -263,13 +263,6 @@ void NumberWord(const EngineTables& tables, EnglishUnit& u) {
     u.german = german;
 }
 
-// "1,000.5" is "1.000,5": German groups thousands with a point and has a decimal comma.
-std::string GermanDigits(const std::string& digits) {
-    std::string german;
-    for (char c : digits) german += c == ',' ? '.' : c == '.' ? ',' : c;
-    return german;
-}
-
 // "don't" is do and not, "I'm" is I and am (the table's contractions); a
 // possessive 's goes.
 std::vector<std::string> SplitContraction(const EngineTables& tables, const Token& t) {
@@ -646,7 +639,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
             NumberWord(s.catalogue.Tables(), u);
             if (u.number && u.german.empty()) {
                 const bool clock = !s.units.empty() && s.units.back().lower == "at";  // "at 10.30"
-                u.german = clock ? u.source : GermanDigits(u.source);
+                u.german = clock ? u.source : SwapDigitMarks(u.source);
             }
             if (u.punct) u.german = u.source;
             if (u.number) u.cls = kClassAdjective;

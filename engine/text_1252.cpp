@@ -148,6 +148,12 @@ std::string Lower1252(std::string_view text) {
     return out;
 }
 
+std::string SwapDigitMarks(std::string_view number) {
+    std::string out(number);
+    for (char& c : out) c = c == ',' ? '.' : c == '.' ? ',' : c;
+    return out;
+}
+
 std::string Capitalised(std::string_view text) {
     std::string out(text);
     if (!out.empty()) out[0] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(out[0])));

@@ -15,6 +15,9 @@ unsigned char ToUpper1252(unsigned char c);
 std::string Lower1252(std::string_view text);
 // First letter upper-cased, the rest kept.
 std::string Capitalised(std::string_view text);
+// A number with its points and commas swapped: "1,000.5" in English is "1.000,5" in
+// German, and back.
+std::string SwapDigitMarks(std::string_view number);
 
 // UTF-8 to Windows-1252; characters that 1252 lacks become their plain form
 // (accents dropped) or '?'.
