@@ -258,8 +258,18 @@ bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& eng
     const GermanUnit* prev = Previous(s, i);
     // "älter, als er glaubt": the comparative may stand before the comma
     const GermanUnit* compared = prev && prev->source == "," && i >= 2 ? &s.units[i - 2] : prev;
-    const bool comparative = compared && ((compared->cls == kClassAdjective && compared->reading.tag == kFormComparative) ||
-                                          s.catalogue.Tables().InList("comparison-word", compared->lower));
+    auto comparing = [&](const GermanUnit& u) {
+        return (u.cls == kClassAdjective && u.reading.tag == kFormComparative) ||
+               s.catalogue.Tables().InList("comparison-word", u.lower);
+    };
+    bool comparative = compared && comparing(*compared);
+    // "ein schnelleres Auto als": the comparative's noun phrase stands between
+    for (std::size_t k = i - 1, seen = 0; !comparative && compared == prev && k > 0 && seen < 3; --k, ++seen) {
+        const GermanUnit& u = s.units[k - 1];
+        if (k == i - 1 && !IsNounLike(s.units[k])) break;  // only across the comparative's noun
+        comparative = !u.punct && comparing(u);
+        if (u.punct || (u.fw && u.fw->kind != GermanKind::Article)) break;
+    }
     const bool startsClause = !prev || prev->punct || (prev->fw && prev->fw->kind == GermanKind::Coordinator);
     english = comparative ? "than" : startsClause ? "when" : "as";
     return true;
@@ -508,21 +518,24 @@ std::string WithoutFemale(const GermanUnit& u) {
 // "Er ist Lehrer", "Meine Mutter wurde Ärztin": a person's occupation after "sein" or
 // "werden" stands without an article in German; English says "a teacher". The subject is
 // a person (table person-pronoun, english-person-noun); the occupation is known by its
-// English ending (table occupation-ending), as "Es ist Winter" is no occupation.
+// English ending (table occupation-ending), as "Es ist Winter" is no occupation. After
+// "als" the same: "Er arbeitet als Lehrer", works as a teacher.
 bool OccupationAfterACopula(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     if (u.plural || i < 2 || !u.reading.word ||
         (u.reading.word->gender != kMasculine && u.reading.word->gender != kFeminine))
         return false;
-    const GermanUnit& verb = s.units[i - 1];
-    if (!verb.fw || verb.fw->kind != GermanKind::Auxiliary || verb.fw->plural ||
-        (verb.fw->aux != AuxVerb::Sein && verb.fw->aux != AuxVerb::Werden))
-        return false;
     const EngineTables& tables = s.catalogue.Tables();
-    const GermanUnit& subject = s.units[i - 2];
-    const bool person = subject.fw ? subject.fw->kind == GermanKind::Pronoun && tables.InList("person-pronoun", subject.lower)
-                                   : subject.cls == kClassNoun && tables.InList("english-person-noun", subject.english);
-    if (!person) return false;
+    const GermanUnit& verb = s.units[i - 1];
+    if (verb.lower != "als") {  // "arbeitet als Lehrer": works as a teacher
+        if (!verb.fw || verb.fw->kind != GermanKind::Auxiliary || verb.fw->plural ||
+            (verb.fw->aux != AuxVerb::Sein && verb.fw->aux != AuxVerb::Werden))
+            return false;
+        const GermanUnit& subject = s.units[i - 2];
+        const bool person = subject.fw ? subject.fw->kind == GermanKind::Pronoun && tables.InList("person-pronoun", subject.lower)
+                                       : subject.cls == kClassNoun && tables.InList("english-person-noun", subject.english);
+        if (!person) return false;
+    }
     const std::string english = WithoutFemale(u);
     if (english.find(' ') != std::string::npos) return false;
     for (std::size_t n = 2; n <= 3 && n < english.size(); ++n)

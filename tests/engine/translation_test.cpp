@@ -231,6 +231,12 @@ TEST(GermanToEnglish, APersonsOccupationAfterSeinTakesTheArticle) {
     EXPECT_EQ(GermanToEnglish("Die Frau wird Ingenieur."), "The woman becomes an engineer.");
     EXPECT_EQ(GermanToEnglish("Sie ist \xC4rztin."), "She is a doctor.");
     EXPECT_EQ(GermanToEnglish("Es ist Winter."), "It is winter.");
+    EXPECT_EQ(GermanToEnglish("Der Mann schl\xE4" "ft als Arzt."), "The man sleeps as a doctor.");
+}
+
+TEST(GermanToEnglish, AlsAfterAComparativeAndItsNounIsThan) {
+    EXPECT_EQ(GermanToEnglish("Der Mann hat einen \xE4lteren Hund als die Frau."), "The man has an older dog than the woman.");
+    EXPECT_EQ(GermanToEnglish("Der Hund ist \xE4lter als die Katze."), "The dog is older than the cat.");
 }
 
 TEST(GermanToEnglish, PerfectOfTalkBecomesSimplePast) {
