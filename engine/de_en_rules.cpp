@@ -307,6 +307,46 @@ std::size_t EsOfEsGibt(const GermanClause& c) {
     return c.end;
 }
 
+// "Ich habe Angst", "Du hast recht": what German has, English is (table
+// haben-predicate-german); "Angst vor Hunden" is afraid of dogs.
+std::size_t HabenPredicate(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (!f.fw || f.fw->aux != AuxVerb::Haben || f.fw->participle || !c.chain.empty() ||
+        tables.Value("haben-as-sein", f.lower).empty())
+        return c.end;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        const GermanUnit* before = i > c.begin ? &c.s.units[i - 1] : nullptr;  // "keine Angst", "großen Hunger"
+        const bool determined = before && ((before->fw && before->fw->kind == GermanKind::Article) ||
+                                           (!before->fw && before->cls == kClassAdjective));
+        if (i != c.finite && !u.fw && !determined && !tables.Value("haben-predicate-german", u.lower).empty()) return i;
+    }
+    return c.end;
+}
+
+bool HabenWithAPredicate(const GermanClause& c) { return HabenPredicate(c) != c.end; }
+
+void HabenIsBe(GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::size_t k = HabenPredicate(c);
+    GermanUnit& f = c.Finite();
+    const GermanWord* sein = tables.German(tables.Value("haben-as-sein", f.lower));
+    if (!sein) return;
+    f.fw = sein;
+    f.english = sein->english;
+    GermanUnit& predicate = c.s.units[k];
+    const std::string& value = tables.Value("haben-predicate-german", predicate.lower);
+    const std::size_t bar = value.find('|');
+    predicate.english = value.substr(0, bar);
+    predicate.cls = kClassAdjective;
+    predicate.fixed = true;
+    if (bar != std::string::npos && k + 1 < c.end && c.s.units[k + 1].lower == "vor") {
+        c.s.units[k + 1].english = value.substr(bar + 1);
+        c.s.units[k + 1].fixed = true;
+    }
+}
+
 bool EsGibt(const GermanClause& c) { return EsOfEsGibt(c) != c.end; }
 
 void ThereIsOrAre(GermanClause& c) {
@@ -1032,6 +1072,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
+    {"HabenWithAPredicateIsBe", "Der Hund hat Hunger.", HabenWithAPredicate, HabenIsBe},
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},

@@ -408,3 +408,10 @@ TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich.").text, "The dog is glad.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich nicht.").text, "The dog is not glad.");
 }
+
+TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
+    EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hat Hunger."), "The dog is hungry.");
+    EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hatte Hunger."), "The dog was hungry.");
+    // with an adjective or article the noun stays a noun
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat alten Hunger."), "HabenWithAPredicateIsBe"));
+}
