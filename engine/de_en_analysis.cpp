@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "engine/dictionary_source.h"
+#include "engine/inflection.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -363,6 +364,22 @@ void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
     }
 }
 
+// "immer kürzer", "immer mehr Menschen": a comparative after "immer" grows (shorter and
+// shorter, more and more interesting, more and more people); "immer" says nothing more.
+void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit* next) {
+    if (u.lower != "immer" || !next || next->fixed) return;
+    std::string comparative;
+    if (!next->fw && next->cls == kClassAdjective && next->reading.tag == kFormComparative)
+        comparative = EnglishComparative(s.catalogue, next->english);
+    else
+        comparative = s.catalogue.Tables().Value("growing-comparative", next->lower);
+    if (comparative.empty()) return;
+    if (comparative.compare(0, 5, "more ") == 0) next->english = "more and " + comparative;
+    else next->english = comparative + " and " + comparative;
+    next->fixed = true;
+    u.drop = true;
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -398,6 +415,7 @@ void SettleReadings(GermanSentence& s) {
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
+        ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own
         if (u.fw && u.fw->kind == GermanKind::Preposition && atEnd && !u.fixed &&

@@ -234,6 +234,12 @@ TEST(GermanToEnglish, APersonsOccupationAfterSeinTakesTheArticle) {
     EXPECT_EQ(GermanToEnglish("Der Mann schl\xE4" "ft als Arzt."), "The man sleeps as a doctor.");
 }
 
+TEST(GermanToEnglish, AComparativeAfterImmerGrows) {
+    EXPECT_EQ(GermanToEnglish("Der Hund wird immer \xE4lter."), "The dog becomes older and older.");
+    EXPECT_EQ(GermanToEnglish("Immer mehr Hunde bellen."), "More and more dogs bark.");
+    EXPECT_EQ(GermanToEnglish("Der Hund bellt immer."), "The dog always barks.");
+}
+
 TEST(GermanToEnglish, AlsAfterAComparativeAndItsNounIsThan) {
     EXPECT_EQ(GermanToEnglish("Der Mann hat einen \xE4lteren Hund als die Frau."), "The man has an older dog than the woman.");
     EXPECT_EQ(GermanToEnglish("Der Hund ist \xE4lter als die Katze."), "The dog is older than the cat.");
