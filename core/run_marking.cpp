@@ -2,6 +2,7 @@
 
 #include "core/message_log.h"
 #include "core/run_state.h"
+#include "messages/window_text.h"
 #include "textwin/window_registry.h"
 
 namespace {

@@ -6,7 +6,7 @@
 // whole before anything else looks at the windows.
 #include <windows.h>
 
-#include "messages/window_text.h"
+struct EditSelection;  // messages/window_text.h
 
 // Marks start to end in the input window: at once outside a translation, when due
 // during one.

@@ -3,6 +3,7 @@
 #include "core/engine_binding.h"
 #include "core/engine_options.h"
 #include "core/message_log.h"
+#include "core/run_marking.h"
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
 
@@ -65,8 +66,9 @@ int AppendOutput(const char* text) {
     return static_cast<int>(piece.size());
 }
 
-// The stand-in's output has no window to wait for.
+// The stand-in's output and marking have no window to wait for.
 void FlushOutput() {}
+void ShowWhatWaits() {}
 
 void AppendMessage(const char* text, const char* prefix) {
     if (prefix) g_program.messages += prefix;

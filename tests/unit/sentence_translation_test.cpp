@@ -9,6 +9,7 @@
 #include "core/run_state.h"
 #include "core/sentence_prep.h"
 #include "core/sentence_translation.h"
+#include "messages/window_text.h"
 #include "tests/unit/unit_support.h"
 #include "textwin/window_registry.h"
 
