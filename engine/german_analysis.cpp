@@ -89,6 +89,22 @@ bool VerbLemma(const Catalogue& catalogue, const std::string& stem, std::uint8_t
            AddIfClass(catalogue, stem + "n", kClassVerb, tag, out, zu);
 }
 
+// "..., die zugaben", "dass er aufstand": in a clause whose verb comes last a separable
+// verb's particle joins its strong past or present ("gaben", "stand"), which the
+// catalogue lists only apart.
+void JoinedSeparableForm(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
+    for (const std::string& particle : catalogue.Tables().List("separable-particle")) {
+        if (w.size() < particle.size() + 3 || w.compare(0, particle.size(), particle) != 0) continue;
+        std::vector<GermanReading> rest;
+        CollectForms(catalogue, std::string_view(w).substr(particle.size()), rest);
+        for (const GermanReading& r : rest) {
+            if (r.word->wordClass != kClassVerb || (r.tag != kFormPast && r.tag != kFormPastPlural && r.tag != kFormThird))
+                continue;
+            if (AddIfClass(catalogue, particle + LemmaOf(catalogue, r.word), kClassVerb, r.tag, out)) return;
+        }
+    }
+}
+
 void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
     // participles: gemacht, aufgemacht, studiert
     if (EndsWith(w, "iert") && AddIfClass(catalogue, w.substr(0, w.size() - 1) + "en", kClassVerb, kFormPastPart, out)) return;
@@ -115,6 +131,7 @@ void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
         if (!EndsWith(w, r.ending) || w.size() <= std::strlen(r.ending) + 1) continue;
         if (VerbLemma(catalogue, w.substr(0, w.size() - std::strlen(r.ending)), r.tag, out)) return;
     }
+    JoinedSeparableForm(catalogue, w, out);
 }
 
 // "versucht", "bezahlt", "studiert": a verb without ge- in its participle has the

@@ -234,6 +234,12 @@ TEST(GermanToEnglish, APersonsOccupationAfterSeinTakesTheArticle) {
     EXPECT_EQ(GermanToEnglish("Der Mann schl\xE4" "ft als Arzt."), "The man sleeps as a doctor.");
 }
 
+TEST(GermanToEnglish, ASeparableVerbJoinedInAVerbLastClause) {
+    // the weak past joins by its ending, the strong one by its listed form
+    EXPECT_EQ(GermanToEnglish("Der Mann sagt, dass der Hund aufstand."), "The man says that the dog got up.");
+    EXPECT_EQ(GermanToEnglish("Der Mann sagt, dass der Hund aufsteht."), "The man says that the dog gets up.");
+}
+
 TEST(GermanToEnglish, AComparativeAfterImmerGrows) {
     EXPECT_EQ(GermanToEnglish("Der Hund wird immer \xE4lter."), "The dog becomes older and older.");
     EXPECT_EQ(GermanToEnglish("Immer mehr Hunde bellen."), "More and more dogs bark.");
