@@ -380,19 +380,14 @@ void ReadTheVerbBeforeItsSubject(EnglishClause& c) {
 
 // "You must not smoke": English forbids with "must not", German with "nicht dürfen"
 // (table negated-modal); "nicht müssen" is "need not".
-bool NegatedModalOfItsOwn(const EnglishClause& c) {
-    if (!c.modal || !c.negate) return false;
+std::string NegatedModalLemma(const EnglishClause& c) {
+    if (!c.modal || !c.negate) return std::string();
     for (std::size_t k = c.begin; k < c.i; ++k)
-        if (Is(At(c, k), EnKind::Modal)) return !c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower).empty();
-    return false;
+        if (Is(At(c, k), EnKind::Modal)) return c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower);
+    return std::string();
 }
-void TheNegatedModal(EnglishClause& c) {
-    for (std::size_t k = c.begin; k < c.i; ++k)
-        if (Is(At(c, k), EnKind::Modal)) {
-            c.modalLemma = c.s.catalogue.Tables().Value("negated-modal", At(c, k).lower);
-            return;
-        }
-}
+bool NegatedModalOfItsOwn(const EnglishClause& c) { return !NegatedModalLemma(c).empty(); }
+void TheNegatedModal(EnglishClause& c) { c.modalLemma = NegatedModalLemma(c); }
 
 // "He was born in Berlin": an English participle that the dictionary gives as an
 // adjective (geboren) is the passive of its German verb (table passive-participle).
