@@ -1278,6 +1278,13 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     if (direction_ == Direction::GermanToEnglish && (firstClass == kClassVerb || firstClass == kClassAdjective))
         AddGovernedPrepositions(line, firstClass);
 
+    // "sich einer Sache entsinnen; sich an etw. erinnern {vr}": the class may stand on a later term
+    bool verbLine = false;
+    for (const DictTerm& term : line.german.empty() ? DictSubentry{} : line.german[0]) {
+        std::uint8_t termGender = 0;
+        std::uint16_t termFlags = 0;
+        verbLine = verbLine || WordClassOf(term, &termGender, &termFlags) == kClassVerb;
+    }
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     for (std::size_t sub = 0; sub < n; ++sub) {
         const DictSubentry& g = line.german[sub];
@@ -1299,7 +1306,10 @@ void CatalogueBuilder::AddLine(std::string_view text) {
         if (inflection) continue;
         PersonPrefix person;
         if (sub > 0 && !g.empty() && firstClass == kClassVerb && CutPersonPrefix(g[0].text, person)) continue;
-        AddPairs(g, e, lineMask, static_cast<int>(sub), false);
+        // A verb's form columns ("| erinnernd | sich erinnert; erinnert | erinnerte") give
+        // its phrases, but a lone form as a word of its own would hide the verb from the analysis.
+        const bool formColumn = verbLine && sub > 0 && sub <= 4;
+        AddPairs(g, e, lineMask, static_cast<int>(sub), formColumn);
     }
 }
 

@@ -183,7 +183,8 @@ std::size_t ReflexivePronounIn(const GermanClause& c) {
     auto isReflexive = [](const GermanUnit& v) { return !v.fw && v.reading.word && (v.reading.word->flags & kWordReflexive); };
     reflexive = isReflexive(c.Finite());
     for (std::size_t k : c.chain) reflexive = reflexive || isReflexive(c.s.units[k]);
-    if (!reflexive) return c.end;
+    // "Interessierst du dich für Musik?": a verb that is reflexive only with its preposition
+    if (!reflexive && FindReflexiveTerm(c).verb == c.end) return c.end;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
         if (u.drop || !u.fw || u.fw->kind != GermanKind::Pronoun || u.fw->nominative ||

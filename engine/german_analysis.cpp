@@ -197,6 +197,7 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
     const std::string& w = lower;
     AdjectiveRules(catalogue, w, out);
     VerbRules(catalogue, w, out);
+    AddSecondPersonOfBareThirds(catalogue, w, out);
     if (out.empty() && sentenceStart) NounRules(catalogue, surface, out);
     return out;
 }

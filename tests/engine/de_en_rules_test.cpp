@@ -407,6 +407,9 @@ TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
     // the same verb without its preposition keeps its own English
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich.").text, "The dog is glad.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich nicht.").text, "The dog is not glad.");
+    // a verb reflexive only with its preposition leaves out the subject's own pronoun as well
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ich interessiere mich f\xFCr den Garten.").text,
+              "I am interested in the garden.");
 }
 
 TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
