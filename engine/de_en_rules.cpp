@@ -137,9 +137,13 @@ ReflexiveTerm FindReflexiveTerm(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     std::vector<std::size_t> verbs = c.chain;
     verbs.push_back(c.finite);
+    // "Er erinnert mich an …" is not reflexive: the pronoun must be the subject's own
     bool sich = false;
-    for (std::size_t i = c.begin; i < c.end; ++i)
-        sich = sich || c.s.units[i].lower == "sich" || tables.InList("reflexive-pronoun", c.s.units[i].lower);
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        sich = sich || u.lower == "sich" ||
+               (tables.InList("reflexive-pronoun", u.lower) && u.fw && u.fw->person == c.person && u.fw->plural == c.plural);
+    }
     if (!sich) return {c.end, c.end, {}, {}};
     for (std::size_t v : verbs) {
         const GermanUnit& verb = c.s.units[v];
@@ -166,6 +170,42 @@ void TheReflexiveTermsEnglish(GermanClause& c) {
     p.senses.clear();
     p.fixed = true;
     p.drop = term.englishPreposition.empty();  // "sich erinnern an": remember, with no preposition
+}
+
+// "Ich erinnere mich", "Er erinnert sich nicht": a verb that says something else when
+// reflexive than with an object (table reflexive-sense: erinnern, remember; erinnern an
+// without sich stays remind).
+struct ReflexiveSense {
+    std::size_t verb, pronoun;
+};
+
+ReflexiveSense FindReflexiveSense(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::size_t v = c.finite;
+    for (std::size_t k : c.chain)
+        if (c.s.units[k].cls == kClassVerb && !c.s.units[k].fw) v = k;
+    const GermanUnit& verb = c.s.units[v];
+    if (verb.fw || verb.cls != kClassVerb || tables.Value("reflexive-sense", Lower1252(verb.lemma)).empty())
+        return {c.end, c.end};
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (!u.drop && (u.lower == "sich" || (tables.InList("reflexive-pronoun", u.lower) && u.fw && !u.fw->nominative &&
+                                              u.fw->person == c.person && u.fw->plural == c.plural)))
+            return {v, i};
+    }
+    return {c.end, c.end};
+}
+
+bool ReflexiveVerbWithASenseOfItsOwn(const GermanClause& c) {
+    return FindReflexiveSense(c).verb != c.end && FindReflexiveTerm(c).verb == c.end;
+}
+
+void TakeTheReflexiveSense(GermanClause& c) {
+    const ReflexiveSense found = FindReflexiveSense(c);
+    GermanUnit& verb = c.s.units[found.verb];
+    verb.english = c.s.catalogue.Tables().Value("reflexive-sense", Lower1252(verb.lemma));
+    verb.senses.clear();
+    c.s.units[found.pronoun].drop = true;
 }
 
 void TakeTheGovernedPreposition(GermanClause& c) {
@@ -1070,6 +1110,8 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
     {"ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten.", ReflexiveVerbWithItsPreposition,
      TheReflexiveTermsEnglish},
+    {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
+     TakeTheReflexiveSense},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},

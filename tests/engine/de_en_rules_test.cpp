@@ -412,6 +412,13 @@ TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
               "I am interested in the garden.");
 }
 
+TEST(GermanClauseRules, ReflexiveVerbWithASenseOfItsOwn) {
+    EXPECT_EQ(By("ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich."), "The dog remembers.");
+    EXPECT_EQ(By("ReflexiveVerbWithASenseOfItsOwn", "Ich erinnere mich nicht."), "I do not remember.");
+    // with another person's pronoun the verb has its object
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund erinnert mich.").text, "The dog reminds me.");
+}
+
 TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hat Hunger."), "The dog is hungry.");
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hatte Hunger."), "The dog was hungry.");
