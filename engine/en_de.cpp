@@ -114,7 +114,10 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
         c.plural = s.lastPlural;
     } else {
         c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
-        if (c.subordinate) out.push_back(s.units[c.i++].fw->german);
+        if (c.subordinate) {
+            c.conjunction = out.size();
+            out.push_back(s.units[c.i++].fw->german);
+        }
         c.unrealCondition = c.subordinate && first.lower == "if" && s.unreal;
         if (c.subordinate) {
             if (sentenceStart) before = ClauseInFront::Subordinate;

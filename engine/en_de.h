@@ -91,6 +91,7 @@ struct EnglishClause {
 
     std::size_t i = 0;  // the next unit the rules read
     bool subordinate = false;
+    std::size_t conjunction = std::string::npos;  // where the subordinating conjunction stands in out
     bool afterClauseInFront = false;  // a subordinate clause opened the sentence
     bool afterQuotation = false;      // '"...," said Rafferty'
     RelativeRole relative = RelativeRole::None;  // a relative clause, and the pronoun's role

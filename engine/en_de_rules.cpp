@@ -885,7 +885,9 @@ void GermanVerbForms(EnglishClause& c) {
     }
     if (c.negate) c.rest.insert(c.rest.begin() + static_cast<long>(std::min(c.nichtSlot, c.rest.size())),
                                 c.notYet ? "noch nicht" : "nicht");
-    if (!c.particle.empty()) c.rest.push_back(c.particle);
+    // "als er ankam": with the verb last the particle joins it again
+    if (!c.particle.empty() && c.subordinate) c.finite = c.particle + c.finite;
+    else if (!c.particle.empty()) c.rest.push_back(c.particle);
 }
 
 // ---- German word order ----
@@ -961,6 +963,17 @@ void VerbSecond(EnglishClause& c) {
     c.trace.finished = true;
 }
 
+// "when I came home": als ich nach Hause kam; a conjunction that German says otherwise
+// of a single time in the past (table past-subordinator), not of "would".
+bool ConjunctionOfAPastTime(const EnglishClause& c) {
+    return c.conjunction < c.out.size() && c.tense == Tense::Past && !c.subjunctive && !c.future &&
+           !c.s.catalogue.Tables().Value("past-subordinator", At(c, c.begin).lower).empty();
+}
+
+void TheConjunctionOfThePast(EnglishClause& c) {
+    c.out[c.conjunction] = c.s.catalogue.Tables().Value("past-subordinator", At(c, c.begin).lower);
+}
+
 const ClauseRule<EnglishClause> kRules[] = {
     {"QuestionAuxiliaryMovesBehindTheSubject", "Can you come?", AuxiliaryBeforeTheSubject, MoveTheAuxiliaryBehindTheSubject},
     {"AdverbInFrontStaysInFront", "Today the dog sleeps.", AdverbBeforeTheSubject, AdverbIsTheTopic},
@@ -973,6 +986,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},
+    {"WhenInThePastIsAls", "The dog slept when the man came.", ConjunctionOfAPastTime, TheConjunctionOfThePast},
     {"MustNotIsDarfNicht", "The dog must not bark.", NegatedModalOfItsOwn, TheNegatedModal},
     {"WasBornIsWurdeGeboren", "The dog was born in the garden.", BeWithAPassiveParticiple, ThePassiveOfItsVerb},
     {"HaveWithoutParticipleIsTheVerb", "He has three brothers.", HaveWithoutParticiple, HaveIsTheVerb},

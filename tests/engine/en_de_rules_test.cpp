@@ -198,9 +198,22 @@ TEST(EnglishClauseRules, ASubordinateClauseInFrontTakesTheFirstPlace) {
               "Der Hund schläft und der Mann liest ein Buch.");
 }
 
+TEST(EnglishClauseRules, WhenInThePastIsAls) {
+    EXPECT_EQ(By("WhenInThePastIsAls", "The dog slept when the man came."), "Der Hund schlief, als der Mann kam.");
+    // a separable verb, last in the clause, is one word again
+    EXPECT_EQ(By("WhenInThePastIsAls", "When the man got up, the dog slept."),
+              "Als der Mann aufstand, schlief der Hund.");
+    // the present keeps "wenn"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps when the man comes.").text,
+              "Der Hund schläft, wenn der Mann kommt.");
+}
+
 TEST(EnglishClauseRules, WhenAndHowOftenStandBeforeTheNewObjects) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man bought a book yesterday."), "Der Mann kaufte gestern ein Buch.");
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man reads a book every day."), "Der Mann liest jeden Tag ein Buch.");
+    // a time of two words before a place
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man reads a book in the garden tonight."),
+              "Der Mann liest heute Abend ein Buch im Garten.");
     // pronouns and known things stay before it
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man saw it yesterday."), "Der Mann sah es gestern.");
     // an adverb inside the verb group joins them
