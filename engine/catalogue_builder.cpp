@@ -433,7 +433,34 @@ void CatalogueBuilder::AddExample(const DictTerm& german, const DictTerm& englis
     if (source.text.find('\x85') != std::string::npos || target.text.find('\x85') != std::string::npos) return;
     std::string key = NormaliseSentence(source.text);
     if (CountWords(key) < 2) return;
-    examples_.emplace(key, target.text);
+    std::vector<std::string>& candidates = examples_[key];
+    if (std::find(candidates.begin(), candidates.end(), target.text) == candidates.end())
+        candidates.push_back(target.text);
+}
+
+// How many words of the source sentence have a sense of the dictionary in the target
+// sentence (an inflected form counts: "wohnen" in "wohnst").
+std::size_t CatalogueBuilder::WordsTranslatedIn(const std::string& source, const std::string& target) const {
+    std::vector<std::string> targetWords;
+    for (std::string_view w : SplitWords(target)) targetWords.push_back(Lower1252(std::string(w)));
+    auto found = [&](const std::string& sense) {
+        const std::string first = Lower1252(FirstWord(sense));
+        for (const std::string& w : targetWords) {
+            const std::size_t n = std::min<std::size_t>(first.size(), 4);
+            if (w == first || (first.size() >= 4 && w.size() >= 4 && w.compare(0, n, first, 0, n) == 0)) return true;
+        }
+        return false;
+    };
+    std::size_t count = 0;
+    for (std::string_view piece : SplitWords(source)) {
+        const std::string word(piece);
+        bool translated = false;
+        for (auto it = words_.lower_bound(Key(word, 0)); it != words_.end() && it->first.first == word && !translated; ++it)
+            for (const SenseDraft& sense : it->second.senses)
+                if (found(sense.text)) { translated = true; break; }
+        if (translated) ++count;
+    }
+    return count;
 }
 
 void CatalogueBuilder::AddArticleNoun(const std::string& germanText, const std::string& englishText,
@@ -1480,8 +1507,15 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     for (auto& [abbreviation, unused] : abbreviations_)
         abbreviationRows.push_back(HashRow{pool.Add(abbreviation), HashText(abbreviation), 0, 0});
     std::vector<HashRow> exampleRows;
-    for (auto& [source, target] : examples_)
-        exampleRows.push_back(HashRow{pool.Add(source), HashText(source), pool.Add(target), 0});
+    for (auto& [source, candidates] : examples_) {
+        const std::string* best = &candidates[0];
+        std::size_t bestCount = WordsTranslatedIn(source, *best);
+        for (const std::string& other : candidates) {
+            const std::size_t count = WordsTranslatedIn(source, other);
+            if (count > bestCount) best = &other, bestCount = count;
+        }
+        exampleRows.push_back(HashRow{pool.Add(source), HashText(source), pool.Add(*best), 0});
+    }
 
     std::vector<HashRow> nameRows;
     for (const std::string& name : names) nameRows.push_back(HashRow{pool.Add(name), HashText(name), 0, 0});

@@ -108,7 +108,10 @@ private:
     std::map<Key, int> appearances_;   // lines seen per source word, for ranking
     std::map<std::string, SourceWord> phrases_;  // by token text; lemma = text
     std::map<Key, Inflection> german_, english_;
-    std::map<std::string, std::string> examples_;
+    // a sentence the dictionary gives more than once may have an idiom's answer first
+    // ("Where do you live?" for "Lebst du hinter dem Mond?"): each candidate is kept
+    std::map<std::string, std::vector<std::string>> examples_;
+    std::size_t WordsTranslatedIn(const std::string& source, const std::string& target) const;
     std::map<std::string, int> abbreviations_, targetAbbreviations_;
     std::map<std::string, int> targetFrequency_;
     // "auf etw. hoffen :: to hope for sth.": ("hoffen auf", "for") and how often

@@ -12,7 +12,7 @@
 
 namespace velloc {
 
-enum class RelativeRole { None, Subject, Object, Whose, Bare };
+enum class RelativeRole { None, Subject, Object, Whose, Bare, Adverb };
 
 struct EnglishUnit {
     std::string source, lower;

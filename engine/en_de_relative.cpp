@@ -48,8 +48,10 @@ RelativeRole RoleOf(const EngineTables& tables, const EnglishSentence& s, std::s
     if (role == "object") return RelativeRole::Object;
     if (role.empty() || i + 1 >= s.units.size()) return RelativeRole::None;
     const EnglishUnit& next = s.units[i + 1];
-    if (IsVerbWord(next) || (next.fw && next.fw->kind == EnKind::Adverb)) return RelativeRole::Subject;
     const bool subjectFollows = (next.fw && next.fw->kind == EnKind::Pronoun) || IsDeterminer(next) || IsNounEnd(next);
+    // "the house where I was born": an adverb with a subject of its own after it
+    if (role != "subject") return subjectFollows ? RelativeRole::Adverb : RelativeRole::None;
+    if (IsVerbWord(next) || (next.fw && next.fw->kind == EnKind::Adverb)) return RelativeRole::Subject;
     return subjectFollows ? RelativeRole::Object : RelativeRole::None;
 }
 

@@ -900,6 +900,7 @@ void Put(EnglishClause& c, const std::vector<std::string>& words) {
 
 // "der nebenan wohnt", "den Sie mir gaben", "denen wir halfen", "dessen Auto ...".
 std::string RelativePronoun(const EnglishClause& c) {
+    if (c.relative == RelativeRole::Adverb) return c.s.catalogue.Tables().Value("english-relative", At(c, c.begin).lower);
     const Case role = c.relative == RelativeRole::Subject ? Case::Nominative
                       : c.relative == RelativeRole::Whose ? Case::Genitive
                                                           : ObjectCase(c) == Case::Dative ? Case::Dative : Case::Accusative;

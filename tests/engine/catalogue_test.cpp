@@ -6,6 +6,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogue_builder.h"
+#include "engine/sentence_units.h"
 #include "engine/text_1252.h"
 #include "tests/engine/engine_test_support.h"
 
@@ -60,6 +61,20 @@ TEST(Catalogue, EnglishDirectionIndexesEnglishForms) {
     Records<FormLink> went = c.Forms("went");
     ASSERT_EQ(went.count, 1u);
     EXPECT_EQ(LinkTag(went.begin()[0]), kFormPast);
+}
+
+TEST(Catalogue, OfTwoAnswersToAnExampleTheOneThatTranslatesItsWordsWins) {
+    // the idiom's line comes first and answers "Where do you live?" with something else
+    const char* const lines[] = {
+        "hinter dem Mond leben {vi} | Du kriegst auch gar nichts mit! :: to be behind the times | Where do you live?",
+        "wohnen {vi} | wohnend | gewohnt | Wo wohnen Sie? :: to live | living | lived | Where do you live?",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    const char* example = c.Example(NormaliseSentenceKey("Where do you live?"));
+    ASSERT_NE(example, nullptr);
+    EXPECT_STREQ(example, "Wo wohnen Sie?");
 }
 
 TEST(Catalogue, WithoutACorpusThereIsNoModelAndNoName) {

@@ -159,6 +159,10 @@ TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man sees the woman whose dog sleeps."),
               "Der Mann sieht die Frau, deren Hund schläft.");
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The book that the man gave me is old."), "Das Buch, das der Mann mir gab, ist alt.");
+    // "where" with a subject after it opens one too
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man sees the garden where the dog sleeps."),
+              "Der Mann sieht den Garten, wo der Hund schläft.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The garden where the dog sleeps is old."), "Der Garten, wo der Hund schläft, ist alt.");
 }
 
 TEST(EnglishClauseRules, AVerbAfterAndSharesTheSubjectBeforeIt) {
