@@ -9,9 +9,39 @@
 namespace velloc {
 namespace {
 
+bool IsQuoteMark(const GermanUnit& u) {
+    return u.punct && (u.source == "\"" || u.source == "\x84" || u.source == "\x93");
+}
+
+// "Pseudonyme wie \"Juricola\" benutzten": quotation marks around a few words without a
+// verb, with words on both sides, mark a name or a term inside the clause.
+bool QuotesATermInsideAClause(const GermanSentence& s, std::size_t i) {
+    const std::vector<GermanUnit>& units = s.units;
+    std::size_t quotes = 0;
+    for (std::size_t k = 0; k < i; ++k) quotes += IsQuoteMark(units[k]);
+    const bool opening = quotes % 2 == 0;
+    const std::size_t open = opening ? i : [&] {
+        std::size_t k = i;
+        while (k > 0 && !IsQuoteMark(units[k - 1])) --k;
+        return k == 0 ? i : k - 1;
+    }();
+    std::size_t close = open + 1;
+    while (close < units.size() && !IsQuoteMark(units[close])) ++close;
+    if (open == i && !opening) return false;
+    if (close >= units.size() || close - open < 2 || close - open > 5) return false;
+    for (std::size_t k = open + 1; k < close; ++k)
+        if (units[k].punct || !(units[k].cls == kClassNoun || units[k].cls == kClassName || units[k].cls == kClassAdjective || !units[k].known))
+            return false;
+    // words on both sides: a word before the opening mark, and after the closing one
+    // a word or a mark that goes on with the clause
+    if (open == 0 || units[open - 1].punct) return false;
+    return close + 1 < units.size() && !units[close + 1].punct;
+}
+
 bool IsClauseBoundary(const GermanSentence& s, std::size_t i, std::size_t begin) {
     if (i == s.units.size()) return true;
     const GermanUnit& u = s.units[i];
+    if (IsQuoteMark(u) && QuotesATermInsideAClause(s, i)) return false;
     if (u.punct) {
         static const char* const kMarks[] = {",", ";", ":", "(", ")", "-", "\x84", "\x93", "\""};
         for (const char* m : kMarks)

@@ -153,6 +153,7 @@ std::vector<std::string> PrepositionSenses(const EngineTables& tables, std::stri
 }
 
 void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous);
+void TakeReading(const GermanSentence& s, GermanUnit& u, const GermanReading& r);
 
 void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     if (TakeUserEntry(s, u)) return;
@@ -217,14 +218,19 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     if (best->word->wordClass == kClassAdjective)
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }
-    u.reading = *best;
-    u.cls = best->word->wordClass;
-    u.lemma = LemmaOf(s.catalogue, best->word);
-    u.plural = best->tag == kFormPlural || (u.cls == kClassNoun && best->word->gender == kPluralOnly);  // "Leute"
-    u.english = BestEnglishSense(s, best->word, u.cls);
+    TakeReading(s, u, *best);
+}
+
+void TakeReading(const GermanSentence& s, GermanUnit& u, const GermanReading& r) {
+    u.reading = r;
+    u.cls = r.word->wordClass;
+    u.lemma = LemmaOf(s.catalogue, r.word);
+    u.plural = r.tag == kFormPlural || (u.cls == kClassNoun && r.word->gender == kPluralOnly);  // "Leute"
+    u.english = BestEnglishSense(s, r.word, u.cls);
     if (u.english.empty()) u.english = u.source;
+    u.senses.clear();
     if (u.cls == kClassNoun || u.cls == kClassAdjective || u.cls == kClassAdverb)
-        u.senses = EnglishSenses(s, best->word, u.cls, 4);
+        u.senses = EnglishSenses(s, r.word, u.cls, 4);
 }
 
 // "zwei", "zwanzig", "einundzwanzig", "dreihundert": German number words, which
@@ -307,6 +313,23 @@ void AdjectiveBeforeANounAtTheStart(const GermanSentence& s, GermanUnit& u, cons
     lower.start = true;
     lower.capital = u.capital;
     u = std::move(lower);
+}
+
+// "Und wahre Führung bedeutet": a word read as a verb's base form ("wahren") right
+// before a noun is the adjective with its ending ("wahr"), unless a subject pronoun
+// stands before it ("ich wahre Abstand").
+void AdjectiveBeforeANounNotAVerb(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassVerb || u.reading.tag != kFormBase || !next || next->fw ||
+        next->cls != kClassNoun || !next->capital || next->start)
+        return;
+    if (prev && prev->fw && (prev->fw->kind == GermanKind::Pronoun || prev->fw->kind == GermanKind::Modal ||
+                             prev->fw->kind == GermanKind::Auxiliary))
+        return;
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.source, u.start))
+        if (r.word->wordClass == kClassAdjective && r.word->senseCount && LemmaOf(s.catalogue, r.word) != u.lower) {
+            TakeReading(s, u, r);
+            return;
+        }
 }
 
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
@@ -411,6 +434,7 @@ void SettleReadings(GermanSentence& s) {
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         GivenNameAtTheStart(s, u, next);
         AdjectiveBeforeANounAtTheStart(s, u, next);
+        AdjectiveBeforeANounNotAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);

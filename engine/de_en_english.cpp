@@ -62,6 +62,9 @@ bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::st
     if (!IsArticle(s.units[i], "der", "die", "das") || !prev || !prev->punct || prev->source != "," || !next) return false;
     if (!(next->fw || next->cls == kClassVerb || next->cls == kClassAdverb || !next->capital)) return false;
     if (next->cls == kClassAdjective) return false;
+    // "bedeutet, das zu akzeptieren": the object of a zu-infinitive, no relative pronoun
+    const GermanUnit* afterZu = next->lower == "zu" ? Next(s, i + 1) : nullptr;
+    if (afterZu && !afterZu->fw && afterZu->cls == kClassVerb) return false;
     english = RefersToPerson(s, i - 1) ? "who" : "which";
     return true;
 }
@@ -339,7 +342,11 @@ bool DasAloneIsThat(const GermanSentence& s, std::size_t i, std::string& english
     const GermanUnit* next = Next(s, i);
     // "Ist das dein Fahrrad?": before another determiner it stands alone too
     const bool determinerNext = next && next->fw && next->fw->kind == GermanKind::Article;
-    if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct && !determinerNext))
+    // "versuchte, das zu verstehen": before a zu-infinitive it is that verb's object
+    const GermanUnit* afterZu = next && next->lower == "zu" ? Next(s, i + 1) : nullptr;
+    const bool zuInfinitiveNext = afterZu && !afterZu->fw && afterZu->cls == kClassVerb;
+    if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article ||
+        (next && !next->punct && !determinerNext && !zuInfinitiveNext))
         return false;
     english = pronoun;
     return true;
@@ -437,6 +444,8 @@ void MarkRelativePronouns(GermanSentence& s) {
         GermanUnit& r = s.units[i];
         const std::string& role = tables.Value("relative-pronoun", r.lower);
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
+        // "bedeutet, das zu akzeptieren": the object of a zu-infinitive
+        if (i + 2 < s.units.size() && s.units[i + 1].lower == "zu" && s.units[i + 2].cls == kClassVerb) continue;
         // "..., den Handel und die Schifffahrt": before a singular noun it is an article
         std::size_t head = i + 1;
         while (head < s.units.size() && s.units[head].cls == kClassAdjective && !s.units[head].fw) ++head;

@@ -293,6 +293,17 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
     // "den Garten" after a comma is a list's article, not a relative pronoun
     EXPECT_EQ(GermanToEnglish("Der Vater sagt, dass der Mann den Hund, den Garten und die Katze sieht."),
               "The father says that the man sees the dog, the garden and the cat.");
+    // a term in quotation marks stays inside its clause
+    EXPECT_EQ(GermanToEnglish("Der Mann, der den Hund \"Rex\" sieht, schl\xE4" "ft."),
+              "The man who sees the dog \"Rex\" sleeps.");
+}
+
+TEST(GermanToEnglish, WordsThatLookLikeAVerbOrARelativePronoun) {
+    // "wahre" before a noun is the adjective, not "wahren"
+    EXPECT_EQ(GermanToEnglish("Und wahre Hunde schlafen."), "And true dogs sleep.");
+    EXPECT_EQ(GermanToEnglish("Ich wahre den Garten."), "I protect the garden.");
+    // "das" before a zu-infinitive is its object
+    EXPECT_EQ(GermanToEnglish("Der Mann versucht, das zu lesen."), "The man tries to read that.");
 }
 
 TEST(GermanToEnglish, DaOpeningAVerbLastClauseGivesAReason) {
