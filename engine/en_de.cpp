@@ -119,6 +119,10 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
             out.push_back(s.units[c.i++].fw->german);
         }
         c.unrealCondition = c.subordinate && first.lower == "if" && s.unreal;
+        // "who fired", "what happened": the asking word is the clause's subject
+        if (c.subordinate && first.fw->person == 3 && c.i < end &&
+            (IsAuxiliary(s.units[c.i]) || (!s.units[c.i].fw && s.units[c.i].cls == kClassVerb)))
+            c.subjectRead = true;
         if (c.subordinate) {
             if (sentenceStart) before = ClauseInFront::Subordinate;
         } else {

@@ -334,6 +334,13 @@ bool FiniteVerb(const EnglishUnit& u) {
     return u.cls == kClassVerb && (u.tag == kFormPast || u.tag == kFormThird || std::string(u.tagName) == "VBP");
 }
 
+// A pronoun, a determiner or a name: what a subject may start with.
+bool SubjectStartsWith(const EngineTables& tables, const EnglishUnit& u) {
+    return tables.InList("subject-pronoun", u.lower) ||
+           (u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive)) ||
+           (!u.fw && u.capital && !u.punct);
+}
+
 // "He says the bullet came", "I know you are tired": after a verb of saying or
 // knowing, a subject and its verb are a clause that English joins without
 // "that"; German needs its "dass".
@@ -347,14 +354,13 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         // noun is the main clause's
         bool relative = false;
         for (std::size_t k = i; k-- > 0 && !s.units[k].punct && !relative;) {
+            if (s.units[k].fw && s.units[k].fw->kind == EnKind::Coordinator) break;  // "... but says
             const std::string tag = s.units[k].tagName;
             relative = tag == "WDT" || tag == "WP" || tag == "WP$" || s.units[k].lower == "who" || s.units[k].lower == "which";
         }
         if (relative) continue;
         const EnglishUnit& next = s.units[i + 1];
-        const bool subjectStart = tables.InList("subject-pronoun", next.lower) ||
-                                  (next.fw && (next.fw->kind == EnKind::Article || next.fw->kind == EnKind::Possessive)) ||
-                                  (!next.fw && next.capital && !next.punct);
+        const bool subjectStart = SubjectStartsWith(tables, next);
         if (!subjectStart) continue;
         const std::size_t end = EnglishSubjectEnd(s, i + 1, s.units.size());
         if (end <= i + 1 || end >= s.units.size() || !FiniteVerb(s.units[end])) continue;
@@ -365,6 +371,35 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(that));
         if (s.applied) s.applied->push_back("ThatAfterAVerbOfSaying");
         ++i;
+    }
+}
+
+// "I do not know who fired", "He asked me where the station is": after a verb (and its
+// object pronoun) an asking word with a verb of its own opens a clause, verb last in German.
+void AskingWordAfterAVerbOpensAClause(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (!u.fw || u.fw->kind != EnKind::Question) continue;
+        const EnglishWord* opening = tables.English(u.lower, EnKind::Subordinator);
+        if (!opening || std::strcmp(opening->german, u.fw->german) != 0) continue;  // "when" opens as "wenn"
+        std::size_t before = i - 1;
+        if (s.units[before].fw && s.units[before].fw->kind == EnKind::Pronoun && before > 0) --before;
+        const EnglishUnit& verb = s.units[before];
+        if (verb.fw || verb.cls != kClassVerb) continue;
+        // its own verb: right after it ("who fired"; the tagger may take "what happened"
+        // for a participle) or after a subject ("where the station is")
+        const EnglishUnit& next = s.units[i + 1];
+        const bool pastNext = !next.fw && next.cls == kClassVerb && next.tag == kFormPastPart && u.fw->person == 3;
+        bool ownVerb = pastNext || FiniteVerb(next);
+        const bool subjectStart = SubjectStartsWith(tables, next);
+        if (!ownVerb && subjectStart) {
+            const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
+            ownVerb = own < s.units.size() && FiniteVerb(s.units[own]);
+        }
+        if (!ownVerb) continue;
+        u.fw = opening;
+        if (s.applied) s.applied->push_back("AskingWordAfterAVerbOpensAClause");
     }
 }
 
@@ -425,6 +460,7 @@ void ChooseReadings(EnglishSentence& s) {
         if (afterVerb || beforeSubject) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     ThatAfterAVerbOfSaying(s);
+    AskingWordAfterAVerbOpensAClause(s);
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a

@@ -149,6 +149,16 @@ TEST(EnglishClauseRules, ThatAfterAVerbOfSaying) {
     // an object, and the verb of a relative clause, are no clause of their own
     for (const char* kept : {"The man says the words.", "The man who sees the dog is old."})
         EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, kept), "ThatAfterAVerbOfSaying")) << kept;
+    // after "but" the verb is no longer the relative clause's
+    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "The man who reads sleeps but says the dog sleeps."),
+              "Der Mann, der liest, schläft aber sagt, dass der Hund schläft.");
+}
+
+TEST(EnglishClauseRules, AskingWordAfterAVerbOpensAClause) {
+    EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees who reads the book."), "Der Mann sieht, wer das Buch liest.");
+    EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees where the dog sleeps."), "Der Mann sieht, wo der Hund schläft.");
+    // a question keeps its asking word in front
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, "Where does the dog sleep?"), "AskingWordAfterAVerbOpensAClause"));
 }
 
 TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
