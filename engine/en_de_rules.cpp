@@ -600,14 +600,16 @@ bool ToInfinitiveAt(const EnglishClause& c, std::size_t i) {
            !c.mainLemma.empty();
 }
 
-void ZuInfinitive(EnglishClause& c, bool purpose) {
+// The infinitive whose verb stands at c.i + verbAt ("to read": 1, "reading" after
+// "started": 0) with its objects, said as "zu lesen" after the clause's verbs.
+void ZuInfinitive(EnglishClause& c, bool purpose, std::size_t verbAt = 1) {
     std::vector<std::string> unused;
-    EnglishClause inner(c.s, c.i + 2, c.end, unused);
-    inner.i = c.i + 2;
+    EnglishClause inner(c.s, c.i + verbAt + 1, c.end, unused);
+    inner.i = c.i + verbAt + 1;
     inner.subjectRead = true;
     inner.person = c.person;
     inner.plural = c.plural;
-    inner.mainLemma = At(c, c.i + 1).german;
+    inner.mainLemma = At(c, c.i + verbAt).german;
     ObjectsAndAdverbials(inner);
     // a comma only where the infinitive says more than "zu" and its verb
     if (purpose || !inner.rest.empty() || !inner.after.empty()) c.after.push_back(",");
@@ -628,6 +630,15 @@ bool PurposeInfinitiveAt(const EnglishClause& c, std::size_t i) {
     return !tables.InList("to-complement-noun", noun) && before.cls != kClassAdjective;
 }
 
+// "started hurling stones": begannen, Steine zu schleudern. The verbs that take the
+// -ing form as their object (table gerund-zu-verb) say it with a zu-infinitive, and
+// with a German verb of their own (stop: aufhören).
+bool GerundAfterItsVerbAt(const EnglishClause& c, std::size_t i) {
+    const EnglishUnit& u = At(c, i);
+    return !u.fw && u.cls == kClassVerb && u.tag == kFormPresPart && i > c.begin && IsVerb(At(c, i - 1)) &&
+           !c.s.catalogue.Tables().Value("gerund-zu-verb", c.mainEnglish).empty();
+}
+
 // "in order to work": um ... zu arbeiten.
 std::size_t InOrderToLength(const EnglishClause& c, std::size_t i) {
     if (At(c, i).lower == "in order" && i + 2 < c.end && ToInfinitiveAt(c, i + 1)) return 1;  // the dictionary's term
@@ -645,6 +656,11 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         }
         if (ToInfinitiveAt(c, c.i)) {
             ZuInfinitive(c, PurposeInfinitiveAt(c, c.i));
+            break;
+        }
+        if (GerundAfterItsVerbAt(c, c.i)) {
+            c.mainLemma = c.s.catalogue.Tables().Value("gerund-zu-verb", c.mainEnglish);
+            ZuInfinitive(c, false, 0);
             break;
         }
         if (u.punct) { c.rest.push_back(u.source); ++c.i; KeepBeforeTheMiddle(c, false); continue; }

@@ -154,6 +154,14 @@ TEST(EnglishClauseRules, ThatAfterAVerbOfSaying) {
               "Der Mann, der liest, schläft aber sagt, dass der Hund schläft.");
 }
 
+TEST(EnglishClauseRules, AnIngFormAfterTryOrStartIsAZuInfinitive) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man tried reading the book."), "Der Mann versuchte, das Buch zu lesen.");
+    // the table names the German verb, whatever the dictionary's first sense of the English one
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man started reading the book."), "Der Mann begann, das Buch zu lesen.");
+    // after a verb that takes no -ing object it stays what it was
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man is reading the book."), "Der Mann liest das Buch.");
+}
+
 TEST(EnglishClauseRules, AskingWordAfterAVerbOpensAClause) {
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees who reads the book."), "Der Mann sieht, wer das Buch liest.");
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees where the dog sleeps."), "Der Mann sieht, wo der Hund schläft.");
