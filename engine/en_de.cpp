@@ -58,6 +58,28 @@ bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin
     return IsConnector(u) && i > begin;
 }
 
+// "Yeremias Kayame, 56, the head of the village, saw the danger": a finite verb after
+// a comma, with nothing but names, numbers and noun phrases before it, has the first of
+// them as its subject. Returns whether that subject is plural through `plural`.
+bool AfterASubjectAndItsAppositions(const EnglishSentence& s, std::size_t begin, bool& plural) {
+    if (begin < 2 || s.units[begin - 1].source != ",") return false;
+    const EnglishUnit& first = s.units[begin];
+    const bool finite = IsAuxiliary(first) ||
+                        (!first.fw && first.cls == kClassVerb && (first.tag == kFormPast || first.tag == kFormThird));
+    if (!finite) return false;
+    bool noun = false;
+    plural = false;
+    for (std::size_t k = 0; k + 1 < begin; ++k) {
+        const EnglishUnit& u = s.units[k];
+        if (IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb) || (u.fw && u.fw->kind == EnKind::Subordinator)) return false;
+        if (!noun && !u.fw && (u.cls == kClassNoun || u.cls == kClassName)) {
+            noun = true;
+            plural = u.plural;
+        }
+    }
+    return noun;
+}
+
 // A verb right after "and", "or" or "but": the clause has the subject of the one before.
 bool SharesTheSubject(const EnglishSentence& s, std::size_t begin) {
     if (begin == 0) return false;
@@ -112,6 +134,8 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
         c.subjectRead = true;
         c.person = s.lastPerson;
         c.plural = s.lastPlural;
+    } else if (AfterASubjectAndItsAppositions(s, begin, c.plural)) {
+        c.subjectRead = true;
     } else {
         c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
         if (c.subordinate) {

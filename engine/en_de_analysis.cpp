@@ -561,6 +561,11 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         std::vector<std::string_view> parts = SplitWords(text);
         if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts)) continue;
         if (InfinitiveOfTheVerbBefore(s, i, parts) || NumberOfTheNounAfter(s, i, parts)) continue;
+        // "the head of the village": a noun's "of" before a determiner is the genitive's,
+        // not a term's ("head of" cattle: Stück)
+        const std::size_t after = i + parts.size();
+        if (p.wordClass == kClassNoun && parts.back() == "of" && after < s.units.size() && IsDeterminer(s.units[after]))
+            continue;
         Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
         if (senses.empty()) continue;  // a damaged catalogue's range gives none
         const SenseRecord* chosen = senses.begin();

@@ -473,7 +473,11 @@ void WordsInTheirOrder(EnglishClause& c) {
     for (std::size_t k = c.i; k < c.end; ++k) {
         const EnglishUnit& u = At(c, k);
         const EnglishWord* w = u.fw;
-        if (IsNounOrAdjective(u) || IsDeterminer(u)) {
+        if (u.lower == "of" && OfBeforeDeterminer(c.s, k, c.end)) {  // "the head of the village": des Dorfes
+            std::size_t kk = k + 1;
+            GermanNounPhrase(c.s, kk, c.end, Case::Genitive, c.out);
+            k = kk - 1;
+        } else if (IsNounOrAdjective(u) || IsDeterminer(u)) {
             std::size_t kk = k;
             GermanNounPhrase(c.s, kk, c.end, Case::Nominative, c.out);
             k = kk - 1;

@@ -162,6 +162,13 @@ TEST(EnglishClauseRules, AnIngFormAfterTryOrStartIsAZuInfinitive) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man is reading the book."), "Der Mann liest das Buch.");
 }
 
+TEST(EnglishClauseRules, ASubjectWithItsAppositionsBeforeItsVerb) {
+    // the verb after the commas is the first noun phrase's, and "of the dog" its genitive
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man, the father of the dog, sleeps.").text,
+              "Der Mann, der Vater des Hundes, schläft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs, 3, saw the man.").text, "Die Hunde, 3, sahen den Mann.");
+}
+
 TEST(EnglishClauseRules, AskingWordAfterAVerbOpensAClause) {
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees who reads the book."), "Der Mann sieht, wer das Buch liest.");
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees where the dog sleeps."), "Der Mann sieht, wo der Hund schläft.");
