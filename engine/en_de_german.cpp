@@ -2,6 +2,8 @@
 // nouns agreeing in gender, number and case with the phrase's last noun.
 #include "engine/en_de.h"
 
+#include "engine/text_1252.h"
+
 namespace velloc {
 namespace {
 
@@ -50,6 +52,23 @@ std::string TitleForm(const EnglishSentence& s, const std::string& title, Case c
 }
 
 namespace {
+
+// "wind energy concentration zone": English nouns before a noun make one German word.
+bool JoinsACompound(const EnglishUnit& n) {
+    return !n.fw && n.known && n.cls == kClassNoun && !n.german.empty() && n.german.find(' ') == std::string::npos &&
+           n.german.find('-') == std::string::npos && IsUpper1252(static_cast<unsigned char>(n.german[0])) &&
+           !(n.capital && !n.start);
+}
+
+// The linking element after a compound's first part: -s after -ung, -heit, -tion ...,
+// -n after a feminine -e (Anlagengenehmigung, Straßenbahn).
+std::string LinkOf(const std::string& noun, std::uint8_t gender) {
+    if (gender == kFeminine && noun.size() > 3 && noun.back() == 'e') return "n";
+    static const char* const kEndings[] = {"ung", "heit", "keit", "schaft", "ion", "tät", "tum", "ling", "sicht"};
+    for (std::string_view ending : kEndings)
+        if (noun.size() > ending.size() && noun.compare(noun.size() - ending.size(), ending.size(), ending) == 0) return "s";
+    return "";
+}
 
 void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,
                     std::vector<std::string>& out);
@@ -149,12 +168,19 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
     for (std::size_t k = adjectives; k < nouns; ++k)
         out.push_back(units[k].number ? units[k].german : AdjectiveForm(units[k].german, declension, gender, c, plural));
+    // consecutive common nouns make one word: "Konzentration" "Zone" -> "Konzentrationszone"
+    std::string compound;
     for (std::size_t k = nouns; k < j; ++k) {
         const EnglishUnit& n = units[k];
-        if (n.cls == kClassName && n.german != n.source) out.push_back(TitleForm(s, n.german, c));
-        else if (!n.known || n.cls == kClassName) out.push_back(n.source);
-        else if (k + 1 < j) out.push_back(n.german);  // a modifier noun stays in its base form
-        else out.push_back(GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural));
+        std::string word;
+        if (n.cls == kClassName && n.german != n.source) word = TitleForm(s, n.german, c);
+        else if (!n.known || n.cls == kClassName) word = n.source;
+        else if (k + 1 < j) word = n.german;  // a modifier noun stays in its base form
+        else word = GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural);
+        if (!compound.empty()) word = compound + Lower1252(word.substr(0, 1)) + word.substr(1);
+        compound.clear();
+        if (k + 1 < j && JoinsACompound(n) && JoinsACompound(units[k + 1])) compound = word + LinkOf(word, n.gender);
+        else out.push_back(word);
     }
     i = j;
 }

@@ -68,6 +68,15 @@ TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "Today a new book."), "Heute ein neues Buch.");
 }
 
+TEST(EnglishClauseRules, NounsBeforeANounMakeOneGermanWord) {
+    EXPECT_EQ(By("SubjectNounPhrase", "The garden house is old."), "Das Gartenhaus ist alt.");
+    // with the linking element: -s after -ung, -n after a feminine -e
+    EXPECT_EQ(By("SubjectNounPhrase", "The newspaper dog sleeps."), "Der Zeitungshund schläft.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man sees the flower garden."), "Der Mann sieht den Blumengarten.");
+    // three nouns, the last one declined
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man sees the family garden houses."), "Der Mann sieht die Familiengartenhäuser.");
+}
+
 TEST(EnglishClauseRules, ObjectsAndAdverbials) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in the garden."), "Der Hund schläft im Garten.");
     // the first of two objects, and "to" after a verb of giving, are the dative
