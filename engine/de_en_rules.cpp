@@ -208,6 +208,58 @@ void TakeTheReflexiveSense(GermanClause& c) {
     c.s.units[found.pronoun].drop = true;
 }
 
+// "Es kommt darauf an": it depends on; "Es geht um Geld": it is about money. With "es"
+// as its subject a verb and its preposition, or the da-word made of it, say something
+// of their own (table es-verb-preposition: "ankommen auf" -> "depend|on").
+struct EsTerm {
+    std::size_t verb, preposition;
+    std::string english, englishPreposition;
+};
+
+EsTerm FindEsTerm(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    bool es = false;
+    for (std::size_t i = c.begin; i < c.end; ++i) es = es || c.s.units[i].lower == "es";
+    std::size_t v = c.finite;
+    for (std::size_t k : c.chain)
+        if (!c.s.units[k].fw && c.s.units[k].cls == kClassVerb) v = k;
+    const GermanUnit& main = c.s.units[v];
+    if (!es || main.fw || main.cls != kClassVerb) return {c.end, c.end, {}, {}};
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& p = c.s.units[i];
+        std::string preposition;
+        if (p.fw && p.fw->kind == GermanKind::Preposition) preposition = p.lower;
+        else if (p.lower.compare(0, 3, "dar") == 0) preposition = p.lower.substr(3);  // darauf, darum
+        else if (p.lower.compare(0, 2, "da") == 0) preposition = p.lower.substr(2);   // davon, dafür
+        if (preposition.empty()) continue;
+        const std::string& value = tables.Value("es-verb-preposition", Lower1252(main.lemma) + " " + preposition);
+        const std::size_t bar = value.find('|');
+        if (bar != std::string::npos) return {v, i, value.substr(0, bar), value.substr(bar + 1)};
+    }
+    return {c.end, c.end, {}, {}};
+}
+
+bool EsWithAVerbOfItsOwn(const GermanClause& c) { return FindEsTerm(c).verb != c.end; }
+
+void TheEsTermsEnglish(GermanClause& c) {
+    const EsTerm term = FindEsTerm(c);
+    GermanUnit& verb = c.s.units[term.verb];
+    verb.english = term.english;
+    verb.senses.clear();
+    GermanUnit& p = c.s.units[term.preposition];
+    p.english = term.englishPreposition;
+    p.senses.clear();
+    p.fixed = true;
+    // "Es kommt darauf an.": a da-word that points at nothing after it is left out (it depends)
+    if (p.fw) return;
+    for (std::size_t k = term.preposition + 1; k < c.s.units.size(); ++k) {
+        const GermanUnit& u = c.s.units[k];
+        if (u.drop) continue;
+        if (u.punct && u.source != "," && u.source != ":") p.drop = true;
+        break;
+    }
+}
+
 void TakeTheGovernedPreposition(GermanClause& c) {
     std::string english;
     for (std::size_t i = GovernedPreposition(c, english); i != c.end; i = GovernedPreposition(c, english)) {
@@ -1112,6 +1164,7 @@ const ClauseRule<GermanClause> kRules[] = {
      TheReflexiveTermsEnglish},
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
+    {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},

@@ -154,7 +154,10 @@ void SeinVerb(VerbGroupState& v) {
 void LexicalVerb(VerbGroupState& v) {
     const GermanClause& c = v.c;
     const std::string& e = v.f.english;
-    if (c.upToNow && !v.past && !v.subjunctive && !c.question && e.compare(0, 3, "be ") != 0) {
+    // "be interested", or "be" alone ("Es geht um Geld": it is about money)
+    const bool be = e == "be" || e.compare(0, 3, "be ") == 0;
+    const std::string afterBe = e.size() > 3 ? e.substr(3) : std::string();
+    if (c.upToNow && !v.past && !v.subjunctive && !c.question && !be) {
         v.words.push_back(v.third ? "has" : "have");  // "wohnt seit drei Jahren": has lived
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishPastPart(c.s.catalogue, e));
@@ -162,23 +165,23 @@ void LexicalVerb(VerbGroupState& v) {
         v.words.push_back("will");  // "kommt morgen": will come
         if (c.negate) v.words.push_back("not");
         v.words.push_back(e);
-    } else if (c.progressive && !v.past && !v.subjunctive && e.compare(0, 3, "be ") != 0) {
+    } else if (c.progressive && !v.past && !v.subjunctive && !be) {
         v.words.push_back(BeForm(false, c.person, c.plural));  // "arbeitet gerade": is working
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishIng(c.s.catalogue, e));
-    } else if ((c.negate || (c.question && c.chain.empty())) && !v.subjunctive && e.compare(0, 3, "be ") == 0) {
+    } else if ((c.negate || (c.question && c.chain.empty())) && !v.subjunctive && be) {
         // "Interessierst du dich für Musik?": are you interested, not "do you be"
         v.words.push_back(BeForm(v.past, c.person, c.plural));
         if (c.negate) v.words.push_back("not");
-        v.words.push_back(e.substr(3));
+        if (!afterBe.empty()) v.words.push_back(afterBe);
     } else if (c.negate || (c.question && c.chain.empty())) {
         v.words.push_back(v.subjunctive ? "would" : v.past ? "did" : v.third ? "does" : "do");
         if (c.negate) v.words.push_back("not");
         v.words.push_back(e);
     } else if (v.subjunctive) {
         v.words.push_back("would " + e);
-    } else if (e.compare(0, 3, "be ") == 0) {  // "sich freuen": to be pleased, "I am pleased"
-        v.words.push_back(BeForm(v.past, c.person, c.plural) + e.substr(2));
+    } else if (be) {  // "sich freuen": to be pleased, "I am pleased"
+        v.words.push_back(BeForm(v.past, c.person, c.plural) + (afterBe.empty() ? "" : " " + afterBe));
     } else if (v.past) {
         v.words.push_back(EnglishPast(c.s.catalogue, e));
     } else {

@@ -419,6 +419,15 @@ TEST(GermanClauseRules, ReflexiveVerbWithASenseOfItsOwn) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund erinnert mich.").text, "The dog reminds me.");
 }
 
+TEST(GermanClauseRules, EsWithAVerbOfItsOwn) {
+    EXPECT_EQ(By("EsWithAVerbOfItsOwn", "Es geht um den Hund."), "It is about the dog.");
+    EXPECT_EQ(By("EsWithAVerbOfItsOwn", "Geht es nicht um den Hund?"), "Is it not about the dog?");
+    // the da-word of the preposition, left out when nothing follows it
+    EXPECT_EQ(By("EsWithAVerbOfItsOwn", "Es kommt darauf an."), "It depends.");
+    // without "es" the verb is itself
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht um den Garten."), "EsWithAVerbOfItsOwn"));
+}
+
 TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hat Hunger."), "The dog is hungry.");
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hatte Hunger."), "The dog was hungry.");
