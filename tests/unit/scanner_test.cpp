@@ -169,15 +169,18 @@ TEST_F(ScannerTest, TextEndingAtAPageBoundaryIsNeverReadBeyond) {
     ASSERT_NE(pages, nullptr);
     DWORD old;
     VirtualProtect(pages + info.dwPageSize, info.dwPageSize, PAGE_NOACCESS, &old);
-    for (const char* sample : {"Ende.", "Ende.\n", "Ein Satz!", "Dr. X.", "\n\n", "a"}) {
-        int length = static_cast<int>(strlen(sample));
+    // each sample with where its first sentence ends, where the sentence before its
+    // end starts, and whether its last character ends a sentence (0: it does)
+    struct Sample { const char* text; int end, start; bool lastEnds; };
+    for (const Sample& sample : {Sample{"Ende.", 6, 0, true}, Sample{"Ende.\n", 5, 6, true},
+                                 Sample{"Ein Satz!", 9, 9, true}, Sample{"\n\n", 3, 0, false},
+                                 Sample{"a", 2, 0, false}}) {
+        int length = static_cast<int>(strlen(sample.text));
         char* text = pages + info.dwPageSize - length;
-        memcpy(text, sample, length);
-        int end = FindSentenceEnd(text, length, 0);
-        EXPECT_GE(end, 1) << sample;
-        EXPECT_LE(end, length + 1) << sample;
-        EXPECT_GE(FindSentenceStart(text, length, length), 0) << sample;
-        EXPECT_GE(IsSentenceEnd(text, length, length), 0) << sample;
+        memcpy(text, sample.text, length);
+        EXPECT_EQ(FindSentenceEnd(text, length, 0), sample.end) << sample.text;
+        EXPECT_EQ(FindSentenceStart(text, length, length), sample.start) << sample.text;
+        EXPECT_EQ(IsSentenceEnd(text, length, length) == 0, sample.lastEnds) << sample.text;
     }
     VirtualFree(pages, 0, MEM_RELEASE);
 }
