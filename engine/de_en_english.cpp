@@ -130,6 +130,17 @@ bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
+// "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
+// own ("because of an accident", not "because of of a").
+bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    const std::string base = u.fw->english;
+    if (base.compare(0, 3, "of ") != 0 || !prev || !prev->fw || prev->fw->kind != GermanKind::Preposition) return false;
+    english = base.substr(3);
+    return true;
+}
+
 // "am Montag", "im Januar", "die Schweiz": English names take no article.
 bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanWord& w = *s.units[i].fw;
@@ -395,6 +406,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
+    {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},

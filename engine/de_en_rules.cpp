@@ -442,6 +442,9 @@ void HabenIsBe(GermanClause& c) {
 
 bool EsGibt(const GermanClause& c) { return EsOfEsGibt(c) != c.end; }
 
+bool TimeBeforeOtherWords(const GermanClause& c);
+void TimeGoesLast(GermanClause& c);
+
 void ThereIsOrAre(GermanClause& c) {
     const std::size_t es = EsOfEsGibt(c);
     bool many = false;
@@ -453,6 +456,7 @@ void ThereIsOrAre(GermanClause& c) {
     const bool past = f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural;
     const std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
     c.used[es] = c.used[c.finite] = true;
+    if (TimeBeforeOtherWords(c)) TimeGoesLast(c);  // "there is no internet here"
     const bool ask = c.s.question && (c.finite == c.begin || es == c.begin);
     c.EmitRange(c.begin, c.finite);
     c.out.push_back(ask ? be : "there");
@@ -1065,6 +1069,15 @@ bool SaysWhen(const GermanClause& c, Span p) {
     return tables.InList("time-noun", Lower1252(last.lemma)) || tables.InList("time-noun", Lower1252(lastWord));
 }
 
+// "hier", "dort": a lone adverb that says where, which English says after the
+// objects too ("There is no internet here").
+bool SaysWhere(const GermanClause& c, Span p) {
+    const GermanUnit& first = c.s.units[p.begin];
+    return p.end - p.begin == 1 && !first.fixed && !first.punct && c.s.catalogue.Tables().InList("place-adverb", first.lower);
+}
+
+bool SaysWhenOrWhere(const GermanClause& c, Span p) { return SaysWhen(c, p) || SaysWhere(c, p); }
+
 // "Ich trinke jeden Morgen Kaffee": English says when after the objects ("I drink
 // coffee every morning"). Not the subject, and only when something follows.
 bool TimeBeforeOtherWords(const GermanClause& c) {
@@ -1073,7 +1086,7 @@ bool TimeBeforeOtherWords(const GermanClause& c) {
     bool time = false;
     for (Span p : PhrasesOf(c, from, to)) {
         if (c.used[p.begin]) continue;
-        if (SaysWhen(c, p)) time = true;
+        if (SaysWhenOrWhere(c, p)) time = true;
         else if (time && !c.s.units[p.begin].punct) return true;
     }
     return false;
@@ -1084,7 +1097,7 @@ void TimeGoesLast(GermanClause& c) {
     const std::size_t to = c.subordinate ? c.finite : c.end;
     const Span subject = c.subordinate ? SubjectIn(c, from, to) : Span{to, to};
     for (Span p : PhrasesOf(c, from, to))
-        if (!c.used[p.begin] && SaysWhen(c, p) && !(p.begin >= subject.begin && p.begin < subject.end))
+        if (!c.used[p.begin] && SaysWhenOrWhere(c, p) && !(p.begin >= subject.begin && p.begin < subject.end))
             c.SayAtTheEnd(p.begin, p.end);
 }
 

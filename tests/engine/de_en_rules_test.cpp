@@ -92,6 +92,8 @@ TEST(GermanClauseRules, AdjectiveBesideTheVerbIsAnAdverb) {
 TEST(GermanClauseRules, EsGibtIsThereIs) {
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt einen Hund."), "There is a dog.");
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt drei Hunde."), "There are three dogs.");
+    // a place, said after what there is
+    EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt hier einen Hund."), "There is a dog here.");
 }
 
 TEST(GermanClauseRules, EnglishVerbGroup) {
@@ -119,6 +121,8 @@ TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
 TEST(GermanClauseRules, TimeGoesLast) {
     EXPECT_EQ(By("TimeGoesLast", "Ich lese heute das Buch."), "I read the book today.");
     EXPECT_EQ(By("TimeGoesLast", "Er trinkt jeden Montag Kaffee."), "He drinks coffee every Monday.");
+    // "hier" and "dort" say where, and go last too
+    EXPECT_EQ(By("TimeGoesLast", "Der Hund hat hier einen Garten."), "The dog has a garden here.");
     // a measure of an adjective is no time: "zwei Jahre alt"
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Kind ist zwei Jahre alt.").text,
               "The child is two years old.");
@@ -167,6 +171,11 @@ TEST(GermanWordRules, GenitiveDeterminerIsOf) {
               "The house of my family is old.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Mutter dieser Kinder schläft.").text,
               "The mother of these children sleeps.");
+    // after a preposition the "of" is the preposition's, and "a" becomes "an" before a vowel
+    EXPECT_EQ(By("GenitiveAfterAPrepositionHasNoOf", "Der Hund schl\xE4" "ft wegen eines Mannes."),
+              "The dog sleeps because of a man.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft wegen eines alten Mannes.").text,
+              "The dog sleeps because of an old man.");
 }
 
 TEST(GermanWordRules, SelbstTakesItsEnglishFromTheWordBefore) {
