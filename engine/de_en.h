@@ -74,6 +74,8 @@ void MatchGermanPhrases(GermanSentence& s);
 bool IsFiniteCandidate(const GermanUnit& u);
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);
+// Whether a noun or name stands for people ("Minister", "Lehrerin"), by its English.
+bool NamesAPerson(const GermanSentence& s, const GermanUnit& noun);
 // The best sense of a word for the options' subject areas.
 std::string BestEnglishSense(const GermanSentence& s, const WordRecord* word, std::uint8_t cls);
 // The word's first senses of the class, best first; empty when the subject areas decide.

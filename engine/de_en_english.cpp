@@ -32,8 +32,12 @@ bool NamesItself(const GermanUnit& noun) {
 // Whether the noun before the comma at comma names people: "der Minister, der ..."
 // is "who", "das Haus, das ..." is "which".
 bool RefersToPerson(const GermanSentence& s, std::size_t comma) {
-    if (comma == 0) return false;
-    const GermanUnit& noun = s.units[comma - 1];
+    return comma > 0 && NamesAPerson(s, s.units[comma - 1]);
+}
+
+}  // namespace
+
+bool NamesAPerson(const GermanSentence& s, const GermanUnit& noun) {
     if (noun.cls != kClassNoun && noun.cls != kClassName) return false;
     if (noun.cls == kClassName) return true;
     std::string e = Lower1252(noun.english);
@@ -49,6 +53,8 @@ bool RefersToPerson(const GermanSentence& s, std::size_t comma) {
         if (ends(a.c_str())) return true;
     return false;
 }
+
+namespace {
 
 // ---- Rules for one word in its place ----
 

@@ -604,6 +604,49 @@ Span SubjectIn(const GermanClause& c, std::size_t from, std::size_t to) {
     return fallback;
 }
 
+// "Das Buch liegt auf dem Tisch": where a thing lies or stands, English says it "is"
+// (table place-verb-of-a-thing); a person still stands or lies.
+bool PlaceVerbOfAThing(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const GermanUnit& verb = c.Finite();
+    if (verb.fw || verb.cls != kClassVerb || !c.chain.empty() || !tables.InList("place-verb-of-a-thing", Lower1252(verb.lemma)))
+        return false;
+    // the subject before the verb, or after it ("Wo liegt das Problem?")
+    const GermanUnit* head = nullptr;
+    auto headIn = [&](Span subject) {
+        for (std::size_t i = subject.begin; i < subject.end; ++i)
+            if (IsNounLike(c.s.units[i])) head = &c.s.units[i];
+    };
+    if (c.subordinate) headIn(SubjectIn(c, c.begin + 1, c.finite));
+    else if (c.finite > c.begin) headIn(SubjectIn(c, c.begin, c.finite));
+    if (!head && !c.subordinate) headIn(SubjectIn(c, c.finite + 1, c.end));
+    if (!head || head->cls == kClassName || NamesAPerson(c.s, *head)) return false;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        // a preposition, or a term that starts with one ("auf dem Tisch")
+        const std::string first = u.lower.substr(0, u.lower.find(' '));
+        if ((u.fw && u.fw->kind == GermanKind::Preposition) || !tables.Value("place-preposition", first).empty() ||
+            tables.InList("place-adverb", u.lower) || u.lower == "wo")
+            return true;
+    }
+    return false;
+}
+
+void ThePlaceVerbIsBe(GermanClause& c) {
+    GermanUnit& verb = c.Finite();
+    verb.english = "be";
+    verb.senses.clear();
+    // its prepositions say where ("auf dem Tisch": on, not the "for" of "stehen auf")
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        GermanUnit& p = c.s.units[i];
+        const std::string& where = c.s.catalogue.Tables().Value("place-preposition", p.lower);
+        if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || where.empty()) continue;
+        p.english = where;
+        p.senses.clear();
+        p.fixed = true;
+    }
+}
+
 void EmitSubject(GermanClause& c, Span subject) {
     c.MarkSubject(subject.begin, subject.end);
     c.EmitRange(subject.begin, subject.end);
@@ -1178,6 +1221,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
+    {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},

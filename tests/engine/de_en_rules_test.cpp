@@ -437,6 +437,14 @@ TEST(GermanClauseRules, EsWithAVerbOfItsOwn) {
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht um den Garten."), "EsWithAVerbOfItsOwn"));
 }
 
+TEST(GermanClauseRules, PlaceVerbOfAThingIsBe) {
+    EXPECT_EQ(By("PlaceVerbOfAThingIsBe", "Das Buch steht im Garten."), "The book is in the garden.");
+    // its preposition says where, and the subject may follow the verb
+    EXPECT_EQ(By("PlaceVerbOfAThingIsBe", "Heute steht das Buch vor dem Haus."), "Today the book is in front of the house.");
+    // a person still stands
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Vater steht im Garten.").text, "The father stands in the garden.");
+}
+
 TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hat Hunger."), "The dog is hungry.");
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hatte Hunger."), "The dog was hungry.");
