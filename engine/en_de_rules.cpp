@@ -435,12 +435,25 @@ void HabenWithThePredicate(EnglishClause& c) {
 }
 
 // "want to go", "have to go", "need to go", "is going to go": a German modal verb.
+// Where the "to" of a modal's infinitive stands: next, or after the adjective that
+// "be" took ("is able to", "is supposed to" read as an adjective).
+std::size_t ToOfAModal(const EnglishClause& c) {
+    if (c.i + 1 < c.end && At(c, c.i + 1).lower == "to" && c.mainLemma == "sein" &&
+        !c.s.catalogue.Tables().Value("be-to-modal", At(c, c.i).lower).empty())
+        return c.i + 1;
+    return c.i;
+}
+
 const char* ModalOfToInfinitive(const EnglishClause& c) {
-    if (c.modal || c.future || c.i == 0 || c.i + 1 >= c.end || At(c, c.i).lower != "to" ||
-        At(c, c.i + 1).fw || At(c, c.i + 1).cls != kClassVerb)
+    const std::size_t to = ToOfAModal(c);
+    if (c.modal || c.future || to == 0 || to + 1 >= c.end || At(c, to).lower != "to" || At(c, to + 1).fw ||
+        At(c, to + 1).cls != kClassVerb)
         return nullptr;
-    const std::string& before = At(c, c.i - 1).lower;
+    const std::string& before = At(c, to - 1).lower;
     if (before == "going" && c.passive) return "werden";  // "is going to": the future
+    // "is supposed to", "was able to": "be" and a word before "to" are a German modal
+    const std::string& afterBe = c.s.catalogue.Tables().Value("be-to-modal", before);
+    if (!afterBe.empty() && (c.passive || c.mainLemma == "sein")) return afterBe.c_str();
     const std::string& modal = c.s.catalogue.Tables().Value("to-infinitive-modal", before);
     return modal.empty() ? nullptr : modal.c_str();
 }
@@ -455,11 +468,13 @@ void ModalWithTheBareInfinitive(EnglishClause& c) {
         c.tense = Tense::Present;
     } else {
         c.modal = true;
+        c.passive = false;  // "is supposed to come": soll kommen
     }
     c.modalLemma = modalVerb;
     c.perfect = false;
-    c.mainLemma = At(c, c.i + 1).german;
-    c.i += 2;
+    const std::size_t to = ToOfAModal(c);
+    c.mainLemma = At(c, to + 1).german;
+    c.i = to + 2;
 }
 
 // ---- The German clause ----

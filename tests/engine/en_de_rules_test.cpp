@@ -59,6 +59,9 @@ TEST(EnglishClauseRules, HaveWithoutParticipleIsTheVerb) {
 }
 
 TEST(EnglishClauseRules, WantToIsAModalVerb) {
+    // "be" with "supposed", "able" ... before "to" is a modal too
+    EXPECT_EQ(By("WantToIsAModalVerb", "The dog is supposed to sleep."), "Der Hund soll schlafen.");
+    EXPECT_EQ(By("WantToIsAModalVerb", "The dog was able to sleep."), "Der Hund konnte schlafen.");
     EXPECT_EQ(By("WantToIsAModalVerb", "I want to sleep."), "Ich will schlafen.");
 }
 
