@@ -450,7 +450,8 @@ const char* ModalOfToInfinitive(const EnglishClause& c) {
         At(c, to + 1).cls != kClassVerb)
         return nullptr;
     const std::string& before = At(c, to - 1).lower;
-    if (before == "going" && c.passive) return "werden";  // "is going to": the future
+    // "is going to": the future (read as "be" and "going", or as the verb "go")
+    if (before == "going" && (c.passive || (to >= 2 && Is(At(c, to - 2), EnKind::Be)))) return "werden";
     // "is supposed to", "was able to": "be" and a word before "to" are a German modal
     const std::string& afterBe = c.s.catalogue.Tables().Value("be-to-modal", before);
     if (!afterBe.empty() && (c.passive || c.mainLemma == "sein")) return afterBe.c_str();
@@ -461,7 +462,9 @@ const char* ModalOfToInfinitive(const EnglishClause& c) {
 bool ToInfinitiveAfterWantHaveNeed(const EnglishClause& c) { return ModalOfToInfinitive(c) != nullptr; }
 
 void ModalWithTheBareInfinitive(EnglishClause& c) {
-    const std::string modalVerb = ModalOfToInfinitive(c);
+    std::string modalVerb = ModalOfToInfinitive(c);
+    // "was going to leave": what was meant then, wollte gehen
+    if (modalVerb == "werden" && c.tense == Tense::Past) modalVerb = "wollen";
     if (modalVerb == "werden") {
         c.future = true;
         c.passive = false;

@@ -62,6 +62,9 @@ TEST(EnglishClauseRules, WantToIsAModalVerb) {
     // "be" with "supposed", "able" ... before "to" is a modal too
     EXPECT_EQ(By("WantToIsAModalVerb", "The dog is supposed to sleep."), "Der Hund soll schlafen.");
     EXPECT_EQ(By("WantToIsAModalVerb", "The dog was able to sleep."), "Der Hund konnte schlafen.");
+    // "be going to" is the future, or in the past what was meant
+    EXPECT_EQ(By("WantToIsAModalVerb", "The dog is going to sleep."), "Der Hund wird schlafen.");
+    EXPECT_EQ(By("WantToIsAModalVerb", "The dog was going to sleep."), "Der Hund wollte schlafen.");
     EXPECT_EQ(By("WantToIsAModalVerb", "I want to sleep."), "Ich will schlafen.");
 }
 
