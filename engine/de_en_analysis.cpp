@@ -3,6 +3,7 @@
 #include "engine/de_en.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdlib>
 
 #include "engine/dictionary_source.h"
@@ -256,6 +257,19 @@ bool CountedAsPlural(const GermanUnit* before) {
     return before->fw && before->fw->kind == GermanKind::Article && before->fw->plural;
 }
 
+// "Die Schlüssel", "meine Zimmer": a masculine or neuter noun whose plural looks like
+// its singular (-er, -el, -en, -chen) is plural after a determiner's -e form (die,
+// diese, meine, keine).
+bool FeminineFormBeforeAMasculine(const GermanSentence& s, const GermanUnit* before, const GermanUnit& noun) {
+    if (!before || !before->fw || before->fw->kind != GermanKind::Article || !noun.reading.word) return false;
+    const std::uint8_t gender = noun.reading.word->gender;
+    if (gender != kMasculine && gender != kNeuter) return false;
+    const std::string& w = noun.lower;
+    auto ends = [&](const char* e) { const std::size_t n = std::strlen(e); return w.size() > n + 1 && w.compare(w.size() - n, n, e) == 0; };
+    if (!ends("er") && !ends("el") && !ends("en") && !ends("chen") && !ends("lein")) return false;
+    return s.catalogue.Tables().InList("feminine-or-plural-determiner", before->lower);
+}
+
 }  // namespace
 
 void TakeAdverbReading(const GermanSentence& s, GermanUnit& u) {
@@ -420,7 +434,7 @@ void SettleReadings(GermanSentence& s) {
         if (u.cls == kClassNoun && !u.plural && !u.fixed) {
             const GermanUnit* before = i > 0 ? &units[i - 1] : nullptr;
             if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
-            u.plural = CountedAsPlural(before);
+            u.plural = CountedAsPlural(before) || FeminineFormBeforeAMasculine(s, before, u);
         }
         // "einem Architekten", "des Beamten": a singular determiner makes a form that is
         // also a plural (n-declension) singular

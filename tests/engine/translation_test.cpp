@@ -299,6 +299,13 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
               "The man who sees the dog \"Rex\" sleeps.");
 }
 
+TEST(GermanToEnglish, AMasculineNounAfterDieIsPlural) {
+    // "Lehrer" is either number; after "die" or "meine" only the plural fits a masculine noun
+    EXPECT_EQ(GermanToEnglish("Die Lehrer hat der Hund gesehen."), "The dog has seen the teachers.");
+    EXPECT_EQ(GermanToEnglish("Der Hund sieht meine Lehrer."), "The dog sees my teachers.");
+    EXPECT_EQ(GermanToEnglish("Der Hund sieht den Lehrer."), "The dog sees the teacher.");
+}
+
 TEST(GermanToEnglish, WordsThatLookLikeAVerbOrARelativePronoun) {
     // "wahre" before a noun is the adjective, not "wahren"
     EXPECT_EQ(GermanToEnglish("Und wahre Hunde schlafen."), "And true dogs sleep.");
