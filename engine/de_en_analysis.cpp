@@ -691,7 +691,11 @@ std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
             units[i].number || (units[i].fw && units[i].fw->kind == GermanKind::Adverb && units[i].lower == "sehr")))
         ++i;
     std::size_t nouns = i;
-    while (i < end && !units[i].punct && !units[i].fw && (IsNounLike(units[i]) || (units[i].fixed && units[i].cls == kClassNoun))) ++i;
+    // "Präsident Obama", "Firma Siemens": a noun and a name; but two common nouns are two
+    // phrases ("Spricht dein Vater Französisch?")
+    while (i < end && !units[i].punct && !units[i].fw && (IsNounLike(units[i]) || (units[i].fixed && units[i].cls == kClassNoun)) &&
+           !(i > nouns && units[i].cls == kClassNoun && units[i - 1].cls == kClassNoun))
+        ++i;
     if (i > nouns) return i;
     // "sechs von zehn", "zwei": a number stands for its noun
     const bool counted = nouns > start && (units[nouns - 1].number || units[nouns - 1].cls == kClassNumeral);

@@ -299,6 +299,11 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
               "The man who sees the dog \"Rex\" sleeps.");
 }
 
+TEST(GermanToEnglish, TwoNounsInARowAreTwoPhrases) {
+    // the subject ends at its noun, and the object after it keeps its place in English
+    EXPECT_EQ(GermanToEnglish("Liest dein Vater B\xFC" "cher?"), "Does your father read books?");
+}
+
 TEST(GermanToEnglish, AMasculineNounAfterDieIsPlural) {
     // "Lehrer" is either number; after "die" or "meine" only the plural fits a masculine noun
     EXPECT_EQ(GermanToEnglish("Die Lehrer hat der Hund gesehen."), "The dog has seen the teachers.");
