@@ -293,6 +293,7 @@ TEST(GermanClauseRules, TopicThenSubjectThenVerb) {
               "My mother has written the letter.");
     // a phrase of either case is the object when "ich" follows the verb
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch sehe ich."), "I see the book.");
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Das Buch sieht niemand."), "Nobody sees the book.");
     // ... but a phrase in that case which says when stays in front
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Diesen Tag sehe ich den Hund."), "This day I see the dog.");
 }
