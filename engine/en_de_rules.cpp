@@ -476,7 +476,9 @@ void ModalWithTheBareInfinitive(EnglishClause& c) {
     c.modalLemma = modalVerb;
     c.perfect = false;
     const std::size_t to = ToOfAModal(c);
-    c.mainLemma = At(c, to + 1).german;
+    const EnglishUnit& verb = At(c, to + 1);
+    c.mainLemma = verb.german;
+    c.mainEnglish = verb.lemma.empty() ? verb.lower : verb.lemma;
     c.i = to + 2;
 }
 
@@ -892,9 +894,23 @@ std::string DuImperative(const EnglishClause& c, std::string form) {
     return form;
 }
 
+// "He left", "The bus leaves": without an object a verb may be another German verb
+// (table verb-without-an-object: gehen), and of a vehicle another still (abfahren).
+void VerbWithoutAnObject(EnglishClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (c.directObject || c.passive || c.mainEnglish.empty()) return;
+    const std::string& alone = tables.Value("verb-without-an-object", c.mainEnglish);
+    if (alone.empty()) return;
+    bool vehicle = false;
+    for (const std::string& w : c.subject) vehicle = vehicle || tables.InList("vehicle-noun", w);
+    const std::string& ofAVehicle = tables.Value("vehicle-verb", c.mainEnglish);
+    c.mainLemma = vehicle && !ofAVehicle.empty() ? ofAVehicle : alone;
+}
+
 // The finite verb and the verbs at the end: perfect, future and modal, passive.
 void GermanVerbForms(EnglishClause& c) {
     const Catalogue& cat = c.s.catalogue;
+    VerbWithoutAnObject(c);
     if (c.perfect && c.modal && c.subjunctive) {  // "could have helped": hätte helfen können
         c.finite = Finite(c, "haben", c.tense);
         c.finals.push_back(c.mainLemma);

@@ -184,6 +184,14 @@ TEST(EnglishClauseRules, ASubjectWithItsAppositionsBeforeItsVerb) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs, 3, saw the man.").text, "Die Hunde, 3, sahen den Mann.");
 }
 
+TEST(EnglishClauseRules, AVerbWithoutAnObjectMayBeAnotherGermanVerb) {
+    EXPECT_EQ(By("GermanVerbForms", "The man left."), "Der Mann ging.");
+    EXPECT_EQ(By("GermanVerbForms", "The man has to leave."), "Der Mann muss gehen.");
+    // of a vehicle, and with an object, the verb is another again
+    EXPECT_EQ(By("GermanVerbForms", "The train leaves."), "Der Zug fährt ab.");
+    EXPECT_EQ(By("GermanVerbForms", "The man left the house."), "Der Mann verließ das Haus.");
+}
+
 TEST(EnglishClauseRules, AskingWordAfterAVerbOpensAClause) {
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees who reads the book."), "Der Mann sieht, wer das Buch liest.");
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man sees where the dog sleeps."), "Der Mann sieht, wo der Hund schläft.");
