@@ -284,7 +284,7 @@ bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& eng
     };
     bool comparative = compared && comparing(*compared);
     // "ein schnelleres Auto als": the comparative's noun phrase stands between
-    for (std::size_t k = i - 1, seen = 0; !comparative && compared == prev && k > 0 && seen < 3; --k, ++seen) {
+    for (std::size_t k = i - 1, seen = 0; !comparative && prev && compared == prev && k > 0 && seen < 3; --k, ++seen) {
         const GermanUnit& u = s.units[k - 1];
         if (k == i - 1 && !IsNounLike(s.units[k])) break;  // only across the comparative's noun
         comparative = !u.punct && comparing(u);
