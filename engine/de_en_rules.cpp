@@ -983,7 +983,7 @@ std::size_t LastOrNextTimeIn(const GermanClause& c) {
         if (!u.fw || u.fw->kind != GermanKind::Preposition || !tables.InList("time-frame-preposition", u.lower)) continue;
         std::size_t k = i + 1;
         if (c.s.units[k].fw && c.s.units[k].fw->kind == GermanKind::Article) ++k;
-        if (!c.s.units[k].fixed && LastOrNextBeforeATimeNoun(c, k)) return i;
+        if (k < c.end && !c.s.units[k].fixed && LastOrNextBeforeATimeNoun(c, k)) return i;  // "in der" at the end
     }
     return c.end;
 }
