@@ -125,9 +125,9 @@ void FlushOutput() {
 }
 
 void AppendMessage(const char* text, const char* prefix) {
-    // Outside a window run the messages window comes forward after the output
-    // window: the output that waits goes in first.
-    if (!g_run.runActive) FlushOutput();
+    // Outside a window run the messages window comes forward after the input's
+    // marking and the output window: what waits is shown first.
+    if (!g_run.runActive) ShowWhatWaits();
     HWND edit = g_windows.messagesEdit;
     if (prefix && *prefix) InsertAtEnd(edit, prefix);
     InsertAtEnd(edit, text);

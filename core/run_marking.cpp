@@ -34,7 +34,8 @@ void ShowInputMarking() {
 void MarkInput(DWORD start, DWORD end) {
     g_pendingMarking.marking = EditSelection{start, end};
     g_pendingMarking.waits = true;
-    if (!TranslationInProgress() || GetTickCount() - g_pendingMarking.lastShown >= kShowIntervalMs)
+    // Only the steps of a window run wait; a single sentence (F9) shows its marking at once.
+    if (!TranslationInProgress() || !g_run.runActive || GetTickCount() - g_pendingMarking.lastShown >= kShowIntervalMs)
         ShowInputMarking();
 }
 

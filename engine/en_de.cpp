@@ -71,6 +71,11 @@ bool AfterASubjectAndItsAppositions(const EnglishSentence& s, std::size_t begin,
     plural = false;
     for (std::size_t k = 0; k + 1 < begin; ++k) {
         const EnglishUnit& u = s.units[k];
+        // "The first bridge, coming from Schramberg, leads": a participle after a comma
+        // belongs to an apposition
+        const bool participle = !u.fw && u.cls == kClassVerb && (u.tag == kFormPresPart || u.tag == kFormPastPart) &&
+                                k > 0 && s.units[k - 1].source == ",";
+        if (participle) continue;
         if (IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb) || (u.fw && u.fw->kind == EnKind::Subordinator)) return false;
         if (!noun && !u.fw && (u.cls == kClassNoun || u.cls == kClassName)) {
             noun = true;

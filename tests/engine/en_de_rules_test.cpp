@@ -182,6 +182,9 @@ TEST(EnglishClauseRules, ASubjectWithItsAppositionsBeforeItsVerb) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man, the father of the dog, sleeps.").text,
               "Der Mann, der Vater des Hundes, schläft.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs, 3, saw the man.").text, "Die Hunde, 3, sahen den Mann.");
+    // a participle of the apposition leaves the verb after it to the subject
+    const std::string participle = FixtureTranslation(Direction::EnglishToGerman, "The dog, sleeping in the garden, saw the man.").text;
+    EXPECT_NE(participle.find(", sah den Mann."), std::string::npos) << participle;
 }
 
 TEST(EnglishClauseRules, AVerbWithoutAnObjectMayBeAnotherGermanVerb) {

@@ -189,6 +189,7 @@ TEST_F(SentenceTranslationTest, AFullOutputWindowStopsTheRun) {
 void StartRun() {
     g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                            GetModuleHandleA(nullptr), nullptr);
+    g_run.runActive = true;
     Sleep(50);
 }
 
@@ -249,6 +250,19 @@ TEST_F(SentenceTranslationTest, DuringARunTheMarkingWaitsAndIsShownBeforeAnythin
     CloseProgressDialog();
     EXPECT_TRUE(ShownMarking() == (EditSelection{0, 0}));
     EXPECT_TRUE(InputMarking() == (EditSelection{0, 0}));
+}
+
+// A single sentence (F9) has a progress dialog but no window run: its marking is shown
+// at once, so a failure's messages window comes forward after it and stays in front.
+TEST_F(SentenceTranslationTest, ASingleSentenceShowsItsMarkingAtOnce) {
+    SetWindowTextA(g_windows.inputEdit, "Eins. Zwei. Drei.");
+    StartRun();
+    MarkInput(0, 5);
+    MarkInput(6, 11);  // right after another: in a run it would wait
+    g_run.runActive = false;
+    MarkInput(12, 17);
+    EXPECT_TRUE(ShownMarking() == (EditSelection{12, 17}));
+    CloseProgressDialog();
 }
 
 TEST_F(SentenceTranslationTest, TargetFileReceivesBytesAndReportsAFailedWriteOnce) {
