@@ -133,17 +133,27 @@ struct ReflexiveTerm {
     std::string english, englishPreposition;
 };
 
+// "sich", or "mich", "uns" ... of the subject's own person: "Er erinnert mich an …"
+// is not reflexive.
+bool OwnReflexivePronoun(const GermanClause& c, const GermanUnit& u) {
+    return u.lower == "sich" || (c.s.catalogue.Tables().InList("reflexive-pronoun", u.lower) && u.fw &&
+                                 u.fw->person == c.person && u.fw->plural == c.plural);
+}
+
+// The clause's lexical verb: the last one of its chain, else the finite verb.
+std::size_t MainVerbOf(const GermanClause& c) {
+    std::size_t v = c.finite;
+    for (std::size_t k : c.chain)
+        if (!c.s.units[k].fw && c.s.units[k].cls == kClassVerb) v = k;
+    return v;
+}
+
 ReflexiveTerm FindReflexiveTerm(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     std::vector<std::size_t> verbs = c.chain;
     verbs.push_back(c.finite);
-    // "Er erinnert mich an …" is not reflexive: the pronoun must be the subject's own
     bool sich = false;
-    for (std::size_t i = c.begin; i < c.end; ++i) {
-        const GermanUnit& u = c.s.units[i];
-        sich = sich || u.lower == "sich" ||
-               (tables.InList("reflexive-pronoun", u.lower) && u.fw && u.fw->person == c.person && u.fw->plural == c.plural);
-    }
+    for (std::size_t i = c.begin; i < c.end; ++i) sich = sich || OwnReflexivePronoun(c, c.s.units[i]);
     if (!sich) return {c.end, c.end, {}, {}};
     for (std::size_t v : verbs) {
         const GermanUnit& verb = c.s.units[v];
@@ -180,19 +190,12 @@ struct ReflexiveSense {
 };
 
 ReflexiveSense FindReflexiveSense(const GermanClause& c) {
-    const EngineTables& tables = c.s.catalogue.Tables();
-    std::size_t v = c.finite;
-    for (std::size_t k : c.chain)
-        if (c.s.units[k].cls == kClassVerb && !c.s.units[k].fw) v = k;
+    const std::size_t v = MainVerbOf(c);
     const GermanUnit& verb = c.s.units[v];
-    if (verb.fw || verb.cls != kClassVerb || tables.Value("reflexive-sense", Lower1252(verb.lemma)).empty())
+    if (verb.fw || verb.cls != kClassVerb || c.s.catalogue.Tables().Value("reflexive-sense", Lower1252(verb.lemma)).empty())
         return {c.end, c.end};
-    for (std::size_t i = c.begin; i < c.end; ++i) {
-        const GermanUnit& u = c.s.units[i];
-        if (!u.drop && (u.lower == "sich" || (tables.InList("reflexive-pronoun", u.lower) && u.fw && !u.fw->nominative &&
-                                              u.fw->person == c.person && u.fw->plural == c.plural)))
-            return {v, i};
-    }
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        if (!c.s.units[i].drop && OwnReflexivePronoun(c, c.s.units[i])) return {v, i};
     return {c.end, c.end};
 }
 
@@ -220,9 +223,7 @@ EsTerm FindEsTerm(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     bool es = false;
     for (std::size_t i = c.begin; i < c.end; ++i) es = es || c.s.units[i].lower == "es";
-    std::size_t v = c.finite;
-    for (std::size_t k : c.chain)
-        if (!c.s.units[k].fw && c.s.units[k].cls == kClassVerb) v = k;
+    const std::size_t v = MainVerbOf(c);
     const GermanUnit& main = c.s.units[v];
     if (!es || main.fw || main.cls != kClassVerb) return {c.end, c.end, {}, {}};
     for (std::size_t i = c.begin; i < c.end; ++i) {
