@@ -16,6 +16,13 @@ const GermanUnit* Next(const GermanSentence& s, std::size_t i) {
 }
 const GermanUnit* Previous(const GermanSentence& s, std::size_t i) { return i > 0 ? &s.units[i - 1] : nullptr; }
 
+// "das zu akzeptieren": "zu" and a verb right after i, whose object i then is.
+bool ZuInfinitiveAfter(const GermanSentence& s, std::size_t i) {
+    const GermanUnit* zu = Next(s, i);
+    const GermanUnit* verb = zu && zu->lower == "zu" ? Next(s, i + 1) : nullptr;
+    return verb && !verb->fw && verb->cls == kClassVerb;
+}
+
 bool IsArticle(const GermanUnit& u, const char* a, const char* b = nullptr, const char* c = nullptr) {
     return u.fw && u.fw->kind == GermanKind::Article &&
            (u.lower == a || (b && u.lower == b) || (c && u.lower == c));
@@ -69,8 +76,7 @@ bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::st
     if (!(next->fw || next->cls == kClassVerb || next->cls == kClassAdverb || !next->capital)) return false;
     if (next->cls == kClassAdjective) return false;
     // "bedeutet, das zu akzeptieren": the object of a zu-infinitive, no relative pronoun
-    const GermanUnit* afterZu = next->lower == "zu" ? Next(s, i + 1) : nullptr;
-    if (afterZu && !afterZu->fw && afterZu->cls == kClassVerb) return false;
+    if (ZuInfinitiveAfter(s, i)) return false;
     english = RefersToPerson(s, i - 1) ? "who" : "which";
     return true;
 }
@@ -360,10 +366,8 @@ bool DasAloneIsThat(const GermanSentence& s, std::size_t i, std::string& english
     // "Ist das dein Fahrrad?": before another determiner it stands alone too
     const bool determinerNext = next && next->fw && next->fw->kind == GermanKind::Article;
     // "versuchte, das zu verstehen": before a zu-infinitive it is that verb's object
-    const GermanUnit* afterZu = next && next->lower == "zu" ? Next(s, i + 1) : nullptr;
-    const bool zuInfinitiveNext = afterZu && !afterZu->fw && afterZu->cls == kClassVerb;
     if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article ||
-        (next && !next->punct && !determinerNext && !zuInfinitiveNext))
+        (next && !next->punct && !determinerNext && !ZuInfinitiveAfter(s, i)))
         return false;
     english = pronoun;
     return true;
@@ -463,7 +467,7 @@ void MarkRelativePronouns(GermanSentence& s) {
         const std::string& role = tables.Value("relative-pronoun", r.lower);
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
         // "bedeutet, das zu akzeptieren": the object of a zu-infinitive
-        if (i + 2 < s.units.size() && s.units[i + 1].lower == "zu" && s.units[i + 2].cls == kClassVerb) continue;
+        if (ZuInfinitiveAfter(s, i)) continue;
         // "..., den Handel und die Schifffahrt": before a singular noun it is an article
         std::size_t head = i + 1;
         while (head < s.units.size() && s.units[head].cls == kClassAdjective && !s.units[head].fw) ++head;
