@@ -76,7 +76,7 @@ bool AfterASubjectAndItsAppositions(const EnglishSentence& s, std::size_t begin,
         const bool participle = !u.fw && u.cls == kClassVerb && (u.tag == kFormPresPart || u.tag == kFormPastPart) &&
                                 k > 0 && s.units[k - 1].source == ",";
         if (participle) continue;
-        if (IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb) || (u.fw && u.fw->kind == EnKind::Subordinator)) return false;
+        if (IsVerb(u) || (u.fw && u.fw->kind == EnKind::Subordinator)) return false;
         if (!noun && !u.fw && (u.cls == kClassNoun || u.cls == kClassName)) {
             noun = true;
             plural = u.plural;
@@ -149,9 +149,7 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
         }
         c.unrealCondition = c.subordinate && first.lower == "if" && s.unreal;
         // "who fired", "what happened": the asking word is the clause's subject
-        if (c.subordinate && first.fw->person == 3 && c.i < end &&
-            (IsAuxiliary(s.units[c.i]) || (!s.units[c.i].fw && s.units[c.i].cls == kClassVerb)))
-            c.subjectRead = true;
+        if (c.subordinate && first.fw->person == 3 && c.i < end && IsVerb(s.units[c.i])) c.subjectRead = true;
         if (c.subordinate) {
             if (sentenceStart) before = ClauseInFront::Subordinate;
         } else {

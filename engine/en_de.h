@@ -55,6 +55,7 @@ struct EnglishSentence {
 bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline);
 
 bool IsAuxiliary(const EnglishUnit& u);
+bool IsVerb(const EnglishUnit& u);  // an auxiliary or a lexical verb
 bool IsDeterminer(const EnglishUnit& u);  // article, possessive or demonstrative
 bool IsNounOrAdjective(const EnglishUnit& u);
 // Where a subject starting at i ends (i when none starts there).

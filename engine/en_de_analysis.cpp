@@ -14,6 +14,8 @@ bool IsAuxiliary(const EnglishUnit& u) {
                     u.fw->kind == EnKind::Will || u.fw->kind == EnKind::Modal);
 }
 
+bool IsVerb(const EnglishUnit& u) { return IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb); }
+
 bool IsDeterminer(const EnglishUnit& u) {
     return u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive ||
                     u.fw->kind == EnKind::Demonstrative);

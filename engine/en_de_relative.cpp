@@ -6,8 +6,6 @@
 namespace velloc {
 namespace {
 
-bool IsVerbWord(const EnglishUnit& u) { return IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb); }
-
 bool IsNounEnd(const EnglishUnit& u) { return !u.fw && !u.punct && (u.cls == kClassNoun || u.cls == kClassName); }
 
 // Where the noun phrase that ends at `noun` starts.
@@ -31,14 +29,14 @@ bool OpensItsClause(const EnglishSentence& s, std::size_t start) {
 // Past the relative clause's own verb group, the next verb is the outer clause's.
 std::size_t OuterVerb(const EnglishSentence& s, std::size_t from) {
     std::size_t k = from;
-    while (k < s.units.size() && !s.units[k].punct && !IsVerbWord(s.units[k])) ++k;
+    while (k < s.units.size() && !s.units[k].punct && !IsVerb(s.units[k])) ++k;
     // auxiliaries and "not" up to the main verb, which ends the group ("we met | was")
     while (k < s.units.size() && !s.units[k].punct &&
            (IsAuxiliary(s.units[k]) || (s.units[k].fw && s.units[k].fw->kind == EnKind::Negation)))
         ++k;
     if (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassVerb) ++k;
     for (; k < s.units.size() && !s.units[k].punct; ++k)
-        if (IsVerbWord(s.units[k])) return k;
+        if (IsVerb(s.units[k])) return k;
     return s.units.size();
 }
 
@@ -51,7 +49,7 @@ RelativeRole RoleOf(const EngineTables& tables, const EnglishSentence& s, std::s
     const bool subjectFollows = (next.fw && next.fw->kind == EnKind::Pronoun) || IsDeterminer(next) || IsNounEnd(next);
     // "the house where I was born": an adverb with a subject of its own after it
     if (role != "subject") return subjectFollows ? RelativeRole::Adverb : RelativeRole::None;
-    if (IsVerbWord(next) || (next.fw && next.fw->kind == EnKind::Adverb)) return RelativeRole::Subject;
+    if (IsVerb(next) || (next.fw && next.fw->kind == EnKind::Adverb)) return RelativeRole::Subject;
     return subjectFollows ? RelativeRole::Object : RelativeRole::None;
 }
 
@@ -73,7 +71,7 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, i - 1));
         // "the book you read": a subject pronoun and its verb right after a noun in front
         if (role == RelativeRole::None && subjectPosition && u.fw && u.fw->kind == EnKind::Pronoun &&
-            tables.InList("subject-pronoun", u.lower) && IsVerbWord(s.units[i + 1]))
+            tables.InList("subject-pronoun", u.lower) && IsVerb(s.units[i + 1]))
             role = RelativeRole::Bare;
         if (role == RelativeRole::None) continue;
         // "told the man that he ...": after a noun that is no subject, "that" with a

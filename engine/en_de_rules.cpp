@@ -297,7 +297,6 @@ bool ByAhead(const EnglishClause& c, std::size_t from) {
 }
 
 bool IsAdverb(const EnglishUnit& u) { return Is(u, EnKind::Adverb) || (!u.fw && u.cls == kClassAdverb && !u.german.empty()); }
-bool IsVerb(const EnglishUnit& u) { return IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb); }
 
 // "gestern", "immer", "schon": German says when and how often before the objects that are new.
 bool SaysWhen(const EnglishClause& c, const std::string& german) {
