@@ -209,6 +209,45 @@ void SetNotepadWrap(bool wrap) {
     RegCloseKey(key);
 }
 
+// Notepad's font and window width, read when it starts: the face, the height in
+// tenths of a point at 96 dots per inch, and the outer width in pixels.
+void SetNotepadLook(const char* face, DWORD tenthsOfAPoint, DWORD width) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Notepad", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "lfFaceName", 0, REG_SZ, reinterpret_cast<const BYTE*>(face), strlen(face) + 1);
+    RegSetValueExA(key, "iPointSize", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&tenthsOfAPoint),
+                   sizeof tenthsOfAPoint);
+    RegSetValueExA(key, "iWindowPosDX", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&width), sizeof width);
+    RegCloseKey(key);
+}
+
+// Notepad's own font and window width again.
+void ForgetNotepadLook() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Notepad", 0, KEY_SET_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return;
+    for (const char* name : {"lfFaceName", "iPointSize", "iWindowPosDX"}) RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
+// The width of the edit control a dropped file lands in, and how much wider
+// the program's main window is; zero when the program did not come up.
+void EditWidths(const std::string& commandLine, const char* frameClass, int* edit, int* frame) {
+    Running running = Start(commandLine, frameClass);
+    HWND target = running.frame ? TargetEdit(running.frame) : nullptr;
+    RECT editRect = {}, frameRect = {};
+    if (target) {
+        GetWindowRect(target, &editRect);
+        GetWindowRect(running.frame, &frameRect);
+    }
+    *edit = editRect.right - editRect.left;
+    *frame = (frameRect.right - frameRect.left) - *edit;
+    End(running);
+}
+
 // The medians of seven alternating runs of two measurements.
 bool SideBySide(const char* what, const std::function<double()>& ours,
                 const std::function<double()>& theirs, const char* ourName) {
@@ -265,6 +304,15 @@ int main(int argc, char** argv) {
     fine = SideBySide("loading the text, notepad not wrapping", ourLoad, notepadLoad, "QDGE") && fine;
     SetNotepadWrap(true);
     fine = SideBySide("loading the text, notepad wrapping too", ourLoad, notepadLoad, "QDGE") && fine;
+    // The same work asked of both edit controls: notepad wrapping in the program's
+    // font (Arial, a 20-pixel cell: 13.4 points) at the width of the input window.
+    int ourEdit = 0, ourRest = 0, theirEdit = 0, theirRest = 0;
+    EditWidths(quendel, "QDGerEng", &ourEdit, &ourRest);
+    EditWidths(notepad, "Notepad", &theirEdit, &theirRest);
+    SetNotepadLook("Arial", 134, ourEdit + theirRest);
+    fine = SideBySide("loading the text, notepad wrapping in the same font and width", ourLoad,
+                      notepadLoad, "QDGE") && fine;
+    ForgetNotepadLook();
     }
     qd::InstallPrograms(qd::Engine::Real, {});
     if (!runOnly)
