@@ -13,6 +13,16 @@ bool IsQuoteMark(const GermanUnit& u) {
     return u.punct && (u.source == "\"" || u.source == "\x84" || u.source == "\x93");
 }
 
+}  // namespace
+
+bool CommaBetweenQuotedTerms(const GermanSentence& s, std::size_t k) {
+    const std::vector<GermanUnit>& units = s.units;
+    return k > 0 && k + 1 < units.size() && units[k].source == "," && IsQuoteMark(units[k - 1]) &&
+           IsQuoteMark(units[k + 1]);
+}
+
+namespace {
+
 // "Pseudonyme wie \"Juricola\" benutzten": quotation marks around a few words without a
 // verb, with words on both sides, mark a name or a term inside the clause.
 bool QuotesATermInsideAClause(const GermanSentence& s, std::size_t i) {
@@ -33,9 +43,10 @@ bool QuotesATermInsideAClause(const GermanSentence& s, std::size_t i) {
         if (units[k].punct || !(units[k].cls == kClassNoun || units[k].cls == kClassName || units[k].cls == kClassAdjective || !units[k].known))
             return false;
     // words on both sides: a word before the opening mark, and after the closing one
-    // a word or a mark that goes on with the clause
-    if (open == 0 || units[open - 1].punct) return false;
-    return close + 1 < units.size() && !units[close + 1].punct;
+    // a word or a mark that goes on with the clause; a list of quoted terms
+    // ("\"Juricola\", \"Valerius\" und ...") counts as one
+    if (open == 0 || (units[open - 1].punct && !CommaBetweenQuotedTerms(s, open - 1))) return false;
+    return close + 1 < units.size() && (!units[close + 1].punct || CommaBetweenQuotedTerms(s, close + 1));
 }
 
 bool IsClauseBoundary(const GermanSentence& s, std::size_t i, std::size_t begin) {
@@ -95,6 +106,7 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
         const bool last = k + 1 == units.size() || units[k + 1].punct ||
                           (units[k + 1].fw && units[k + 1].fw->kind == GermanKind::Coordinator);
         if (u.punct) {
+            if (IsQuoteMark(u) && QuotesATermInsideAClause(s, k)) continue;
             if (u.source != ",") return false;
             const GermanUnit* next = k + 1 < units.size() ? &units[k + 1] : nullptr;
             if (!next || next->relative || (next->fw && (next->fw->kind == GermanKind::Subordinator ||

@@ -166,6 +166,8 @@ inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {
 }
 // The relative pronoun of the clause that ends at the comma, if any (the size when none).
 std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma);
+// "\"Juricola\", \"Valerius\"": a comma between two quoted terms of one list.
+bool CommaBetweenQuotedTerms(const GermanSentence& s, std::size_t k);
 // The English verbs for the finite verb and the rest of its chain.
 // How English reads a German perfect: as a perfect (a time up to now: "schon"), as the
 // simple past in talk but not in a third-person report, or as the simple past

@@ -215,7 +215,10 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
     if (best->tag == kFormPastPart)
         for (const GermanReading& r : readings)
-            if (r.word->wordClass == kClassVerb && r.tag == kFormThird && r.word->senseCount) { u.finiteForm = r; break; }
+            if (r.word->wordClass == kClassVerb && (r.tag == kFormThird || r.tag == kFormPastPlural) && r.word->senseCount) {
+                u.finiteForm = r;  // "behauptet", "kritisierten"
+                break;
+            }
     if (best->word->wordClass == kClassAdjective)
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }

@@ -447,7 +447,9 @@ bool IsClauseMark(const GermanUnit& u) {
 // Whether the clause from i (after the pronoun) to the next mark ends in a verb.
 bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd) {
     clauseEnd = i;
-    while (clauseEnd < s.units.size() && !IsClauseMark(s.units[clauseEnd])) ++clauseEnd;
+    while (clauseEnd < s.units.size() &&
+           (!IsClauseMark(s.units[clauseEnd]) || CommaBetweenQuotedTerms(s, clauseEnd)))
+        ++clauseEnd;
     if (clauseEnd <= i) return false;
     const GermanUnit& last = s.units[clauseEnd - 1];
     return IsFiniteCandidate(last) || IsNonFinite(s.catalogue.Tables(), last);
@@ -502,7 +504,7 @@ std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma) {
     for (std::size_t k = comma; k > 0; --k) {
         const GermanUnit& u = s.units[k - 1];
         if (u.relative) return k - 1;
-        if (IsClauseMark(u)) break;
+        if (IsClauseMark(u) && !CommaBetweenQuotedTerms(s, k - 1)) break;
     }
     return s.units.size();
 }

@@ -297,6 +297,17 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
     // a term in quotation marks stays inside its clause
     EXPECT_EQ(GermanToEnglish("Der Mann, der den Hund \"Rex\" sieht, schl\xE4" "ft."),
               "The man who sees the dog \"Rex\" sleeps.");
+    // so does a list of quoted terms, commas and all
+    EXPECT_EQ(GermanToEnglish("Der Mann, der die Hunde \"Rex\", \"Bello\" und \"Hasso\" sieht, schl\xE4" "ft."),
+              "The man who sees the dogs \"Rex\", \"Bello\" and \"Hasso\" sleeps.");
+}
+
+TEST(GermanToEnglish, AClauseEndingInAPastPluralThatLooksLikeAParticipleHasItsVerb) {
+    // "kritisierten" is also "kritisiert" with an ending; at a relative clause's end it is finite
+    EXPECT_EQ(GermanToEnglish("Die M\xE4" "nner, die den Hund kritisierten, kauften das Buch."),
+              "The men who criticized the dog bought the book.");
+    // before a noun it is still the participle
+    EXPECT_EQ(GermanToEnglish("Der Mann sieht die kritisierten B\xFC" "cher."), "The man sees the criticized books.");
 }
 
 TEST(GermanToEnglish, TwoNounsInARowAreTwoPhrases) {
