@@ -281,6 +281,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     }
     MatchGermanPhrases(s);
     MarkRelativePronouns(s);
+    MarkExtendedAttributes(s);
     if (options.explain)
         for (const GermanUnit& u : s.units)
             result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +

@@ -35,6 +35,12 @@ struct GermanUnit {
     bool relative = false;        // opens a relative clause ("der Mann, der ..."); english says how
     bool relativeObject = false;  // ... and is not that clause's subject ("den ich sah")
     std::string after;            // a word English says right after this one ("zwei Wochen": ago)
+    // "der in Southport beheimatete Spieler": the units English says right after this
+    // determiner (the player based in Southport), where the phrase ends, and for each
+    // unit in between that it belongs to such an attribute
+    std::vector<std::size_t> attribute;
+    std::size_t attributeEnd = 0;
+    bool inAttribute = false;
 };
 
 // "als ob er ...", "als wäre er ...": "als" opens a clause of comparison, "as if".
@@ -159,6 +165,9 @@ std::vector<WordRule<GermanSentence>> GermanWordRules();
 // Forms of "der" (and "welcher", "dessen") after a comma and a noun that open a
 // clause with its verb last are relative pronouns: marked, with their English.
 void MarkRelativePronouns(GermanSentence& s);
+// A determiner, a phrase with a preposition and an inflected participle or adjective
+// before the noun: the attribute English says after its noun.
+void MarkExtendedAttributes(GermanSentence& s);
 // English sets commas around a relative clause only where it adds to a noun already
 // known ("the house, which stands there"); "the man who", "the book that" take none.
 inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {

@@ -685,6 +685,7 @@ namespace {
 // Determiner, adjectives (with numbers and "sehr"), nouns: where that ends.
 std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std::size_t end) {
     const std::vector<GermanUnit>& units = s.units;
+    if (units[start].attributeEnd > start && units[start].attributeEnd <= end) return units[start].attributeEnd;
     std::size_t i = start;
     bool determiner = false;
     while (i < end && units[i].fw && units[i].fw->kind == GermanKind::Article) { ++i; determiner = true; }
@@ -728,6 +729,71 @@ std::size_t GermanNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
         i = attribute;
     }
     return i;
+}
+
+namespace {
+
+// "beheimatete", "geplanten", "parkenden", "bekannten": a participle or an adjective
+// with the ending it takes before a noun ("gelobten" is also the past of "geloben").
+bool InflectedAttribute(const GermanSentence& s, const GermanUnit& u) {
+    if (u.fw || u.punct || u.lower.size() < 4) return false;
+    const bool participle = (u.cls == kClassVerb && (u.reading.tag == kFormPastPart || u.reading.tag == kFormPresPart)) ||
+                            InflectedParticiple(s.catalogue, u.source).word;
+    if (!participle && u.cls != kClassAdjective) return false;
+    for (const char* ending : {"e", "en", "er", "es", "em"})
+        if (EndsWith(u.lower, ending)) return true;
+    return false;
+}
+
+// The modifiers of an extended attribute: a preposition's phrase, adverbs and
+// numbers, no verb, no mark, no clause word.
+bool CanModifyAnAttribute(const GermanUnit& u) {
+    if (u.punct || u.relative) return false;
+    if (!u.fw) return u.cls != kClassVerb || u.reading.tag == kFormPastPart;
+    switch (u.fw->kind) {
+    case GermanKind::Article:
+    case GermanKind::Preposition:
+    case GermanKind::Adverb:
+    case GermanKind::Negation: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void MarkExtendedAttributes(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    for (std::size_t i = 0; i + 4 < units.size(); ++i) {
+        if (!units[i].fw || units[i].fw->kind != GermanKind::Article || units[i].relative) continue;
+        const GermanUnit& first = units[i + 1];
+        if (!first.fw || first.fw->kind != GermanKind::Preposition) continue;
+        // the attribute follows the preposition's noun, within a few words
+        std::size_t at = i + 2;
+        while (at < units.size() && at < i + 9 && CanModifyAnAttribute(units[at]) &&
+               !(InflectedAttribute(s, units[at]) && IsNounLike(units[at - 1])))
+            ++at;
+        if (at >= units.size() || !InflectedAttribute(s, units[at]) || !IsNounLike(units[at - 1])) continue;
+        std::size_t noun = at + 1;
+        while (noun < units.size() && !units[noun].fw && units[noun].cls == kClassAdjective) ++noun;
+        if (noun >= units.size() || units[noun].fw || !IsNounLike(units[noun])) continue;
+        // "die von der Regierung geplanten Reformen": with its agent, the adjective is the participle
+        bool agent = false;
+        for (std::size_t k = i + 1; k < at; ++k)
+            agent = agent || !s.catalogue.Tables().Value("passive-agent", units[k].lower).empty();
+        const bool finite = units[at].cls == kClassVerb && units[at].reading.tag != kFormPastPart &&
+                            units[at].reading.tag != kFormPresPart;
+        const GermanReading participle = InflectedParticiple(s.catalogue, units[at].source);
+        if (participle.word && (finite || (agent && units[at].cls == kClassAdjective)))
+            TakeReading(s, units[at], participle);
+        GermanUnit& determiner = units[i];
+        determiner.attribute.clear();
+        for (std::size_t k = at + 1; k <= noun; ++k) determiner.attribute.push_back(k);
+        determiner.attribute.push_back(at);
+        for (std::size_t k = i + 1; k < at; ++k) determiner.attribute.push_back(k);
+        determiner.attributeEnd = noun + 1;
+        for (std::size_t k = i + 1; k <= noun; ++k) units[k].inAttribute = true;
+        i = noun;
+    }
 }
 
 }  // namespace velloc

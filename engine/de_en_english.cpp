@@ -329,6 +329,12 @@ bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& engl
     const GermanUnit& u = s.units[i];
     const std::string& agent = s.catalogue.Tables().Value("passive-agent", u.lower);
     if (agent.empty()) return false;
+    // "die von der Regierung geplanten Reformen": an attribute's participle is a passive
+    for (std::size_t k = i + 1; u.inAttribute && k < s.units.size() && s.units[k].inAttribute; ++k)
+        if (!s.units[k].fw && s.units[k].cls == kClassVerb && s.units[k].reading.tag == kFormPastPart) {
+            english = agent;
+            return true;
+        }
     bool werden = false, participle = false;
     for (std::size_t from = i; from > 0 && !s.units[from - 1].punct; --from) {
         const GermanUnit& w = s.units[from - 1];

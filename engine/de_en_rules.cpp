@@ -19,6 +19,7 @@ void GermanClause::Emit(std::size_t i) {
     out.push_back(e);
     s.placed.emplace_back(i, out.size() - 1);
     if (!s.units[i].after.empty()) out.push_back(s.units[i].after);
+    for (std::size_t k : s.units[i].attribute) Emit(k);
 }
 
 void GermanClause::EmitRange(std::size_t from, std::size_t to) {
@@ -36,7 +37,7 @@ void GermanClause::EmitVerbGroup() {
 
 void GermanClause::SayAtTheEnd(std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to && i < end; ++i) {
-        if (used[i]) continue;
+        if (used[i] || s.units[i].inAttribute) continue;
         used[i] = true;
         atTheEnd.push_back(i);
     }

@@ -29,10 +29,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
     return fields;
 }
 
-bool EndsWith(std::string_view s, std::string_view end) {
-    return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
-}
-
 // Appends one corpus token as the engine's tokeniser cuts it: quotes as '"', marks
 // made only of punctuation one character each (but "..."), "$600" as "$" and "600",
 // and a trailing apostrophe ("voters'") apart from its word.

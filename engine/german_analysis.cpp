@@ -7,11 +7,6 @@
 namespace velloc {
 namespace {
 
-bool EndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 void CollectForms(const Catalogue& catalogue, std::string_view form, std::vector<GermanReading>& out) {
     for (FormLink link : catalogue.Forms(form)) {
         const WordRecord* word = catalogue.Word(LinkWord(link));
@@ -200,6 +195,18 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
     AddSecondPersonOfBareThirds(catalogue, w, out);
     if (out.empty() && sentenceStart) NounRules(catalogue, surface, out);
     return out;
+}
+
+GermanReading InflectedParticiple(const Catalogue& catalogue, std::string_view form) {
+    for (const char* ending : {"en", "em", "er", "es", "e"}) {
+        if (!EndsWith(form, ending) || form.size() <= std::strlen(ending) + 3) continue;
+        std::vector<GermanReading> readings;
+        CollectForms(catalogue, Lower1252(form.substr(0, form.size() - std::strlen(ending))), readings);
+        for (const GermanReading& r : readings)
+            if (r.word->wordClass == kClassVerb && (r.tag == kFormPastPart || r.tag == kFormPresPart) && r.word->senseCount)
+                return r;
+    }
+    return GermanReading{};
 }
 
 bool SplitGermanCompound(const Catalogue& catalogue, std::string_view form, CompoundSplit& out) {

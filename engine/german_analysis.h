@@ -21,6 +21,10 @@ struct GermanReading {
 std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::string_view form,
                                              bool sentenceStart);
 
+// "geplanten", "gelobten", "parkenden": the participle that form is with an
+// adjective's ending, whatever else the form may be; an empty reading when none.
+GermanReading InflectedParticiple(const Catalogue& catalogue, std::string_view form);
+
 struct CompoundSplit {
     std::string modifier;          // as found in the catalogue
     const WordRecord* modifierWord = nullptr;

@@ -7,11 +7,6 @@
 namespace velloc {
 namespace {
 
-bool EndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 bool IsVowel(char c) { return std::strchr("aeiouAEIOU", c) != nullptr && c != 0; }
 
 std::string RecordedForm(const Catalogue& catalogue, std::string_view lemma, std::uint8_t cls,

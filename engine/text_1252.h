@@ -18,6 +18,10 @@ std::string Capitalised(std::string_view text);
 // A number with its points and commas swapped: "1,000.5" in English is "1.000,5" in
 // German, and back.
 std::string SwapDigitMarks(std::string_view number);
+// Whether text ends in suffix ("Spielern", "ern").
+inline bool EndsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
 
 // UTF-8 to Windows-1252; characters that 1252 lacks become their plain form
 // (accents dropped) or '?'.

@@ -452,3 +452,15 @@ TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
     // with an adjective or article the noun stays a noun
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat alten Hunger."), "HabenWithAPredicateIsBe"));
 }
+
+TEST(GermanToEnglishReadings, AnExtendedAttributeFollowsItsNoun) {
+    // a preposition's phrase and a participle between the article and its noun
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das im Garten gekaufte Buch.").text,
+              "The man reads the book bought in the garden.");
+    // the phrase is the subject as a whole, and "von" names the participle's agent
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das von dem Mann gekaufte Buch ist klein.").text,
+              "The book bought by the man is small.");
+    // an adverb and an adjective before the noun are no extended attribute
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das sehr kleine Buch.").text,
+              "The man reads the very small book.");
+}
