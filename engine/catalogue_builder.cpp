@@ -1156,8 +1156,9 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
                 continue;
             }
             std::string form = FirstWord(words);
-            // "he/she hold": a slip of the dictionary; an English third person is never the base
-            if (tag == kFormThird && form == lemma) continue;
+            // "he/she hold", a bare "felt" in the third person's column: slips of the
+            // dictionary; an English third person is never the base and always ends in -s
+            if (tag == kFormThird && (form == lemma || !EndsWith(form, "s"))) continue;
             Inflection& info = EnglishInfo(lemma, kClassVerb);
             bool fixedByBraces = (info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart);
             if (!form.empty() && info.forms[tag].empty() && !fixedByBraces) info.forms[tag] = form;

@@ -891,15 +891,24 @@ bool UnrealCondition(const GermanClause& c) {
     if (!c.subordinate) return false;
     if (!c.s.catalogue.Tables().InList("condition-word", c.First().lower) && !AlsIsAsIf(c.s.units, c.begin)) return false;
     const std::vector<std::string> words = VerbGroupWords(c);
-    return words.size() >= 2 && words[0] == "would";
+    // "wenn Sie nicht zuhören möchten": if you would not like to listen, as English says it
+    const std::size_t verb = words.size() > 2 && words[1] == "not" ? 2 : 1;
+    return words.size() > verb && words[0] == "would" && words[verb] != "like";
 }
 
 void ConditionTakesThePast(GermanClause& c) {
     std::vector<std::string> words = VerbGroupWords(c);
     words.erase(words.begin());  // "would"
-    if (words[0] == "have") words[0] = "had";
-    else if (words[0] == "be") words[0] = "were";
-    else words[0] = EnglishPast(c.s.catalogue, words[0]);
+    const bool negated = words[0] == "not";
+    std::string& verb = words[negated ? 1 : 0];
+    if (verb == "have" || verb == "be") {
+        verb = verb == "have" ? "had" : "were";
+        if (negated) std::swap(words[0], words[1]);  // had not, were not
+    } else if (negated) {
+        words.insert(words.begin(), "did");  // "wenn es nicht regnen würde": if it did not rain
+    } else {
+        verb = EnglishPast(c.s.catalogue, verb);
+    }
     c.verbGroup = words;
 }
 

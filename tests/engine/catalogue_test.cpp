@@ -130,8 +130,9 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
         "innehaben {vt} | innehabend | innegehabt | er/sie hat inne :: to hold | holding | held | he/she hold",
         "arbeiten {vi} | arbeitend | gearbeitet :: to work {work; worked} {wrought; wrought [archaic]} | working | worked",
         "laufen {vi} | {pl} | x :: to run | {pl} | x",  // a subentry of braces alone
+        "etw. bef\xFChlen {vt} | bef\xFChlend | bef\xFChlt | bef\xFChlt | bef\xFChlte :: to feel sth. {felt; felt} | feeling | felt | felt | felt",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 8);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 9);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
@@ -158,6 +159,10 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
     const TargetRecord* hold = c.Target("hold", kClassVerb);
     ASSERT_NE(hold, nullptr);
     EXPECT_EQ(hold->forms[kTargetThird], 0u);
+    // nor a bare "felt" in the third person's column the third person of "feel"
+    const TargetRecord* feel = c.Target("feel", kClassVerb);
+    ASSERT_NE(feel, nullptr);
+    EXPECT_EQ(feel->forms[kTargetThird], 0u);
     // nor an archaic brace, nor one whose past is the verb itself, the forms of "work"
     const TargetRecord* work = c.Target("work", kClassVerb);
     ASSERT_NE(work, nullptr);

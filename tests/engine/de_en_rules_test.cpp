@@ -191,6 +191,11 @@ TEST(GermanClauseRules, ConditionTakesThePast) {
               "If the dog slept, he would be quiet.");
     EXPECT_EQ(By("ConditionTakesThePast", "Der Hund wäre leise, wenn er geschlafen hätte."),
               "The dog would be quiet if he had slept.");
+    // negated, the past takes "did"; "had" and "were" take "not" themselves
+    EXPECT_EQ(By("ConditionTakesThePast", "Wenn der Hund nicht schlafen w\xFCrde, w\xE4re er leise."),
+              "If the dog did not sleep, he would be quiet.");
+    EXPECT_EQ(By("ConditionTakesThePast", "Der Hund w\xE4re leise, wenn er nicht geschlafen h\xE4tte."),
+              "The dog would be quiet if he had not slept.");
     // a real condition keeps its tense
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn der Hund schläft, ist er leise.").text,
               "If the dog sleeps, he is quiet.");
