@@ -223,6 +223,13 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }
     TakeReading(s, u, *best);
+    // "über das Lynchen", "beim Warten": an infinitive written with a capital inside a
+    // sentence is a noun, which English says with -ing
+    if (capitalNoun && u.cls == kClassVerb && u.reading.tag == kFormBase && !u.reading.zuInfinitive) {
+        u.cls = kClassNoun;
+        u.english = EnglishIng(s.catalogue, u.english);
+        u.senses.clear();
+    }
 }
 
 void TakeReading(const GermanSentence& s, GermanUnit& u, const GermanReading& r) {

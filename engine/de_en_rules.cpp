@@ -315,6 +315,40 @@ void JoinZuAndInfinitive(GermanClause& c) {
 }
 
 
+// "Es ist schwer zu verstehen", "Das ist leicht zu sagen": after a form of "sein" an
+// adjective takes the zu-infinitive, as English does (is hard to understand); in the
+// verb group it would be a duty ("is to understand").
+std::size_t ZuInfinitiveOfAnAdjective(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (!f.fw || f.fw->aux != AuxVerb::Sein || c.chain.size() != 1) return c.end;
+    const std::size_t k = c.chain[0];
+    const GermanUnit& v = c.s.units[k];
+    if (v.fw || v.cls != kClassVerb) return c.end;
+    const bool zu = k > c.begin && c.s.units[k - 1].fw && c.s.units[k - 1].fw->kind == GermanKind::Particle;
+    if (!v.reading.zuInfinitive && !zu) return c.end;
+    const std::size_t gap = v.reading.zuInfinitive ? 1 : 2;
+    if (k < c.begin + gap) return c.end;
+    const GermanUnit& adjective = c.s.units[k - gap];
+    if (adjective.fw || adjective.cls != kClassAdjective || adjective.reading.tag != kFormBase || c.used[k - gap])
+        return c.end;
+    return k;
+}
+
+bool AdjectiveBeforeAZuInfinitive(const GermanClause& c) { return ZuInfinitiveOfAnAdjective(c) != c.end; }
+
+void TheAdjectiveTakesTheInfinitive(GermanClause& c) {
+    const std::size_t k = ZuInfinitiveOfAnAdjective(c);
+    GermanUnit& v = c.s.units[k];
+    const std::size_t gap = v.reading.zuInfinitive ? 1 : 2;
+    if (gap == 2) {
+        c.s.units[k - 1].drop = true;
+        c.used[k - 1] = true;
+    }
+    c.s.units[k - gap].after = "to " + v.english;
+    c.used[k] = true;
+    c.chain.clear();
+}
+
 // "nicht" before the verbs (or at the end) makes a negated English verb group, and so
 // does "nicht" before the last word of the clause ("sind nicht willkommen": are not
 // welcome; "spielt nicht gut": does not play well); "nicht nur teuer" stays as it is.
@@ -1184,7 +1218,9 @@ void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
 std::size_t ZuInfinitiveAtTheEnd(const GermanClause& c) {
     if (c.end - c.begin < 1) return c.end;
     const GermanUnit& last = c.s.units[c.end - 1];
-    if (last.fw || last.cls != kClassVerb) return c.end;
+    // "pünktlich zu sein": an auxiliary's infinitive too
+    const bool auxiliary = last.fw && (last.fw->kind == GermanKind::Auxiliary || last.fw->kind == GermanKind::Modal);
+    if ((last.fw && !auxiliary) || (!last.fw && last.cls != kClassVerb)) return c.end;
     if (last.reading.zuInfinitive) return c.end - 1;
     const GermanUnit* before = c.end - 1 > c.begin ? &c.s.units[c.end - 2] : nullptr;
     return before && before->fw && before->fw->kind == GermanKind::Particle ? c.end - 1 : c.end;
@@ -1226,6 +1262,8 @@ const ClauseRule<GermanClause> kNonFiniteRules[] = {
 const ClauseRule<GermanClause> kRules[] = {
     {"SeparableParticleJoinsItsVerb", "Er steht auf.", SeparableParticleAtTheEnd, JoinTheParticle},
     {"ReflexivePronounIsLeftOut", "Ich freue mich.", ReflexivePronounOfTheSubject, DropTheReflexivePronoun},
+    {"AdjectiveTakesTheZuInfinitive", "Der Hund ist leicht zu sehen.", AdjectiveBeforeAZuInfinitive,
+     TheAdjectiveTakesTheInfinitive},
     {"ZuJoinsItsInfinitive", "Er versucht zu schlafen.", ZuBeforeAnInfinitive, JoinZuAndInfinitive},
     {"ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten.", ReflexiveVerbWithItsPreposition,
      TheReflexiveTermsEnglish},

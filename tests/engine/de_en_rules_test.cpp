@@ -307,6 +307,17 @@ TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
     EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Es ist wichtig, das Buch zu lesen."), "It is important to read the book.");
     EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er kommt, um das Buch zu kaufen."), "He comes to buy the book.");
     EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er geht, ohne das Buch zu lesen."), "He goes without reading the book.");
+    // an auxiliary's infinitive goes before its predicate too
+    EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Es ist wichtig, leise zu sein."), "It is important to be quiet.");
+}
+
+TEST(GermanClauseRules, AdjectiveTakesTheZuInfinitive) {
+    EXPECT_EQ(By("AdjectiveTakesTheZuInfinitive", "Der Hund ist leicht zu sehen."), "The dog is easy to see.");
+    EXPECT_EQ(By("AdjectiveTakesTheZuInfinitive", "Ich sehe, dass das Buch leicht zu lesen ist."),
+              "I see that the book is easy to read.");
+    // without an adjective it stays a duty of the verb group
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist zu sehen."),
+                     "AdjectiveTakesTheZuInfinitive"));
 }
 
 TEST(GermanClauseRules, ASubjectMayStartWithANumberAndCarryAGenitive) {
@@ -468,4 +479,10 @@ TEST(GermanToEnglishReadings, AnExtendedAttributeFollowsItsNoun) {
     // an adverb and an adjective before the noun are no extended attribute
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das sehr kleine Buch.").text,
               "The man reads the very small book.");
+}
+
+TEST(GermanToEnglishReadings, AnInfinitiveWithACapitalIsANounInIng) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Lesen ist wichtig.").text, "The reading is important.");
+    // at the sentence's start the capital says nothing
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Lesen Sie das Buch?").text, "Do you read the book?");
 }
