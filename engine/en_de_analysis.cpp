@@ -659,6 +659,43 @@ std::vector<EnglishTag> TagTokens(const Catalogue& catalogue, const std::vector<
     return tags;
 }
 
+namespace {
+
+// "the impending danger", "the amassed soldiers", "with increased prices": a participle
+// between a determiner or adjective and its noun is a German adjective: the present
+// participle with -d ("bevorstehend"), the past one as it is ("angehäuft"), each then
+// declined like any adjective. A gerund after a preposition keeps its object instead
+// ("after leaving school").
+void ParticipleBeforeANounIsAnAdjective(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 1; i + 1 < units.size(); ++i) {
+        EnglishUnit& u = units[i];
+        if (u.fw || u.fixed || u.cls != kClassVerb || u.german.empty() || u.german.find(' ') != std::string::npos)
+            continue;
+        const bool present = u.tag == kFormPresPart;
+        if (!present && u.tag != kFormPastPart && u.tag != kFormPast) continue;
+        std::size_t noun = i + 1;
+        while (noun < units.size() && !units[noun].fw && units[noun].cls == kClassAdjective) ++noun;
+        if (noun >= units.size() || units[noun].fw || units[noun].cls != kClassNoun) continue;
+        const EnglishUnit& before = units[i - 1];
+        const bool opens = IsDeterminer(before) || before.number || (!before.fw && before.cls == kClassAdjective) ||
+                           (!present && before.fw && before.fw->kind == EnKind::Preposition);
+        if (!opens) continue;
+        // "the building complex", "training programmes": a gerund of the list names a
+        // thing and makes a compound (Gebäudekomplex, Trainingsprogramme)
+        if (present && s.catalogue.Tables().InList("english-gerund-noun", u.lower)) {
+            EnglishUnit noun = u;
+            if (LookUp(s, noun, u.lower, kClassNoun, kFormBase)) u = noun;
+            continue;
+        }
+        u.german = present ? u.german + "d" : GermanParticiple(s.catalogue, u.german);
+        u.cls = kClassAdjective;
+        u.tag = kFormBase;
+    }
+}
+
+}  // namespace
+
 bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     const std::vector<EnglishTag> tags = TagTokens(s.catalogue, tokens);
     bool start = true;
@@ -695,6 +732,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     }
     ChooseReadings(s);
     MatchEnglishPhrases(s);
+    ParticipleBeforeANounIsAnAdjective(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

@@ -69,9 +69,10 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         EnglishUnit& u = s.units[i];
         RelativeRole role = RoleOf(tables, s, i);
         const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, i - 1));
-        // "the book you read": a subject pronoun and its verb right after a noun in front
+        // "the book you read": a subject pronoun and its verb right after a noun in front,
+        // and the outer clause's verb after them ("Every morning she drinks tea" has none)
         if (role == RelativeRole::None && subjectPosition && u.fw && u.fw->kind == EnKind::Pronoun &&
-            tables.InList("subject-pronoun", u.lower) && IsVerb(s.units[i + 1]))
+            tables.InList("subject-pronoun", u.lower) && IsVerb(s.units[i + 1]) && OuterVerb(s, i + 1) < s.units.size())
             role = RelativeRole::Bare;
         if (role == RelativeRole::None) continue;
         // "told the man that he ...": after a noun that is no subject, "that" with a

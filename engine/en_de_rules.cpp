@@ -155,6 +155,48 @@ void AdverbIsTheTopic(EnglishClause& c) {
     c.i = subject;
 }
 
+// "Every morning she drinks tea", "Last year we moved", "The next day he left": a noun
+// phrase that says when, before the subject, is the topic: in the accusative ("Jeden
+// Morgen", "Letztes Jahr"), or after "the" with the preposition German says a time
+// with ("Am nächsten Tag", "Im folgenden Jahr"; table time-noun-preposition).
+std::size_t SubjectAfterATimePhrase(const EnglishClause& c) {
+    if (c.subordinate || c.question || c.subjectRead || c.i != c.begin || c.i + 2 >= c.end) return c.end;
+    const EnglishUnit& first = At(c, c.i);
+    // "the" only before an adjective ("the next day"); "the day" and "a day" are subjects
+    if (first.lower == "a" || first.lower == "an") return c.end;
+    if (first.lower == "the" && (At(c, c.i + 1).fw || At(c, c.i + 1).cls != kClassAdjective)) return c.end;
+    if (!IsDeterminer(first) && !(first.cls == kClassAdjective && (first.lower == "last" || first.lower == "next")))
+        return c.end;
+    std::size_t k = c.i;
+    std::vector<std::string> words;
+    GermanNounPhrase(c.s, k, c.end, Case::Accusative, words);
+    if (k <= c.i + 1 || k >= c.end || !c.s.catalogue.Tables().InList("time-noun", Lower1252(words.back())))
+        return c.end;
+    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "The next day, he ..."
+    const EnglishUnit& next = At(c, k);
+    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
+                         (!next.fw && next.cls == kClassNoun);
+    return subject && EnglishVerbAhead(c.s, k, c.end) ? k : c.end;
+}
+
+bool TimePhraseBeforeTheSubject(const EnglishClause& c) { return SubjectAfterATimePhrase(c) < c.end; }
+
+void TimePhraseIsTheTopic(EnglishClause& c) {
+    const std::size_t subject = SubjectAfterATimePhrase(c);
+    std::size_t k = c.i;
+    if (At(c, c.i).lower == "the") {
+        std::vector<std::string> words;
+        std::size_t probe = c.i;
+        GermanNounPhrase(c.s, probe, subject, Case::Dative, words);
+        const std::string& preposition = c.s.catalogue.Tables().Value("time-noun-preposition", Lower1252(words.back()));
+        c.topic.push_back(preposition.empty() ? "an" : preposition);
+        GermanNounPhrase(c.s, k, subject, Case::Dative, c.topic);
+    } else {
+        GermanNounPhrase(c.s, k, subject, Case::Accusative, c.topic);
+    }
+    c.i = subject;
+}
+
 // "After the film we went home": a phrase with a preposition before the subject is
 // the topic too, and the finite verb comes second ("Nach dem Film gingen wir").
 std::size_t SubjectAfterAPrepositionalPhrase(const EnglishClause& c) {
@@ -1031,6 +1073,7 @@ void TheConjunctionOfThePast(EnglishClause& c) {
 const ClauseRule<EnglishClause> kRules[] = {
     {"QuestionAuxiliaryMovesBehindTheSubject", "Can you come?", AuxiliaryBeforeTheSubject, MoveTheAuxiliaryBehindTheSubject},
     {"AdverbInFrontStaysInFront", "Today the dog sleeps.", AdverbBeforeTheSubject, AdverbIsTheTopic},
+    {"TimePhraseInFrontIsTheTopic", "The next day the dog sleeps.", TimePhraseBeforeTheSubject, TimePhraseIsTheTopic},
     {"PrepositionalPhraseInFrontIsTheTopic", "In the garden the children play.", PrepositionalPhraseBeforeTheSubject,
      PrepositionalPhraseIsTheTopic},
     {"ThereIsIsEsGibt", "There is a dog in the garden.", ThereIsBeforeAPhrase, EsGibt},

@@ -383,3 +383,24 @@ TEST(EnglishClauseRules, AfterAQuotationTheVerbComesBeforeTheSubject) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said, \"the dog sleeps\".").text.find("sagte der"),
               std::string::npos);
 }
+
+TEST(EnglishClauseRules, TimePhraseInFrontIsTheTopic) {
+    // "the" before a time: German says it with its preposition, in the dative
+    EXPECT_EQ(By("TimePhraseInFrontIsTheTopic", "The next day the dog sleeps."), "Am n\xE4" "chsten Tag schl\xE4" "ft der Hund.");
+    // without "the" the time is in the accusative; a time noun as subject stays one
+    EXPECT_EQ(By("TimePhraseInFrontIsTheTopic", "Every day the dog sleeps."), "Jeden Tag schl\xE4" "ft der Hund.");
+    EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, "The day was long."), "TimePhraseInFrontIsTheTopic"));
+}
+
+TEST(EnglishToGermanReadings, AParticipleBeforeANounIsADeclinedAdjective) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the sleeping dog.").text,
+              "Der Mann sieht den schlafenden Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads the bought book.").text,
+              "Der Mann liest das gekaufte Buch.");
+    // a gerund that names a thing makes a compound with the noun instead
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the building garden.").text,
+              "Der Mann sieht den Geb\xE4udegarten.");
+    // a time phrase with a subject pronoun after it is no relative clause without an outer verb
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Every day he reads the book.").text,
+              "Jeden Tag liest er das Buch.");
+}
