@@ -381,16 +381,20 @@ void ReadTheVerbGroup(EnglishClause& c) {
             continue;
         }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
-        // "he was tired": an adjective of its own (müde, not ermüdet) after "be" and
-        // without "by" is no passive
+        // "he was tired", "she was surprised": after "be" and without "by" a participle of
+        // the list says a state, with an adjective of its own (müde, not ermüdet) or the
+        // participle itself (war überrascht); any other is a passive ("were written":
+        // wurden geschrieben, not the adjective "schriftlich")
         if (!u.fw && u.cls == kClassVerb && c.mainLemma == "sein" && c.passive && u.tag == kFormPastPart &&
-            !ByAhead(c, c.i + 1)) {
+            !ByAhead(c, c.i + 1) && c.s.catalogue.Tables().InList("english-state-participle", u.lower)) {
             EnglishUnit adjective = u;
-            if (TakeAdjectiveReading(c.s, adjective) &&
-                adjective.german != GermanParticiple(c.s.catalogue, u.german)) {
-                c.s.units[c.i] = std::move(adjective);
-                break;
+            if (!TakeAdjectiveReading(c.s, adjective)) {
+                adjective.german = GermanParticiple(c.s.catalogue, u.german);
+                adjective.cls = kClassAdjective;
+                adjective.tag = kFormBase;
             }
+            c.s.units[c.i] = std::move(adjective);
+            break;
         }
         if (!u.fw && u.cls == kClassVerb) {
             c.mainLemma = u.german;

@@ -52,6 +52,8 @@ TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
     // a participle with an adjective of its own after "be" is that adjective, not a passive
     EXPECT_EQ(By("GermanVerbForms", "The man is tired."), "Der Mann ist müde.");
     EXPECT_EQ(By("GermanVerbForms", "The man is tired by the dog."), "Der Mann wird vom Hund ermüdet.");
+    // a participle outside the list of states stays a passive, though it has an adjective too
+    EXPECT_EQ(By("GermanVerbForms", "The letter was written."), "Der Brief wurde geschrieben.");
 }
 
 TEST(EnglishClauseRules, HaveWithoutParticipleIsTheVerb) {
