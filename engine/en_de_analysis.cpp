@@ -376,6 +376,20 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
     }
 }
 
+// "After we had eaten", "before he left", "until the bus comes": a preposition before a
+// subject and its finite verb opens a clause (nachdem, bevor, bis), verb last in German.
+void PrepositionBeforeAClauseIsAConjunction(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (!u.fw || u.fw->kind != EnKind::Preposition) continue;
+        const EnglishWord* opening = tables.English(u.lower, EnKind::Subordinator);
+        if (!opening || !SubjectStartsWith(tables, s.units[i + 1])) continue;
+        const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
+        if (own > i + 1 && own < s.units.size() && FiniteVerb(s.units[own])) u.fw = opening;
+    }
+}
+
 // "I do not know who fired", "He asked me where the station is": after a verb (and its
 // object pronoun) an asking word with a verb of its own opens a clause, verb last in German.
 void AskingWordAfterAVerbOpensAClause(EnglishSentence& s) {
@@ -456,6 +470,17 @@ void ChooseReadings(EnglishSentence& s) {
                 if (LookUp(s, probe, probe.lower, kClassVerb, kFormBase)) s.units[verb] = std::move(probe);
             }
         }
+        // "It will rain", "you must not smoke": after "will" or a modal comes a verb,
+        // whatever the tagger made of it
+        if (u.fw && (u.fw->kind == EnKind::Will || u.fw->kind == EnKind::Modal) && i + 1 < s.units.size()) {
+            std::size_t verb = i + 1;
+            if (s.units[verb].fw && s.units[verb].fw->kind == EnKind::Negation && verb + 1 < s.units.size()) ++verb;
+            EnglishUnit& next = s.units[verb];
+            if (!next.fw && !next.punct && !next.fixed && next.cls == kClassNoun && !next.capital) {
+                EnglishUnit probe = next;
+                if (LookUp(s, probe, probe.lower, kClassVerb, kFormBase)) next = std::move(probe);
+            }
+        }
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
@@ -463,6 +488,7 @@ void ChooseReadings(EnglishSentence& s) {
     }
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
+    PrepositionBeforeAClauseIsAConjunction(s);
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a

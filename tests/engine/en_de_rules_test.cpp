@@ -406,3 +406,16 @@ TEST(EnglishToGermanReadings, AParticipleBeforeANounIsADeclinedAdjective) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Every day he reads the book.").text,
               "Jeden Tag liest er das Buch.");
 }
+
+TEST(EnglishToGermanReadings, APrepositionBeforeASubjectAndItsVerbOpensAClause) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "After the man read the book, the dog slept.").text,
+              "Nachdem der Mann das Buch las, schlief der Hund.");
+    // before a noun phrase alone it stays the preposition
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "After the book the dog slept.").text,
+              "Nach dem Buch schlief der Hund.");
+}
+
+TEST(EnglishToGermanReadings, AfterWillComesAVerb) {
+    // "rain" is a noun too, and the tagger takes it for one before "tomorrow"; after "will" it is the verb
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It will rain tomorrow.").text, "Es wird morgen regnen.");
+}
