@@ -125,6 +125,9 @@ struct EnglishClause {
     std::size_t middleSlot = 0;
     bool restOpen = true;  // rest holds only what goes before the middle
     std::size_t nichtSlot = std::string::npos;  // where "nicht" goes in rest (npos: at its end)
+    // where the last accusative noun phrase stands in rest, which a dative noun phrase
+    // goes before ("gave the book to my mother": gab meiner Mutter das Buch)
+    std::size_t nounObjectAt = std::string::npos, nounObjectEnd = std::string::npos;
     std::vector<std::string> finals;  // verbs at the clause's end, in German order
     std::vector<std::string> after;   // after the verbs: ", das Auto zu reparieren"
     std::string finite, particle;

@@ -715,6 +715,21 @@ std::size_t InOrderToLength(const EnglishClause& c, std::size_t i) {
     return 0;
 }
 
+// A dative noun phrase right after an accusative one goes before it, as German
+// orders two nouns ("gab meiner Mutter das Buch"); anything between keeps the order.
+void PutTheDative(EnglishClause& c, const std::vector<std::string>& dative) {
+    const std::size_t at = c.nounObjectAt;
+    const bool swap = c.nounObjectEnd == c.rest.size() && at < c.rest.size() &&
+                      (c.nichtSlot == std::string::npos || c.nichtSlot <= at);
+    if (!swap) {
+        c.rest.insert(c.rest.end(), dative.begin(), dative.end());
+        return;
+    }
+    c.rest.insert(c.rest.begin() + static_cast<std::ptrdiff_t>(at), dative.begin(), dative.end());
+    if (c.middleSlot > at) c.middleSlot += dative.size();
+    c.nounObjectAt = c.nounObjectEnd = std::string::npos;
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
@@ -749,7 +764,9 @@ void ObjectsAndAdverbials(EnglishClause& c) {
                 c.rest.push_back(dative.empty() ? std::string(At(c, c.i).fw->german) : dative);
                 ++c.i;
             } else {
-                GermanNounPhrase(c.s, c.i, c.end, Case::Dative, c.rest);
+                std::vector<std::string> dative;
+                GermanNounPhrase(c.s, c.i, c.end, Case::Dative, dative);
+                PutTheDative(c, dative);
             }
             KeepBeforeTheMiddle(c, true);  // "passierte mir gestern"
             continue;
@@ -819,7 +836,12 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             const bool known = indirect || IsDefinite(u) || (!u.fw && u.cls == kClassName);
             const Case objectCase = indirect ? Case::Dative : ObjectCase(c);
             c.directObject = c.directObject || objectCase == Case::Accusative;
+            const std::size_t start = c.rest.size();
             GermanNounPhrase(c.s, c.i, c.end, objectCase, c.rest);
+            if (objectCase == Case::Accusative) {
+                c.nounObjectAt = start;
+                c.nounObjectEnd = c.rest.size();
+            }
             KeepBeforeTheMiddle(c, known && c.mainLemma != "sein");
             continue;
         }

@@ -89,7 +89,9 @@ TEST(EnglishClauseRules, ObjectsAndAdverbials) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog sleeps in the garden."), "Der Hund schläft im Garten.");
     // the first of two objects, and "to" after a verb of giving, are the dative
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man gives the dog a book."), "Der Mann gibt dem Hund ein Buch.");
-    EXPECT_EQ(By("ObjectsAndAdverbials", "The man gives the book to the dog."), "Der Mann gibt das Buch dem Hund.");
+    // two nouns: the dative before the accusative; a pronoun object keeps its place
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man gives the book to the dog."), "Der Mann gibt dem Hund das Buch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man gave it to the dog."), "Der Mann gab es dem Hund.");
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man sees the dog every day."), "Der Mann sieht den Hund jeden Tag.");
 }
 
