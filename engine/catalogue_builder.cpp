@@ -1031,9 +1031,12 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                     const std::string participle = parts.size() >= 2 ? FirstAlternative(parts[1]) : std::string();
                     if (past == verb && !participle.empty() && participle != verb) continue;
                     Inflection& info = EnglishInfo(verb, kClassVerb);
-                    // the braces name the irregular forms outright: they win
-                    if (!past.empty()) info.forms[kFormPast] = past;
-                    if (!participle.empty()) info.forms[kFormPastPart] = participle;
+                    // the braces name the irregular forms outright: they win, and the first
+                    // braces of a verb stay ("to run {ran; run}" before a slip "{run; run}")
+                    const bool named = (info.flags & kWordIrregular) != 0;
+                    if (!past.empty() && (!named || info.forms[kFormPast].empty())) info.forms[kFormPast] = past;
+                    if (!participle.empty() && (!named || info.forms[kFormPastPart].empty()))
+                        info.forms[kFormPastPart] = participle;
                     info.flags |= kWordIrregular;
                     break;
                 }

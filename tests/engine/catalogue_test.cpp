@@ -131,8 +131,10 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
         "arbeiten {vi} | arbeitend | gearbeitet :: to work {work; worked} {wrought; wrought [archaic]} | working | worked",
         "laufen {vi} | {pl} | x :: to run | {pl} | x",  // a subentry of braces alone
         "etw. bef\xFChlen {vt} | bef\xFChlend | bef\xFChlt | bef\xFChlt | bef\xFChlte :: to feel sth. {felt; felt} | feeling | felt | felt | felt",
+        "laufen {vi} :: to run {ran; run}",
+        "zerlaufen {vi} :: to run {run; run}",  // a later slip of the braces
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 9);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 11);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     // "groß" carries {adj} from "wichtig": one adjective whose first sense is "big"
@@ -163,6 +165,10 @@ TEST(Catalogue, ClassAfterTheLastSynonymHoldsForAllPhrasesKeepTheirWordsAndSlips
     const TargetRecord* feel = c.Target("feel", kClassVerb);
     ASSERT_NE(feel, nullptr);
     EXPECT_EQ(feel->forms[kTargetThird], 0u);
+    // the first braces of a verb name its forms; a later slip does not undo them
+    const TargetRecord* run = c.Target("run", kClassVerb);
+    ASSERT_NE(run, nullptr);
+    EXPECT_STREQ(c.String(run->forms[kTargetPast]), "ran");
     // nor an archaic brace, nor one whose past is the verb itself, the forms of "work"
     const TargetRecord* work = c.Target("work", kClassVerb);
     ASSERT_NE(work, nullptr);
