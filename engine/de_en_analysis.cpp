@@ -213,12 +213,13 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     }
     for (const GermanReading& r : readings)
         if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
+    // "behauptet", "kritisierten": the finite form a clause without one may need, of the
+    // participle's own verb first ("studiert" is studieren's before einstudieren's)
     if (best->tag == kFormPastPart)
         for (const GermanReading& r : readings)
-            if (r.word->wordClass == kClassVerb && (r.tag == kFormThird || r.tag == kFormPastPlural) && r.word->senseCount) {
-                u.finiteForm = r;  // "behauptet", "kritisierten"
-                break;
-            }
+            if (r.word->wordClass == kClassVerb && (r.tag == kFormThird || r.tag == kFormPastPlural) && r.word->senseCount &&
+                (!u.finiteForm.word || (r.word == best->word && u.finiteForm.word != best->word)))
+                u.finiteForm = r;
     if (best->word->wordClass == kClassAdjective)
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }

@@ -306,6 +306,8 @@ TEST(GermanToEnglish, AClauseEndingInAPastPluralThatLooksLikeAParticipleHasItsVe
     // "kritisierten" is also "kritisiert" with an ending; at a relative clause's end it is finite
     EXPECT_EQ(GermanToEnglish("Die M\xE4" "nner, die den Hund kritisierten, kauften das Buch."),
               "The men who criticized the dog bought the book.");
+    // the finite form of the participle's own verb, not of a separable verb with that form
+    EXPECT_EQ(GermanToEnglish("Der Mann studiert das Buch."), "The man studies the book.");
     // before a noun it is still the participle
     EXPECT_EQ(GermanToEnglish("Der Mann sieht die kritisierten B\xFC" "cher."), "The man sees the criticized books.");
 }
