@@ -150,10 +150,16 @@ void AddThirdPersonOfParticiples(const Catalogue& catalogue, const std::string& 
 
 // "weißt": the second person of a verb whose third person has no -t ("weiß") is that
 // form with -t; it comes before a reading of another verb ("weißen") with that form.
+// "fährst", "gibst": so is the third person with -st for -t of a verb whose vowel
+// changes, which the dictionary lists only for the third.
 void AddSecondPersonOfBareThirds(const Catalogue& catalogue, const std::string& form, std::vector<GermanReading>& out) {
     if (form.size() < 4 || !EndsWith(form, "t")) return;
     std::vector<GermanReading> bare;
     CollectForms(catalogue, form.substr(0, form.size() - 1), bare);
+    if (bare.empty() && EndsWith(form, "st") && form.size() >= 5) {
+        const std::string stem = form.substr(0, form.size() - 2);
+        CollectForms(catalogue, EndsWith(stem, "t") ? stem : stem + "t", bare);  // "hältst": hält
+    }
     for (const GermanReading& r : bare)
         if (r.word->wordClass == kClassVerb && r.tag == kFormThird)
             out.insert(out.begin(), GermanReading{r.word, kFormThird, false, true});

@@ -383,3 +383,8 @@ TEST(EnglishToGerman, AnAdverbInFrontKeepsTheVerbSecond) {
     EXPECT_EQ(EnglishToGerman("Yesterday I saw the dog."), "Gestern sah ich den Hund.");
     EXPECT_EQ(EnglishToGerman("The dog sleeps today."), "Der Hund schläft heute.");
 }
+
+TEST(GermanToEnglish, TheSecondPersonOfAVerbWhoseVowelChanges) {
+    // the dictionary lists "schläft" only; "schläfst" is its second person
+    EXPECT_EQ(GermanToEnglish("Du schl\xE4" "fst im Garten."), "You sleep in the garden.");
+}
