@@ -414,6 +414,17 @@ void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
 
 // "immer kürzer", "immer mehr Menschen": a comparative after "immer" grows (shorter and
 // shorter, more and more interesting, more and more people); "immer" says nothing more.
+// "desto nervöser", "nervöser als ich": an adjective's form with -er that stands before
+// no noun is its comparative, not the ending of "ein nervöser Mann".
+void ErBeforeNoNounIsTheComparative(GermanUnit& u, const GermanUnit* previous, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassAdjective || u.reading.tag != kFormBase) return;
+    const std::string lemma = Lower1252(u.lemma);
+    if (u.lower != lemma + "er" && !(EndsWith(lemma, "e") && u.lower == lemma + "r")) return;
+    if (next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number)) return;
+    if (previous && previous->fw && previous->fw->kind == GermanKind::Article) return;
+    u.reading.tag = kFormComparative;
+}
+
 void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit* next) {
     if (u.lower != "immer" || !next || next->fixed) return;
     std::string comparative;
@@ -464,6 +475,7 @@ void SettleReadings(GermanSentence& s) {
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
+        ErBeforeNoNounIsTheComparative(u, i > 0 ? &units[i - 1] : nullptr, next);
         ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own

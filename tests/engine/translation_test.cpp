@@ -388,3 +388,9 @@ TEST(GermanToEnglish, TheSecondPersonOfAVerbWhoseVowelChanges) {
     // the dictionary lists "schläft" only; "schläfst" is its second person
     EXPECT_EQ(GermanToEnglish("Du schl\xE4" "fst im Garten."), "You sleep in the garden.");
 }
+
+TEST(GermanToEnglish, AnAdjectiveWithErBeforeNoNounIsTheComparative) {
+    EXPECT_EQ(GermanToEnglish("Der Hund ist leiser als der Mann."), "The dog is quieter than the man.");
+    // before its noun -er is the ending
+    EXPECT_EQ(GermanToEnglish("Ein leiser Hund schl\xE4" "ft."), "A quiet dog sleeps.");
+}
