@@ -1249,6 +1249,40 @@ void InfinitiveBeforeItsObjects(GermanClause& c) {
     c.trace.finished = true;
 }
 
+// "Wir haben gegessen und dann Karten gespielt": after "und" a participle at the end
+// shares the clause before's auxiliary; English says its verb before its objects
+// (and then played cards), in the past or, after "have", as the participle.
+std::size_t ParticipleSharingTheAuxiliary(const GermanClause& c) {
+    if (c.begin == 0 || c.end - c.begin < 2) return c.end;
+    const GermanUnit& before = c.s.units[c.begin - 1];
+    if (!before.fw || before.fw->kind != GermanKind::Coordinator) return c.end;
+    const GermanUnit& last = c.s.units[c.end - 1];
+    // "verlassen", "bekommen": a participle that looks like the infinitive
+    const bool participle = last.reading.tag == kFormPastPart || (last.reading.tag == kFormBase && last.participle.word);
+    if (last.fw || last.cls != kClassVerb || !participle || last.reading.zuInfinitive) return c.end;
+    for (std::size_t k = 0; k + 1 < c.begin; ++k) {
+        const GermanUnit& u = c.s.units[k];
+        if (u.fw && (u.fw->aux == AuxVerb::Haben || u.fw->aux == AuxVerb::Sein) && !u.fw->participle) return c.end - 1;
+    }
+    return c.end;
+}
+
+bool ParticipleAfterUnd(const GermanClause& c) { return ParticipleSharingTheAuxiliary(c) != c.end; }
+
+void VerbBeforeItsObjects(GermanClause& c) {
+    const std::size_t verb = ParticipleSharingTheAuxiliary(c);
+    std::size_t from = c.begin;
+    while (from < verb && c.s.units[from].fw && c.s.units[from].fw->kind == GermanKind::Adverb) c.Emit(from++);
+    bool perfect = false;
+    for (std::size_t k = c.out.size(); k > 0 && k + 8 > c.out.size(); --k)
+        perfect = perfect || c.out[k - 1] == "have" || c.out[k - 1] == "has" || c.out[k - 1] == "had";
+    const std::string& english = c.s.units[verb].english;
+    c.out.push_back(perfect ? EnglishPastPart(c.s.catalogue, english) : EnglishPast(c.s.catalogue, english));
+    c.used[verb] = true;
+    c.EmitRange(from, verb);
+    c.trace.finished = true;
+}
+
 void WordsInTheirOrder(GermanClause& c) {
     c.EmitRange(c.begin, c.end);
     c.trace.finished = true;
@@ -1256,6 +1290,8 @@ void WordsInTheirOrder(GermanClause& c) {
 
 const ClauseRule<GermanClause> kNonFiniteRules[] = {
     {"ZuInfinitiveBeforeItsObjects", "Es ist wichtig, das Buch zu lesen.", EndsWithAZuInfinitive, InfinitiveBeforeItsObjects},
+    {"ParticipleAfterUndSharesTheAuxiliary", "Der Hund hat geschlafen und dann das Buch gesehen.", ParticipleAfterUnd,
+     VerbBeforeItsObjects},
     {"WordsInTheirOrder", "Ein neues Buch.", Always, WordsInTheirOrder},
 };
 

@@ -486,3 +486,11 @@ TEST(GermanToEnglishReadings, AnInfinitiveWithACapitalIsANounInIng) {
     // at the sentence's start the capital says nothing
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Lesen Sie das Buch?").text, "Do you read the book?");
 }
+
+TEST(GermanClauseRules, ParticipleAfterUndSharesTheAuxiliary) {
+    // the verb before its objects, in the form the auxiliary before gave its own
+    EXPECT_EQ(By("ParticipleAfterUndSharesTheAuxiliary", "Der Hund hat geschlafen und dann das Buch gesehen."),
+              "The dog has slept and then seen the book.");
+    EXPECT_EQ(By("ParticipleAfterUndSharesTheAuxiliary", "Der Hund hatte geschlafen und das Buch gesehen."),
+              "The dog had slept and seen the book.");
+}
