@@ -430,7 +430,11 @@ void AdjectiveBecomesAnAdverb(GermanClause& c) {
 // "es gibt" / "gibt es": there is, there are.
 std::size_t EsOfEsGibt(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
-    if (c.subordinate || f.fw || f.lemma != "geben" || !c.chain.empty()) return c.end;
+    // "Es gibt nichts zu essen": a zu-infinitive of the thing may follow (nothing to eat)
+    const bool zuInfinitive = c.chain.size() == 1 && c.chain[0] > c.begin &&
+                              (c.s.units[c.chain[0]].reading.zuInfinitive ||
+                               (c.s.units[c.chain[0] - 1].fw && c.s.units[c.chain[0] - 1].fw->kind == GermanKind::Particle));
+    if (c.subordinate || f.fw || f.lemma != "geben" || (!c.chain.empty() && !zuInfinitive)) return c.end;
     if (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") return c.finite - 1;
     if (c.finite + 1 < c.end && c.s.units[c.finite + 1].lower == "es") return c.finite + 1;
     return c.end;
@@ -493,6 +497,9 @@ void ThereIsOrAre(GermanClause& c) {
     const std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
     c.used[es] = c.used[c.finite] = true;
     if (TimeBeforeOtherWords(c)) TimeGoesLast(c);  // "there is no internet here"
+    // "Hier gibt es nichts zu sehen": there is nothing to see here
+    if (c.finite == c.begin + 1 && c.s.catalogue.Tables().InList("place-adverb", c.First().lower))
+        c.SayAtTheEnd(c.begin, c.begin + 1);
     const bool ask = c.s.question && (c.finite == c.begin || es == c.begin);
     c.EmitRange(c.begin, c.finite);
     c.out.push_back(ask ? be : "there");

@@ -94,6 +94,9 @@ TEST(GermanClauseRules, EsGibtIsThereIs) {
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt drei Hunde."), "There are three dogs.");
     // a place, said after what there is
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt hier einen Hund."), "There is a dog here.");
+    EXPECT_EQ(By("EsGibtIsThereIs", "Hier gibt es einen Hund."), "There is a dog here.");
+    // a zu-infinitive of the thing follows it
+    EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt ein Buch zu lesen."), "There is a book to read.");
 }
 
 TEST(GermanClauseRules, EnglishVerbGroup) {
