@@ -258,7 +258,7 @@ bool CommaBeforeThat(const GermanSentence& s, std::size_t i) {
            ((next->fw->kind == GermanKind::Subordinator && (next->fw->english == std::string("that") || next->lower == "ob" ||
                                                                     tables.InList("condition-word", next->lower))) ||
             (i > 0 && !s.units[i - 1].punct && tables.InList("no-comma-before", next->lower)) ||
-            next->fw->kind == GermanKind::Question ||
+            (next->fw->kind == GermanKind::Question && UnitEnglish(s, i + 1) != "as") ||  // ", as the police said"
             // "..., welches Buch er liest", "..., mit wem er spricht": an indirect question
             (!next->relative && s.catalogue.Tables().InList("asks-with-a-noun", next->lower)) ||
             (next->fw->kind == GermanKind::Preposition && after && after->fw && after->fw->kind == GermanKind::Question));

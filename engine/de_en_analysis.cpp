@@ -276,7 +276,7 @@ bool FeminineFormBeforeAMasculine(const GermanSentence& s, const GermanUnit* bef
     const std::uint8_t gender = noun.reading.word->gender;
     if (gender != kMasculine && gender != kNeuter) return false;
     const std::string& w = noun.lower;
-    auto ends = [&](const char* e) { const std::size_t n = std::strlen(e); return w.size() > n + 1 && w.compare(w.size() - n, n, e) == 0; };
+    auto ends = [&](const char* e) { return w.size() > std::strlen(e) + 1 && EndsWith(w, e); };
     if (!ends("er") && !ends("el") && !ends("en") && !ends("chen") && !ends("lein")) return false;
     return s.catalogue.Tables().InList("feminine-or-plural-determiner", before->lower);
 }
@@ -454,8 +454,8 @@ void SettleReadings(GermanSentence& s) {
                                                            after->cls == kClassNumeral || after->cls == kClassAdverb))
             TakeAdverbReading(s, u);
         if (u.cls == kClassNoun && !u.plural && !u.fixed) {
-            const GermanUnit* before = i > 0 ? &units[i - 1] : nullptr;
-            if (before && before->cls == kClassAdjective && i > 1) before = &units[i - 2];  // "zwei neue Wähler"
+            // "zwei neue Wähler", "die fiktiven rumänischen Schöpfer": past the adjectives
+            const GermanUnit* before = i > 0 ? &units[BeforeTheAdjectives(units, i)] : nullptr;
             u.plural = CountedAsPlural(before) || FeminineFormBeforeAMasculine(s, before, u);
         }
         // "einem Architekten", "des Beamten": a singular determiner makes a form that is

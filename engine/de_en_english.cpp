@@ -301,6 +301,21 @@ bool AlsByItsNeighbours(const GermanSentence& s, std::size_t i, std::string& eng
     return true;
 }
 
+bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd);
+
+// ", wie die Polizei mitteilte": as the police announced. "wie" opening a clause that
+// ends in a verb of reporting reports, it does not ask (table as-reported-verb).
+bool WieReportingIsAs(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    if (u.lower != "wie" || !(u.start || (prev && prev->source == ","))) return false;
+    std::size_t end = 0;
+    if (!VerbLastFrom(s, i + 1, end) || !s.catalogue.Tables().InList("as-reported-verb", Lower1252(s.units[end - 1].lemma)))
+        return false;
+    english = "as";
+    return true;
+}
+
 // "wie die Karte": like; "wie" at a clause's start asks: how.
 bool WieInsideAClauseIsLike(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* prev = Previous(s, i);
@@ -434,6 +449,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"AlsObIsAsIf", "Der Hund bellt, als ob er alt wäre.", AlsObIsAsIf},
     {"JeDestoIsTheThe", "Je älter der Hund ist, desto leiser bellt er.", JeDestoIsTheThe},
     {"AlsByItsNeighbours", "Das Buch ist älter als der Garten.", AlsByItsNeighbours},
+    {"WieReportingIsAs", "Der Hund schläft, wie der Mann sagte.", WieReportingIsAs},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
     {"DasBeforeAVerbIsThat", "Das ist mein Vater.", DasBeforeAVerbIsThat},

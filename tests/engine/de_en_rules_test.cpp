@@ -497,3 +497,11 @@ TEST(GermanClauseRules, ParticipleAfterUndSharesTheAuxiliary) {
     EXPECT_EQ(By("ParticipleAfterUndSharesTheAuxiliary", "Der Hund hatte geschlafen und das Buch gesehen."),
               "The dog had slept and seen the book.");
 }
+
+TEST(GermanWordRules, WieReportingIsAs) {
+    // a verb of reporting at the clause's end: the clause reports, with its comma
+    EXPECT_EQ(By("WieReportingIsAs", "Der Hund schl\xE4" "ft, wie der Mann sagte."), "The dog sleeps, as the man said.");
+    // any other verb: the clause asks
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht, wie der Hund schl\xE4" "ft.").text,
+              "The man sees how the dog sleeps.");
+}

@@ -321,6 +321,8 @@ TEST(GermanToEnglish, AMasculineNounAfterDieIsPlural) {
     // "Lehrer" is either number; after "die" or "meine" only the plural fits a masculine noun
     EXPECT_EQ(GermanToEnglish("Die Lehrer hat der Hund gesehen."), "The dog has seen the teachers.");
     EXPECT_EQ(GermanToEnglish("Der Hund sieht meine Lehrer."), "The dog sees my teachers.");
+    // past every adjective between them
+    EXPECT_EQ(GermanToEnglish("Der Hund sieht die alten neuen Lehrer."), "The dog sees the old new teachers.");
     EXPECT_EQ(GermanToEnglish("Der Hund sieht den Lehrer."), "The dog sees the teacher.");
 }
 
