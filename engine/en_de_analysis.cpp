@@ -720,6 +720,48 @@ void ParticipleBeforeANounIsAnAdjective(EnglishSentence& s) {
     }
 }
 
+// "older", "the highest mountain": an English comparative or superlative is the German
+// one, whose stem takes the adjective's ending (älter, der höchste Berg).
+// "more expensive", "the most beautiful": German compares the adjective itself.
+void MoreOrMostBeforeAnAdjective(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        EnglishUnit& next = units[i + 1];
+        // "the most beautiful city": the dictionary's "am schönsten" before a noun is "schönst-"
+        EnglishUnit& u = units[i];
+        if (u.fixed && i > 0 && IsDeterminer(units[i - 1]) && !next.fw && next.cls == kClassNoun &&
+            u.german.compare(0, 3, "am ") == 0 && EndsWith(u.german, "sten") && u.german.find(' ', 3) == std::string::npos) {
+            u.german = u.german.substr(3, u.german.size() - 5);
+            u.source = u.source.substr(u.source.rfind(' ') + 1);  // one adjective now
+            u.lower = Lower1252(u.source);
+            u.cls = kClassAdjective;
+            u.tag = kFormBase;
+            u.fixed = false;
+            continue;
+        }
+        if (next.fw || next.fixed || next.cls != kClassAdjective || next.tag != kFormBase) continue;
+        const bool more = units[i].lower == "more";
+        // "is most important" is "am wichtigsten": only "the most" before its noun
+        const bool most = units[i].lower == "most" && i > 0 && IsDeterminer(units[i - 1]);
+        if (!more && !most) continue;
+        next.tag = more ? kFormComparative : kFormSuperlative;
+        next.lemma.clear();  // compared here, not by the dictionary
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+}
+
+void ComparedAdjectivesInGerman(EnglishSentence& s) {
+    MoreOrMostBeforeAnAdjective(s);
+    for (EnglishUnit& u : s.units) {
+        if (u.fw || u.fixed || u.cls != kClassAdjective || u.german.empty() || u.german.find(' ') != std::string::npos)
+            continue;
+        // "worse" is a headword of its own, whose German is compared already (schlechter)
+        if (!u.lemma.empty() && Lower1252(u.lemma) == u.lower) continue;
+        if (u.tag == kFormComparative) u.german = GermanComparative(s.catalogue.Tables(), u.german);
+        else if (u.tag == kFormSuperlative) u.german = GermanSuperlative(s.catalogue.Tables(), u.german);
+    }
+}
+
 }  // namespace
 
 bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
@@ -759,6 +801,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ChooseReadings(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
+    ComparedAdjectivesInGerman(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

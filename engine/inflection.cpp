@@ -421,4 +421,40 @@ bool GermanTakesSein(const Catalogue& catalogue, std::string_view infinitive) {
     return r && (r->flags & kWordSein);
 }
 
+namespace {
+
+// The listed comparison of an adjective ("gut" -> "besser best"), split in two.
+bool ListedComparison(const EngineTables& tables, std::string_view adjective, std::string& comparative,
+                      std::string& superlative) {
+    const std::string& listed = tables.Value("german-comparison", std::string(adjective));
+    const std::size_t blank = listed.find(' ');
+    if (blank == std::string::npos) return false;
+    comparative = listed.substr(0, blank);
+    superlative = listed.substr(blank + 1);
+    return true;
+}
+
+}  // namespace
+
+std::string GermanComparative(const EngineTables& tables, std::string_view adjective) {
+    std::string comparative, superlative;
+    if (ListedComparison(tables, adjective, comparative, superlative)) return comparative;
+    std::string a(adjective);
+    if (EndsWith(a, "e")) return a + "r";  // leise: leiser
+    // dunkel: dunkler, teuer: teurer
+    if ((EndsWith(a, "el") || EndsWith(a, "er")) && a.size() > 4) return a.substr(0, a.size() - 2) + a.back() + "er";
+    return a + "er";
+}
+
+std::string GermanSuperlative(const EngineTables& tables, std::string_view adjective) {
+    std::string comparative, superlative;
+    if (ListedComparison(tables, adjective, comparative, superlative)) return superlative;
+    std::string a(adjective);
+    if (EndsWith(a, "e")) a.pop_back();
+    // "kurz": kürzest, "heiß": heißest, "breit": breitest, "neu": neuest
+    for (const char* end : {"d", "t", "s", "\xDF", "x", "z", "sch", "u"})
+        if (EndsWith(a, end)) return a + "est";
+    return a + "st";
+}
+
 }  // namespace velloc

@@ -48,4 +48,10 @@ std::string GermanParticiple(const Catalogue& catalogue, std::string_view infini
 std::string GermanZuInfinitive(const Catalogue& catalogue, std::string_view infinitive);
 bool GermanTakesSein(const Catalogue& catalogue, std::string_view infinitive);
 
+// "alt": älter and ältest; "gut": besser and best; "leise": leiser and leisest. The
+// stems, which take an adjective's ending ("der älteste Mann"); irregular and
+// umlauting adjectives come from table german-comparison.
+std::string GermanComparative(const EngineTables& tables, std::string_view adjective);
+std::string GermanSuperlative(const EngineTables& tables, std::string_view adjective);
+
 }  // namespace velloc

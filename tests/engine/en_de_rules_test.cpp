@@ -421,3 +421,11 @@ TEST(EnglishToGermanReadings, AfterWillComesAVerb) {
     // "rain" is a noun too, and the tagger takes it for one before "tomorrow"; after "will" it is the verb
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It will rain tomorrow.").text, "Es wird morgen regnen.");
 }
+
+TEST(EnglishToGermanReadings, ComparedAdjectivesAreComparedInGerman) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the older dog.").text, "Der Mann sieht den \xE4lteren Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads the newest book.").text, "Der Mann liest das neueste Buch.");
+    // "more" before an adjective compares the adjective itself
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees a more beautiful garden.").text,
+              "Der Mann sieht einen sch\xF6neren Garten.");
+}
