@@ -722,6 +722,28 @@ void ParticipleBeforeANounIsAnAdjective(EnglishSentence& s) {
 
 // "older", "the highest mountain": an English comparative or superlative is the German
 // one, whose stem takes the adjective's ending (älter, der höchste Berg).
+// "The path is to be extended", "He was to come": "be" before "to" and a verb is the
+// modal sollen (soll verlängert werden, sollte kommen); "the aim is to win" says
+// what the aim is (table to-complement-noun and the like).
+void BeToIsSollen(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i + 2 < units.size(); ++i) {
+        EnglishUnit& be = units[i];
+        const EnglishUnit& verb = units[i + 2];
+        if (!be.fw || be.fw->kind != EnKind::Be || units[i + 1].lower != "to") continue;
+        if (!(verb.lower == "be" || (!verb.fw && verb.cls == kClassVerb))) continue;
+        const EnglishUnit& before = units[i - 1];
+        if (!before.fw && before.cls == kClassNoun &&
+            (tables.InList("to-complement-noun", before.lower) || tables.InList("to-complement-noun", before.lemma)))
+            continue;
+        const EnglishWord* sollen = tables.English(be.lower, EnKind::Modal);
+        if (!sollen) continue;
+        be.fw = sollen;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+    }
+}
+
 // "more expensive", "the most beautiful": German compares the adjective itself.
 void MoreOrMostBeforeAnAdjective(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
@@ -799,6 +821,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
         }
     }
     ChooseReadings(s);
+    BeToIsSollen(s);  // before "to come" can be read as a term
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

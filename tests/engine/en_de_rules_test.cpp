@@ -429,3 +429,9 @@ TEST(EnglishToGermanReadings, ComparedAdjectivesAreComparedInGerman) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees a more beautiful garden.").text,
               "Der Mann sieht einen sch\xF6neren Garten.");
 }
+
+TEST(EnglishToGermanReadings, BeBeforeToAndAVerbIsSollen) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is to sleep in the garden.").text,
+              "Der Hund soll im Garten schlafen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book was to be read.").text, "Das Buch sollte gelesen werden.");
+}
