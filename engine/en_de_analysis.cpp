@@ -594,8 +594,10 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         const std::size_t after = i + parts.size();
         if (p.wordClass == kClassNoun && parts.back() == "of" && after < s.units.size() && IsDeterminer(s.units[after]))
             continue;
-        // "able to swim": with its verb after it, "be able to" is a German modal (können)
+        // "able to swim": with its verb after it, "be able to" is a German modal (können);
+        // nor is the "to come" of "supposed to come" a term of its own (künftig)
         if (parts.size() == 2 && parts[1] == "to" && !s.catalogue.Tables().Value("be-to-modal", parts[0]).empty()) continue;
+        if (parts[0] == "to" && i > 0 && !s.catalogue.Tables().Value("be-to-modal", s.units[i - 1].lower).empty()) continue;
         Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
         if (senses.empty()) continue;  // a damaged catalogue's range gives none
         const SenseRecord* chosen = senses.begin();

@@ -434,4 +434,6 @@ TEST(EnglishToGermanReadings, BeBeforeToAndAVerbIsSollen) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is to sleep in the garden.").text,
               "Der Hund soll im Garten schlafen.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book was to be read.").text, "Das Buch sollte gelesen werden.");
+    // "to come" after "supposed" is the modal's infinitive, not the term "künftig"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is supposed to come.").text, "Der Hund soll kommen.");
 }
