@@ -543,8 +543,11 @@ void WordsInTheirOrder(EnglishClause& c) {
             GermanNounPhrase(c.s, kk, c.end, Case::Genitive, c.out);
             k = kk - 1;
         } else if (IsNounOrAdjective(u) || IsDeterminer(u)) {
+            // "In a first phase": after a preposition its own case (a place: the dative)
+            const EnglishWord* before = k > c.begin ? At(c, k - 1).fw : nullptr;
+            const Case phraseCase = before && before->kind == EnKind::Preposition ? before->prepositionCase : Case::Nominative;
             std::size_t kk = k;
-            GermanNounPhrase(c.s, kk, c.end, Case::Nominative, c.out);
+            GermanNounPhrase(c.s, kk, c.end, phraseCase, c.out);
             k = kk - 1;
         } else if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have)) {
             const bool past = w->past;

@@ -74,6 +74,8 @@ TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "A new book."), "Ein neues Buch.");
     // an adverb read as the topic is not lost when no verb follows
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "Today a new book."), "Heute ein neues Buch.");
+    // a noun phrase after a preposition takes the preposition's case
+    EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "In the old garden."), "Im alten Garten.");
 }
 
 TEST(EnglishClauseRules, NounsBeforeANounMakeOneGermanWord) {
