@@ -532,6 +532,10 @@ void ModalWithTheBareInfinitive(EnglishClause& c) {
 // "A red flower.": without a verb the words keep their order.
 bool NoVerb(const EnglishClause& c) { return c.mainLemma.empty(); }
 
+bool AfterAPreposition(const EnglishClause& c, std::size_t k) {
+    return k > c.begin && Is(At(c, k - 1), EnKind::Preposition);
+}
+
 void WordsInTheirOrder(EnglishClause& c) {
     for (const std::string& w : c.topic) c.out.push_back(w);
     for (const std::string& w : c.subject) c.out.push_back(w);
@@ -542,12 +546,11 @@ void WordsInTheirOrder(EnglishClause& c) {
             std::size_t kk = k + 1;
             GermanNounPhrase(c.s, kk, c.end, Case::Genitive, c.out);
             k = kk - 1;
-        } else if (IsNounOrAdjective(u) || IsDeterminer(u)) {
-            // "In a first phase": after a preposition its own case (a place: the dative)
-            const EnglishWord* before = k > c.begin ? At(c, k - 1).fw : nullptr;
-            const Case phraseCase = before && before->kind == EnKind::Preposition ? before->prepositionCase : Case::Nominative;
+        } else if (IsNounOrAdjective(u) || IsDeterminer(u) || (Is(u, EnKind::Pronoun) && AfterAPreposition(c, k))) {
+            // "In a first phase", "with me": after a preposition its own case (a place: the dative)
+            const Case phraseCase = AfterAPreposition(c, k) ? At(c, k - 1).fw->prepositionCase : Case::Nominative;
             std::size_t kk = k;
-            GermanNounPhrase(c.s, kk, c.end, phraseCase, c.out);
+            PrepositionObject(c, kk, phraseCase, c.out);
             k = kk - 1;
         } else if (w && (w->kind == EnKind::Be || w->kind == EnKind::Have)) {
             const bool past = w->past;

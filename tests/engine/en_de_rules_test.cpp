@@ -76,6 +76,7 @@ TEST(EnglishClauseRules, NoVerbKeepsTheWordsInOrder) {
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "Today a new book."), "Heute ein neues Buch.");
     // a noun phrase after a preposition takes the preposition's case
     EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "In the old garden."), "Im alten Garten.");
+    EXPECT_EQ(By("NoVerbKeepsTheWordsInOrder", "In the garden with me."), "Im Garten mit mir.");
 }
 
 TEST(EnglishClauseRules, NounsBeforeANounMakeOneGermanWord) {
