@@ -49,10 +49,25 @@ bool ListOfSubjects(const EnglishSentence& s, std::size_t i, std::size_t begin) 
     return false;
 }
 
+// "It combines nature, science, exercise and athletic performance": after the clause's
+// verb, commas and "and" between noun phrases up to the sentence's end join objects.
+bool ListOfObjects(const EnglishSentence& s, std::size_t i, std::size_t begin) {
+    if (begin >= i || !IsListMark(s.units[i]) || !IsNounPhraseWord(s.units[i - 1])) return false;
+    bool verb = false;
+    for (std::size_t k = begin; k < i && !verb; ++k) verb = IsAuxiliary(s.units[k]) || (!s.units[k].fw && s.units[k].cls == kClassVerb);
+    if (!verb) return false;
+    bool coordinator = s.units[i].source != ",";
+    std::size_t k = i + 1;
+    for (; k < s.units.size() && (IsNounPhraseWord(s.units[k]) || IsListMark(s.units[k])); ++k)
+        coordinator = coordinator || s.units[k].source != ",";
+    const bool sentenceEnd = k == s.units.size() || (s.units[k].punct && s.units[k].source != "," && k + 1 == s.units.size());
+    return coordinator && sentenceEnd && k > i + 1 && IsNounPhraseWord(s.units[k - 1]);
+}
+
 bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     if (i == s.units.size()) return true;
     const EnglishUnit& u = s.units[i];
-    if (ListOfSubjects(s, i, begin)) return false;
+    if (ListOfSubjects(s, i, begin) || ListOfObjects(s, i, begin)) return false;
     if (u.punct) return u.source != "'" && u.source != "-" && !CommaAfterAPhraseInFront(s, i, begin);
     if (i > begin && (u.relative != RelativeRole::None || u.resumes)) return true;
     return IsConnector(u) && i > begin;

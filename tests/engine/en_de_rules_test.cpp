@@ -440,3 +440,12 @@ TEST(EnglishToGermanReadings, BeBeforeToAndAVerbIsSollen) {
     // "to come" after "supposed" is the modal's infinitive, not the term "künftig"
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog is supposed to come.").text, "Der Hund soll kommen.");
 }
+
+TEST(EnglishClauseRules, AListOfObjectsKeepsTheClauseWhole) {
+    // the separable verb's particle goes after the whole list, not after its first noun
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man rehearses the book, the garden and the house.").text,
+              "Der Mann studiert das Buch, den Garten und das Haus ein.");
+    // a clause of its own after "and" stays one
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the dog, and the dog sleeps.").text,
+              "Der Mann sieht den Hund, und der Hund schl\xE4" "ft.");
+}
