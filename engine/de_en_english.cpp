@@ -142,6 +142,19 @@ bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
+// "ins Kino", "in die Schule": going into a place one goes to for what is done there
+// is going to it (table place-of-going): to the cinema, to the school.
+bool InAPlaceOfGoingIsTo(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    std::size_t noun = i + 1;
+    if (u.lower == "in" && noun < s.units.size() && (s.units[noun].lower == "die" || s.units[noun].lower == "den")) ++noun;
+    else if (u.lower != "ins") return false;
+    if (noun >= s.units.size() || !s.catalogue.Tables().InList("place-of-going", Lower1252(s.units[noun].lemma)))
+        return false;
+    english = u.lower == "ins" ? "to the" : "to";
+    return true;
+}
+
 // "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
 // own ("because of an accident", not "because of of a").
 bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -437,6 +450,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
+    {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},

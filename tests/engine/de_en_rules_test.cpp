@@ -505,3 +505,9 @@ TEST(GermanWordRules, WieReportingIsAs) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht, wie der Hund schl\xE4" "ft.").text,
               "The man sees how the dog sleeps.");
 }
+
+TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
+    EXPECT_EQ(By("InAPlaceOfGoingIsTo", "Der Mann geht ins Kino."), "The man goes to the cinema.");
+    // any other place is gone into
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht ins Haus.").text, "The man goes into the house.");
+}
