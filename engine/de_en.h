@@ -23,6 +23,7 @@ struct GermanUnit {
     std::string lemma;  // German lemma
     bool known = true;
     bool fixed = false;  // a phrase or the user's entry: english is final
+    bool verbPhrase = false;  // ... a phrase that ends in an infinitive, a verb of the clause
     bool drop = false;
     bool plural = false;
     bool subject = false;        // the clause rules found it in the subject

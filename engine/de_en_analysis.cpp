@@ -14,7 +14,7 @@ namespace velloc {
 
 bool IsFiniteCandidate(const GermanUnit& u) {
     if (u.fw) return (u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal) && !u.fw->participle;
-    if (u.cls != kClassVerb || u.fixed) return false;
+    if (u.cls != kClassVerb || (u.fixed && !u.verbPhrase)) return false;
     std::uint8_t t = u.reading.tag;
     return !u.reading.zuInfinitive && t != kFormPastPart && t != kFormPresPart;
 }
@@ -22,7 +22,7 @@ bool IsFiniteCandidate(const GermanUnit& u) {
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u) {
     if (u.fw) return u.fw->participle || ((u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal) &&
                                           tables.InList("infinitive-auxiliary", u.lower));
-    if (u.cls != kClassVerb || u.fixed) return false;
+    if (u.cls != kClassVerb || (u.fixed && !u.verbPhrase)) return false;
     std::uint8_t t = u.reading.tag;
     return t == kFormPastPart || t == kFormBase || u.reading.zuInfinitive;
 }
@@ -564,13 +564,20 @@ void MergePhrase(GermanSentence& s, const PhraseRecord& p, std::size_t i, std::s
     for (const SenseRecord& sense : senses)
         if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
     GermanUnit merged = s.units[i];
+    // "früh ins Bett gehen", "lange aufbleiben": a term that ends in an infinitive is a
+    // verb, which a modal's group takes as its own (had to keep early hours)
+    const GermanUnit& last = s.units[i + length - 1];
+    const bool verbPhrase = length > 1 && (p.wordClass == kClassNone || p.wordClass == kClassVerb) && !last.fw &&
+                            last.cls == kClassVerb && last.reading.tag == kFormBase && !last.reading.zuInfinitive;
+    if (verbPhrase) merged.reading = last.reading;
     for (std::size_t k = 1; k < length; ++k) merged.source += " " + s.units[i + k].source;
     merged.lower = Lower1252(merged.source);
     merged.english = s.catalogue.String(chosen->text);
     merged.fixed = true;
     merged.fw = nullptr;
     merged.known = true;
-    merged.cls = p.wordClass;
+    merged.cls = verbPhrase ? static_cast<std::uint8_t>(kClassVerb) : p.wordClass;
+    merged.verbPhrase = verbPhrase;
     auto user = s.user.find(Lower1252(merged.source));
     if (user != s.user.end()) merged.english = user->second.translation;
     const long from = static_cast<long>(i) + 1, to = static_cast<long>(i + length);

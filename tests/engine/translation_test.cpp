@@ -396,3 +396,7 @@ TEST(GermanToEnglish, AnAdjectiveWithErBeforeNoNounIsTheComparative) {
     // before its noun -er is the ending
     EXPECT_EQ(GermanToEnglish("Ein leiser Hund schl\xE4" "ft."), "A quiet dog sleeps.");
 }
+
+TEST(GermanToEnglish, ATermEndingInAnInfinitiveIsTheModalsVerb) {
+    EXPECT_EQ(GermanToEnglish("Der Mann musste fr\xFCh ins Bett gehen."), "The man had to keep early hours.");
+}
