@@ -746,6 +746,21 @@ void BeToIsSollen(EnglishSentence& s) {
     }
 }
 
+// "so tired", "too excited": after a word of degree a participle is an adjective, the
+// dictionary's own (müde) or the participle itself (aufgeregt).
+void ParticipleAfterADegreeWord(EnglishSentence& s) {
+    for (std::size_t i = 1; i < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (u.fw || u.fixed || u.cls != kClassVerb || u.tag != kFormPastPart || u.german.empty() ||
+            !s.catalogue.Tables().InList("english-degree-word", s.units[i - 1].lower) || s.units[i - 1].lower == "not")
+            continue;
+        if (TakeAdjectiveReading(s, u)) continue;
+        u.german = GermanParticiple(s.catalogue, u.german);
+        u.cls = kClassAdjective;
+        u.tag = kFormBase;
+    }
+}
+
 // "more expensive", "the most beautiful": German compares the adjective itself.
 void MoreOrMostBeforeAnAdjective(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
@@ -827,6 +842,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);
+    ParticipleAfterADegreeWord(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

@@ -351,10 +351,12 @@ void ReadTheVerbGroup(EnglishClause& c) {
     const std::size_t verbStart = c.i;
     while (c.i < c.end && !At(c, c.i).punct) {
         const EnglishUnit& u = At(c, c.i);
-        // "would never do", "always drinks": an adverb inside the verb group goes to the middle
-        if (IsAdverb(u) && c.i + 1 < c.end && IsVerb(At(c, c.i + 1)) && u.lower != "so" && u.lower != "too") {
-            c.middle.push_back(u.fw ? std::string(u.fw->german) : u.german);
-            ++c.i;
+        // "would never do", "always drinks", "will probably never know": the adverbs inside
+        // the verb group go to the middle
+        std::size_t verb = c.i;
+        while (verb < c.end && IsAdverb(At(c, verb)) && At(c, verb).lower != "so" && At(c, verb).lower != "too") ++verb;
+        if (verb > c.i && verb < c.end && IsVerb(At(c, verb))) {
+            for (; c.i < verb; ++c.i) c.middle.push_back(At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);
             continue;
         }
         if (IsAuxiliary(u)) {

@@ -449,3 +449,11 @@ TEST(EnglishClauseRules, AListOfObjectsKeepsTheClauseWhole) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the dog, and the dog sleeps.").text,
               "Der Mann sieht den Hund, und der Hund schl\xE4" "ft.");
 }
+
+TEST(EnglishToGermanReadings, AdverbsInsideTheVerbGroupAndParticiplesAfterADegreeWord) {
+    // two adverbs between "will" and its verb go to the middle together
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog will now never sleep.").text,
+              "Der Hund wird jetzt nie schlafen.");
+    // after "so" a participle is the adjective
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man was so tired.").text, "Der Mann war so m\xFC" "de.");
+}
