@@ -412,8 +412,6 @@ void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
     }
 }
 
-// "immer kürzer", "immer mehr Menschen": a comparative after "immer" grows (shorter and
-// shorter, more and more interesting, more and more people); "immer" says nothing more.
 // "desto nervöser", "nervöser als ich": an adjective's form with -er that stands before
 // no noun is its comparative, not the ending of "ein nervöser Mann".
 void ErBeforeNoNounIsTheComparative(GermanUnit& u, const GermanUnit* previous, const GermanUnit* next) {
@@ -425,6 +423,8 @@ void ErBeforeNoNounIsTheComparative(GermanUnit& u, const GermanUnit* previous, c
     u.reading.tag = kFormComparative;
 }
 
+// "immer kürzer", "immer mehr Menschen": a comparative after "immer" grows (shorter and
+// shorter, more and more interesting, more and more people); "immer" says nothing more.
 void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit* next) {
     if (u.lower != "immer" || !next || next->fixed) return;
     std::string comparative;
