@@ -142,6 +142,26 @@ bool GenitiveDeterminerIsOf(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
+// "bis zum 28. August", "bis zum Abend": until a time; "bis zum Bahnhof": to a place.
+// "bis" and the contraction after it are one English preposition, not "until to the".
+bool BisZumIsUntilOrTo(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const bool bis = u.lower == "bis";
+    const std::size_t zum = bis ? i + 1 : i;
+    if (zum >= s.units.size() || (s.units[zum].lower != "zum" && s.units[zum].lower != "zur") ||
+        (!bis && (i == 0 || s.units[i - 1].lower != "bis")) || zum + 1 >= s.units.size())
+        return false;
+    const EngineTables& tables = s.catalogue.Tables();
+    const GermanUnit& what = s.units[zum + 1];
+    const std::string lemma = Lower1252(what.lemma.empty() ? what.source : what.lemma);
+    const bool date = what.number || (!what.source.empty() && IsDigit1252(static_cast<unsigned char>(what.source[0])));
+    const bool time = date || tables.InList("time-noun", lemma) || tables.InList("day-noun", lemma) ||
+                      tables.InList("german-month", lemma);
+    if (bis) english = time ? "until" : "";
+    else english = !time ? "to the" : date ? "" : "the";
+    return true;
+}
+
 // "ins Kino", "in die Schule": going into a place one goes to for what is done there
 // is going to it (table place-of-going): to the cinema, to the school.
 bool InAPlaceOfGoingIsTo(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -450,6 +470,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
     {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
+    {"BisZumIsUntilOrTo", "Der Hund schläft bis zum Abend.", BisZumIsUntilOrTo},
     {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},

@@ -511,3 +511,9 @@ TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
     // any other place is gone into
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht ins Haus.").text, "The man goes into the house.");
 }
+
+TEST(GermanWordRules, BisZumIsUntilOrTo) {
+    // until a time, to a place: never "until to the"
+    EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
+    EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund geht bis zum Garten."), "The dog goes to the garden.");
+}
