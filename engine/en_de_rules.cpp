@@ -129,6 +129,16 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
     c.i = q;
 }
 
+// Where the subject starts after a phrase in front that ends at k (and its comma):
+// a pronoun, a determiner, a name or a noun, with a verb after it where asked; else end.
+std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool verbAhead) {
+    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;
+    const EnglishUnit& next = At(c, k);
+    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
+                         (!next.fw && next.cls == kClassNoun);
+    return subject && (!verbAhead || EnglishVerbAhead(c.s, k, c.end)) ? k : c.end;
+}
+
 // A pronoun, or a question word that is the subject itself ("What happened?").
 // "Yesterday I met Anna": an adverb before the subject stays in front, and German
 // puts the finite verb second, after it ("Gestern traf ich Anna").
@@ -138,12 +148,7 @@ std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     // "Unfortunately", "of course": an adverb of the dictionary stands in front as well
     const bool contentAdverb = !u.fw && u.cls == kClassAdverb && !u.german.empty();
     if (!contentAdverb && (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower))) return c.end;
-    std::size_t k = c.i + 1;
-    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "Yesterday, I ..."
-    const EnglishUnit& next = At(c, k);
-    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun);
-    return subject ? k : c.end;
+    return SubjectAfterAFrontPhrase(c, c.i + 1, false);  // "Yesterday, I ..."
 }
 
 bool AdverbBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAnAdverb(c) < c.end; }
@@ -172,11 +177,7 @@ std::size_t SubjectAfterATimePhrase(const EnglishClause& c) {
     GermanNounPhrase(c.s, k, c.end, Case::Accusative, words);
     if (k <= c.i + 1 || k >= c.end || !c.s.catalogue.Tables().InList("time-noun", Lower1252(words.back())))
         return c.end;
-    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "The next day, he ..."
-    const EnglishUnit& next = At(c, k);
-    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun);
-    return subject && EnglishVerbAhead(c.s, k, c.end) ? k : c.end;
+    return SubjectAfterAFrontPhrase(c, k, true);  // "The next day, he ..."
 }
 
 bool TimePhraseBeforeTheSubject(const EnglishClause& c) { return SubjectAfterATimePhrase(c) < c.end; }
@@ -206,11 +207,7 @@ std::size_t SubjectAfterAPrepositionalPhrase(const EnglishClause& c) {
     std::vector<std::string> phrase;
     GermanNounPhrase(c.s, k, c.end, Case::Dative, phrase);
     if (k == c.i + 1 || k >= c.end) return c.end;
-    if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;  // "After the film, we ..."
-    const EnglishUnit& next = At(c, k);
-    const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun);
-    return subject && EnglishVerbAhead(c.s, k, c.end) ? k : c.end;
+    return SubjectAfterAFrontPhrase(c, k, true);  // "After the film, we ..."
 }
 
 bool PrepositionalPhraseBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAPrepositionalPhrase(c) < c.end; }
