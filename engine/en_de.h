@@ -142,6 +142,8 @@ std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gende
 // Relative clauses after a noun: where they start, their pronoun's role, and where
 // the clause they interrupt goes on.
 void MarkEnglishRelativeClauses(EnglishSentence& s);
+// Whether "that" at `that`, after a noun, opens a "dass" clause rather than a relative one.
+bool ThatAfterANounIsDass(const EnglishSentence& s, std::size_t that);
 
 // ---- The whole direction (en_de.cpp) ----
 

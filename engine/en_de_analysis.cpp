@@ -484,7 +484,7 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
-        if (afterVerb || beforeSubject) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
+        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
@@ -761,6 +761,45 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
     }
 }
 
+// "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
+// one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
+// "_" is the span): the dative after a preposition, else the accusative of measure.
+void SpanOfTimeBeforeAgoOrLater(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t k = 2; k < units.size(); ++k) {
+        const std::string& pattern = tables.Value("time-span-word", units[k].lower);
+        const EnglishUnit& noun = units[k - 1];
+        if (pattern.empty() || noun.fw || noun.cls != kClassNoun || !tables.InList("time-noun", Lower1252(noun.german)))
+            continue;
+        std::size_t j = k - 1;  // "a few", "two more": numbers, articles and quantities before it
+        while (j > 0 && (units[j - 1].number || (units[j - 1].fw && units[j - 1].fw->kind == EnKind::Article) ||
+                         tables.InList("span-quantity", units[j - 1].lower)))
+            --j;
+        if (j == k - 1) continue;
+        const std::size_t blank = pattern.find('_');
+        std::size_t i = j;
+        std::vector<std::string> words;
+        GermanNounPhrase(s, i, k, blank == 0 ? Case::Accusative : Case::Dative, words);
+        if (i != k || blank == std::string::npos) continue;
+        std::string span;
+        for (const std::string& w : words) span += (span.empty() ? "" : " ") + w;
+        EnglishUnit& u = units[j];
+        for (std::size_t m = j + 1; m <= k; ++m) u.source += " " + units[m].source;
+        u.lower = Lower1252(u.source);
+        u.german = pattern.substr(0, blank) + span + pattern.substr(blank + 1);
+        u.fw = nullptr;
+        u.cls = kClassAdverb;
+        u.tag = kFormBase;
+        u.number = false;
+        u.fixed = true;
+        u.known = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(j + 1), units.begin() + static_cast<std::ptrdiff_t>(k + 1));
+        if (s.applied) s.applied->push_back("SpanOfTimeBeforeAgoOrLater");
+        k = j;
+    }
+}
+
 // "more expensive", "the most beautiful": German compares the adjective itself.
 void MoreOrMostBeforeAnAdjective(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
@@ -803,6 +842,24 @@ void ComparedAdjectivesInGerman(EnglishSentence& s) {
 
 }  // namespace
 
+// "told reporters that the officers were ...", "warned the people that ...": after a verb
+// of telling and its object (table tell-object-verb), "that" before a subject is "dass";
+// so after a noun that says what is thought or said ("the idea that", "the fact that";
+// table that-complement-noun). Elsewhere "the book that he wrote" is a relative clause.
+bool ThatAfterANounIsDass(const EnglishSentence& s, std::size_t that) {
+    const EngineTables& tables = s.catalogue.Tables();
+    if (that == 0 || that + 1 >= s.units.size() || !SubjectStartsWith(tables, s.units[that + 1])) return false;
+    const EnglishUnit& noun = s.units[that - 1];
+    if (!noun.fw && noun.cls == kClassNoun && tables.InList("that-complement-noun", noun.lemma.empty() ? noun.lower : noun.lemma))
+        return true;
+    std::size_t k = that;
+    while (k > 0 && !s.units[k - 1].punct && (IsDeterminer(s.units[k - 1]) || (!s.units[k - 1].fw && IsNounOrAdjective(s.units[k - 1]))))
+        --k;
+    if (k == that || k == 0) return false;
+    const EnglishUnit& verb = s.units[k - 1];
+    return !verb.fw && verb.cls == kClassVerb && tables.InList("tell-object-verb", verb.lemma.empty() ? verb.lower : verb.lemma);
+}
+
 bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     const std::vector<EnglishTag> tags = TagTokens(s.catalogue, tokens);
     bool start = true;
@@ -843,6 +900,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);
     ParticipleAfterADegreeWord(s);
+    SpanOfTimeBeforeAgoOrLater(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

@@ -75,13 +75,15 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
             tables.InList("subject-pronoun", u.lower) && IsVerb(s.units[i + 1]) && OuterVerb(s, i + 1) < s.units.size())
             role = RelativeRole::Bare;
         if (role == RelativeRole::None) continue;
-        // "told the man that he ...": after a noun that is no subject, "that" with a
-        // subject of its own may be the conjunction
-        if (role == RelativeRole::Object && u.lower == "that" && !subjectPosition) continue;
-        u.relative = role;
-        u.antecedentGender = noun.gender;
-        u.antecedentPlural = noun.plural;
+        // "told the man that he ...", "the idea that he ...": the conjunction
+        const bool dass = role == RelativeRole::Object && u.lower == "that" && ThatAfterANounIsDass(s, i);
+        if (!dass) {
+            u.relative = role;
+            u.antecedentGender = noun.gender;
+            u.antecedentPlural = noun.plural;
+        }
         if (!subjectPosition) continue;
+        // the clause the relative or "dass" clause interrupted goes on at its verb
         const std::size_t outer = OuterVerb(s, i + 1);
         if (outer < s.units.size()) {
             s.units[outer].resumes = true;

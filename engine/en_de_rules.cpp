@@ -564,9 +564,14 @@ void WordsInTheirOrder(EnglishClause& c) {
 
 // The case of a noun phrase object: the nominative after "sein" ("She is a teacher"),
 // the dative after "helfen", "danken" ... ("hilft den Schülern"), else the accusative.
+// "told reporters that ...": before a clause of its own, the person told is in the
+// dative (sagte den Reportern, dass; table dative-before-a-clause).
 Case ObjectCase(const EnglishClause& c) {
     if (c.mainLemma == "sein") return Case::Nominative;
-    return c.s.catalogue.Tables().InList("dative-verb", c.mainLemma) ? Case::Dative : Case::Accusative;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (tables.InList("dative-verb", c.mainLemma)) return Case::Dative;
+    const bool clauseAfter = c.end < c.s.units.size() && Is(c.s.units[c.end], EnKind::Subordinator);
+    return clauseAfter && tables.InList("dative-before-a-clause", c.mainLemma) ? Case::Dative : Case::Accusative;
 }
 
 // "gave me a book", "helps me": a pronoun before another object, or after a verb

@@ -457,3 +457,26 @@ TEST(EnglishToGermanReadings, AdverbsInsideTheVerbGroupAndParticiplesAfterADegre
     // after "so" a participle is the adjective
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man was so tired.").text, "Der Mann war so m\xFC" "de.");
 }
+
+TEST(EnglishToGermanReadings, ASpanOfTimeBeforeAgoOrLaterIsOneAdverb) {
+    // in front it is the topic, and the verb comes second
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Three weeks ago, the man read the book.").text,
+              "Vor drei Wochen las der Mann das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book a year later.").text,
+              "Der Mann las das Buch ein Jahr sp\xE4ter.");
+    // "later" alone stays the adverb
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Later the man read the book.").text,
+              "Sp\xE4ter las der Mann das Buch.");
+}
+
+TEST(EnglishToGermanReadings, ThatAfterANounIsRelativeUnlessItCompletesTheNounOrTheTelling) {
+    // after an object, "that" with a subject and a gap is the relative pronoun
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book that the dog wrote.").text,
+              "Der Mann las das Buch, das der Hund schrieb.");
+    // after the person told it is "dass", and that person is in the dative
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog that the book was old.").text,
+              "Der Mann erz\xE4hlte dem Hund, dass das Buch alt war.");
+    // a noun that the clause completes, in front: the main clause goes on after it
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The idea that the dog sleeps is old.").text,
+              "Die Idee, dass der Hund schl\xE4" "ft, ist alt.");
+}
