@@ -598,6 +598,11 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         // nor is the "to come" of "supposed to come" a term of its own (künftig)
         if (parts.size() == 2 && parts[1] == "to" && !s.catalogue.Tables().Value("be-to-modal", parts[0]).empty()) continue;
         if (parts[0] == "to" && i > 0 && !s.catalogue.Tables().Value("be-to-modal", s.units[i - 1].lower).empty()) continue;
+        // "arrested by the police": after a participle "by" names the agent (von der
+        // Polizei), not the term's manner (polizeilich)
+        if (parts[0] == "by" && i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb &&
+            s.units[i - 1].tag == kFormPastPart)
+            continue;
         Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
         if (senses.empty()) continue;  // a damaged catalogue's range gives none
         const SenseRecord* chosen = senses.begin();

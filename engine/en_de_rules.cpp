@@ -380,6 +380,12 @@ void ReadTheVerbGroup(EnglishClause& c) {
             continue;
         }
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
+        // "is being repaired": the passive going on now is the passive (wird repariert)
+        if (!u.fw && u.lower == "being" && c.passive && c.i + 1 < c.end && !At(c, c.i + 1).fw &&
+            At(c, c.i + 1).cls == kClassVerb && At(c, c.i + 1).tag == kFormPastPart) {
+            ++c.i;
+            continue;
+        }
         // "he was tired", "she was surprised": after "be" and without "by" a participle of
         // the list says a state, with an adjective of its own (müde, not ermüdet) or the
         // participle itself (war überrascht); any other is a passive ("were written":
@@ -992,6 +998,11 @@ void GermanVerbForms(EnglishClause& c) {
         c.finite = Finite(c, "haben", c.tense);
         c.finals.push_back(c.mainLemma);
         c.finals.push_back(c.modalLemma);
+    } else if (c.perfect && c.passive && c.mainLemma != "sein" && !c.modal && !c.future) {
+        // "have been arrested": sind festgenommen worden
+        c.finite = Finite(c, "sein", c.tense);
+        c.finals.push_back(GermanParticiple(cat, c.mainLemma));
+        c.finals.push_back("worden");
     } else if (c.perfect) {
         const bool sein = GermanTakesSein(cat, c.mainLemma);
         c.finite = Finite(c, sein ? "sein" : "haben", c.tense);

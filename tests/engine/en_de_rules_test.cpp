@@ -480,3 +480,12 @@ TEST(EnglishToGermanReadings, ThatAfterANounIsRelativeUnlessItCompletesTheNounOr
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The idea that the dog sleeps is old.").text,
               "Die Idee, dass der Hund schl\xE4" "ft, ist alt.");
 }
+
+TEST(EnglishToGermanReadings, PerfectAndProgressivePassives) {
+    // "has been written": sein, the participle and "worden"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book has been written.").text, "Das Buch ist geschrieben worden.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said that the books had been read.").text,
+              "Der Mann sagte, dass die B\xFC" "cher gelesen worden waren.");
+    // "is being read" is the passive of now
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book is being read.").text, "Das Buch wird gelesen.");
+}
