@@ -386,7 +386,17 @@ void PrepositionBeforeAClauseIsAConjunction(EnglishSentence& s) {
         const EnglishWord* opening = tables.English(u.lower, EnKind::Subordinator);
         if (!opening || !SubjectStartsWith(tables, s.units[i + 1])) continue;
         const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
-        if (own > i + 1 && own < s.units.size() && FiniteVerb(s.units[own])) u.fw = opening;
+        if (own <= i + 1 || own >= s.units.size()) continue;
+        // "before you go": after "I", "you", "we", "they" the present is the base form
+        const EnglishUnit& verb = s.units[own];
+        const bool present = own == i + 2 && tables.InList("base-verb-subject", s.units[i + 1].lower) && !verb.fw &&
+                             verb.cls == kClassVerb && verb.tag == kFormBase;
+        if (!FiniteVerb(verb) && !present) continue;
+        u.fw = opening;
+        // "since it was late" in front gives a reason (da); after its clause a time (seit)
+        const std::string& later = tables.Value("subordinator-after-a-clause", u.lower);
+        const EnglishWord* afterAClause = later.empty() ? nullptr : tables.English(later, EnKind::Subordinator);
+        if (i > 0 && afterAClause) u.fw = afterAClause;
     }
 }
 

@@ -1063,11 +1063,15 @@ void VerbLast(EnglishClause& c) {
 
 bool IsImperative(const EnglishClause& c) { return c.imperative; }
 
-// "Bitte schlieÃŸen Sie die TÃ¼r.", "SchlieÃŸ die TÃ¼r!", "Die TÃ¼r schlieÃŸen!"
+// "Bitte schließen Sie die Tür.", "Schließ die Tür!", "Die Tür schließen!"; after a
+// clause in front the verb comes first and "bitte" after its subject
+// ("Bevor Sie gehen, schließen Sie bitte das Fenster").
 void ImperativeVerbFirst(EnglishClause& c) {
-    if (c.please) c.out.push_back("bitte");
+    const bool pleaseFirst = c.please && !c.afterClauseInFront;
+    if (pleaseFirst) c.out.push_back("bitte");
     if (!c.finite.empty()) c.out.push_back(c.finite);
     Put(c, c.subject);
+    if (c.please && !pleaseFirst) c.out.push_back("bitte");
     Put(c, c.rest);
     Put(c, c.finals);
     Put(c, c.after);

@@ -418,6 +418,14 @@ TEST(EnglishToGermanReadings, APrepositionBeforeASubjectAndItsVerbOpensAClause) 
     // before a noun phrase alone it stays the preposition
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "After the book the dog slept.").text,
               "Nach dem Buch schlief der Hund.");
+    // after "you" the present is the base form
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Before you read the book, the dog sleeps.").text,
+              "Bevor Sie das Buch lesen, schl\xE4" "ft der Hund.");
+    // "since" in front gives a reason, after its clause a time
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Since the dog sleeps, the man reads.").text,
+              "Da der Hund schl\xE4" "ft, liest der Mann.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads since the dog sleeps.").text,
+              "Der Mann liest, seit der Hund schl\xE4" "ft.");
 }
 
 TEST(EnglishToGermanReadings, AfterWillComesAVerb) {
