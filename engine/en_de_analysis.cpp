@@ -776,6 +776,31 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
     }
 }
 
+// "last year", "next week", "this morning": a time of two words is one adverb, as
+// German says it (table english-time-adverb: letztes Jahr, nächste Woche, heute Morgen),
+// before the dictionary's terms can make it a noun ("Vorjahr").
+void TimeAdverbsOfTwoWords(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        const std::string& german = s.catalogue.Tables().Value("english-time-adverb", units[i].lower + " " + units[i + 1].lower);
+        // "since last year", "in the last week": after a preposition or article the words
+        // are declined as a noun phrase
+        if (german.empty() || (i > 0 && units[i - 1].fw &&
+                               (units[i - 1].fw->kind == EnKind::Preposition || IsDeterminer(units[i - 1]))))
+            continue;
+        EnglishUnit& u = units[i];
+        u.source += " " + units[i + 1].source;
+        u.lower = Lower1252(u.source);
+        u.german = german;
+        u.fw = nullptr;
+        u.cls = kClassAdverb;
+        u.tag = kFormBase;
+        u.fixed = true;
+        u.known = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -911,6 +936,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     }
     ChooseReadings(s);
     BeToIsSollen(s);  // before "to come" can be read as a term
+    TimeAdverbsOfTwoWords(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -337,10 +337,14 @@ bool ByAhead(const EnglishClause& c, std::size_t from) {
 
 bool IsAdverb(const EnglishUnit& u) { return Is(u, EnKind::Adverb) || (!u.fw && u.cls == kClassAdverb && !u.german.empty()); }
 
-// "gestern", "immer", "schon": German says when and how often before the objects that are new.
+// "gestern", "immer", "schon", "letztes Jahr": German says when and how often before the
+// objects that are new.
 bool SaysWhen(const EnglishClause& c, const std::string& german) {
     const std::string lower = Lower1252(german);
-    return c.s.catalogue.Tables().InList("time-adverb", lower) || c.s.catalogue.Tables().InList("frequency-adverb", lower);
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::size_t blank = lower.rfind(' ');
+    return tables.InList("time-adverb", lower) || tables.InList("frequency-adverb", lower) ||
+           (blank != std::string::npos && tables.InList("time-noun", lower.substr(blank + 1)));
 }
 
 // Auxiliaries, "not" and the main verb: tense, aspect, voice.

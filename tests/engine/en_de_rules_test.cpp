@@ -466,12 +466,17 @@ TEST(EnglishToGermanReadings, AdverbsInsideTheVerbGroupAndParticiplesAfterADegre
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man was so tired.").text, "Der Mann war so m\xFC" "de.");
 }
 
-TEST(EnglishToGermanReadings, ASpanOfTimeBeforeAgoOrLaterIsOneAdverb) {
+TEST(EnglishToGermanReadings, TimesOfSeveralWordsAreOneAdverb) {
     // in front it is the topic, and the verb comes second
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Three weeks ago, the man read the book.").text,
               "Vor drei Wochen las der Mann das Buch.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book a year later.").text,
               "Der Mann las das Buch ein Jahr sp\xE4ter.");
+    // a time of two words is one adverb: the topic in front, before a new object inside
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Last year the man read the book.").text,
+              "Letztes Jahr las der Mann das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read a book last year.").text,
+              "Der Mann las letztes Jahr ein Buch.");
     // "later" alone stays the adverb
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Later the man read the book.").text,
               "Sp\xE4ter las der Mann das Buch.");
