@@ -53,6 +53,25 @@ RelativeRole RoleOf(const EngineTables& tables, const EnglishSentence& s, std::s
     return subjectFollows ? RelativeRole::Object : RelativeRole::None;
 }
 
+// "I have lost the pen you gave me": after the object of a verb, a subject pronoun and
+// its verb are a relative clause too; not after a verb of telling ("told the man you
+// were here"), whose object the clause follows.
+bool BareRelativeAfterAnObject(const EnglishSentence& s, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    const EnglishUnit& u = s.units[i];
+    if (!u.fw || u.fw->kind != EnKind::Pronoun || !tables.InList("subject-pronoun", u.lower) || !IsVerb(s.units[i + 1]))
+        return false;
+    const EnglishUnit& verb = s.units[i + 1];
+    const bool finite = IsAuxiliary(verb) || verb.tag == kFormPast || verb.tag == kFormThird ||
+                        (verb.tag == kFormBase && tables.InList("base-verb-subject", u.lower));
+    std::size_t start = NounPhraseStart(s, i - 1);
+    if (!finite || start == 0) return false;
+    const EnglishUnit& before = s.units[start - 1];
+    if (before.fw || before.cls != kClassVerb) return false;
+    const std::string& lemma = before.lemma.empty() ? before.lower : before.lemma;
+    return !tables.InList("tell-object-verb", lemma);
+}
+
 }  // namespace
 
 std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gender, bool plural, Case c) {
@@ -74,6 +93,7 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         if (role == RelativeRole::None && subjectPosition && u.fw && u.fw->kind == EnKind::Pronoun &&
             tables.InList("subject-pronoun", u.lower) && IsVerb(s.units[i + 1]) && OuterVerb(s, i + 1) < s.units.size())
             role = RelativeRole::Bare;
+        if (role == RelativeRole::None && !subjectPosition && BareRelativeAfterAnObject(s, i)) role = RelativeRole::Bare;
         if (role == RelativeRole::None) continue;
         // "told the man that he ...", "the idea that he ...": the conjunction
         const bool dass = role == RelativeRole::Object && u.lower == "that" && ThatAfterANounIsDass(s, i);

@@ -486,6 +486,9 @@ TEST(EnglishToGermanReadings, ThatAfterANounIsRelativeUnlessItCompletesTheNounOr
     // after an object, "that" with a subject and a gap is the relative pronoun
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book that the dog wrote.").text,
               "Der Mann las das Buch, das der Hund schrieb.");
+    // so is a subject pronoun and its verb after an object, without "that"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the book you wrote.").text,
+              "Der Mann sieht das Buch, das Sie schrieben.");
     // after the person told it is "dass", and that person is in the dative
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog that the book was old.").text,
               "Der Mann erz\xE4hlte dem Hund, dass das Buch alt war.");
