@@ -324,6 +324,16 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     u.senses.clear();
 }
 
+// "die Stadt Viersen", "der Kreis Heinsberg": a kind of place before its name is
+// "the city of Viersen", "the district of Heinsberg" (table place-before-name).
+void PlaceBeforeItsName(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassNoun || u.plural || !next || next->cls != kClassName) return;
+    const std::string& place = s.catalogue.Tables().Value("place-before-name", Lower1252(u.lemma));
+    if (place.empty()) return;
+    u.english = place + " of";
+    u.senses.clear();
+}
+
 // "Letzten Sommer", "Neue Gesetze": a capital at the sentence's start read as a noun
 // ("die Letzte") before a noun is the adjective its lower-case form is.
 void AdjectiveBeforeANounAtTheStart(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
@@ -475,6 +485,7 @@ void SettleReadings(GermanSentence& s) {
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
+        PlaceBeforeItsName(s, u, next);
         ErBeforeNoNounIsTheComparative(u, i > 0 ? &units[i - 1] : nullptr, next);
         ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);

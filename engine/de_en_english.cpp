@@ -633,6 +633,24 @@ bool OccupationAfterACopula(const GermanSentence& s, std::size_t i) {
     return false;
 }
 
+// "im Schatten alter Bäume", "eine Gruppe junger Leute": an adjective in the strong
+// genitive plural right after a noun opens a genitive without an article: "of".
+// "mehr" and "weniger" are no genitive ("in diesem Monat weniger Mitglieder").
+bool GenitiveWithoutAnArticle(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (u.lower.size() <= 4 || !EndsWith(u.lower, "er") || s.catalogue.Tables().InList("comparison-word", u.lower) || !prev ||
+        prev->fw || !next || next->fw || next->cls != kClassNoun)
+        return false;
+    // "im Schatten" is a term that ends in its noun
+    const std::size_t blank = prev->source.rfind(' ');
+    const bool nounBefore = prev->cls == kClassNoun ||
+                            (prev->fixed && blank != std::string::npos && IsUpper1252(static_cast<unsigned char>(prev->source[blank + 1])));
+    const bool plural = next->plural || (next->reading.word && next->reading.word->gender == kPluralOnly);
+    return nounBefore && plural;
+}
+
 std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     const Catalogue& cat = s.catalogue;
@@ -655,6 +673,9 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
         return u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:
+        // a comparative before a noun takes an ending of its own ("größerer"): "reicher" there is the positive
+        if (GenitiveWithoutAnArticle(s, i))
+            return "of " + (u.reading.tag == kFormComparative && EndsWith(u.lower, "erer") ? EnglishComparative(cat, u.english) : u.english);
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);
         if (u.reading.tag == kFormSuperlative) return EnglishSuperlative(cat, u.english);
         return u.adverbial ? EnglishAdverb(s.catalogue.Tables(), u.english) : u.english;

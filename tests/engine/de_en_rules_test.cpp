@@ -517,3 +517,13 @@ TEST(GermanWordRules, BisZumIsUntilOrTo) {
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund geht bis zum Garten."), "The dog goes to the garden.");
 }
+
+TEST(GermanWordRules, GenitivesWithoutAnArticleAndPlacesBeforeTheirNames) {
+    // an adjective in the genitive plural after a noun opens the genitive: "of"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht die H\xE4user alter B\xE4ume.").text,
+              "The man sees the houses of old trees.");
+    // "alter" before a singular noun is no genitive
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann ist ein alter Mann.").text, "The man is an old man.");
+    // a kind of place before its name
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Stadt Viersen ist alt.").text, "The city of Viersen is old.");
+}
