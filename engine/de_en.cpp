@@ -279,6 +279,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         result.status = Translation::kTimedOut;
         return result;
     }
+    SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage später": three days afterwards
     MatchGermanPhrases(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);

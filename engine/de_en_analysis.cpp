@@ -799,6 +799,46 @@ bool CanModifyAnAttribute(const GermanUnit& u) {
 
 }  // namespace
 
+// Table span-after-word gives the English after the span (zuvor: earlier), table
+// span-quantity the English of the words of quantity before its noun (wenige: a few).
+void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t k = 2; k < units.size(); ++k) {
+        const std::string& after = tables.Value("span-after-word", units[k].lower);
+        const GermanUnit& noun = units[k - 1];
+        if (after.empty() || noun.fw || noun.fixed || noun.cls != kClassNoun || !tables.InList("time-noun", Lower1252(noun.lemma)))
+            continue;
+        std::size_t j = k - 1;
+        while (j > 0 && !units[j - 1].punct &&
+               (units[j - 1].number || units[j - 1].cls == kClassNumeral || IsGermanNumberWord(tables, units[j - 1].lower) ||
+                !tables.Value("span-quantity", units[j - 1].lower).empty() ||
+                (units[j - 1].fw && units[j - 1].fw->kind == GermanKind::Article && units[j - 1].lower.compare(0, 2, "ei") == 0)))
+            --j;
+        if (j == k - 1) continue;
+        std::string english;
+        for (std::size_t m = j; m < k; ++m) {
+            const std::string& quantity = tables.Value("span-quantity", units[m].lower);
+            english += (english.empty() ? "" : " ") + (quantity.empty() ? UnitEnglish(s, m) : quantity);
+        }
+        const std::string lemma = noun.lemma;  // the clause rules know a time by its noun
+        GermanUnit& u = units[j];
+        for (std::size_t m = j + 1; m <= k; ++m) u.source += " " + units[m].source;
+        u.lower = Lower1252(u.source);
+        u.lemma = lemma;
+        u.english = english + " " + after;
+        u.fw = nullptr;
+        u.cls = kClassAdverb;
+        u.number = false;
+        u.fixed = true;
+        u.known = true;
+        u.plural = false;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(j + 1), units.begin() + static_cast<std::ptrdiff_t>(k + 1));
+        if (s.applied) s.applied->push_back("SpanOfTimeBeforeEarlierOrLater");
+        k = j + 1;
+    }
+}
+
 void MarkExtendedAttributes(GermanSentence& s) {
     std::vector<GermanUnit>& units = s.units;
     for (std::size_t i = 0; i + 4 < units.size(); ++i) {

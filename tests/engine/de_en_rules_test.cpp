@@ -527,3 +527,10 @@ TEST(GermanWordRules, GenitivesWithoutAnArticleAndPlacesBeforeTheirNames) {
     // a kind of place before its name
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Stadt Viersen ist alt.").text, "The city of Viersen is old.");
 }
+
+TEST(GermanReadings, ASpanOfTimeBeforeEarlierOrLaterIsOneAdverb) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann las wenige Tage zuvor das Buch.").text,
+              "The man read the book a few days earlier.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Zwei Wochen sp\xE4ter schlief der Hund.").text,
+              "Two weeks later the dog slept.");
+}
