@@ -279,7 +279,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         result.status = Translation::kTimedOut;
         return result;
     }
-    SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage sp‰ter": three days afterwards
+    SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage sp√§ter": three days afterwards
     MatchGermanPhrases(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);

@@ -77,7 +77,7 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens,
                            Clock::time_point deadline);
 // Multi-word terms of the catalogue become one unit.
 void MatchGermanPhrases(GermanSentence& s);
-// "wenige Tage zuvor", "drei Jahre sp‰ter": a span of time and the word after it are one
+// "wenige Tage zuvor", "drei Jahre sp√§ter": a span of time and the word after it are one
 // adverb ("a few days earlier", "three years later").
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s);
 

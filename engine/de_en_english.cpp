@@ -633,7 +633,7 @@ bool OccupationAfterACopula(const GermanSentence& s, std::size_t i) {
     return false;
 }
 
-// "im Schatten alter Bäume", "eine Gruppe junger Leute": an adjective in the strong
+// "im Schatten alter BÃ¤ume", "eine Gruppe junger Leute": an adjective in the strong
 // genitive plural right after a noun opens a genitive without an article: "of".
 // "mehr" and "weniger" are no genitive ("in diesem Monat weniger Mitglieder").
 bool GenitiveWithoutAnArticle(const GermanSentence& s, std::size_t i) {
@@ -673,7 +673,7 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
         return u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
     }
     case kClassAdjective:
-        // a comparative before a noun takes an ending of its own ("größerer"): "reicher" there is the positive
+        // a comparative before a noun takes an ending of its own ("grÃ¶ÃŸerer"): "reicher" there is the positive
         if (GenitiveWithoutAnArticle(s, i))
             return "of " + (u.reading.tag == kFormComparative && EndsWith(u.lower, "erer") ? EnglishComparative(cat, u.english) : u.english);
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);

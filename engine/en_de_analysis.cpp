@@ -777,7 +777,7 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
 }
 
 // "last year", "next week", "this morning": a time of two words is one adverb, as
-// German says it (table english-time-adverb: letztes Jahr, n‰chste Woche, heute Morgen),
+// German says it (table english-time-adverb: letztes Jahr, n√§chste Woche, heute Morgen),
 // before the dictionary's terms can make it a noun ("Vorjahr").
 void TimeAdverbsOfTwoWords(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
@@ -802,7 +802,7 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
 }
 
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
-// one adverb in German (vor drei Wochen, ein Jahr sp‰ter; table time-span-word, whose
+// one adverb in German (vor drei Wochen, ein Jahr sp√§ter; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
 void SpanOfTimeBeforeAgoOrLater(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;

@@ -1067,9 +1067,9 @@ void VerbLast(EnglishClause& c) {
 
 bool IsImperative(const EnglishClause& c) { return c.imperative; }
 
-// "Bitte schließen Sie die Tür.", "Schließ die Tür!", "Die Tür schließen!"; after a
+// "Bitte schlieÃŸen Sie die TÃ¼r.", "SchlieÃŸ die TÃ¼r!", "Die TÃ¼r schlieÃŸen!"; after a
 // clause in front the verb comes first and "bitte" after its subject
-// ("Bevor Sie gehen, schließen Sie bitte das Fenster").
+// ("Bevor Sie gehen, schlieÃŸen Sie bitte das Fenster").
 void ImperativeVerbFirst(EnglishClause& c) {
     const bool pleaseFirst = c.please && !c.afterClauseInFront;
     if (pleaseFirst) c.out.push_back("bitte");
