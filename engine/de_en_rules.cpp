@@ -905,6 +905,27 @@ void TheProgressive(GermanClause& c) {
     c.progressive = true;
 }
 
+// "Es regnet", "warum sie weint", "Die Eltern warten draußen": a German present of a
+// verb that says what goes on for a while (table english-ongoing-verb) is going on now,
+// and English says so with the progressive ("is raining"); not beside a word of habit
+// ("Sie weint oft"; tables frequency-adverb, habit-word) nor in a condition or time
+// clause ("Wenn es regnet": if it rains; table simple-present-subordinator).
+bool OngoingActivityInThePresent(const GermanClause& c) {
+    // "Lachen Sie!": a verb in front without a subject before it asks for something
+    if (!PresentLexicalStatement(c) || c.progressive || c.future || c.finite == c.begin) return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::string& english = c.Finite().english;
+    if (!tables.InList("english-ongoing-verb", english.substr(0, english.find(' ')))) return false;
+    if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const std::string& w = c.s.units[i].lower;
+        if (tables.InList("frequency-adverb", w) || tables.InList("habit-word", w)) return false;
+    }
+    return true;
+}
+
+void TheOngoingProgressive(GermanClause& c) { c.progressive = true; }
+
 // "Sie wohnt seit drei Jahren in München": what has lasted up to now takes the English
 // present perfect ("has lived ... for three years").
 bool SeitBesideAPresentVerb(const GermanClause& c) {
@@ -1324,6 +1345,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten.", SeitBesideAPresentVerb, ThePresentPerfect},
     {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
     {"FutureTimeTakesWill", "Der Hund schläft morgen im Garten.", FutureTimeBesideAPresentVerb, TheFuture},
+    {"OngoingActivityIsProgressive", "Der Hund wartet im Garten.", OngoingActivityInThePresent, TheOngoingProgressive},
     {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},

@@ -225,8 +225,8 @@ TEST(CorpusModel, TheModelChoosesAPrepositionsRendering) {
         return TranslateSentenceText(c, EngineOptions{}, none, "Er wartet am Bahnhof.",
                                      Clock::now() + std::chrono::seconds(10)).text;
     };
-    EXPECT_EQ(translate(bytes[0]), "He waits on the station.");
-    EXPECT_EQ(translate(bytes[1]), "He waits at the station.");
+    EXPECT_EQ(translate(bytes[0]), "He is waiting on the station.");
+    EXPECT_EQ(translate(bytes[1]), "He is waiting at the station.");
 }
 
 namespace {

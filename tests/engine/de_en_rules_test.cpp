@@ -271,7 +271,7 @@ TEST(GermanClauseRules, SubordinateClauseOrder) {
 
 TEST(GermanClauseRules, GovernedPreposition) {
     // the dictionary's "auf jdn./etw. warten :: to wait for sb./sth." and "stolz (auf etw.) :: proud (of sth.)"
-    EXPECT_EQ(By("GovernedPreposition", "Er wartet auf den Bus."), "He waits for the bus.");
+    EXPECT_EQ(By("GovernedPreposition", "Er wartet auf den Bus."), "He is waiting for the bus.");
     EXPECT_EQ(By("GovernedPreposition", "Er ist stolz auf den Bus."), "He is proud of the bus.");
     // a verb that governs nothing leaves the preposition to the model
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Er schläft auf der Bank."), "GovernedPreposition"));
@@ -533,4 +533,11 @@ TEST(GermanReadings, ASpanOfTimeBeforeEarlierOrLaterIsOneAdverb) {
               "The man read the book a few days earlier.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Zwei Wochen sp\xE4ter schlief der Hund.").text,
               "Two weeks later the dog slept.");
+}
+
+TEST(GermanClauseRules, WhatGoesOnNowIsProgressiveButAHabitOrAConditionIsNot) {
+    EXPECT_EQ(By("OngoingActivityIsProgressive", "Es regnet."), "It is raining.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Es regnet oft.").text, "It often rains.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn es regnet, wartet der Hund.").text,
+              "If it rains, the dog waits.");
 }
