@@ -651,6 +651,15 @@ bool GenitiveWithoutAnArticle(const GermanSentence& s, std::size_t i) {
     return nounBefore && plural;
 }
 
+// "eine Tasse Tee", "zwei Glas Wasser", "ein Stück Kuchen": a measure right before a
+// noun without an article measures it: "a cup of tea" (table measure-noun).
+bool MeasureBeforeWhatItMeasures(const GermanSentence& s, std::size_t i) {
+    const GermanUnit* next = Next(s, i);
+    if (!next || next->fw || next->cls != kClassNoun || !s.catalogue.Tables().InList("measure-noun", Lower1252(s.units[i].lemma)))
+        return false;
+    return next->english.empty() || !IsUpper1252(static_cast<unsigned char>(next->english[0]));  // "Glas Berlin": a name
+}
+
 std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     const Catalogue& cat = s.catalogue;
@@ -670,7 +679,8 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
             const std::string occupation = WithoutFemale(u);
             return EnglishIndefinite(s.catalogue.Tables(), occupation) + (" " + occupation);
         }
-        return u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        const std::string english = u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        return MeasureBeforeWhatItMeasures(s, i) ? english + " of" : english;
     }
     case kClassAdjective:
         // a comparative before a noun takes an ending of its own ("größerer"): "reicher" there is the positive

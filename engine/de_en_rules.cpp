@@ -1174,6 +1174,7 @@ bool SaysWhen(const GermanClause& c, Span p) {
     const EngineTables& tables = c.s.catalogue.Tables();
     const GermanUnit& first = c.s.units[p.begin];
     if (p.end - p.begin == 1 && !first.fixed) return !first.punct && tables.InList("time-adverb", first.lower);
+    if (first.lower.compare(0, 4, "kein") == 0) return false;  // "keine Zeit haben": no time is had, none is named
     if (first.fw && first.fw->kind == GermanKind::Preposition && tables.InList("clock-preposition", first.lower) &&
         (c.s.units[p.begin + 1].number || c.s.units[p.begin + 1].cls == kClassNumeral))
         return true;

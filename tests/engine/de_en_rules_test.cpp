@@ -124,6 +124,8 @@ TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
 TEST(GermanClauseRules, TimeGoesLast) {
     EXPECT_EQ(By("TimeGoesLast", "Ich lese heute das Buch."), "I read the book today.");
     EXPECT_EQ(By("TimeGoesLast", "Er trinkt jeden Montag Kaffee."), "He drinks coffee every Monday.");
+    // "keine Zeit" names no time: it is the object, and "heute" goes after it
+    EXPECT_EQ(By("TimeGoesLast", "Ich habe heute keine Zeit."), "I have no time today.");
     // "hier" and "dort" say where, and go last too
     EXPECT_EQ(By("TimeGoesLast", "Der Hund hat hier einen Garten."), "The dog has a garden here.");
     // a measure of an adjective is no time: "zwei Jahre alt"
@@ -540,4 +542,11 @@ TEST(GermanClauseRules, WhatGoesOnNowIsProgressiveButAHabitOrAConditionIsNot) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Es regnet oft.").text, "It often rains.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn es regnet, wartet der Hund.").text,
               "If it rains, the dog waits.");
+}
+
+TEST(GermanWordRules, AMeasureBeforeANounTakesOf) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er trinkt eine Tasse Kaffee.").text, "He drinks a cup of coffee.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er trinkt zwei Tassen Kaffee.").text, "He drinks two cups of coffee.");
+    // with an article after it the genitive or the object is another matter
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht die Tasse.").text, "He sees the cup.");
 }
