@@ -1393,11 +1393,18 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     std::map<std::string, std::vector<FormLink>> forms;
     std::set<std::string> usedTargets;  // target words some sense uses
 
-    auto emitSenses = [&](std::vector<SenseDraft> drafts, std::uint32_t& first,
+    // "Stelle" is a job before a place in the sentences people write; where the corpus and
+    // the dictionary's order disagree with that, a table names the everyday sense
+    // (preferred-english for German words, preferred-german for English ones).
+    const char* const preferredTable = direction_ == Direction::GermanToEnglish ? "preferred-english" : "preferred-german";
+    auto emitSenses = [&](std::vector<SenseDraft> drafts, const std::string& lemma, std::uint32_t& first,
                           std::uint32_t& count) {
         for (SenseDraft& d : drafts) d.score = RankScore(d);
         std::stable_sort(drafts.begin(), drafts.end(),
                          [](const SenseDraft& a, const SenseDraft& b) { return a.score < b.score; });
+        const std::string& preferred = tables_.Value(preferredTable, Lower1252(lemma));
+        if (!preferred.empty())
+            std::stable_partition(drafts.begin(), drafts.end(), [&](const SenseDraft& d) { return d.text == preferred; });
         first = static_cast<std::uint32_t>(senses.size());
         std::set<std::string> seen;
         for (const SenseDraft& d : drafts) {
@@ -1432,7 +1439,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
             if (!info->second.particle.empty()) r.particle = pool.Add(info->second.particle);
         }
         std::uint32_t count = 0;
-        emitSenses(word.senses, r.firstSense, count);
+        emitSenses(word.senses, word.lemma, r.firstSense, count);
         r.senseCount = static_cast<std::uint8_t>(count);
         std::uint32_t index = static_cast<std::uint32_t>(words.size());
         words.push_back(r);
@@ -1472,7 +1479,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
             r.tokenCount = static_cast<std::uint8_t>(CountWords(p->lemma));
             r.wordClass = p->wordClass;
             std::uint32_t count = 0;
-            emitSenses(p->senses, r.firstSense, count);
+            emitSenses(p->senses, p->lemma, r.firstSense, count);
             r.senseCount = static_cast<std::uint8_t>(count);
             phrases.push_back(r);
         }

@@ -550,3 +550,10 @@ TEST(GermanWordRules, AMeasureBeforeANounTakesOf) {
     // with an article after it the genitive or the object is another matter
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht die Tasse.").text, "He sees the cup.");
 }
+
+TEST(GermanToEnglishReadings, TheEverydaySenseOfTheTableComesBeforeTheDictionarysOrder) {
+    // the dictionary lists "pocket" first; table preferred-english names "bag"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht die Tasche.").text, "He sees the bag.");
+    // and the same table for English words: "postman" is a Briefträger
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "He sees the postman.").text, "Er sieht den Brieftr\xE4ger.");
+}
