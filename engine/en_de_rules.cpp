@@ -135,7 +135,7 @@ std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool
     if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;
     const EnglishUnit& next = At(c, k);
     const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun);
+                         (!next.fw && next.cls == kClassNoun) || next.number;  // "two people were ..."
     return subject && (!verbAhead || EnglishVerbAhead(c.s, k, c.end)) ? k : c.end;
 }
 
@@ -200,13 +200,26 @@ void TimePhraseIsTheTopic(EnglishClause& c) {
 
 // "After the film we went home": a phrase with a preposition before the subject is
 // the topic too, and the finite verb comes second ("Nach dem Film gingen wir").
+// "At raids in Italy, two people ...": a second phrase with a preposition that follows
+// the first belongs to it. Where the phrases end (the first's start when none is there).
+std::size_t FrontPrepositionalPhrasesEnd(const EnglishClause& c) {
+    std::size_t k = c.i;
+    for (int phrases = 0; phrases < 2 && k + 1 < c.end && Is(At(c, k), EnKind::Preposition) && (phrases == 0 || At(c, k).lower != "of");
+         ++phrases) {
+        std::size_t end = k + 1;
+        std::vector<std::string> phrase;
+        GermanNounPhrase(c.s, end, c.end, Case::Dative, phrase);
+        if (end == k + 1) break;
+        k = end;
+    }
+    return k;
+}
+
 std::size_t SubjectAfterAPrepositionalPhrase(const EnglishClause& c) {
     if (c.subordinate || c.question || c.subjectRead || c.i != c.begin || c.i + 2 >= c.end) return c.end;
     if (!Is(At(c, c.i), EnKind::Preposition) || OfBeforeDeterminer(c.s, c.i, c.end)) return c.end;
-    std::size_t k = c.i + 1;
-    std::vector<std::string> phrase;
-    GermanNounPhrase(c.s, k, c.end, Case::Dative, phrase);
-    if (k == c.i + 1 || k >= c.end) return c.end;
+    const std::size_t k = FrontPrepositionalPhrasesEnd(c);
+    if (k == c.i || k >= c.end) return c.end;
     return SubjectAfterAFrontPhrase(c, k, true);  // "After the film, we ..."
 }
 
@@ -214,10 +227,13 @@ bool PrepositionalPhraseBeforeTheSubject(const EnglishClause& c) { return Subjec
 
 void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAPrepositionalPhrase(c);
-    const EnglishWord* preposition = At(c, c.i).fw;
-    PushPreposition(c, c.i, c.topic);
-    std::size_t k = c.i + 1;
-    GermanNounPhrase(c.s, k, subject, preposition->prepositionCase, c.topic);
+    const std::size_t end = FrontPrepositionalPhrasesEnd(c);
+    for (std::size_t k = c.i; k < end && Is(At(c, k), EnKind::Preposition);) {
+        const Case governed = PrepositionCase(c, k);
+        PushPreposition(c, k, c.topic);
+        ++k;
+        GermanNounPhrase(c.s, k, end, governed, c.topic);
+    }
     c.i = subject;
 }
 

@@ -131,6 +131,9 @@ TEST(EnglishClauseRules, PrepositionalPhraseInFrontIsTheTopic) {
               "Nach dem Buch ging der Mann nach Hause.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Yesterday, the dog slept.").text,
               "Gestern schlief der Hund.");
+    // a second phrase with a preposition goes with the first, and a number may start the subject
+    EXPECT_EQ(By("PrepositionalPhraseInFrontIsTheTopic", "In the garden with the man, two dogs slept."),
+              "Im Garten mit dem Mann schliefen zwei Hunde.");
 }
 
 TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
