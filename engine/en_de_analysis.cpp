@@ -449,6 +449,16 @@ void TimesAfterANumberIsMal(EnglishSentence& s) {
     }
 }
 
+// "The message is that Western culture can ...": after "be", "that" with a subject and
+// its verb of its own opens a clause (dass), not "that one".
+bool ThatAfterBeOpensAClause(const EnglishSentence& s, std::size_t that) {
+    if (that == 0 || that + 1 >= s.units.size()) return false;
+    const EnglishUnit& be = s.units[that - 1];
+    if (!be.fw || be.fw->kind != EnKind::Be || !SubjectStartsWith(s.catalogue.Tables(), s.units[that + 1])) return false;
+    const std::size_t verb = EnglishSubjectEnd(s, that + 1, s.units.size());
+    return verb > that + 1 && verb < s.units.size() && FiniteVerb(s.units[verb]);
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -494,7 +504,7 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
-        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
+        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);

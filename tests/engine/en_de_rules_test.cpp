@@ -495,6 +495,9 @@ TEST(EnglishToGermanReadings, ThatAfterANounIsRelativeUnlessItCompletesTheNounOr
     // after the person told it is "dass", and that person is in the dative
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog that the book was old.").text,
               "Der Mann erz\xE4hlte dem Hund, dass das Buch alt war.");
+    // after "be" with a subject and verb of its own
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The idea is that the dog sleeps.").text,
+              "Die Idee ist, dass der Hund schl\xE4" "ft.");
     // a noun that the clause completes, in front: the main clause goes on after it
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The idea that the dog sleeps is old.").text,
               "Die Idee, dass der Hund schl\xE4" "ft, ist alt.");
