@@ -209,6 +209,9 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
         return;
     }
     u.fw = s.catalogue.Tables().English(u.lower);
+    // "like" is a verb too: where the tagger says so, the neighbours decide later
+    // (table verb-or-closed-word; LikeByItsNeighbours)
+    if (u.fw && tagged.cls == kClassVerb && s.catalogue.Tables().InList("verb-or-closed-word", u.lower)) u.fw = nullptr;
     if (u.fw) return;
     // "Tom" or "Baker" in the middle of a sentence is a name, not the noun "tom"
     const bool nameLike = u.capital && u.source.size() > 1 && !IsUpper1252(static_cast<unsigned char>(u.source[1]));
@@ -459,6 +462,44 @@ bool ThatAfterBeOpensAClause(const EnglishSentence& s, std::size_t that) {
     return verb > that + 1 && verb < s.units.size() && FiniteVerb(s.units[verb]);
 }
 
+// "He ran like a child", "is like a village": after a verb, "like" before a noun
+// phrase compares (wie); in a clause with no other verb it is the verb ("The children
+// like the dog"), whatever the tagger made of it.
+void LikeByItsNeighbours(EnglishSentence& s) {
+    const EnglishWord* wie = s.catalogue.Tables().English("like", EnKind::Preposition);
+    auto verbIn = [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k) {
+            const EnglishUnit& w = s.units[k];
+            if (w.punct || (w.fw && (w.fw->kind == EnKind::Coordinator || w.fw->kind == EnKind::Subordinator))) return false;
+            if (IsVerb(w)) return true;
+        }
+        return false;
+    };
+    for (std::size_t i = 1; wie && i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        const EnglishUnit& before = s.units[i - 1];
+        const EnglishUnit& next = s.units[i + 1];
+        if (u.lower != "like" || u.fixed) continue;
+        const bool afterVerb = (!before.fw && before.cls == kClassVerb) || (before.fw && before.fw->kind == EnKind::Be);
+        const bool phraseAfter = IsDeterminer(next) || (next.fw && next.fw->kind == EnKind::Pronoun) || next.capital ||
+                                 (!next.fw && (next.cls == kClassNoun || next.cls == kClassName || next.number));
+        if (afterVerb && phraseAfter) {
+            u.fw = wie;
+            continue;
+        }
+        std::size_t start = i;
+        while (start > 0 && !s.units[start - 1].punct && !(s.units[start - 1].fw && s.units[start - 1].fw->kind == EnKind::Coordinator))
+            --start;
+        bool verbBefore = false;
+        for (std::size_t k = start; k < i && !verbBefore; ++k) verbBefore = IsVerb(s.units[k]);
+        if (u.fw && !verbBefore && !verbIn(i + 1, s.units.size()) && (IsNounOrAdjective(before) || before.fw)) {
+            EnglishUnit verb = u;
+            verb.fw = nullptr;
+            if (LookUp(s, verb, "like", kClassVerb, kFormBase)) u = std::move(verb);
+        }
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -506,6 +547,7 @@ void ChooseReadings(EnglishSentence& s) {
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
         if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
+    LikeByItsNeighbours(s);
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
@@ -574,7 +616,8 @@ bool PrepositionOfWhatFollows(const EnglishSentence& s, std::string_view text, c
     if (parts.back() == "off" || parts.back() == "out" || parts.back() == "up" || parts.back() == "down") return false;
     const EnglishWord* last = tables.English(parts.back());
     const bool preposition = (last && last->kind == EnKind::Preposition) || tables.InList("english-preposition", parts.back());
-    return preposition && (IsDeterminer(next) || (!next.fw && next.cls == kClassName) || (next.capital && !next.known));
+    // "came on Wednesday": a capital after it is the preposition's object
+    return preposition && (IsDeterminer(next) || (!next.fw && next.cls == kClassName) || (next.capital && !next.punct));
 }
 
 bool AnyFormTerm(const EnglishSentence& s, std::string_view text, const std::vector<std::string_view>& parts, std::size_t i) {

@@ -511,3 +511,9 @@ TEST(EnglishToGermanReadings, PerfectAndProgressivePassives) {
     // "is being read" is the passive of now
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book is being read.").text, "Das Buch wird gelesen.");
 }
+
+TEST(EnglishToGermanReadings, LikeAfterAVerbComparesAndAfterItsSubjectIsTheVerb) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads like a child.").text, "Der Mann liest wie ein Kind.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The children like the dog.").text, "Die Kinder m\xF6gen den Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man is like a dog.").text, "Der Mann ist wie ein Hund.");
+}
