@@ -500,6 +500,22 @@ void LikeByItsNeighbours(EnglishSentence& s) {
     }
 }
 
+// "he too showed", "I want to come too": "too" before no adjective or adverb is
+// "auch"; "too late" is "zu spät".
+void TooWithoutAnAdjectiveIsAuch(EnglishSentence& s) {
+    const EnglishWord* auch = s.catalogue.Tables().English("also");
+    for (std::size_t i = 0; auch && i < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (u.lower != "too" || !u.fw) continue;
+        const EnglishUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
+        const bool degree = next && !next->punct &&
+                            ((!next->fw && (next->cls == kClassAdjective || next->cls == kClassAdverb ||
+                                            (next->cls == kClassVerb && next->tag == kFormPastPart))) ||
+                             (next->fw && (next->fw->kind == EnKind::Adverb || next->lower == "much" || next->lower == "many")));
+        if (!degree) u.fw = auch;
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -548,6 +564,7 @@ void ChooseReadings(EnglishSentence& s) {
         if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);
+    TooWithoutAnAdjectiveIsAuch(s);
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);

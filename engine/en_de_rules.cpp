@@ -365,14 +365,19 @@ bool SaysWhen(const EnglishClause& c, const std::string& german) {
 
 // Auxiliaries, "not" and the main verb: tense, aspect, voice.
 void ReadTheVerbGroup(EnglishClause& c) {
-    const std::size_t verbStart = c.i;
+    std::size_t verbStart = c.i;
     while (c.i < c.end && !At(c, c.i).punct) {
         const EnglishUnit& u = At(c, c.i);
         // "would never do", "always drinks", "will probably never know": the adverbs inside
         // the verb group go to the middle
         std::size_t verb = c.i;
-        while (verb < c.end && IsAdverb(At(c, verb)) && At(c, verb).lower != "so" && At(c, verb).lower != "too") ++verb;
+        // "so" and "too" of degree go with the adjective after them ("too" as "auch" is an adverb)
+        auto degree = [](const EnglishUnit& w) {
+            return w.lower == "so" || (w.lower == "too" && w.fw && std::string(w.fw->german) == "zu");
+        };
+        while (verb < c.end && IsAdverb(At(c, verb)) && !degree(At(c, verb))) ++verb;
         if (verb > c.i && verb < c.end && IsVerb(At(c, verb))) {
+            if (c.i == verbStart) verbStart = verb;  // "he too showed": the verb still opens the group
             for (; c.i < verb; ++c.i) c.middle.push_back(At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);
             continue;
         }

@@ -467,6 +467,10 @@ TEST(EnglishToGermanReadings, AdverbsInsideTheVerbGroupAndParticiplesAfterADegre
               "Der Hund wird jetzt nie schlafen.");
     // after "so" a participle is the adjective
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man was so tired.").text, "Der Mann war so m\xFC" "de.");
+    // an adverb before a past verb keeps the past; "too" before no adjective is "auch"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog always slept.").text, "Der Hund schlief immer.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog too slept.").text, "Der Hund schlief auch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man was too tired.").text, "Der Mann war zu m\xFC" "de.");
 }
 
 TEST(EnglishToGermanReadings, TimesOfSeveralWordsAreOneAdverb) {
