@@ -206,7 +206,9 @@ void SubjectPersonAndNumber(GermanClause& c) {
     // ("und gebe ihm" still shares an "ich" of the clause before)
     if (c.person == 1 && !c.plural) {
         bool nounBefore = false;
-        for (std::size_t i = c.begin; i < c.finite && !nounBefore; ++i) nounBefore = IsNounLike(c.s.units[i]);
+        // "Diese arbeite": a determiner standing alone names a third person too
+        for (std::size_t i = c.begin; i < c.finite && !nounBefore; ++i)
+            nounBefore = IsNounLike(c.s.units[i]) || (c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Article);
         if (nounBefore || c.subordinate) {
             c.person = 3;
             c.reportedSpeech = true;

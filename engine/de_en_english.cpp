@@ -74,6 +74,10 @@ bool RelativePronounIsWhoOrWhich(const GermanSentence& s, std::size_t i, std::st
     const GermanUnit* next = Next(s, i);
     if (!IsArticle(s.units[i], "der", "die", "das") || !prev || !prev->punct || prev->source != "," || !next) return false;
     if (!(next->fw || next->cls == kClassVerb || next->cls == kClassAdverb || !next->capital)) return false;
+    // "Er sagte, das sei gut": after a verb of saying the pronoun is no relative one
+    if (i >= 2 && s.units[i - 2].cls == kClassVerb && !s.units[i - 2].fw &&
+        s.catalogue.Tables().InList("reporting-verb", Lower1252(s.units[i - 2].lemma)))
+        return false;
     if (next->cls == kClassAdjective) return false;
     // "bedeutet, das zu akzeptieren": the object of a zu-infinitive, no relative pronoun
     if (ZuInfinitiveAfter(s, i)) return false;

@@ -557,3 +557,10 @@ TEST(GermanToEnglishReadings, TheEverydaySenseOfTheTableComesBeforeTheDictionary
     // and the same table for English words: "postman" is a Briefträger
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "He sees the postman.").text, "Er sieht den Brieftr\xE4ger.");
 }
+
+TEST(GermanToEnglishReadings, ReportedSpeechAfterAVerbOfSaying) {
+    // after a verb and its comma "das" is no relative pronoun
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sagte, das sei alt.").text, "The man said that is old.");
+    // a determiner standing alone is a third person, as a noun would be
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese schlafe im Garten.").text, "This sleeps in the garden.");
+}
