@@ -350,6 +350,26 @@ void AdjectiveBeforeANounAtTheStart(const GermanSentence& s, GermanUnit& u, cons
     u = std::move(lower);
 }
 
+// "das Weiße Haus", "im Weißen Haus": inside a sentence German writes an adjective with
+// a capital only in a name; read as a noun ("der Weiße") it is the adjective, which
+// English writes with a capital too (the White House).
+void CapitalAdjectiveOfAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev, const GermanUnit* next) {
+    if (u.start || !u.capital || u.fw || u.fixed || (u.cls != kClassNoun && u.cls != kClassNone) || !prev || !prev->fw ||
+        (prev->fw->kind != GermanKind::Article && prev->fw->kind != GermanKind::Preposition) || !next || next->fw || next->cls != kClassNoun || !next->capital)
+        return;
+    GermanUnit lower = u;
+    lower.source = u.lower;
+    lower.capital = false;
+    lower.senses.clear();
+    AnalyseContentWord(s, lower, prev);
+    if (!lower.known || lower.cls != kClassAdjective) return;
+    lower.source = u.source;
+    lower.capital = true;
+    lower.english = Capitalised(lower.english);
+    lower.fixed = true;  // the name's word as it is, no comparison or adverb
+    u = std::move(lower);
+}
+
 // "Und wahre Führung bedeutet": a word read as a verb's base form ("wahren") right
 // before a noun is the adjective with its ending ("wahr"), unless a subject pronoun
 // stands before it ("ich wahre Abstand").
@@ -480,6 +500,7 @@ void SettleReadings(GermanSentence& s) {
         const GermanUnit* next = i + 1 < units.size() ? &units[i + 1] : nullptr;
         GivenNameAtTheStart(s, u, next);
         AdjectiveBeforeANounAtTheStart(s, u, next);
+        CapitalAdjectiveOfAName(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         AdjectiveBeforeANounNotAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);

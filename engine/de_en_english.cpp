@@ -683,7 +683,9 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
             const std::string occupation = WithoutFemale(u);
             return EnglishIndefinite(s.catalogue.Tables(), occupation) + (" " + occupation);
         }
-        const std::string english = u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        std::string english = u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        // "das Weiße Haus": the noun of a name whose adjective has its capital is the White House
+        if (prev && prev->cls == kClassAdjective && prev->capital && !prev->start && prev->fixed) english = Capitalised(english);
         return MeasureBeforeWhatItMeasures(s, i) ? english + " of" : english;
     }
     case kClassAdjective:

@@ -564,3 +564,9 @@ TEST(GermanToEnglishReadings, ReportedSpeechAfterAVerbOfSaying) {
     // a determiner standing alone is a third person, as a noun would be
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese schlafe im Garten.").text, "This sleeps in the garden.");
 }
+
+TEST(GermanToEnglishReadings, ACapitalAdjectiveInsideASentenceNamesSomething) {
+    // "Alte" would be the noun "old one"; before a noun after an article it is the name's adjective
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht das Alte Haus.").text, "The man sees the Old House.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht das alte Haus.").text, "The man sees the old house.");
+}
