@@ -561,7 +561,8 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
-        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i)) u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
+        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i))
+            u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);
     TooWithoutAnAdjectiveIsAuch(s);
