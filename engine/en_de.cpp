@@ -100,11 +100,19 @@ bool AfterASubjectAndItsAppositions(const EnglishSentence& s, std::size_t begin,
     return noun;
 }
 
-// A verb right after "and", "or" or "but": the clause has the subject of the one before.
+// A verb right after "and", "or" or "but": the clause has the subject of the one before;
+// so has a verb in the past right after a comma ("He gave instructions, attempted to steer").
 bool SharesTheSubject(const EnglishSentence& s, std::size_t begin) {
     if (begin == 0) return false;
     const EnglishUnit& before = s.units[begin - 1];
     const EnglishUnit& first = s.units[begin];
+    bool appositionPlural = false;  // "The dogs, 3, saw": the verb of a subject with its appositions
+    if (before.source == "," && !first.fw && first.cls == kClassVerb && !AfterASubjectAndItsAppositions(s, begin, appositionPlural)) {
+        // "attempted to steer", "hired a coach": a regular past the tagger took for a participle
+        const EnglishUnit* next = begin + 1 < s.units.size() ? &s.units[begin + 1] : nullptr;
+        const bool objectAfter = next && (next->lower == "to" || IsDeterminer(*next));
+        if (first.tag == kFormPast || (first.tag == kFormPastPart && objectAfter)) return true;
+    }
     if (!before.fw || before.fw->kind != EnKind::Coordinator) return false;
     const bool past = first.tag != kFormPastPart || std::strcmp(first.tagName, "VBD") == 0;
     return IsAuxiliary(first) || (!first.fw && first.cls == kClassVerb && first.tag != kFormPresPart && past);

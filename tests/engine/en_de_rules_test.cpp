@@ -521,3 +521,8 @@ TEST(EnglishToGermanReadings, LikeAfterAVerbComparesAndAfterItsSubjectIsTheVerb)
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The children like the dog.").text, "Die Kinder m\xF6gen den Hund.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man is like a dog.").text, "Der Mann ist wie ein Hund.");
 }
+
+TEST(EnglishClauseRules, AVerbInThePastAfterACommaSharesTheSubject) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book, wrote a letter and slept.").text,
+              "Der Mann las das Buch, schrieb einen Brief und schlief.");
+}
