@@ -847,6 +847,21 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
     }
 }
 
+// The units [first, last] become one adverb whose German is given.
+void JoinAsOneAdverb(std::vector<EnglishUnit>& units, std::size_t first, std::size_t last, const std::string& german) {
+    EnglishUnit& u = units[first];
+    for (std::size_t m = first + 1; m <= last; ++m) u.source += " " + units[m].source;
+    u.lower = Lower1252(u.source);
+    u.german = german;
+    u.fw = nullptr;
+    u.cls = kClassAdverb;
+    u.tag = kFormBase;
+    u.number = false;
+    u.fixed = true;
+    u.known = true;
+    units.erase(units.begin() + static_cast<std::ptrdiff_t>(first + 1), units.begin() + static_cast<std::ptrdiff_t>(last + 1));
+}
+
 // "last year", "next week", "this morning": a time of two words is one adverb, as
 // German says it (table english-time-adverb: letztes Jahr, nächste Woche, heute Morgen),
 // before the dictionary's terms can make it a noun ("Vorjahr").
@@ -859,16 +874,7 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
         if (german.empty() || (i > 0 && units[i - 1].fw &&
                                (units[i - 1].fw->kind == EnKind::Preposition || IsDeterminer(units[i - 1]))))
             continue;
-        EnglishUnit& u = units[i];
-        u.source += " " + units[i + 1].source;
-        u.lower = Lower1252(u.source);
-        u.german = german;
-        u.fw = nullptr;
-        u.cls = kClassAdverb;
-        u.tag = kFormBase;
-        u.fixed = true;
-        u.known = true;
-        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        JoinAsOneAdverb(units, i, i + 1, german);
     }
 }
 
@@ -895,17 +901,7 @@ void SpanOfTimeBeforeAgoOrLater(EnglishSentence& s) {
         if (i != k || blank == std::string::npos) continue;
         std::string span;
         for (const std::string& w : words) span += (span.empty() ? "" : " ") + w;
-        EnglishUnit& u = units[j];
-        for (std::size_t m = j + 1; m <= k; ++m) u.source += " " + units[m].source;
-        u.lower = Lower1252(u.source);
-        u.german = pattern.substr(0, blank) + span + pattern.substr(blank + 1);
-        u.fw = nullptr;
-        u.cls = kClassAdverb;
-        u.tag = kFormBase;
-        u.number = false;
-        u.fixed = true;
-        u.known = true;
-        units.erase(units.begin() + static_cast<std::ptrdiff_t>(j + 1), units.begin() + static_cast<std::ptrdiff_t>(k + 1));
+        JoinAsOneAdverb(units, j, k, pattern.substr(0, blank) + span + pattern.substr(blank + 1));
         if (s.applied) s.applied->push_back("SpanOfTimeBeforeAgoOrLater");
         k = j;
     }
