@@ -1290,6 +1290,46 @@ std::string CatalogueBuilder::GovernedPrepositionTable() const {
     return text;
 }
 
+// "München (Stadt in Deutschland) [geogr.] :: Munich": a place whose name the two
+// languages spell differently. A town's line wins over a river's of the same name
+// ("Wien"), and a name both spell alike ("Juba", "Essen") stays as it is. Adjectives
+// ("Wiener"), plurals ("Marken") and inhabitants ("Birmane; Birmanin") are no places.
+void CatalogueBuilder::AddPlaceName(const DictLine& line) {
+    if (line.german[0].empty() || line.english.empty() || line.english[0].empty()) return;
+    const DictTerm& g = line.german[0][0];
+    const std::string& german = g.text;
+    const std::string& english = line.english[0][0].text;
+    auto oneName = [](const std::string& w) {
+        return w.size() > 1 && IsUpper1252(static_cast<unsigned char>(w[0])) && !HasSpace(w) &&
+               std::all_of(w.begin(), w.end(), [](char c) { return IsLetter1252(static_cast<unsigned char>(c)) || c == '-'; });
+    };
+    if (!oneName(german) || !oneName(english) || g.HasBrace("adj") || g.HasBrace("pl")) return;
+    bool masculine = false, feminine = false;
+    for (const DictTerm& t : line.german[0]) masculine = masculine || t.HasBrace("m"), feminine = feminine || t.HasBrace("f");
+    if (masculine && feminine) return;
+    bool town = false;
+    for (const std::string& comment : g.comments) town = town || comment.find("tadt") != std::string::npos;  // Stadt, Hauptstadt
+    // "die Türkei", "der Irak": a country German names with its article
+    const char article = g.HasBrace("f") ? 'f' : g.HasBrace("m") ? 'm' : 0;
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    const PlaceName place{toEnglish ? english : german, town, article};
+    auto [it, fresh] = placeNames_.emplace(toEnglish ? german : english, place);
+    if (!fresh && town && !it->second.town) it->second = place;
+}
+
+// place-name: every place with its name in the other language (the same where both
+// spell it alike, which the German side does not use); place-article: the German
+// names that take an article, with its gender.
+std::string CatalogueBuilder::PlaceNameTable() const {
+    std::string text = "list\tword\tvalue\n";
+    for (const auto& [source, place] : placeNames_) {
+        text += "place-name\t" + source + "\t" + place.target + "\n";
+        const std::string& german = direction_ == Direction::GermanToEnglish ? source : place.target;
+        if (place.article) text += "place-article\t" + german + "\t" + place.article + "\n";
+    }
+    return text;
+}
+
 void CatalogueBuilder::AddLine(std::string_view text) {
     DictLine line;
     if (!ParseDictionaryLine(text, line)) return;
@@ -1298,6 +1338,7 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     for (const DictTerm& t : line.german[0]) labels.insert(labels.end(), t.labels.begin(), t.labels.end());
     for (const DictTerm& t : line.english[0]) labels.insert(labels.end(), t.labels.begin(), t.labels.end());
     const std::uint32_t lineMask = SubjectMask(direction_, labels);
+    if (std::find(labels.begin(), labels.end(), "geogr.") != labels.end()) AddPlaceName(line);
 
     std::uint8_t gender = 0;
     std::uint16_t flags = 0;
@@ -1572,6 +1613,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
     std::string tables;
     if (toEnglish) tableTexts_.emplace_back("governed-prepositions", GovernedPrepositionTable());
+    tableTexts_.emplace_back("place-names", PlaceNameTable());
     for (const auto& [name, text] : tableTexts_) {
         tables.append(name).push_back('\0');
         tables.append(text).push_back('\0');

@@ -99,6 +99,8 @@ private:
     void DropParticleVerbSenses();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
+    void AddPlaceName(const DictLine& line);
+    std::string PlaceNameTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
 
@@ -116,6 +118,12 @@ private:
     std::map<std::string, int> targetFrequency_;
     // "auf etw. hoffen :: to hope for sth.": ("hoffen auf", "for") and how often
     std::map<std::string, std::map<std::string, int>> governed_;
+    struct PlaceName {
+        std::string target;
+        bool town = false;  // the line names a town, which wins over a river of the name
+        char article = 0;   // 'f', 'm': the German name takes an article
+    };
+    std::map<std::string, PlaceName> placeNames_;  // by the source name
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
     std::string tagger_;

@@ -170,6 +170,14 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
 
 void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     const bool capitalNoun = u.capital && !u.start;
+    // "München", "Wien": a place English names in its own way. After an article the
+    // word is a noun ("die Polen" are the Poles, not Poland).
+    const std::string& place = s.catalogue.Tables().Value("place-name", u.source);
+    if (!place.empty() && place != u.source && !(previous && previous->fw && previous->fw->kind == GermanKind::Article)) {
+        u.cls = kClassName;
+        u.english = place;
+        return;
+    }
     // "Papua", "Trump": a word the corpus's translations keep as it is stays a name
     if (capitalNoun && s.catalogue.IsName(u.source)) {
         u.cls = kClassName;

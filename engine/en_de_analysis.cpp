@@ -218,6 +218,17 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     // at the start only a listed given name, or one the tagger and the corpus both take for a name ("Peter")
     const bool nameHere = !u.start || s.catalogue.Tables().InList("given-name-word", u.source) ||
                           ((tagged.cls == kClassName || u.possessive) && s.catalogue.IsName(u.source));
+    // "Munich", "Vienna": a place German names in its own way; at the start only where
+    // the tagger takes it for a name ("Nice to meet you")
+    const std::string& place = s.catalogue.Tables().Value("place-name", u.source);
+    if (nameLike && !place.empty() && (!u.start || tagged.cls == kClassName)) {
+        u.german = place;
+        u.cls = kClassName;
+        u.fixed = true;
+        const std::string& article = s.catalogue.Tables().Value("place-article", place);
+        if (!article.empty()) u.gender = article == "f" ? kFeminine : kMasculine;
+        return;
+    }
     if (nameLike && nameHere &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;

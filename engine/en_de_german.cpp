@@ -164,6 +164,9 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         if (noun) gender = noun->gender;
     }
     if (!gender) gender = kFeminine;
+    // "in Turkey": in der Türkei; a country German names with its article
+    if (!det && head && head->cls == kClassName && head->gender && adjectives == nouns && nouns + 1 == j)
+        det = s.catalogue.Tables().English("the");
     const bool plural = (head && head->plural) || (det && det->plural);
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
     for (std::size_t k = adjectives; k < nouns; ++k)

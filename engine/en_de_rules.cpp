@@ -49,9 +49,22 @@ bool DayAfter(const EnglishClause& c, std::size_t i, bool& determiner) {
            c.s.catalogue.Tables().InList("day-noun", At(c, k).german);
 }
 
+// "to Munich": nach München; "to Turkey", a country with its article: in die Türkei.
+// Returns whether "to" at i goes to a place, and whether the place takes an article.
+bool ToAPlace(const EnglishClause& c, std::size_t i, bool& article) {
+    if (At(c, i).lower != "to" || i + 1 >= c.end) return false;
+    const EnglishUnit& place = At(c, i + 1);
+    if (place.fw || place.cls != kClassName || c.s.catalogue.Tables().Value("place-name", place.source).empty())
+        return false;
+    article = place.gender != kGenderNone;
+    return true;
+}
+
 // The German preposition at i: "um" before a time of day, "an" before a day, none
 // before a year (empty).
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
+    bool article = false;
+    if (ToAPlace(c, i, article)) return article ? "in" : "nach";
     if (ClockTimeAfter(c, i)) return "um";
     if (YearAfterIn(c, i)) return std::string();
     bool determiner = false;
@@ -82,6 +95,8 @@ bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& g
 Case PrepositionCase(const EnglishClause& c, std::size_t i) {
     const EnglishWord* p = At(c, i).fw;
     const EngineTables& tables = c.s.catalogue.Tables();
+    bool article = false;
+    if (ToAPlace(c, i, article) && article) return Case::Accusative;
     if (p->prepositionCase == Case::Dative && tables.InList("two-way-preposition", p->german) &&
         tables.InList("motion-verb", c.mainLemma))
         return Case::Accusative;

@@ -282,3 +282,33 @@ TEST(Catalogue, TablesAndTheTaggerTravelInTheCatalogueAndDamageIsRefused) {
     EXPECT_FALSE(c.Open(cut.data(), cut.size(), &error));
     EXPECT_EQ(error, "damaged tables");
 }
+
+TEST(Catalogue, PlacesTheTwoLanguagesNameApartBecomeATableAndOtherGeographyDoesNot) {
+    const char* const lines[] = {
+        "Wien {f}; Wienfluss {m} [geogr.] :: Wien (river)",
+        "Wien (Hauptstadt von Österreich) [geogr.] :: Vienna (capital of Austria)",
+        "Türkei {f} /TR/ [geogr.] :: Turkey",
+        "Wiener {adj} [geogr.] :: Vienna; Viennese",
+        "Marken {pl} [geogr.] (Region in Italien) :: Marche (Italian region)",
+        "Birmane {m}; Birmanin {f} [geogr.] :: Burmese",
+        "Paris (Hauptstadt von Frankreich) [geogr.] :: Paris (capital of France)",
+        "Nizza (Stadt in Frankreich) :: Nice",
+    };
+    std::string toEnglish = CompileLines(Direction::GermanToEnglish, lines, 8);
+    Catalogue de;
+    ASSERT_TRUE(de.Open(toEnglish.data(), toEnglish.size(), nullptr));
+    EXPECT_EQ(de.Tables().Value("place-name", "Wien"), "Vienna");  // the town over the river
+    EXPECT_EQ(de.Tables().Value("place-name", "Türkei"), "Turkey");
+    EXPECT_EQ(de.Tables().Value("place-article", "Türkei"), "f");
+    EXPECT_EQ(de.Tables().Value("place-article", "Wien"), "");
+    for (const char* notAPlace : {"Wiener", "Marken", "Birmane", "Nizza"})
+        EXPECT_EQ(de.Tables().Value("place-name", notAPlace), "") << notAPlace;
+
+    std::string toGerman = CompileLines(Direction::EnglishToGerman, lines, 8);
+    Catalogue en;
+    ASSERT_TRUE(en.Open(toGerman.data(), toGerman.size(), nullptr));
+    EXPECT_EQ(en.Tables().Value("place-name", "Vienna"), "Wien");
+    EXPECT_EQ(en.Tables().Value("place-name", "Paris"), "Paris");  // a place all the same
+    EXPECT_EQ(en.Tables().Value("place-article", "Türkei"), "f");
+    EXPECT_EQ(en.Tables().Value("place-name", "Wien"), "");
+}

@@ -512,6 +512,8 @@ TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
     EXPECT_EQ(By("InAPlaceOfGoingIsTo", "Der Mann geht ins Kino."), "The man goes to the cinema.");
     // any other place is gone into
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht ins Haus.").text, "The man goes into the house.");
+    // a place English names in its own way
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann schl\xE4" "ft in M\xFCnchen.").text, "The man sleeps in Munich.");
 }
 
 TEST(GermanWordRules, BisZumIsUntilOrTo) {

@@ -526,3 +526,12 @@ TEST(EnglishClauseRules, AVerbInThePastAfterACommaSharesTheSubject) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book, wrote a letter and slept.").text,
               "Der Mann las das Buch, schrieb einen Brief und schlief.");
 }
+
+TEST(EnglishToGermanReadings, APlaceTakesItsGermanNameAndGoingThereIsNachOrIn) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man goes to Munich.").text, "Der Mann geht nach M\xFCnchen.");
+    // a country German names with its article: "in die" for going there, "in der" for being there
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man goes to Turkey.").text, "Der Mann geht in die T\xFCrkei.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sleeps in Turkey.").text, "Der Mann schl\xE4" "ft in der T\xFCrkei.");
+    // a name no line gives stays as it is, and "to" before it is no place
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gives the book to Peter.").text, "Der Mann gibt Peter das Buch.");
+}
