@@ -527,6 +527,21 @@ void TooWithoutAnAdjectiveIsAuch(EnglishSentence& s) {
     }
 }
 
+// "the German government", "learning German", "the Germans": a word the dictionary
+// spells with a capital is no name to copy. Before a noun it is the adjective
+// (deutsch), elsewhere the noun (Deutsch, die Deutschen).
+void CapitalWordOfTheDictionary(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* next) {
+    if (u.fw || u.cls != kClassName || u.german != u.source || u.start) return;
+    EnglishUnit adjective = u;
+    if (!LookUp(s, adjective, u.source, kClassAdjective, kFormBase)) return;
+    const bool beforeANoun = next && !next->fw && !next->punct && !next->capital &&
+                             (next->cls == kClassNoun || next->cls == kClassAdjective);
+    EnglishUnit noun = u;
+    const bool plural = u.source.size() > 2 && u.source.back() == 's';
+    if (beforeANoun) u = std::move(adjective);
+    else if (LookUp(s, noun, u.source, kClassNoun, plural ? kFormPlural : kFormBase)) u = std::move(noun);
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -542,6 +557,7 @@ void ChooseReadings(EnglishSentence& s) {
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
         TitleBeforeAName(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
+        CapitalWordOfTheDictionary(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
         // "When does the film start?": before an auxiliary at the start "when" asks (wann)
         if (u.lower == "when" && u.start && i + 1 < s.units.size() && IsAuxiliary(s.units[i + 1]) &&
             s.units.back().source == "?")

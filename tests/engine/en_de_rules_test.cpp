@@ -535,3 +535,9 @@ TEST(EnglishToGermanReadings, APlaceTakesItsGermanNameAndGoingThereIsNachOrIn) {
     // a name no line gives stays as it is, and "to" before it is no place
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gives the book to Peter.").text, "Der Mann gibt Peter das Buch.");
 }
+
+TEST(EnglishToGermanReadings, AWordTheDictionarySpellsWithACapitalIsNoName) {
+    // before a noun the adjective, alone the noun
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads the German book.").text, "Der Mann liest das deutsche Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads German.").text, "Der Mann liest Deutsch.");
+}
