@@ -905,6 +905,24 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
     }
 }
 
+// "love each other", "talk with one another": the reciprocal pronoun is "einander",
+// which a preposition before it joins (miteinander, voneinander).
+void EachOtherIsEinander(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        if (!s.catalogue.Tables().InList("reciprocal-pronoun", units[i].lower + " " + units[i + 1].lower)) continue;
+        std::size_t first = i;
+        std::string german = "einander";
+        if (i > 0 && units[i - 1].fw && units[i - 1].fw->kind == EnKind::Preposition && std::string_view(units[i - 1].fw->german).find(' ') == std::string_view::npos) {
+            first = i - 1;
+            german = std::string(units[i - 1].fw->german) + german;
+        }
+        JoinAsOneAdverb(units, first, i + 1, german);
+        if (s.applied) s.applied->push_back("EachOtherIsEinander");
+        i = first;
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -1031,6 +1049,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ChooseReadings(s);
     BeToIsSollen(s);  // before "to come" can be read as a term
     TimeAdverbsOfTwoWords(s);
+    EachOtherIsEinander(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -541,3 +541,8 @@ TEST(EnglishToGermanReadings, AWordTheDictionarySpellsWithACapitalIsNoName) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads the German book.").text, "Der Mann liest das deutsche Buch.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads German.").text, "Der Mann liest Deutsch.");
 }
+
+TEST(EnglishToGermanReadings, EachOtherIsEinanderJoinedToAPrepositionBeforeIt) {
+    EXPECT_EQ(By("EachOtherIsEinander", "The dogs see each other."), "Die Hunde sehen einander.");
+    EXPECT_EQ(By("EachOtherIsEinander", "The men wrote with one another."), "Die M\xE4nner schrieben miteinander.");
+}
