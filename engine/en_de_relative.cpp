@@ -2,6 +2,7 @@
 // "the book you read"). German opens them with a pronoun that agrees with the noun,
 // between commas, with the verb last.
 #include "engine/en_de.h"
+#include "engine/text_1252.h"
 
 namespace velloc {
 namespace {
@@ -72,6 +73,50 @@ bool BareRelativeAfterAnObject(const EnglishSentence& s, std::size_t i) {
     return !tables.InList("tell-object-verb", lemma);
 }
 
+// A word that starts an object after a verb: an article or possessive, a noun or a name.
+bool StartsAnObject(const EnglishUnit& u) {
+    return IsDeterminer(u) || (!u.fw && !u.punct && (u.cls == kClassNoun || u.cls == kClassName || u.cls == kClassAdjective));
+}
+
+// Whether the sentence speaks of the past: a verb in the past anywhere.
+bool InThePast(const EnglishSentence& s) {
+    for (const EnglishUnit& u : s.units)
+        if ((u.fw && (u.lower == "was" || u.lower == "were" || u.lower == "had")) || (!u.fw && u.cls == kClassVerb && u.tag == kFormPast))
+            return true;
+    return false;
+}
+
+// "petitions criticizing his stand", "documents collected by the project": a participle
+// right after a noun is a relative clause cut short, which German says in full (die seinen
+// Standpunkt kritisierten; die von dem Projekt gesammelt wurden). The "which" and the
+// "be" English left out go in, in the tense of the sentence, and the clause rules do the rest.
+void ReducedRelativesAfterANoun(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    const bool past = InThePast(s);
+    for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        const EnglishUnit& noun = s.units[i - 1];
+        const EnglishUnit& verb = s.units[i];
+        if (!IsNounEnd(noun) || verb.fw || verb.cls != kClassVerb || verb.fixed) continue;
+        const EnglishUnit& next = s.units[i + 1];
+        const bool ing = verb.tag == kFormPresPart && StartsAnObject(next) &&
+                         !tables.InList("time-noun", Lower1252(noun.german));  // "spent years working"
+        const bool byWhom = verb.tag == kFormPastPart && next.lower == "by";
+        if (!ing && !byWhom) continue;
+        EnglishUnit which = verb;
+        which.source = which.lower = "which";
+        which.fw = tables.English("which");
+        which.cls = kClassNone;
+        which.german.clear();
+        EnglishUnit be = which;
+        be.source = be.lower = noun.plural ? (past ? "were" : "are") : (past ? "was" : "is");
+        be.fw = tables.English(be.lower, EnKind::Be);
+        if (!which.fw || !be.fw) return;
+        s.units.insert(s.units.begin() + static_cast<std::ptrdiff_t>(i), {which, be});
+        if (s.applied) s.applied->push_back("ReducedRelativesAfterANoun");
+        i += 2;
+    }
+}
+
 }  // namespace
 
 std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gender, bool plural, Case c) {
@@ -82,6 +127,7 @@ std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gende
 
 void MarkEnglishRelativeClauses(EnglishSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
+    ReducedRelativesAfterANoun(s);
     for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
         const EnglishUnit& noun = s.units[i - 1];
         if (!IsNounEnd(noun)) continue;

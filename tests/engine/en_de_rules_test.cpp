@@ -546,3 +546,11 @@ TEST(EnglishToGermanReadings, EachOtherIsEinanderJoinedToAPrepositionBeforeIt) {
     EXPECT_EQ(By("EachOtherIsEinander", "The dogs see each other."), "Die Hunde sehen einander.");
     EXPECT_EQ(By("EachOtherIsEinander", "The men wrote with one another."), "Die M\xE4nner schrieben miteinander.");
 }
+
+TEST(EnglishToGermanReadings, AParticipleAfterANounIsARelativeClauseCutShort) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reading a book sleeps.").text,
+              "Der Mann, der ein Buch liest, schl\xE4" "ft.");
+    // in the past, and the participle with "by" is the passive
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man saw the book written by the dog.").text,
+              "Der Mann sah das Buch, das vom Hund geschrieben wurde.");
+}
