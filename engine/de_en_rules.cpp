@@ -212,6 +212,39 @@ void TakeTheReflexiveSense(GermanClause& c) {
     c.s.units[found.pronoun].drop = true;
 }
 
+// "Er sagte der Zeitung, dass ...", "sagte mir": a verb of saying with the person it is
+// said to is another English verb (table hearer-verb: sagen, tell). That person is in
+// the dative: a dative pronoun, or a noun phrase that a dative determiner opens.
+std::size_t SayingVerbWithAHearer(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::size_t verb = c.end;
+    auto saying = [&](std::size_t k) {
+        const GermanUnit& v = c.s.units[k];
+        return !v.fw && v.cls == kClassVerb && !tables.Value("hearer-verb", Lower1252(v.lemma)).empty();
+    };
+    if (c.finite < c.end && saying(c.finite)) verb = c.finite;
+    for (std::size_t k : c.chain) if (verb == c.end && saying(k)) verb = k;
+    if (verb == c.end) return c.end;
+    for (std::size_t k = c.begin; k < c.end; ++k) {
+        const GermanUnit& u = c.s.units[k];
+        if (u.drop || u.relative) continue;
+        if (tables.InList("dative-object-pronoun", u.lower) && u.lower != "uns" && u.lower != "euch") return verb;
+        // "in dem Interview" is no person spoken to
+        const bool afterAPreposition = k > c.begin && c.s.units[k - 1].fw && c.s.units[k - 1].fw->kind == GermanKind::Preposition;
+        if (tables.InList("dative-determiner", u.lower) && !afterAPreposition && k + 1 < c.end && !c.s.units[k + 1].punct)
+            return verb;
+    }
+    return c.end;
+}
+
+bool SayingVerbWithItsHearer(const GermanClause& c) { return SayingVerbWithAHearer(c) != c.end; }
+
+void TheVerbOfTelling(GermanClause& c) {
+    GermanUnit& verb = c.s.units[SayingVerbWithAHearer(c)];
+    verb.english = c.s.catalogue.Tables().Value("hearer-verb", Lower1252(verb.lemma));
+    verb.senses.clear();
+}
+
 // "Es kommt darauf an": it depends on; "Es geht um Geld": it is about money. With "es"
 // as its subject a verb and its preposition, or the da-word made of it, say something
 // of their own (table es-verb-preposition: "ankommen auf" -> "depend|on").
@@ -1335,6 +1368,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
+    {"SayingToSomeoneIsTelling", "Er sagte dem Mann, dass der Hund schläft.", SayingVerbWithItsHearer, TheVerbOfTelling},
     {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},

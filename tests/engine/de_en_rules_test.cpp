@@ -572,3 +572,10 @@ TEST(GermanToEnglishReadings, ACapitalAdjectiveInsideASentenceNamesSomething) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht das Alte Haus.").text, "The man sees the Old House.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht das alte Haus.").text, "The man sees the old house.");
 }
+
+TEST(GermanClauseRules, SayingToSomeoneIsTelling) {
+    EXPECT_EQ(By("SayingToSomeoneIsTelling", "Er sagte dem Mann, dass der Hund schl\xE4" "ft."), "He told the man that the dog sleeps.");
+    // a dative after a preposition is no person spoken to
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sagte in dem Haus, dass der Hund schl\xE4" "ft.").text,
+              "He said in the house that the dog sleeps.");
+}
