@@ -194,8 +194,9 @@ void SubjectPersonAndNumber(GermanClause& c) {
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
         if (!u.fw || u.fw->kind != GermanKind::Pronoun || !u.fw->nominative) continue;
-        // "älter als ich", "so groß wie du": the pronoun of a comparison is no subject
-        if (i > c.begin && (c.s.units[i - 1].lower == "als" || c.s.units[i - 1].lower == "wie")) continue;
+        // "älter als ich", "so groß wie du": the pronoun of a comparison is no subject;
+        // "Als ich kam" opens its clause with "als", and "ich" is its subject
+        if (i > c.begin + 1 && (c.s.units[i - 1].lower == "als" || c.s.units[i - 1].lower == "wie")) continue;
         if (u.lower == "sie") { c.person = 3; return; }  // number from the verb
         c.person = u.fw->person;
         c.plural = u.fw->plural;  // "man" is the generic "you" of the table, and agrees as "you"

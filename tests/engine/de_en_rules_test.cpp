@@ -230,6 +230,8 @@ TEST(GermanWordRules, IhrByItsRole) {
 TEST(GermanClauseRules, ReflexivePronounIsLeftOut) {
     EXPECT_EQ(By("ReflexivePronounIsLeftOut", "Ich freue mich."), "I am glad.");
     EXPECT_EQ(By("ReflexivePronounIsLeftOut", "Wir freuen uns."), "We are glad.");
+    // "als" that opens the clause is no comparison: "ich" is the subject
+    EXPECT_EQ(By("ReflexivePronounIsLeftOut", "Als ich mich freute, bellte der Hund."), "When I was glad, the dog barked.");
     // another person's pronoun is an object
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht mich.").text, "He sees me.");
 }
