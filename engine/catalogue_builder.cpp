@@ -1052,6 +1052,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             const std::string& source = toEnglish ? germanText : englishText;
             const std::string& target = toEnglish ? englishText : germanText;
             const bool sourceInner = toEnglish ? innerG : innerE;
+            if (toEnglish && innerG && !innerE && pairClass == kClassVerb)
+                NotePrepositionVerb(g.text, englishText, subjects, registers);
             Key key(source, pairClass);
             // A line that starts with the word is about it; one that lists it
             // later as a synonym is a weaker witness.
@@ -1276,16 +1278,22 @@ void CatalogueBuilder::AddGovernedPrepositions(const DictLine& line, std::uint8_
 
 // The list the engine reads: for each governor and German preposition, the English
 // preposition the dictionary gives most often.
+std::string CatalogueBuilder::BestGovernedPreposition(const std::string& governor) const {
+    auto found = governed_.find(governor);
+    const std::string german = governor.substr(governor.rfind(' ') + 1);
+    if (found == governed_.end() || tables_.Value("preposition-senses", german).empty()) return std::string();
+    const std::pair<const std::string, int>* best = nullptr;
+    for (const auto& rendering : found->second)
+        if (tables_.InList("english-preposition", rendering.first) && (!best || rendering.second > best->second))
+            best = &rendering;
+    return best ? best->first : std::string();
+}
+
 std::string CatalogueBuilder::GovernedPrepositionTable() const {
     std::string text = "list\tword\tvalue\n";
-    for (const auto& [governor, renderings] : governed_) {
-        const std::string german = governor.substr(governor.rfind(' ') + 1);
-        if (tables_.Value("preposition-senses", german).empty()) continue;
-        const std::pair<const std::string, int>* best = nullptr;
-        for (const auto& rendering : renderings)
-            if (tables_.InList("english-preposition", rendering.first) && (!best || rendering.second > best->second))
-                best = &rendering;
-        if (best) text += "governed-preposition\t" + governor + "\t" + best->first + "\n";
+    for (const auto& entry : governed_) {
+        const std::string best = BestGovernedPreposition(entry.first);
+        if (!best.empty()) text += "governed-preposition\t" + entry.first + "\t" + best + "\n";
     }
     return text;
 }
@@ -1385,9 +1393,44 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     }
 }
 
+// "auf etw. verzichten :: to do without sth.": a verb the dictionary gives only with its
+// preposition and object. Kept aside; a verb no line of its own gives takes these senses.
+void CatalogueBuilder::NotePrepositionVerb(const std::string& german, const std::string& english,
+                                           std::uint32_t subjects, std::uint8_t registers) {
+    const std::vector<std::string_view> words = SplitWords(german);
+    if (words.size() != 3 || !IsPlaceholder(words[1]) || IsPlaceholder(words[2]) ||
+        PrepositionBeforeAPlaceholder(words, 0).empty())
+        return;
+    prepositionVerbs_.push_back({std::string(words[2]), Lower1252(words[0]), english, subjects, registers});
+}
+
+// The verb's English without the preposition the governed-preposition table gives it
+// ("do without" -> "do", and "auf" says "without").
+void CatalogueBuilder::AddPrepositionVerbs() {
+    std::set<std::string> known;
+    for (const auto& [key, word] : words_)
+        if (key.second == kClassVerb) known.insert(key.first);
+    int order = 0;
+    for (const PrepositionVerb& v : prepositionVerbs_) {
+        if (known.count(v.verb)) continue;
+        std::string english = v.english;
+        const std::size_t blank = english.rfind(' ');
+        int penalty = 0;
+        // "do without" beside a table that gives "auf" as "from" would say both
+        if (blank != std::string::npos && tables_.InList("english-preposition", english.substr(blank + 1))) {
+            if (BestGovernedPreposition(Lower1252(v.verb) + " " + v.preposition) == english.substr(blank + 1))
+                english.resize(blank);
+            else
+                penalty = 30;
+        }
+        AddWordSense(v.verb, kClassVerb, 0, english, 0, v.subjects, v.registers, 20 + 2 * order++ + penalty, 0);
+    }
+}
+
 std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     std::vector<std::pair<std::string_view, std::string_view>> views(tableTexts_.begin(), tableTexts_.end());
     tables_.Load(views, nullptr);  // lctc checked each table before
+    AddPrepositionVerbs();
     AddStrongVerbForms();
     AddSeparableParticles();
     DropParticleVerbSenses();

@@ -99,7 +99,11 @@ private:
     void DropParticleVerbSenses();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
+    std::string BestGovernedPreposition(const std::string& governor) const;  // "" when none
     void AddPlaceName(const DictLine& line);
+    void NotePrepositionVerb(const std::string& german, const std::string& english, std::uint32_t subjects,
+                             std::uint8_t registers);
+    void AddPrepositionVerbs();
     std::string PlaceNameTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
@@ -124,6 +128,12 @@ private:
         char article = 0;   // 'f', 'm': the German name takes an article
     };
     std::map<std::string, PlaceName> placeNames_;  // by the source name
+    struct PrepositionVerb {
+        std::string verb, preposition, english;
+        std::uint32_t subjects = 0;
+        std::uint8_t registers = 0;
+    };
+    std::vector<PrepositionVerb> prepositionVerbs_;  // "auf etw. verzichten", in the dictionary's order
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.
     std::string tagger_;

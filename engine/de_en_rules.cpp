@@ -101,21 +101,22 @@ void JoinTheParticle(GermanClause& c) {
 
 // "Er wartet auf den Bus": a verb or adjective of the clause that governs the
 // preposition gives its English (governed-preposition, from the dictionary).
-std::size_t GovernedPreposition(const GermanClause& c, std::string& english) {
+std::size_t GovernedPreposition(const GermanClause& c, std::string& english, std::size_t* governorAt = nullptr) {
     const EngineTables& tables = c.s.catalogue.Tables();
-    std::vector<std::string> governors;
+    std::vector<std::size_t> governors;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
         const bool verb = i == c.finite || std::find(c.chain.begin(), c.chain.end(), i) != c.chain.end();
-        if (!u.fw && !u.lemma.empty() && ((verb && u.cls == kClassVerb) || u.cls == kClassAdjective))
-            governors.push_back(Lower1252(u.lemma));
+        if (!u.fw && !u.lemma.empty() && ((verb && u.cls == kClassVerb) || u.cls == kClassAdjective)) governors.push_back(i);
     }
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& p = c.s.units[i];
-        if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || p.senses.empty()) continue;
-        for (const std::string& governor : governors) {
-            english = tables.Value("governed-preposition", governor + " " + p.lower);
-            if (!english.empty()) return i;
+        if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || p.senses.empty() || p.drop) continue;
+        for (std::size_t g : governors) {
+            english = tables.Value("governed-preposition", Lower1252(c.s.units[g].lemma) + " " + p.lower);
+            if (english.empty()) continue;
+            if (governorAt) *governorAt = g;
+            return i;
         }
     }
     return c.end;
@@ -297,7 +298,14 @@ void TheEsTermsEnglish(GermanClause& c) {
 
 void TakeTheGovernedPreposition(GermanClause& c) {
     std::string english;
-    for (std::size_t i = GovernedPreposition(c, english); i != c.end; i = GovernedPreposition(c, english)) {
+    std::size_t governor = c.end;
+    for (std::size_t i = GovernedPreposition(c, english, &governor); i != c.end;
+         i = GovernedPreposition(c, english, &governor)) {
+        // "verzichten auf" as "do without": the verb's English has its preposition already
+        const std::string& verb = c.s.units[governor].english;
+        const std::size_t blank = verb.rfind(' ');
+        if (blank != std::string::npos && c.s.catalogue.Tables().InList("english-preposition", verb.substr(blank + 1)))
+            english.clear();
         c.s.units[i].english = english;
         c.s.units[i].senses.clear();  // the governor decided: the model does not choose again
     }

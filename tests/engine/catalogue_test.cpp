@@ -312,3 +312,17 @@ TEST(Catalogue, PlacesTheTwoLanguagesNameApartBecomeATableAndOtherGeographyDoesN
     EXPECT_EQ(en.Tables().Value("place-article", "Türkei"), "f");
     EXPECT_EQ(en.Tables().Value("place-name", "Wien"), "");
 }
+
+TEST(Catalogue, AVerbGivenOnlyWithItsPrepositionIsAWordAndOneWithALineOfItsOwnKeepsIt) {
+    const char* const lines[] = {
+        "auf etw. verzichten {vi} :: to do without sth.",
+        "auf jdn./etw. warten {vi} :: to wait for sb./sth.",
+        "warten {vi} :: to wait",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 3);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    // the preposition is the governed-preposition table's to say ("auf": without)
+    EXPECT_EQ(FirstSense(c, "verzichten"), "do");
+    EXPECT_EQ(FirstSense(c, "warten"), "wait");
+}

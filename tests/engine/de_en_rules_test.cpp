@@ -581,3 +581,8 @@ TEST(GermanClauseRules, SayingToSomeoneIsTelling) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sagte in dem Haus, dass der Hund schl\xE4" "ft.").text,
               "He said in the house that the dog sleeps.");
 }
+
+TEST(GermanClauseRules, GovernedPrepositionIsLeftOutWhereTheVerbsEnglishHasOne) {
+    EXPECT_EQ(By("GovernedPreposition", "Der Hund verzichtet auf den Garten."), "The dog does without the garden.");
+    EXPECT_EQ(By("GovernedPreposition", "Das Haus besteht aus dem Garten."), "The house consists of the garden.");
+}
