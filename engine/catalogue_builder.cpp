@@ -1054,6 +1054,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             const bool sourceInner = toEnglish ? innerG : innerE;
             if (toEnglish && innerG && !innerE && pairClass == kClassVerb)
                 NotePrepositionVerb(g.text, englishText, subjects, registers);
+            if (!toEnglish && innerE && !innerG && pairClass == kClassVerb)
+                NotePrepositionVerb(WithoutTo(e.text), germanText, subjects, registers);
             Key key(source, pairClass);
             // A line that starts with the word is about it; one that lists it
             // later as a synonym is a weaker witness.
@@ -1393,15 +1395,31 @@ void CatalogueBuilder::AddLine(std::string_view text) {
     }
 }
 
-// "auf etw. verzichten :: to do without sth.": a verb the dictionary gives only with its
-// preposition and object. Kept aside; a verb no line of its own gives takes these senses.
-void CatalogueBuilder::NotePrepositionVerb(const std::string& german, const std::string& english,
+// "auf etw. verzichten :: to do without sth.", "jdm. etw. empfehlen :: to recommend sth.
+// to sb.": a verb the dictionary gives only with its preposition and objects. Kept aside;
+// a verb no line of its own gives takes these senses.
+void CatalogueBuilder::NotePrepositionVerb(const std::string& source, const std::string& target,
                                            std::uint32_t subjects, std::uint8_t registers) {
-    const std::vector<std::string_view> words = SplitWords(german);
-    if (words.size() != 3 || !IsPlaceholder(words[1]) || IsPlaceholder(words[2]) ||
-        PrepositionBeforeAPlaceholder(words, 0).empty())
+    const std::vector<std::string_view> words = SplitWords(source);
+    if (direction_ == Direction::GermanToEnglish) {
+        if (words.size() != 3 || !IsPlaceholder(words[1]) || IsPlaceholder(words[2]) ||
+            PrepositionBeforeAPlaceholder(words, 0).empty())
+            return;
+        prepositionVerbs_.push_back({std::string(words[2]), Lower1252(words[0]), target, subjects, registers});
         return;
-    prepositionVerbs_.push_back({std::string(words[2]), Lower1252(words[0]), english, subjects, registers});
+    }
+    // "recommend sb./sth. to sb.": the verb, then what follows it, which the tables check
+    if (words.size() < 2 || IsPlaceholder(words[0])) return;
+    prepositionVerbs_.push_back({std::string(words[0]), source.substr(source.find(' ') + 1), target, subjects, registers});
+}
+
+// Into German the words after the verb must be objects and prepositions alone ("recommend
+// sb. to sb.", not "take sb. to task").
+bool CatalogueBuilder::OnlyObjectsAfterTheVerb(const PrepositionVerb& v) const {
+    if (direction_ == Direction::GermanToEnglish) return true;
+    for (std::string_view w : SplitWords(v.preposition))
+        if (!IsPlaceholder(w) && !tables_.InList("english-preposition", Lower1252(std::string(w)))) return false;
+    return true;
 }
 
 // The verb's English without the preposition the governed-preposition table gives it
@@ -1412,18 +1430,19 @@ void CatalogueBuilder::AddPrepositionVerbs() {
         if (key.second == kClassVerb) known.insert(key.first);
     int order = 0;
     for (const PrepositionVerb& v : prepositionVerbs_) {
-        if (known.count(v.verb)) continue;
-        std::string english = v.english;
-        const std::size_t blank = english.rfind(' ');
+        if (known.count(v.verb) || !OnlyObjectsAfterTheVerb(v)) continue;
+        std::string target = v.target;
+        const std::size_t blank = target.rfind(' ');
         int penalty = 0;
         // "do without" beside a table that gives "auf" as "from" would say both
-        if (blank != std::string::npos && tables_.InList("english-preposition", english.substr(blank + 1))) {
-            if (BestGovernedPreposition(Lower1252(v.verb) + " " + v.preposition) == english.substr(blank + 1))
-                english.resize(blank);
+        if (direction_ == Direction::GermanToEnglish && blank != std::string::npos &&
+            tables_.InList("english-preposition", target.substr(blank + 1))) {
+            if (BestGovernedPreposition(Lower1252(v.verb) + " " + v.preposition) == target.substr(blank + 1))
+                target.resize(blank);
             else
                 penalty = 30;
         }
-        AddWordSense(v.verb, kClassVerb, 0, english, 0, v.subjects, v.registers, 20 + 2 * order++ + penalty, 0);
+        AddWordSense(v.verb, kClassVerb, 0, target, 0, v.subjects, v.registers, 20 + 2 * order++ + penalty, 0);
     }
 }
 

@@ -101,9 +101,11 @@ private:
     std::string GovernedPrepositionTable() const;
     std::string BestGovernedPreposition(const std::string& governor) const;  // "" when none
     void AddPlaceName(const DictLine& line);
-    void NotePrepositionVerb(const std::string& german, const std::string& english, std::uint32_t subjects,
+    void NotePrepositionVerb(const std::string& source, const std::string& target, std::uint32_t subjects,
                              std::uint8_t registers);
     void AddPrepositionVerbs();
+    struct PrepositionVerb;
+    bool OnlyObjectsAfterTheVerb(const PrepositionVerb& v) const;
     std::string PlaceNameTable() const;
     Inflection& GermanInfo(const std::string& lemma, std::uint8_t cls);
     Inflection& EnglishInfo(const std::string& lemma, std::uint8_t cls);
@@ -129,7 +131,7 @@ private:
     };
     std::map<std::string, PlaceName> placeNames_;  // by the source name
     struct PrepositionVerb {
-        std::string verb, preposition, english;
+        std::string verb, preposition, target;  // into German: the words after the verb
         std::uint32_t subjects = 0;
         std::uint8_t registers = 0;
     };

@@ -326,3 +326,15 @@ TEST(Catalogue, AVerbGivenOnlyWithItsPrepositionIsAWordAndOneWithALineOfItsOwnKe
     EXPECT_EQ(FirstSense(c, "verzichten"), "do");
     EXPECT_EQ(FirstSense(c, "warten"), "wait");
 }
+
+TEST(Catalogue, IntoGermanAVerbGivenOnlyWithItsObjectsIsAWord) {
+    const char* const lines[] = {
+        "jdm. jdn./etw. empfehlen {vt} :: to recommend sb./sth. to sb.",
+        "jdn. zurechtweisen {vt} :: to take sb. to task",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "recommend"), "empfehlen");
+    EXPECT_EQ(FirstSense(c, "take"), "");  // "task" is no object
+}
