@@ -542,6 +542,22 @@ void CapitalWordOfTheDictionary(const EnglishSentence& s, EnglishUnit& u, const 
     else if (LookUp(s, noun, u.source, kClassNoun, plural ? kFormPlural : kFormBase)) u = std::move(noun);
 }
 
+// "He hurt himself": after a verb or preposition the -self word is the reflexive pronoun
+// (table english-reflexive: sich, mich, uns); elsewhere it stresses ("the company itself":
+// selbst).
+void SelfAfterAVerbIsReflexive(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous) {
+    const std::string& reflexive = s.catalogue.Tables().Value("english-reflexive", u.lower);
+    if (reflexive.empty()) return;
+    const bool object = previous && ((!previous->fw && previous->cls == kClassVerb) ||
+                                     (previous->fw && previous->fw->kind == EnKind::Preposition));
+    const bool polite = s.options.honorific && (u.lower == "yourself" || u.lower == "yourselves");
+    u.german = !object ? "selbst" : polite ? "sich" : reflexive;
+    u.fw = nullptr;
+    u.cls = kClassAdverb;
+    u.fixed = true;
+    u.known = true;
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -558,6 +574,7 @@ void ChooseReadings(EnglishSentence& s) {
         EnglishUnit& u = s.units[i];
         TitleBeforeAName(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
         CapitalWordOfTheDictionary(s, u, i + 1 < s.units.size() ? &s.units[i + 1] : nullptr);
+        SelfAfterAVerbIsReflexive(s, u, i > 0 ? &s.units[i - 1] : nullptr);
         // "When does the film start?": before an auxiliary at the start "when" asks (wann)
         if (u.lower == "when" && u.start && i + 1 < s.units.size() && IsAuxiliary(s.units[i + 1]) &&
             s.units.back().source == "?")
@@ -905,6 +922,37 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
     }
 }
 
+// "a 56-year-old man": the number and the age word are one German adjective
+// (table age-word: year-old, jährig), declined before its noun (ein 56-jähriger Mann).
+void AgeOfANumberIsOneAdjective(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 2 < units.size(); ++i) {
+        const std::string& age = s.catalogue.Tables().Value("age-word", units[i + 2].lower);
+        if (!units[i].number || units[i + 1].source != "-" || age.empty()) continue;
+        EnglishUnit& u = units[i];
+        u.source += "-" + units[i + 2].source;
+        u.lower = Lower1252(u.source);
+        u.german = units[i].german + "-" + age;
+        u.number = false;
+        u.cls = kClassAdjective;
+        u.tag = kFormBase;
+        u.known = true;
+        u.fixed = false;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(i + 3));
+        // "the 56-year-old was arrested": without a noun it is one (der 56-Jährige, den 56-Jährigen)
+        const bool noun = i + 1 < units.size() && !units[i + 1].fw && !units[i + 1].punct &&
+                          (units[i + 1].cls == kClassNoun || units[i + 1].cls == kClassAdjective);
+        if (!noun) {
+            const std::size_t dash = u.german.rfind('-');
+            u.german[dash + 1] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(u.german[dash + 1])));
+            u.german += "e";
+            u.cls = kClassNoun;
+            u.gender = kMasculine;
+        }
+        if (s.applied) s.applied->push_back("AgeOfANumberIsOneAdjective");
+    }
+}
+
 // "love each other", "talk with one another": the reciprocal pronoun is "einander",
 // which a preposition before it joins (miteinander, voneinander).
 void EachOtherIsEinander(EnglishSentence& s) {
@@ -1050,6 +1098,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     BeToIsSollen(s);  // before "to come" can be read as a term
     TimeAdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
+    AgeOfANumberIsOneAdjective(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -554,3 +554,14 @@ TEST(EnglishToGermanReadings, AParticipleAfterANounIsARelativeClauseCutShort) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man saw the book written by the dog.").text,
               "Der Mann sah das Buch, das vom Hund geschrieben wurde.");
 }
+
+TEST(EnglishToGermanReadings, AnAgeAfterANumberIsOneAdjectiveOrItsNoun) {
+    EXPECT_EQ(By("AgeOfANumberIsOneAdjective", "The 56-year-old man sleeps."), "Der 56-j\xE4hrige Mann schl\xE4" "ft.");
+    EXPECT_EQ(By("AgeOfANumberIsOneAdjective", "The man sees the 56-year-old."), "Der Mann sieht den 56-J\xE4hrigen.");
+}
+
+TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book himself.").text, "Der Mann las das Buch selbst.");
+}
