@@ -1056,6 +1056,8 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                 NotePrepositionVerb(g.text, englishText, subjects, registers);
             if (!toEnglish && innerE && !innerG && pairClass == kClassVerb)
                 NotePrepositionVerb(WithoutTo(e.text), germanText, subjects, registers);
+            if (!toEnglish && innerG && !innerE && pairClass == kClassVerb)
+                NoteVerbWithAPreposition(g.text, englishText, subjects, registers);
             Key key(source, pairClass);
             // A line that starts with the word is about it; one that lists it
             // later as a synonym is a weaker witness.
@@ -1422,10 +1424,51 @@ bool CatalogueBuilder::OnlyObjectsAfterTheVerb(const PrepositionVerb& v) const {
     return true;
 }
 
+// "von etw. abhängen :: to depend on sth.": into German the English verb is the German
+// one, and its preposition the German one in the case the placeholder shows (table
+// verb-preposition, learned beside the written one, which wins).
+void CatalogueBuilder::NoteVerbWithAPreposition(const std::string& german, const std::string& english,
+                                                std::uint32_t subjects, std::uint8_t registers) {
+    const std::vector<std::string_view> g = SplitWords(german);
+    const std::vector<std::string_view> e = SplitWords(english);
+    if (g.size() != 3 || IsPlaceholder(g[0]) || !IsPlaceholder(g[1]) || IsPlaceholder(g[2]) || e.size() != 2) return;
+    const std::string placeholder(g[1]);
+    const char* shownCase = StartsWith(placeholder, "jdm") ? "dative" : StartsWith(placeholder, "jdn") ? "accusative" : "";
+    learnedVerbPrepositions_.push_back({std::string(g[2]), Lower1252(std::string(g[0])), std::string(e[0]), std::string(e[1]), shownCase});
+    prepositionVerbs_.push_back({std::string(e[0]), std::string(e[1]), std::string(g[2]), subjects, registers});
+}
+
+std::string CatalogueBuilder::LearnedVerbPrepositionTable() const {
+    std::map<std::string, std::map<std::string, int>> votes;  // "abhängen on" -> "von dative"
+    // a German verb that other English verbs become as well keeps its own ways with them
+    std::set<std::string> sharedVerbs;
+    for (const auto& [key, word] : words_)
+        if (key.second == kClassVerb && verbsOfTheirOwn_.count(key.first))
+            for (const SenseDraft& d : word.senses) sharedVerbs.insert(d.text);
+    for (const LearnedVerbPreposition& v : learnedVerbPrepositions_) {
+        if (sharedVerbs.count(v.verb)) continue;
+        // "come to sth.": kommen auf; a verb with lines of its own goes with its preposition
+        // as the written table says, or as it is
+        if (!tables_.InList("english-preposition", v.english) || verbsOfTheirOwn_.count(v.englishVerb)) continue;
+        std::string c = v.shownCase;
+        if (c.empty()) c = tables_.Value("preposition-object-case", v.german);
+        if (c.empty()) continue;
+        ++votes[v.verb + " " + v.english][v.german + " " + c];
+    }
+    std::string text = "list\tword\tvalue\n";
+    for (const auto& [key, choices] : votes) {
+        const std::pair<const std::string, int>* best = nullptr;
+        for (const auto& choice : choices)
+            if (!best || choice.second > best->second) best = &choice;
+        text += "verb-preposition\t" + key + "\t" + best->first + "\n";
+    }
+    return text;
+}
+
 // The verb's English without the preposition the governed-preposition table gives it
 // ("do without" -> "do", and "auf" says "without").
 void CatalogueBuilder::AddPrepositionVerbs() {
-    std::set<std::string> known;
+    std::set<std::string>& known = verbsOfTheirOwn_;
     for (const auto& [key, word] : words_)
         if (key.second == kClassVerb) known.insert(key.first);
     int order = 0;
@@ -1676,6 +1719,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     std::string tables;
     if (toEnglish) tableTexts_.emplace_back("governed-prepositions", GovernedPrepositionTable());
     tableTexts_.emplace_back("place-names", PlaceNameTable());
+    if (!toEnglish) tableTexts_.emplace_back("learned-verb-prepositions", LearnedVerbPrepositionTable());
     for (const auto& [name, text] : tableTexts_) {
         tables.append(name).push_back('\0');
         tables.append(text).push_back('\0');

@@ -104,6 +104,9 @@ private:
     void NotePrepositionVerb(const std::string& source, const std::string& target, std::uint32_t subjects,
                              std::uint8_t registers);
     void AddPrepositionVerbs();
+    void NoteVerbWithAPreposition(const std::string& german, const std::string& english, std::uint32_t subjects,
+                                  std::uint8_t registers);
+    std::string LearnedVerbPrepositionTable() const;
     struct PrepositionVerb;
     bool OnlyObjectsAfterTheVerb(const PrepositionVerb& v) const;
     std::string PlaceNameTable() const;
@@ -135,6 +138,12 @@ private:
         std::uint32_t subjects = 0;
         std::uint8_t registers = 0;
     };
+    struct LearnedVerbPreposition {
+        std::string verb, german, englishVerb, english;  // abhängen, von, depend, on
+        const char* shownCase;              // what "jdm."/"jdn." shows, or ""
+    };
+    std::vector<LearnedVerbPreposition> learnedVerbPrepositions_;
+    std::set<std::string> verbsOfTheirOwn_;  // source verbs a line gives without its objects
     std::vector<PrepositionVerb> prepositionVerbs_;  // "auf etw. verzichten", in the dictionary's order
     // Usage examples and phrases with their translations, normalised: the witnesses
     // of which sense a word has in running text.

@@ -81,6 +81,9 @@ void PushPreposition(const EnglishClause& c, std::size_t i, std::vector<std::str
 // case (hoffen auf + accusative); table verb-preposition, "verb english" -> "german case".
 bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& german, Case& governed) {
     if (c.mainLemma.empty() || !At(c, i).fw) return false;
+    // "arrived on Monday", "came to Berlin": a time or a place is no object of the verb
+    bool determiner = false, article = false;
+    if (ClockTimeAfter(c, i) || YearAfterIn(c, i) || DayAfter(c, i, determiner) || ToAPlace(c, i, article)) return false;
     const std::string& value = c.s.catalogue.Tables().Value("verb-preposition", c.mainLemma + " " + At(c, i).lower);
     const std::size_t blank = value.find(' ');
     if (blank == std::string::npos) return false;

@@ -338,3 +338,19 @@ TEST(Catalogue, IntoGermanAVerbGivenOnlyWithItsObjectsIsAWord) {
     EXPECT_EQ(FirstSense(c, "recommend"), "empfehlen");
     EXPECT_EQ(FirstSense(c, "take"), "");  // "task" is no object
 }
+
+TEST(Catalogue, IntoGermanAVerbWithItsPrepositionTeachesTheGermanPrepositionAndCase) {
+    const char* const lines[] = {
+        "von jdm./etw. abhängen {vi} :: to depend on sb./sth.",
+        "kommen {vi} :: to come",
+        "auf etw. kommen {vi} :: to come to sth.",
+        "auf jdn. zukommen {vi} :: to approach sb.",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 4);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "depend"), "abhängen");
+    EXPECT_EQ(c.Tables().Value("verb-preposition", "abhängen on"), "von dative");
+    // "come" has a line of its own: "came to Berlin" is no "kam auf Berlin"
+    EXPECT_EQ(c.Tables().Value("verb-preposition", "kommen to"), "");
+}
