@@ -504,7 +504,10 @@ void HaveIsTheVerb(EnglishClause& c) { c.perfect = false; }
 bool BeWithAHabenPredicate(const EnglishClause& c) {
     if (c.mainLemma != "sein" || c.modal || c.i >= c.end || c.i == c.begin) return false;
     const EnglishUnit& u = At(c, c.i);
-    const std::string& first = At(c, c.begin).lower;
+    // the subject's first word: "that he is right" opens with the conjunction
+    std::size_t subject = c.begin;
+    if (subject + 1 < c.i && Is(At(c, subject), EnKind::Subordinator)) ++subject;
+    const std::string& first = At(c, subject).lower;
     return !u.fw && (u.cls == kClassAdjective || !u.known) && !c.s.catalogue.Tables().Value("haben-predicate", u.lower).empty() &&
            !c.s.catalogue.Tables().InList("thing-pronoun", first);
 }

@@ -144,6 +144,8 @@ TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
 TEST(EnglishClauseRules, BeAfraidIsAngstHaben) {
     EXPECT_EQ(By("BeAfraidIsAngstHaben", "The man is afraid of the dog."), "Der Mann hat Angst vor dem Hund.");
     EXPECT_EQ(By("BeAfraidIsAngstHaben", "He was afraid."), "Er hatte Angst.");
+    // in a clause of its own the conjunction is no subject
+    EXPECT_EQ(By("BeAfraidIsAngstHaben", "The man says that he is afraid."), "Der Mann sagt, dass er Angst hat.");
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, "It is right."), "BeAfraidIsAngstHaben"));
 }
 
