@@ -144,6 +144,8 @@ std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gende
 void MarkEnglishRelativeClauses(EnglishSentence& s);
 // Whether "that" at `that`, after a noun, opens a "dass" clause rather than a relative one.
 bool ThatAfterANounIsDass(const EnglishSentence& s, std::size_t that);
+// "said on Monday that": only a time stands between the verb of saying and "that".
+bool ThatAfterSayingAndATime(const EnglishSentence& s, std::size_t that);
 
 // ---- The whole direction (en_de.cpp) ----
 

@@ -605,7 +605,8 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower != "that" || !u.fw) continue;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
-        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i))
+        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
+            ThatAfterSayingAndATime(s, i))
             u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);
@@ -1041,6 +1042,32 @@ void ComparedAdjectivesInGerman(EnglishSentence& s) {
 }
 
 }  // namespace
+
+// "said on Monday that", "told reporters yesterday that": between a verb of saying and
+// "that" stand only a time or the person told, and "that" is the conjunction.
+bool ThatAfterSayingAndATime(const EnglishSentence& s, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::size_t k = i;
+    for (int steps = 0; k > 0 && steps < 5; ++steps) {
+        const EnglishUnit& u = s.units[k - 1];
+        const bool time = !u.fw && u.cls == kClassNoun && (tables.InList("day-noun", u.german) || tables.InList("time-noun", Lower1252(u.german)));
+        const bool timeWord = (u.fw && (u.fw->kind == EnKind::Preposition || u.fw->kind == EnKind::Adverb)) || IsDeterminer(u) ||
+                              (!u.fw && u.cls == kClassAdverb);
+        if (!time && !timeWord) break;
+        --k;
+    }
+    if (k == i || k == 0) return false;
+    auto lemma = [](const EnglishUnit& v) { return v.lemma.empty() ? v.lower : v.lemma; };
+    const EnglishUnit& verb = s.units[k - 1];
+    if (!verb.fw && verb.cls == kClassVerb && tables.InList("that-clause-verb", lemma(verb))) return true;
+    // "told reporters on Monday that": the person told before the time
+    for (int steps = 0; k > 0 && steps < 3; ++steps) {
+        const EnglishUnit& u = s.units[k - 1];
+        if (!(IsDeterminer(u) || (u.fw && u.fw->kind == EnKind::Pronoun) || (!u.fw && (u.cls == kClassNoun || u.cls == kClassName)))) break;
+        --k;
+    }
+    return k > 0 && !s.units[k - 1].fw && s.units[k - 1].cls == kClassVerb && tables.InList("tell-object-verb", lemma(s.units[k - 1]));
+}
 
 // "told reporters that the officers were ...", "warned the people that ...": after a verb
 // of telling and its object (table tell-object-verb), "that" before a subject is "dass";

@@ -142,7 +142,8 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         if (role == RelativeRole::None && !subjectPosition && BareRelativeAfterAnObject(s, i)) role = RelativeRole::Bare;
         if (role == RelativeRole::None) continue;
         // "told the man that he ...", "the idea that he ...": the conjunction
-        const bool dass = role == RelativeRole::Object && u.lower == "that" && ThatAfterANounIsDass(s, i);
+        const bool dass = role == RelativeRole::Object && u.lower == "that" &&
+                          (ThatAfterANounIsDass(s, i) || ThatAfterSayingAndATime(s, i));
         if (!dass) {
             u.relative = role;
             u.antecedentGender = noun.gender;

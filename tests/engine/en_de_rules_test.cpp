@@ -567,3 +567,10 @@ TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book himself.").text, "Der Mann las das Buch selbst.");
 }
+
+TEST(EnglishToGermanReadings, ThatAfterAVerbOfSayingAndATimeIsDass) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said on Monday that the dog sleeps.").text,
+              "Der Mann sagte am Montag, dass der Hund schl\xE4" "ft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog yesterday that the book was old.").text,
+              "Der Mann erz\xE4hlte dem Hund gestern, dass das Buch alt war.");
+}
