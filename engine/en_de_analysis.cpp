@@ -923,6 +923,18 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
     }
 }
 
+// "on Monday": am Montag, one adverb that says when wherever the clause puts it.
+void OnADayIsOneAdverb(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        const EnglishUnit& day = units[i + 1];
+        if (units[i].lower != "on" || day.fw || day.cls != kClassNoun || day.plural ||
+            !s.catalogue.Tables().InList("day-noun", day.german))
+            continue;
+        JoinAsOneAdverb(units, i, i + 1, "am " + day.german);
+    }
+}
+
 // "a 56-year-old man": the number and the age word are one German adjective
 // (table age-word: year-old, jährig), declined before its noun (ein 56-jähriger Mann).
 void AgeOfANumberIsOneAdjective(EnglishSentence& s) {
@@ -1126,6 +1138,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     TimeAdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
     AgeOfANumberIsOneAdjective(s);
+    OnADayIsOneAdverb(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -574,3 +574,7 @@ TEST(EnglishToGermanReadings, ThatAfterAVerbOfSayingAndATimeIsDass) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog yesterday that the book was old.").text,
               "Der Mann erz\xE4hlte dem Hund gestern, dass das Buch alt war.");
 }
+
+TEST(EnglishToGermanReadings, OnADayIsAmEvenWhereTheClauseHasNoVerb) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "And on Monday the book.").text, "Und am Montag das Buch.");
+}
