@@ -241,6 +241,22 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     }
 }
 
+// "gegen den Präsidenten", "wählten den Kandidaten": a masculine noun whose plural is
+// also its singular's other cases (n-declension) is singular after "den", unless a
+// preposition of the dative says the plural ("mit den Präsidenten"). "den Tischen" is
+// no such form: the dictionary lists the plural "Tische".
+bool WeakMasculineAfterDen(const GermanSentence& s, const std::vector<GermanUnit>& units, std::size_t den, const GermanUnit& u) {
+    if (!u.reading.word || u.reading.word->gender != kMasculine || u.reading.tag != kFormPlural) return false;
+    bool listed = false;
+    for (FormLink link : s.catalogue.Forms(u.source))
+        listed = listed || (LinkTag(link) == kFormPlural && s.catalogue.Word(LinkWord(link)) == u.reading.word);
+    if (!listed) return false;
+    const std::string lemma = LemmaOf(s.catalogue, u.reading.word);
+    const bool weakEnding = u.source == lemma + "en" || (u.source == lemma + "n" && !lemma.empty() && lemma.back() == 'e');
+    const bool dativeBefore = den > 0 && s.catalogue.Tables().InList("dative-preposition", units[den - 1].lower);
+    return weakEnding && !dativeBefore;
+}
+
 void TakeReading(const GermanSentence& s, GermanUnit& u, const GermanReading& r) {
     u.reading = r;
     u.cls = r.word->wordClass;
@@ -501,6 +517,7 @@ void SettleReadings(GermanSentence& s) {
         if (u.cls == kClassNoun && !u.fixed && i > 0) {
             const std::size_t d = BeforeTheAdjectives(units, i);
             if (u.plural && s.catalogue.Tables().InList("singular-determiner", units[d].lower)) u.plural = false;
+            if (u.plural && units[d].lower == "den" && WeakMasculineAfterDen(s, units, d, u)) u.plural = false;
             // "einer der besten Spieler": the group one is taken from is plural
             if (d > 0 && units[d].lower == "der" && s.catalogue.Tables().InList("one-of", units[d - 1].lower))
                 u.plural = true;

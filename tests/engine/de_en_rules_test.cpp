@@ -586,3 +586,9 @@ TEST(GermanClauseRules, GovernedPrepositionIsLeftOutWhereTheVerbsEnglishHasOne) 
     EXPECT_EQ(By("GovernedPreposition", "Der Hund verzichtet auf den Garten."), "The dog does without the garden.");
     EXPECT_EQ(By("GovernedPreposition", "Das Haus besteht aus dem Garten."), "The house consists of the garden.");
 }
+
+TEST(GermanReadings, AfterDenAnNDeclensionNounIsSingularUnlessADativePrepositionSaysPlural) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht den Pr\xE4sidenten.").text, "The dog sees the president.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund spielt mit den Pr\xE4sidenten.").text,
+              "The dog plays with the presidents.");
+}
