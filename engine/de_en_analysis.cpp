@@ -339,10 +339,17 @@ void GivenNameAtTheStart(const GermanSentence& s, GermanUnit& u, const GermanUni
 
 // "Frau Merkel", "Herrn Baker": a title before a name is Ms or Mr, not woman or
 // gentleman, and always one person.
+// "Präsident Trump": a person's office of one word before the name is a title, with a
+// capital (President Trump).
 void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
     if (u.fw || u.fixed || u.cls != kClassNoun || !next || next->cls != kClassName) return;
     const std::string& title = s.catalogue.Tables().Value("title-before-name", Lower1252(u.lemma));
-    if (title.empty()) return;
+    if (title.empty()) {
+        if (u.plural || u.english.empty() || u.english.find(' ') != std::string::npos || !NamesAPerson(s, u)) return;
+        u.english = Capitalised(u.english);
+        u.senses.clear();
+        return;
+    }
     u.english = title;
     u.plural = false;
     u.senses.clear();

@@ -885,8 +885,9 @@ bool SubjectStandsFirst(const GermanClause& c) {
     const std::size_t start = PastFocusWords(c, c.begin, c.finite);
     if (start >= c.finite || ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return false;
     if (IsNominativePronoun(c.s.units[start])) return true;
-    // "Das Buch lese ich": a subject pronoun after the verb is the subject
-    if (c.finite + 1 < c.end && IsNominativePronoun(c.s.units[c.finite + 1]) && c.s.units[c.finite + 1].lower != "sie")
+    // "Das Buch lese ich": a subject pronoun after the verb is the subject; "nichts",
+    // "etwas", "sie" may be objects ("Der Präsident sagte nichts")
+    if (c.finite + 1 < c.end && c.s.catalogue.Tables().InList("case-clear-subject", c.s.units[c.finite + 1].lower))
         return false;
     return GermanNounPhraseEnd(c.s, start, c.finite) > start;
 }

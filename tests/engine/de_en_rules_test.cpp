@@ -592,3 +592,12 @@ TEST(GermanReadings, AfterDenAnNDeclensionNounIsSingularUnlessADativePreposition
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund spielt mit den Pr\xE4sidenten.").text,
               "The dog plays with the presidents.");
 }
+
+TEST(GermanClauseRules, NichtsAfterTheVerbIsNoSubjectAndTheNounInFrontIs) {
+    EXPECT_EQ(By("SubjectBeforeTheVerb", "Der Hund sah nichts."), "The dog saw nothing.");
+    EXPECT_EQ(By("SubjectBeforeTheVerb", "Der Mann sagte etwas."), "The man said something.");
+}
+
+TEST(GermanReadings, AnOfficeBeforeANameIsATitleWithACapital) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht Pr\xE4sident Meier.").text, "The dog sees President Meier.");
+}
