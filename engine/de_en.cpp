@@ -283,6 +283,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         return result;
     }
     SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage später": three days afterwards
+    AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);

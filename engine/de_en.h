@@ -80,6 +80,9 @@ void MatchGermanPhrases(GermanSentence& s);
 // "wenige Tage zuvor", "drei Jahre später": a span of time and the word after it are one
 // adverb ("a few days earlier", "three years later").
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s);
+// "Mueller war aber erst eingesetzt worden": "aber" inside a main clause goes to its
+// front, where English says "but".
+void AberInsideAClauseGoesToItsFront(GermanSentence& s);
 
 bool IsFiniteCandidate(const GermanUnit& u);
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);

@@ -854,6 +854,36 @@ bool CanModifyAnAttribute(const GermanUnit& u) {
 
 // Table span-after-word gives the English after the span (zuvor: earlier), table
 // span-quantity the English of the words of quantity before its noun (wenige: a few).
+void AberInsideAClauseGoesToItsFront(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    for (std::size_t i = 1; i + 1 < units.size(); ++i) {
+        const GermanUnit& prev = units[i - 1];
+        // "arm aber glücklich", "klein, aber fein": between two words it joins them
+        if (units[i].lower != "aber" || prev.punct || prev.cls == kClassAdjective || units[i + 1].punct ||
+            (prev.fw && (prev.fw->kind == GermanKind::Coordinator || prev.fw->kind == GermanKind::Subordinator)))
+            continue;
+        std::size_t start = i;
+        bool verb = false;
+        while (start > 0 && !units[start - 1].punct) {
+            --start;
+            verb = verb || (!units[start].fw && units[start].cls == kClassVerb) ||
+                   (units[start].fw && (units[start].fw->kind == GermanKind::Auxiliary || units[start].fw->kind == GermanKind::Modal));
+        }
+        const GermanUnit& first = units[start];
+        const bool subordinate = first.relative || (first.fw && (first.fw->kind == GermanKind::Subordinator ||
+                                                                  first.fw->kind == GermanKind::Relative ||
+                                                                  first.fw->kind == GermanKind::Question));
+        if (!verb || subordinate || start + 1 >= i) continue;
+        GermanUnit aber = std::move(units[i]);
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
+        aber.start = units[start].start;
+        units[start].start = false;
+        if (aber.start) aber.capital = true;
+        units.insert(units.begin() + static_cast<std::ptrdiff_t>(start), std::move(aber));
+        if (s.applied) s.applied->push_back("AberInsideAClauseGoesToItsFront");
+    }
+}
+
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s) {
     std::vector<GermanUnit>& units = s.units;
     const EngineTables& tables = s.catalogue.Tables();

@@ -601,3 +601,9 @@ TEST(GermanClauseRules, NichtsAfterTheVerbIsNoSubjectAndTheNounInFrontIs) {
 TEST(GermanReadings, AnOfficeBeforeANameIsATitleWithACapital) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht Pr\xE4sident Meier.").text, "The dog sees President Meier.");
 }
+
+TEST(GermanReadings, AberInsideAMainClauseIsButAtItsFront) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt aber im Garten.").text, "But the dog barks in the garden.");
+    // between two words it joins them, and a clause with its verb last keeps it
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
+}
