@@ -213,6 +213,29 @@ void TakeTheReflexiveSense(GermanClause& c) {
     c.s.units[found.pronoun].drop = true;
 }
 
+// "hieß es in der Erklärung", "Es heißt, dass ...": with "es" as its subject a verb may
+// have another sense (table es-verb: heißen, say).
+std::size_t EsVerbWithASense(const GermanClause& c) {
+    // "Wie heißt es?" asks for a name
+    if (c.finite >= c.end || c.s.units.back().source == "?") return c.end;
+    const bool esBeside = (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") ||
+                          (c.finite + 1 < c.end && c.s.units[c.finite + 1].lower == "es");
+    const std::size_t v = MainVerbOf(c);
+    const GermanUnit& main = c.s.units[v];
+    if (!esBeside || main.fw || main.cls != kClassVerb ||
+        c.s.catalogue.Tables().Value("es-verb", Lower1252(main.lemma)).empty())
+        return c.end;
+    return v;
+}
+
+bool EsVerbWithItsOwnSense(const GermanClause& c) { return EsVerbWithASense(c) != c.end; }
+
+void TakeTheEsSense(GermanClause& c) {
+    GermanUnit& verb = c.s.units[EsVerbWithASense(c)];
+    verb.english = c.s.catalogue.Tables().Value("es-verb", Lower1252(verb.lemma));
+    verb.senses.clear();
+}
+
 // "Er sagte der Zeitung, dass ...", "sagte mir": a verb of saying with the person it is
 // said to is another English verb (table hearer-verb: sagen, tell). That person is in
 // the dative: a dative pronoun, or a noun phrase that a dative determiner opens.
@@ -1377,6 +1400,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
+    {"EsVerbTakesItsSense", "Es heißt, dass der Hund schläft.", EsVerbWithItsOwnSense, TakeTheEsSense},
     {"SayingToSomeoneIsTelling", "Er sagte dem Mann, dass der Hund schläft.", SayingVerbWithItsHearer, TheVerbOfTelling},
     {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},

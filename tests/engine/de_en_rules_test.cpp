@@ -607,3 +607,9 @@ TEST(GermanReadings, AberInsideAMainClauseIsButAtItsFront) {
     // between two words it joins them, and a clause with its verb last keeps it
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
 }
+
+TEST(GermanClauseRules, EsVerbTakesItsSense) {
+    EXPECT_EQ(By("EsVerbTakesItsSense", "Es hie\xDF im Garten, dass der Hund schl\xE4" "ft."), "It said in the garden that the dog sleeps.");
+    // with another subject the verb keeps its sense
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hei\xDFt Rex.").text, "The dog is called Rex.");
+}
