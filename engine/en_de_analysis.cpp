@@ -923,6 +923,51 @@ void TimeAdverbsOfTwoWords(EnglishSentence& s) {
     }
 }
 
+// "He looks tired", "She looks like her mother": before an adjective or "like" a verb
+// of seeming is another German verb (table seeming-verb: look, aussehen).
+void SeemingVerbBeforeAnAdjectiveOrLike(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        EnglishUnit& verb = units[i];
+        if (verb.fw || verb.cls != kClassVerb || verb.fixed) continue;
+        const std::string& german = s.catalogue.Tables().Value("seeming-verb", verb.lemma.empty() ? verb.lower : verb.lemma);
+        if (german.empty()) continue;
+        std::size_t k = i + 1;
+        while (k < units.size() && units[k].fw && units[k].fw->kind == EnKind::Adverb) ++k;  // "looks very tired"
+        if (k >= units.size()) continue;
+        const EnglishUnit& next = units[k];
+        const bool like = next.lower == "like";
+        // "looks tired." or "looks tired and ...": an adjective that no noun follows
+        const bool adjective = !next.fw && next.cls == kClassAdjective && !next.number &&
+                               (k + 1 >= units.size() || units[k + 1].punct || units[k + 1].fw);
+        if (!like && !adjective) continue;
+        verb.german = german;
+        if (s.applied) s.applied->push_back("SeemingVerbBeforeAnAdjectiveOrLike");
+    }
+}
+
+// "the head of the department": before "of" a noun may have another German sense
+// (table noun-before-of: head, Leiter).
+void NounBeforeOf(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        EnglishUnit& noun = units[i];
+        if (noun.fw || noun.cls != kClassNoun || noun.fixed || units[i + 1].lower != "of") continue;
+        const std::string& german = s.catalogue.Tables().Value("noun-before-of", noun.lemma.empty() ? noun.lower : noun.lemma);
+        if (german.empty()) continue;
+        noun.german = german;
+        noun.gender = kMasculine;
+    }
+}
+
+// "He said no.": "no" with no noun after it is the answer, nein.
+void NoWithoutANounIsNein(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i)
+        if (units[i].lower == "no" && units[i].fw && units[i].fw->kind == EnKind::Article && units[i + 1].punct)
+            if (const EnglishWord* answer = s.catalogue.Tables().English("no", EnKind::Adverb)) units[i].fw = answer;
+}
+
 // "on Monday": am Montag, one adverb that says when wherever the clause puts it.
 void OnADayIsOneAdverb(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
@@ -1139,6 +1184,9 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     EachOtherIsEinander(s);
     AgeOfANumberIsOneAdjective(s);
     OnADayIsOneAdverb(s);
+    SeemingVerbBeforeAnAdjectiveOrLike(s);
+    NounBeforeOf(s);
+    NoWithoutANounIsNein(s);
     MatchEnglishPhrases(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -578,3 +578,11 @@ TEST(EnglishToGermanReadings, ThatAfterAVerbOfSayingAndATimeIsDass) {
 TEST(EnglishToGermanReadings, OnADayIsAmEvenWhereTheClauseHasNoVerb) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "And on Monday the book.").text, "Und am Montag das Buch.");
 }
+
+TEST(EnglishToGermanReadings, WordsTheirNeighboursDecide) {
+    // "look" before an adjective or "like" is aussehen, split in the main clause
+    EXPECT_EQ(By("SeemingVerbBeforeAnAdjectiveOrLike", "The dog looks old."), "Der Hund sieht alt aus.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog looks into the garden.").text, "Der Hund schaut in den Garten.");
+    // "no" with no noun after it is the answer
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said no.").text, "Der Mann sagte nein.");
+}
