@@ -1280,8 +1280,8 @@ void CatalogueBuilder::AddGovernedPrepositions(const DictLine& line, std::uint8_
     }
 }
 
-// The list the engine reads: for each governor and German preposition, the English
-// preposition the dictionary gives most often.
+// For a governor and its German preposition ("hoffen auf"), the English preposition
+// the dictionary gives most often.
 std::string CatalogueBuilder::BestGovernedPreposition(const std::string& governor) const {
     auto found = governed_.find(governor);
     const std::string german = governor.substr(governor.rfind(' ') + 1);
@@ -1293,6 +1293,7 @@ std::string CatalogueBuilder::BestGovernedPreposition(const std::string& governo
     return best ? best->first : std::string();
 }
 
+// The list the engine reads: each governor with its best English preposition.
 std::string CatalogueBuilder::GovernedPrepositionTable() const {
     std::string text = "list\tword\tvalue\n";
     for (const auto& entry : governed_) {
@@ -1465,8 +1466,9 @@ std::string CatalogueBuilder::LearnedVerbPrepositionTable() const {
     return text;
 }
 
-// The verb's English without the preposition the governed-preposition table gives it
-// ("do without" -> "do", and "auf" says "without").
+// The verbs kept aside that no line gives on their own. Into English the verb's English
+// loses the preposition the governed-preposition table gives it ("do without" -> "do",
+// and "auf" says "without").
 void CatalogueBuilder::AddPrepositionVerbs() {
     std::set<std::string>& known = verbsOfTheirOwn_;
     for (const auto& [key, word] : words_)

@@ -140,7 +140,7 @@ private:
     };
     struct LearnedVerbPreposition {
         std::string verb, german, englishVerb, english;  // abhängen, von, depend, on
-        const char* shownCase;              // what "jdm."/"jdn." shows, or ""
+        const char* shownCase;                           // what "jdm."/"jdn." shows, or ""
     };
     std::vector<LearnedVerbPreposition> learnedVerbPrepositions_;
     std::set<std::string> verbsOfTheirOwn_;  // source verbs a line gives without its objects

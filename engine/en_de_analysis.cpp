@@ -947,16 +947,19 @@ void SeemingVerbBeforeAnAdjectiveOrLike(EnglishSentence& s) {
 }
 
 // "the head of the department": before "of" a noun may have another German sense
-// (table noun-before-of: head, Leiter).
+// (table noun-before-of: head, "der Leiter"; the article tells the gender, which the
+// ladder "die Leiter" does not share).
 void NounBeforeOf(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
     for (std::size_t i = 0; i + 1 < units.size(); ++i) {
         EnglishUnit& noun = units[i];
         if (noun.fw || noun.cls != kClassNoun || noun.fixed || units[i + 1].lower != "of") continue;
-        const std::string& german = s.catalogue.Tables().Value("noun-before-of", noun.lemma.empty() ? noun.lower : noun.lemma);
-        if (german.empty()) continue;
-        noun.german = german;
-        noun.gender = kMasculine;
+        const std::string& value = s.catalogue.Tables().Value("noun-before-of", noun.lemma.empty() ? noun.lower : noun.lemma);
+        const std::size_t blank = value.find(' ');
+        if (blank == std::string::npos) continue;
+        const std::string article = value.substr(0, blank);
+        noun.german = value.substr(blank + 1);
+        noun.gender = article == "der" ? kMasculine : article == "die" ? kFeminine : kNeuter;
     }
 }
 
@@ -1019,7 +1022,8 @@ void EachOtherIsEinander(EnglishSentence& s) {
         if (!s.catalogue.Tables().InList("reciprocal-pronoun", units[i].lower + " " + units[i + 1].lower)) continue;
         std::size_t first = i;
         std::string german = "einander";
-        if (i > 0 && units[i - 1].fw && units[i - 1].fw->kind == EnKind::Preposition && std::string_view(units[i - 1].fw->german).find(' ') == std::string_view::npos) {
+        const EnglishWord* before = i > 0 ? units[i - 1].fw : nullptr;
+        if (before && before->kind == EnKind::Preposition && std::string_view(before->german).find(' ') == std::string_view::npos) {
             first = i - 1;
             german = std::string(units[i - 1].fw->german) + german;
         }

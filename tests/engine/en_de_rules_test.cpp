@@ -583,6 +583,9 @@ TEST(EnglishToGermanReadings, WordsTheirNeighboursDecide) {
     // "look" before an adjective or "like" is aussehen, split in the main clause
     EXPECT_EQ(By("SeemingVerbBeforeAnAdjectiveOrLike", "The dog looks old."), "Der Hund sieht alt aus.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog looks into the garden.").text, "Der Hund schaut in den Garten.");
+    // "head" before "of" is the masculine Leiter, not the ladder
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The head of the dog sleeps.").text, "Der Leiter des Hundes schl\xE4" "ft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The head sleeps.").text, "Der Kopf schl\xE4" "ft.");
     // "no" with no noun after it is the answer
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said no.").text, "Der Mann sagte nein.");
 }
