@@ -178,6 +178,17 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         u.english = place;
         return;
     }
+    // a place's genitive: "im Herzen Münchens" after its noun is "of Munich",
+    // "Münchens Bürgermeister" before it "Munich's"; "Kurs" is a word, no "Kur" of a river
+    if (u.capital && u.source.size() > 3 && u.source.back() == 's' && s.catalogue.Forms(u.source).empty()) {
+        const std::string& owner = s.catalogue.Tables().Value("place-name", u.source.substr(0, u.source.size() - 1));
+        if (!owner.empty()) {
+            const bool afterItsNoun = previous && !previous->fw && previous->cls == kClassNoun;
+            u.cls = kClassName;
+            u.english = afterItsNoun ? "of " + owner : owner + "'s";
+            return;
+        }
+    }
     // "Papua", "Trump": a word the corpus's translations keep as it is stays a name
     if (capitalNoun && s.catalogue.IsName(u.source)) {
         u.cls = kClassName;

@@ -516,6 +516,7 @@ TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann geht ins Haus.").text, "The man goes into the house.");
     // a place English names in its own way
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann schl\xE4" "ft in M\xFCnchen.").text, "The man sleeps in Munich.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Garten M\xFCnchens ist alt.").text, "The garden of Munich is old.");
 }
 
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
