@@ -366,6 +366,23 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     u.senses.clear();
 }
 
+// "die Berliner Mauer", "im Münchner Salesianum": before a noun a place's word in -er is
+// the place's English name (the Berlin Wall), not its inhabitant.
+void PlaceAdjectiveBeforeANoun(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (!u.capital || u.fw || u.fixed || u.source.size() < 5 || !EndsWith(u.source, "er") || !next || next->fw ||
+        (next->cls != kClassNoun && next->cls != kClassName) || !next->capital)
+        return;
+    const std::string stem = u.source.substr(0, u.source.size() - 2);
+    std::string place = s.catalogue.Tables().Value("place-name", stem);
+    if (place.empty() && stem.back() == 'n') place = s.catalogue.Tables().Value("place-name", stem.substr(0, stem.size() - 1) + "en");
+    if (place.empty()) return;
+    u.cls = kClassName;
+    u.english = place;
+    u.plural = false;
+    u.known = true;
+    u.senses.clear();
+}
+
 // "die Stadt Viersen", "der Kreis Heinsberg": a kind of place before its name is
 // "the city of Viersen", "the district of Heinsberg" (table place-before-name).
 void PlaceBeforeItsName(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
@@ -550,6 +567,7 @@ void SettleReadings(GermanSentence& s) {
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);
         PlaceBeforeItsName(s, u, next);
+        PlaceAdjectiveBeforeANoun(s, u, next);
         ErBeforeNoNounIsTheComparative(u, i > 0 ? &units[i - 1] : nullptr, next);
         ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);

@@ -517,6 +517,8 @@ TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
     // a place English names in its own way
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann schl\xE4" "ft in M\xFCnchen.").text, "The man sleeps in Munich.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Garten M\xFCnchens ist alt.").text, "The garden of Munich is old.");
+    // the place's word in -er before a noun is its name
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der M\xFCnchner Garten ist alt.").text, "The Munich garden is old.");
 }
 
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
