@@ -749,6 +749,8 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         if (inflected && !AnyFormTerm(s, text, parts, i)) continue;
         if (!inflected && p.wordClass == kClassVerb && PrepositionOfWhatFollows(s, text, parts, i)) continue;
         merged.tag = inflected ? s.units[i].tag : static_cast<std::uint8_t>(kFormBase);
+        // "takes care of": the term's lemma is the term itself, not its first word's
+        if (merged.cls == kClassVerb) merged.lemma = std::string(text);
         merged.german = s.catalogue.String(chosen->text);
         merged.gender = chosen->gender;
         // "human rights": a plural term is plural in German too, and keeps its form
