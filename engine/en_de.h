@@ -115,6 +115,12 @@ struct EnglishClause {
     bool upToNow = false;       // "has lived here for five years": wohnt seit fünf Jahren
     bool subjunctive = false;      // the finite verb in the Konjunktiv II (würde, hätte, wäre)
     bool unrealCondition = false;  // "If I had money, ...": wenn ich Geld hätte
+    // "look forward to": German says it with a reflexive verb (sich freuen) and a
+    // preposition of its own (auf + accusative) in place of the English one; "-" puts it
+    // before the object itself ("remember me": sich an mich erinnern).
+    bool reflexive = false;
+    std::string boundEnglish, boundGerman;
+    Case boundCase = Case::Accusative;
 
     // The German clause being built.
     std::vector<std::string> topic;   // an adverb in front ("Gestern traf ich ...")

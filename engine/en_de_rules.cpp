@@ -77,6 +77,10 @@ void PushPreposition(const EnglishClause& c, std::size_t i, std::vector<std::str
     if (!german.empty()) out.push_back(std::move(german));
 }
 
+Case CaseNamed(std::string_view name) {
+    return name == "accusative" ? Case::Accusative : name == "genitive" ? Case::Genitive : Case::Dative;
+}
+
 // "hope for", "wait for", "think of": the German verb chooses its own preposition and
 // case (hoffen auf + accusative); table verb-preposition, "verb english" -> "german case".
 bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& german, Case& governed) {
@@ -84,13 +88,25 @@ bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& g
     // "arrived on Monday", "came to Berlin": a time or a place is no object of the verb
     bool determiner = false, article = false;
     if (ClockTimeAfter(c, i) || YearAfterIn(c, i) || DayAfter(c, i, determiner) || ToAPlace(c, i, article)) return false;
+    if (!c.boundEnglish.empty() && At(c, i).lower == c.boundEnglish) {
+        german = c.boundGerman;
+        governed = c.boundCase;
+        return true;
+    }
     const std::string& value = c.s.catalogue.Tables().Value("verb-preposition", c.mainLemma + " " + At(c, i).lower);
     const std::size_t blank = value.find(' ');
     if (blank == std::string::npos) return false;
     german = value.substr(0, blank);
     const std::string c2 = value.substr(blank + 1);
-    governed = c2 == "accusative" ? Case::Accusative : c2 == "genitive" ? Case::Genitive : Case::Dative;
+    governed = CaseNamed(c2);
     return true;
+}
+
+// "remember me": the object of the English verb is the German preposition's.
+bool ObjectOfTheBoundPrepositionAt(const EnglishClause& c, std::size_t i) {
+    if (c.boundEnglish != "-") return false;
+    const EnglishUnit& u = At(c, i);
+    return Is(u, EnKind::Pronoun) || IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName);
 }
 
 // The case after the preposition at i: "auf den Tisch legen", "unter den Tisch kriechen":
@@ -875,6 +891,13 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             KeepBeforeTheMiddle(c, false);
             continue;
         }
+        if (ObjectOfTheBoundPrepositionAt(c, c.i)) {  // "remember me": sich an mich erinnern
+            c.rest.push_back(c.boundGerman);
+            c.boundEnglish.clear();
+            PrepositionObject(c, c.i, c.boundCase, c.rest);
+            KeepBeforeTheMiddle(c, false);
+            continue;
+        }
         if (Is(u, EnKind::Pronoun) || HerAloneIsThePronoun(c, c.i)) {
             c.directObject = c.directObject || ObjectCase(c) == Case::Accusative;
             c.rest.push_back(ObjectPronoun(c, c.i));
@@ -993,9 +1016,59 @@ void PresentWithSeit(EnglishClause& c) {
     c.upToNow = true;
 }
 
+// "look forward to", "be interested in", "hurry": what English says with a verb and
+// the words after it German says with a reflexive verb, and maybe a preposition of its
+// own (table english-reflexive-verb: "look forward" -> "freuen auf accusative to").
+// The row the verb and up to three words after `from` make, the longest; `words` says
+// how many it takes. A row with an English preposition needs it to follow.
+std::string_view ReflexiveRowFrom(const EnglishClause& c, std::string key, std::size_t from, std::size_t& words) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::string_view found;
+    for (std::size_t n = 0; n <= 3 && from + n <= c.end; ++n) {
+        if (n > 0) key += " " + At(c, from + n - 1).lower;
+        if (from + n < c.i) continue;  // the verb's own word ("interested") is no word after it
+        const std::string& value = tables.Value("english-reflexive-verb", key);
+        if (value.empty()) continue;
+        const std::vector<std::string_view> field = SplitWords(value);
+        const bool preposition = field.size() < 4 || field[3] == "-" || (from + n < c.end && At(c, from + n).lower == field[3]);
+        if (preposition) found = value, words = from + n - c.i;
+    }
+    return found;
+}
+
+// The verb is read as "be" ("is interested", "was worried") or as itself.
+std::string_view ReflexiveRow(const EnglishClause& c, std::size_t& words) {
+    if (c.mainLemma.empty()) return {};
+    if (c.mainLemma == "sein" && c.mainEnglish.empty()) return ReflexiveRowFrom(c, "be", c.i, words);
+    std::string_view row = ReflexiveRowFrom(c, c.mainEnglish, c.i, words);
+    // "is worried about": the participle read as the verb is the word after "be"
+    if (row.empty() && c.i >= c.begin + 2 && Is(At(c, c.i - 2), EnKind::Be))
+        row = ReflexiveRowFrom(c, "be", c.i - 1, words);
+    return row;
+}
+
+bool EnglishWordsOfAGermanReflexiveVerb(const EnglishClause& c) {
+    std::size_t words = 0;
+    return !ReflexiveRow(c, words).empty();
+}
+
+void TheGermanReflexiveVerb(EnglishClause& c) {
+    std::size_t words = 0;
+    const std::vector<std::string_view> field = SplitWords(ReflexiveRow(c, words));
+    c.mainLemma = std::string(field[0]);
+    c.passive = false;
+    c.reflexive = true;
+    c.i += words;
+    if (field.size() < 4) return;
+    c.boundGerman = std::string(field[1]);
+    c.boundCase = CaseNamed(field[2]);
+    c.boundEnglish = std::string(field[3]);
+}
+
 // "Wir trafen uns", "Ich muss mich beeilen": a German verb that is reflexive, always or
 // when it has no object of its own (treffen, setzen), takes the pronoun of its subject.
 bool ReflexiveVerb(const EnglishClause& c) {
+    if (c.reflexive) return true;
     if (c.mainLemma.empty() || (c.passive && c.mainLemma != "sein")) return false;
     const std::string& when = c.s.catalogue.Tables().Value("reflexive-verb", c.mainLemma);
     return when == "always" || (when == "alone" && !c.directObject);
@@ -1192,6 +1265,8 @@ const ClauseRule<EnglishClause> kRules[] = {
      ConditionTakesTheSubjunctive},
     {"WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden for three days.", PerfectOfWhatLastsUpToNow,
      PresentWithSeit},
+    {"EnglishWordsOfAGermanReflexiveVerb", "The man is looking forward to the garden.", EnglishWordsOfAGermanReflexiveVerb,
+     TheGermanReflexiveVerb},
     {"NoVerbKeepsTheWordsInOrder", "A new book.", NoVerb, WordsInTheirOrder},
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
     {"ReflexiveVerbTakesItsPronoun", "The men meet in the garden.", ReflexiveVerb, ReflexivePronounAfterTheVerb},

@@ -364,6 +364,15 @@ TEST(EnglishClauseRules, ReflexiveVerbTakesItsPronoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men meet the dog.").text, "Die Männer treffen den Hund.");
 }
 
+TEST(EnglishClauseRules, EnglishWordsOfAGermanReflexiveVerb) {
+    const char* rule = "EnglishWordsOfAGermanReflexiveVerb";
+    // the English preposition becomes the German verb's own, in its case
+    EXPECT_EQ(By(rule, "The man is looking forward to the garden."), "Der Mann freut sich auf den Garten.");
+    EXPECT_EQ(By(rule, "The man is interested in the dog."), "Der Mann interessiert sich für den Hund.");
+    // the English object takes the German preposition
+    EXPECT_EQ(By(rule, "The woman looks after the dog."), "Die Frau kümmert sich um den Hund.");
+}
+
 TEST(EnglishClauseRules, WhatLastsUpToNowIsThePresentWithSeit) {
     EXPECT_EQ(By("WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden for three days."),
               "Der Hund schläft seit drei Tagen im Garten.");
