@@ -33,7 +33,7 @@ struct EnglishUnit {
     std::uint8_t antecedentGender = kGenderNone;
     bool antecedentPlural = false;
     bool resumes = false;  // the clause the relative clause interrupted goes on here
-    const char* tagName = "";  // what the tagger said, for qd_explain
+    const char* tagName = "";  // what the tagger said (VBD, DT, ...)
 };
 
 struct EnglishSentence {

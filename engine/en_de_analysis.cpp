@@ -603,7 +603,9 @@ void ChooseReadings(EnglishSentence& s) {
             }
         }
         if (u.lower != "that" || !u.fw) continue;
-        const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb;
+        // "changed that meaning": the tagger's pointing "that" before a noun stays the determiner
+        const bool pointing = std::string_view(u.tagName) == "DT" && i + 1 < s.units.size() && IsNounOrAdjective(s.units[i + 1]);
+        const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb && !pointing;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
         if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
             ThatAfterSayingAndATime(s, i))

@@ -139,6 +139,9 @@ TEST(EnglishClauseRules, PrepositionalPhraseInFrontIsTheTopic) {
 TEST(EnglishClauseRules, WordOrderOfTheGermanClause) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that he reads the book."), "Ich sehe, dass er das Buch liest.");
     EXPECT_EQ(By("VerbSecond", "The dog barks."), "Der Hund bellt.");
+    // after a verb, "that" before a noun with no verb of its own points and opens no clause
+    EXPECT_EQ(By("VerbSecond", "I see that book."), "Ich sehe dieses Buch.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "I see that the man reads the book."), "Ich sehe, dass der Mann das Buch liest.");
 }
 
 TEST(EnglishClauseRules, BeAfraidIsAngstHaben) {
