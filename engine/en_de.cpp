@@ -64,10 +64,23 @@ bool ListOfObjects(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     return coordinator && sentenceEnd && k > i + 1 && IsNounPhraseWord(s.units[k - 1]);
 }
 
+// "the figure is abstract - she has a voice": a dash after a clause with its verb,
+// before a subject pronoun and its verb, ends the one clause and opens the next; other
+// dashes set off a phrase inside the clause ("Lazarus - and her friends - knew").
+bool DashBetweenTwoClauses(const EnglishSentence& s, std::size_t i, std::size_t begin) {
+    if (s.units[i].source != "-" || i + 2 >= s.units.size()) return false;
+    bool verb = false;
+    for (std::size_t k = begin; k < i && !verb; ++k) verb = IsAuxiliary(s.units[k]) || (!s.units[k].fw && s.units[k].cls == kClassVerb);
+    const EnglishUnit& after = s.units[i + 2];
+    return verb && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower) &&
+           (IsAuxiliary(after) || (!after.fw && after.cls == kClassVerb));
+}
+
 bool IsClauseBoundary(const EnglishSentence& s, std::size_t i, std::size_t begin) {
     if (i == s.units.size()) return true;
     const EnglishUnit& u = s.units[i];
     if (ListOfSubjects(s, i, begin) || ListOfObjects(s, i, begin)) return false;
+    if (DashBetweenTwoClauses(s, i, begin)) return true;
     if (u.punct) return u.source != "'" && u.source != "-" && !CommaAfterAPhraseInFront(s, i, begin);
     if (i > begin && (u.relative != RelativeRole::None || u.resumes)) return true;
     return IsConnector(u) && i > begin;

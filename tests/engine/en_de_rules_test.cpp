@@ -44,6 +44,10 @@ TEST(EnglishClauseRules, SubjectsInTheNominative) {
     // a list of subjects stays one clause and its verb is plural
     EXPECT_EQ(By("SubjectNounPhrase", "The man, the woman and the dog see the house."),
               "Der Mann, die Frau und der Hund sehen das Haus.");
+    // a dash after a whole clause opens the next, whose pronoun is its own subject
+    EXPECT_EQ(By("SubjectPronoun", "The man is tired - she has a dog."), "Der Mann ist müde - sie hat einen Hund.");
+    // dashes around a phrase leave the clause whole
+    EXPECT_EQ(By("SubjectNounPhrase", "The man - and the woman - see the house."), "Der Mann - und die Frau - sehen das Haus.");
 }
 
 TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
