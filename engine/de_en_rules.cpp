@@ -236,6 +236,32 @@ void TakeTheEsSense(GermanClause& c) {
     verb.senses.clear();
 }
 
+// "Was machst du?": asked for with "was", a verb may have another sense (table
+// what-verb: machen, do); "Was macht den Hund glücklich?" keeps its own.
+std::size_t VerbAskedForWithWas(const GermanClause& c) {
+    if (c.finite >= c.end || c.s.units[c.begin].lower != "was" || c.s.units.back().source != "?") return c.end;
+    const std::size_t v = MainVerbOf(c);
+    const GermanUnit& main = c.s.units[v];
+    if (main.fw || main.cls != kClassVerb || c.s.catalogue.Tables().Value("what-verb", Lower1252(main.lemma)).empty()) return c.end;
+    // "was" must be the object: a subject of its own stands right after the finite verb
+    // ("machst du", "macht der Hund", not "macht dich")
+    const std::size_t after = c.finite + 1;
+    if (after >= c.end) return c.end;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::string& subject = c.s.units[after].lower;
+    const bool nominative = tables.InList("case-clear-subject", subject) || subject == "sie" || subject == "ihr" ||
+                            subject == "die" || tables.InList("masculine-nominative-determiner", subject);
+    return nominative ? v : c.end;
+}
+
+bool VerbAskedForWithItsOwnSense(const GermanClause& c) { return VerbAskedForWithWas(c) != c.end; }
+
+void TakeTheAskingSense(GermanClause& c) {
+    GermanUnit& verb = c.s.units[VerbAskedForWithWas(c)];
+    verb.english = c.s.catalogue.Tables().Value("what-verb", Lower1252(verb.lemma));
+    verb.senses.clear();
+}
+
 // "Er sagte der Zeitung, dass ...", "sagte mir": a verb of saying with the person it is
 // said to is another English verb (table hearer-verb: sagen, tell). That person is in
 // the dative: a dative pronoun, or a noun phrase that a dative determiner opens.
@@ -472,7 +498,11 @@ bool IsAdverbialAdjective(const GermanClause& c, std::size_t i) {
     // "für real", "als plausibel", "so gut wie": no adverb after these
     if (prev && prev->fw && (prev->fw->kind == GermanKind::Article || prev->fw->kind == GermanKind::Preposition))
         return false;
-    return !(prev && c.s.catalogue.Tables().InList("no-adverb-after", prev->lower));
+    if (prev && c.s.catalogue.Tables().InList("no-adverb-after", prev->lower)) return false;
+    // "macht ihn müde", "finde den Film gut": what the verb makes of its object is no adverb
+    const GermanUnit& main = c.chain.empty() ? c.Finite() : c.s.units[c.chain.back()];
+    const bool object = prev && (c.s.catalogue.Tables().InList("object-form", prev->lower) || IsNounLike(*prev));
+    return !(object && !main.fw && c.s.catalogue.Tables().InList("object-complement-verb", Lower1252(main.lemma)));
 }
 
 bool AdjectiveBesideAVerb(const GermanClause& c) {
@@ -617,10 +647,13 @@ std::size_t AskingPhraseEnd(const GermanClause& c) {
 }
 
 // "Wer hat das Fenster geöffnet?": the asking word is the subject; English does not invert.
+// So is "was" before an object ("Was macht ihn müde?": what makes him tired).
 bool SubjectAsks(const GermanClause& c) {
     const GermanUnit& first = c.First();
-    return first.fw && first.fw->kind == GermanKind::Question && c.finite == c.begin + 1 &&
-           c.s.catalogue.Tables().InList("subject-question-word", first.lower);
+    if (!first.fw || first.fw->kind != GermanKind::Question || c.finite != c.begin + 1) return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (tables.InList("subject-question-word", first.lower)) return true;
+    return first.lower == "was" && c.finite + 1 < c.end && tables.InList("object-form", c.s.units[c.finite + 1].lower);
 }
 
 // "Ich gehe schwimmen", "Er ging spazieren": gehen with a bare infinitive is English
@@ -1400,6 +1433,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
+    {"VerbAskedForWithWasTakesItsSense", "Was macht der Hund?", VerbAskedForWithItsOwnSense, TakeTheAskingSense},
     {"EsVerbTakesItsSense", "Es heißt, dass der Hund schläft.", EsVerbWithItsOwnSense, TakeTheEsSense},
     {"SayingToSomeoneIsTelling", "Er sagte dem Mann, dass der Hund schläft.", SayingVerbWithItsHearer, TheVerbOfTelling},
     {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},

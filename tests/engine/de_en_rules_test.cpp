@@ -611,6 +611,14 @@ TEST(GermanReadings, AberInsideAMainClauseIsButAtItsFront) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
 }
 
+TEST(GermanClauseRules, VerbAskedForWithWasTakesItsSense) {
+    EXPECT_EQ(By("VerbAskedForWithWasTakesItsSense", "Was macht der Hund?"), "What does the dog do?");
+    EXPECT_EQ(By("VerbAskedForWithWasTakesItsSense", "Was machst du im Garten?"), "What do you do in the garden?");
+    // "was" as the subject, and an object of its own, keep the verb's sense
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Was macht ihn m\xFC" "de?").text, "What makes him tired?");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund macht ein Haus.").text, "The dog makes a house.");
+}
+
 TEST(GermanClauseRules, EsVerbTakesItsSense) {
     EXPECT_EQ(By("EsVerbTakesItsSense", "Es hie\xDF im Garten, dass der Hund schl\xE4" "ft."), "It said in the garden that the dog sleeps.");
     // with another subject the verb keeps its sense
