@@ -392,20 +392,45 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
 
 // "After we had eaten", "before he left", "until the bus comes": a preposition before a
 // subject and its finite verb opens a clause (nachdem, bevor, bis), verb last in German.
+// Where the finite verb of a subject that starts at i + 1 stands (0: no subject and verb follow).
+std::size_t SubjectAndVerbAfter(const EnglishSentence& s, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    if (i + 2 >= s.units.size() || !SubjectStartsWith(tables, s.units[i + 1])) return 0;
+    const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
+    if (own <= i + 1 || own >= s.units.size()) return 0;
+    // "before you go": after "I", "you", "we", "they" the present is the base form
+    const EnglishUnit& verb = s.units[own];
+    const bool present = own == i + 2 && tables.InList("base-verb-subject", s.units[i + 1].lower) && !verb.fw &&
+                         verb.cls == kClassVerb && verb.tag == kFormBase;
+    return FiniteVerb(verb) || present ? own : 0;
+}
+
+// "As he said, ...", "As it was late, ...": "as" opening the sentence or following a comma
+// before a subject and its verb is a conjunction: "wie" before a verb of saying (table
+// as-reported-verb, of the German verbs), else "da" (als in the past).
+void AsBeforeAClauseIsAConjunction(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (u.lower != "as" || (i > 0 && s.units[i - 1].source != ",")) continue;
+        const std::size_t verb = SubjectAndVerbAfter(s, i);
+        if (!verb) continue;
+        std::size_t lexical = verb;  // "as he had said": the verb after the auxiliaries
+        while (lexical + 1 < s.units.size() && IsAuxiliary(s.units[lexical])) ++lexical;
+        const EnglishUnit& v = s.units[lexical];
+        const bool reporting = !v.fw && (tables.InList("as-reported-verb", v.german) || tables.InList("as-reported-english", v.lemma));
+        u.fw = tables.English(reporting ? "how" : "as", EnKind::Subordinator);
+        if (reporting) u.lower = "how";  // not the "as" whose past is "als"
+    }
+}
+
 void PrepositionBeforeAClauseIsAConjunction(EnglishSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
         if (!u.fw || u.fw->kind != EnKind::Preposition) continue;
         const EnglishWord* opening = tables.English(u.lower, EnKind::Subordinator);
-        if (!opening || !SubjectStartsWith(tables, s.units[i + 1])) continue;
-        const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
-        if (own <= i + 1 || own >= s.units.size()) continue;
-        // "before you go": after "I", "you", "we", "they" the present is the base form
-        const EnglishUnit& verb = s.units[own];
-        const bool present = own == i + 2 && tables.InList("base-verb-subject", s.units[i + 1].lower) && !verb.fw &&
-                             verb.cls == kClassVerb && verb.tag == kFormBase;
-        if (!FiniteVerb(verb) && !present) continue;
+        if (!opening || !SubjectAndVerbAfter(s, i)) continue;
         u.fw = opening;
         // "since it was late" in front gives a reason (da); after its clause a time (seit)
         const std::string& later = tables.Value("subordinator-after-a-clause", u.lower);
@@ -616,6 +641,7 @@ void ChooseReadings(EnglishSentence& s) {
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
+    AsBeforeAClauseIsAConjunction(s);
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a

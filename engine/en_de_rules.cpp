@@ -102,6 +102,14 @@ bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& g
     return true;
 }
 
+// "as a teacher", "as big as a house": "as" before a noun phrase names a role (als) or
+// what is compared (wie); the phrase is in the nominative, no object of the verb.
+bool AsBeforeANounPhrase(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "as" || !Is(At(c, i), EnKind::Adverb) || i == c.begin || i + 1 >= c.end) return false;
+    const EnglishUnit& next = At(c, i + 1);
+    return IsDeterminer(next) || (!next.fw && (next.cls == kClassNoun || next.cls == kClassName));
+}
+
 // "remember me": the object of the English verb is the German preposition's.
 bool ObjectOfTheBoundPrepositionAt(const EnglishClause& c, std::size_t i) {
     if (c.boundEnglish != "-") return false;
@@ -888,6 +896,16 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             const bool going = GermanTakesSein(c.s.catalogue, c.mainLemma) && c.mainLemma != "bleiben" && c.mainLemma != "sein";
             c.rest.push_back(going ? "nach Hause" : "zu Hause");
             ++c.i;
+            KeepBeforeTheMiddle(c, false);
+            continue;
+        }
+        if (AsBeforeANounPhrase(c, c.i)) {  // "works as a teacher": als, in the nominative
+            const EnglishUnit& before = At(c, c.i - 1);
+            const bool compared = !before.fw && (before.cls == kClassAdjective || before.cls == kClassAdverb);
+            c.rest.push_back(compared ? "wie" : "als");
+            ++c.i;
+            if (!compared && (At(c, c.i).lower == "a" || At(c, c.i).lower == "an")) ++c.i;  // "als Lehrer"
+            GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.rest);
             KeepBeforeTheMiddle(c, false);
             continue;
         }

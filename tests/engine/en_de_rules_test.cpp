@@ -449,6 +449,20 @@ TEST(EnglishToGermanReadings, APrepositionBeforeASubjectAndItsVerbOpensAClause) 
               "Der Mann liest, seit der Hund schl\xE4" "ft.");
 }
 
+TEST(EnglishToGermanReadings, AsBeforeASubjectAndItsVerbOpensAClause) {
+    // before a verb of saying it reports, else it gives a reason, in the past a time
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "As the man said, the dog slept.").text,
+              "Wie der Mann sagte, schlief der Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "As the dog sleeps, the man reads.").text,
+              "Da der Hund schl\xE4" "ft, liest der Mann.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "As the dog slept, the man read.").text,
+              "Als der Hund schlief, las der Mann.");
+    // before a noun phrase alone it names a role, or after an adjective what is compared
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sleeps as a dog.").text, "Der Mann schl\xE4" "ft als Hund.");
+    const std::string compared = FixtureTranslation(Direction::EnglishToGerman, "The dog is as old as the man.").text;
+    EXPECT_NE(compared.find("alt wie der Mann."), std::string::npos) << compared;
+}
+
 TEST(EnglishToGermanReadings, AfterWillComesAVerb) {
     // "rain" is a noun too, and the tagger takes it for one before "tomorrow"; after "will" it is the verb
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It will rain tomorrow.").text, "Es wird morgen regnen.");
