@@ -46,6 +46,7 @@ struct EnglishSentence {
     int lastPerson = 3;
     bool lastPlural = false;
     bool unreal = false;  // "if" beside "would" or "could": the condition is unreal
+    bool shouting = false;  // most words in capitals: a capital word is no acronym
 };
 
 // ---- Analysis (en_de_analysis.cpp) ----

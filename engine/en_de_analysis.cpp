@@ -191,6 +191,14 @@ TagMask DictionaryTags(const Catalogue& catalogue, const std::string& source, co
     return mask;
 }
 
+// "TIME", "NATO": two letters or more, every one a capital.
+bool AllCapitals(const std::string& word) {
+    if (word.size() < 2) return false;
+    for (char ch : word)
+        if (!IsUpper1252(static_cast<unsigned char>(ch))) return false;
+    return true;
+}
+
 void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous, TagReading tagged) {
     auto user = s.user.find(u.lower);
     if (user != s.user.end()) {
@@ -205,6 +213,13 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
         u.german = month;
         u.cls = kClassNoun;
         u.gender = kMasculine;
+        u.fixed = true;
+        return;
+    }
+    // "told TIME", "the US army": a word in capitals the catalogue does not spell so is a name
+    if (!s.shouting && AllCapitals(u.source) && s.catalogue.Forms(u.source).empty()) {
+        u.german = u.source;
+        u.cls = kClassName;
         u.fixed = true;
         return;
     }
@@ -1180,6 +1195,13 @@ bool ThatAfterANounIsDass(const EnglishSentence& s, std::size_t that) {
 
 bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     const std::vector<EnglishTag> tags = TagTokens(s.catalogue, tokens);
+    std::size_t words = 0, capitals = 0;
+    for (const Token& t : tokens) {
+        if (t.kind != TokenKind::Word) continue;
+        ++words;
+        capitals += AllCapitals(std::string(t.text));
+    }
+    s.shouting = capitals * 2 > words;
     bool start = true;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         const Token& t = tokens[k];

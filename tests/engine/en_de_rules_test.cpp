@@ -463,6 +463,12 @@ TEST(EnglishToGermanReadings, AsBeforeASubjectAndItsVerbOpensAClause) {
     EXPECT_NE(compared.find("alt wie der Mann."), std::string::npos) << compared;
 }
 
+TEST(EnglishToGermanReadings, AWordInCapitalsIsAName) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees DOG.").text, "Der Mann sieht DOG.");
+    // unless the whole sentence is in capitals
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "THE DOG SLEEPS.").text, "Der Hund schl\xE4" "ft.");
+}
+
 TEST(EnglishToGermanReadings, AfterWillComesAVerb) {
     // "rain" is a noun too, and the tagger takes it for one before "tomorrow"; after "will" it is the verb
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It will rain tomorrow.").text, "Es wird morgen regnen.");
