@@ -95,6 +95,8 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
     const bool coordinator = mark.fw && mark.fw->kind == GermanKind::Coordinator;
     if (mark.source != "," && !coordinator) return false;
     if (IsVerbUnit(tables, units[at - 1])) return false;  // the clause before is complete
+    // "Das ist der Mann, den er sieht": a relative pronoun opens a clause of its own
+    if (at + 1 < units.size() && (units[at + 1].relative || (at + 2 < units.size() && units[at + 2].relative))) return false;
     // the clause before waits for its verb: a subordinate one, or an auxiliary or modal in it
     bool waits = StartsSubordinateClause(s, begin, at);
     for (std::size_t k = begin; k < at && !waits; ++k)

@@ -547,10 +547,18 @@ void MarkRelativePronouns(GermanSentence& s) {
         if (!IsNounLike(antecedent) && !pronoun) continue;
         std::size_t clauseEnd = 0;
         if (!VerbLastFrom(s, i + 1, clauseEnd)) continue;
+        // ", um die Zukunft zu sichern": a clause that ends in a zu-infinitive is no relative one
+        const GermanUnit& last = s.units[clauseEnd - 1];
+        if (last.reading.zuInfinitive || (clauseEnd - 1 > i && s.units[clauseEnd - 2].lower == "zu")) continue;
         const bool person = RefersToPerson(s, noun + 1);
         bool subjectInside = false;
         for (std::size_t k = i + 1; k < clauseEnd; ++k)
             subjectInside = subjectInside || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Pronoun && s.units[k].fw->nominative);
+        // "das der Mann liest": after "das" or "die", which may be either, "der" and a
+        // noun are most likely the subject
+        if (!preposition && (r.lower == "das" || r.lower == "die") && i + 2 < clauseEnd && s.units[i + 1].lower == "der" &&
+            IsNounLike(s.units[i + 2]))
+            subjectInside = true;
         r.relative = true;
         r.relativeObject = preposition || role == "object" || (role != "whose" && subjectInside);
         if (role == "whose") r.english = "whose";

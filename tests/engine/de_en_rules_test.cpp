@@ -316,6 +316,14 @@ TEST(GermanClauseRules, ZuInfinitiveBeforeItsObjects) {
     EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er geht, ohne das Buch zu lesen."), "He goes without reading the book.");
     // an auxiliary's infinitive goes before its predicate too
     EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Es ist wichtig, leise zu sein."), "It is important to be quiet.");
+    // "um die" before a zu-infinitive is no preposition of a relative pronoun
+    EXPECT_EQ(By("ZuInfinitiveBeforeItsObjects", "Er kommt, um die Katze zu sehen."), "He comes to see the cat.");
+}
+
+TEST(GermanClauseRules, ARelativeClauseAfterIstIsAClauseOfItsOwn) {
+    EXPECT_EQ(By("SubordinateClauseOrder", "Das ist das Buch, das der Mann liest."), "That is the book that the man reads.");
+    EXPECT_EQ(By("SubordinateClauseOrder", "Das ist der Garten, in dem der Hund schl\xE4" "ft."),
+              "That is the garden in which the dog sleeps.");
 }
 
 TEST(GermanClauseRules, AdjectiveTakesTheZuInfinitive) {
