@@ -120,7 +120,17 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
         if (u.fw && (u.fw->kind == GermanKind::Subordinator || u.fw->kind == GermanKind::Relative ||
                      u.fw->kind == GermanKind::Particle))
             return false;
-        if (IsVerbUnit(tables, u)) return last && !u.reading.zuInfinitive;
+        if (IsVerbUnit(tables, u)) {
+            // "angenommen haben": the verbs at the end stand together
+            std::size_t e = k;
+            while (e + 1 < units.size() && IsVerbUnit(tables, units[e + 1])) ++e;
+            const bool atTheEnd = e == k ? last
+                                         : e + 1 == units.size() || units[e + 1].punct ||
+                                               (units[e + 1].fw && units[e + 1].fw->kind == GermanKind::Coordinator);
+            bool zu = false;
+            for (std::size_t v = k; v <= e; ++v) zu = zu || units[v].reading.zuInfinitive;
+            return atTheEnd && !zu;
+        }
     }
     return false;
 }

@@ -294,6 +294,9 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
     // "den Garten" after a comma is a list's article, not a relative pronoun
     EXPECT_EQ(GermanToEnglish("Der Vater sagt, dass der Mann den Hund, den Garten und die Katze sieht."),
               "The father says that the man sees the dog, the garden and the cat.");
+    // so does a list before the verbs at the end of the clause
+    EXPECT_EQ(GermanToEnglish("Der Vater sagt, dass der Mann den Hund und die Katze gesehen hat."),
+              "The father says that the man has seen the dog and the cat.");
     // a term in quotation marks stays inside its clause
     EXPECT_EQ(GermanToEnglish("Der Mann, der den Hund \"Rex\" sieht, schl\xE4" "ft."),
               "The man who sees the dog \"Rex\" sleeps.");
