@@ -59,7 +59,11 @@ bool IsClauseBoundary(const GermanSentence& s, std::size_t i, std::size_t begin)
             if (u.source == m) return true;
         return false;
     }
-    return u.fw && u.fw->kind == GermanKind::Coordinator && i > begin;
+    if (!u.fw || u.fw->kind != GermanKind::Coordinator || i <= begin) return false;
+    // "dieser ikonischen und historischen Wettbewerbe": two adjectives of one noun
+    const bool adjectives = i + 2 < s.units.size() && s.units[i - 1].cls == kClassAdjective && !s.units[i - 1].fw &&
+                            s.units[i + 1].cls == kClassAdjective && !s.units[i + 1].fw && IsNounLike(s.units[i + 2]);
+    return !adjectives;
 }
 
 bool StartsSubordinateClause(const GermanSentence& s, std::size_t begin, std::size_t end) {

@@ -297,6 +297,9 @@ TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
     // so does a list before the verbs at the end of the clause
     EXPECT_EQ(GermanToEnglish("Der Vater sagt, dass der Mann den Hund und die Katze gesehen hat."),
               "The father says that the man has seen the dog and the cat.");
+    // "und" between two adjectives of one noun joins them, not two clauses
+    EXPECT_EQ(GermanToEnglish("Der Mann kommt, um die alten und neuen B\xFC" "cher zu lesen."),
+              "The man comes to read the old and new books.");
     // a term in quotation marks stays inside its clause
     EXPECT_EQ(GermanToEnglish("Der Mann, der den Hund \"Rex\" sieht, schl\xE4" "ft."),
               "The man who sees the dog \"Rex\" sleeps.");
