@@ -137,6 +137,7 @@ struct GermanClause {
     bool negate = false;
     bool notYet = false;  // "noch nicht": not yet
     bool progressive = false;  // "arbeitet gerade": is working
+    bool imperative = false;   // "Kommen Sie herein": the bare verb, no subject
     bool upToNow = false;      // "wohnt seit drei Jahren": has lived
     bool future = false;       // "kommt morgen": will come
     bool question = false;

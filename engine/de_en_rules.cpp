@@ -677,6 +677,38 @@ void GoDoing(GermanClause& c) {
     c.chain.clear();
 }
 
+// "Genießen Sie den Abend": a verb in -en with "Sie" after it.
+bool SieAfterTheVerb(const GermanClause& c) {
+    const GermanUnit& verb = c.s.units[c.finite];
+    const bool plural = verb.lower.size() > 3 && verb.lower.compare(verb.lower.size() - 2, 2, "en") == 0;
+    return c.finite + 1 < c.end && plural && (!verb.fw || verb.lower == "seien") && c.s.units[c.finite + 1].source == "Sie";
+}
+
+// "Komm herein!", "Nimm das Buch", "Sei ruhig!": a bare stem opening the sentence.
+bool BareStemInFront(const GermanClause& c) {
+    const GermanUnit& verb = c.s.units[c.finite];
+    if (verb.fw) return verb.lower == "sei" && c.finite == 0;
+    const bool ending = verb.lower.size() > 2 && (verb.lower.back() == 'n' || verb.lower.back() == 't');
+    return c.finite == 0 && verb.cls == kClassVerb && verb.reading.tag == kFormBase && verb.reading.guessed && !ending;
+}
+
+// "Bitte schalten Sie das Licht aus", "Nimm das Buch": the sentence's first clause, in
+// no question, with such a verb first bids: English says the bare verb and no subject.
+bool Imperative(const GermanClause& c) {
+    const std::vector<GermanUnit>& units = c.s.units;
+    if (c.subordinate || c.s.question || c.finite >= c.end) return false;
+    const bool opening = c.begin == 0 || (c.begin == 1 && units[0].punct && units[0].source != ",");
+    std::size_t first = c.begin;
+    if (first < c.finite && units[first].lower == "bitte") ++first;
+    return opening && first == c.finite && (SieAfterTheVerb(c) || BareStemInFront(c));
+}
+
+void BidWithTheBareVerb(GermanClause& c) {
+    c.imperative = true;
+    c.progressive = c.future = false;
+    if (SieAfterTheVerb(c)) c.used[c.finite + 1] = true;
+}
+
 void BuildTheEnglishVerbGroup(GermanClause& c) {
     c.verbFirst = c.finite == c.begin;
     const std::size_t asking = AskingPhraseEnd(c);
@@ -686,6 +718,7 @@ void BuildTheEnglishVerbGroup(GermanClause& c) {
                                    : SpeaksOfAPastTime(c) ? PerfectReading::Past
                                                           : PerfectReading::PastInTalk;
     c.verbGroup = EnglishVerbGroup(c, perfect, c.insertAt);
+    if (c.imperative && c.Finite().fw) c.verbGroup = c.negate ? std::vector<std::string>{"do not", "be"} : std::vector<std::string>{"be"};
     if (c.notYet)
         for (std::string& entry : c.verbGroup) {
             if (entry == "cannot" || entry == "not" || (entry.size() > 4 && entry.compare(entry.size() - 4, 4, " not") == 0))
@@ -880,7 +913,8 @@ bool SubjectClauseInFront(const GermanClause& c) {
 void QuestionOrder(GermanClause& c) {
     if (c.whQuestion) c.EmitRange(c.begin, c.finite);
     const std::size_t subjectStart = c.finite + 1;
-    const std::size_t subjectEnd = GermanNounPhraseEnd(c.s, subjectStart, c.end);
+    // "Nimm das Buch": a bid has no subject
+    const std::size_t subjectEnd = c.imperative ? subjectStart : GermanNounPhraseEnd(c.s, subjectStart, c.end);
     c.MarkSubject(subjectStart, subjectEnd);
     if (c.question && subjectEnd > subjectStart) {
         for (std::size_t k = 0; k < c.insertAt && k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
@@ -1449,6 +1483,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"FutureTimeTakesWill", "Der Hund schläft morgen im Garten.", FutureTimeBesideAPresentVerb, TheFuture},
     {"OngoingActivityIsProgressive", "Der Hund wartet im Garten.", OngoingActivityInThePresent, TheOngoingProgressive},
     {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
+    {"ImperativeIsTheBareVerb", "Lesen Sie das Buch.", Imperative, BidWithTheBareVerb},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},

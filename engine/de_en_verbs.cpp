@@ -157,7 +157,10 @@ void LexicalVerb(VerbGroupState& v) {
     // "be interested", or "be" alone ("Es geht um Geld": it is about money)
     const bool be = e == "be" || e.compare(0, 3, "be ") == 0;
     const std::string afterBe = e.size() > 3 ? e.substr(3) : std::string();
-    if (c.upToNow && !v.past && !v.subjunctive && !c.question && !be) {
+    if (c.imperative) {  // "Kommen Sie nicht": do not come
+        if (c.negate) v.words.push_back("do not");
+        v.words.push_back(e);
+    } else if (c.upToNow && !v.past && !v.subjunctive && !c.question && !be) {
         v.words.push_back(v.third ? "has" : "have");  // "wohnt seit drei Jahren": has lived
         if (c.negate) v.words.push_back("not");
         v.words.push_back(EnglishPastPart(c.s.catalogue, e));

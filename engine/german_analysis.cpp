@@ -129,6 +129,25 @@ void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
     JoinedSeparableForm(catalogue, w, out);
 }
 
+// "Komm!", "Mach die Tür zu!", "Nimm das Buch!": a bare stem in front bids; it reads
+// as the verb's base form. Verbs that change e to i bid with their third person's stem
+// ("nimmt": nimm, "liest": lies).
+void ImperativeRules(const Catalogue& catalogue, const std::string& w, std::vector<GermanReading>& out) {
+    if (w.size() < 2) return;
+    std::vector<GermanReading> third;
+    CollectForms(catalogue, w + "t", third);
+    const GermanReading* found = nullptr;
+    for (const GermanReading& r : third)  // "hilft" is helfen before "hilft ... ab"
+        if (r.word->wordClass == kClassVerb && r.tag == kFormThird && (!found || (found->word->particle && !r.word->particle)))
+            found = &r;
+    if (found) {
+        out.push_back(GermanReading{found->word, kFormBase, false, true});
+        return;
+    }
+    if (w.back() != 'n') VerbLemma(catalogue, w, kFormBase, out);
+    for (GermanReading& r : out) r.guessed = true;
+}
+
 // "versucht", "bezahlt", "studiert": a verb without ge- in its participle has the
 // same form in the third person present, which the dictionary may not list.
 void AddThirdPersonOfParticiples(const Catalogue& catalogue, const std::string& form, std::vector<GermanReading>& out) {
@@ -200,6 +219,7 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
     VerbRules(catalogue, w, out);
     AddSecondPersonOfBareThirds(catalogue, w, out);
     if (out.empty() && sentenceStart) NounRules(catalogue, surface, out);
+    if (out.empty() && sentenceStart) ImperativeRules(catalogue, w, out);
     return out;
 }
 

@@ -619,6 +619,17 @@ TEST(GermanReadings, AberInsideAMainClauseIsButAtItsFront) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
 }
 
+TEST(GermanClauseRules, ImperativeIsTheBareVerb) {
+    EXPECT_EQ(By("ImperativeIsTheBareVerb", "Lesen Sie das Buch."), "Read the book.");
+    EXPECT_EQ(By("ImperativeIsTheBareVerb", "Bitte lesen Sie das Buch nicht."), "Please do not read the book.");
+    // the bare stem, and the e-to-i stem of the third person
+    EXPECT_EQ(By("ImperativeIsTheBareVerb", "Kauf das Buch!"), "Buy the book!");
+    EXPECT_EQ(By("ImperativeIsTheBareVerb", "Sieh den Hund!"), "See the dog!");
+    EXPECT_EQ(By("ImperativeIsTheBareVerb", "Seien Sie leise."), "Be quiet.");
+    // asked, it is a question
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Lesen Sie das Buch?").text, "Do you read the book?");
+}
+
 TEST(GermanClauseRules, VerbAskedForWithWasTakesItsSense) {
     EXPECT_EQ(By("VerbAskedForWithWasTakesItsSense", "Was macht der Hund?"), "What does the dog do?");
     EXPECT_EQ(By("VerbAskedForWithWasTakesItsSense", "Was machst du im Garten?"), "What do you do in the garden?");
