@@ -618,7 +618,10 @@ bool WorthMatching(const EngineTables& tables, const std::vector<std::string_vie
     }
     for (std::string_view p : parts)
         if (!tables.German(p)) return true;
-    return nounInside;
+    // "nach wie vor": a few terms of closed words only are worth it too (table closed-word-term)
+    std::string text;
+    for (std::string_view p : parts) text += (text.empty() ? "" : " ") + std::string(p);
+    return nounInside || tables.InList("closed-word-term", text);
 }
 
 // Whether the phrase's words stand at i, each as written or as its lemma. A common

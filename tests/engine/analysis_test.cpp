@@ -48,6 +48,12 @@ TEST(GermanAnalysis, SentenceStartAlsoTriesLowerCase) {
     EXPECT_EQ(Reading("Gehen", true), "gehen/" + std::to_string(kFormBase));
 }
 
+TEST(GermanAnalysis, ABareStemOpeningTheSentenceIsItsVerb) {
+    EXPECT_EQ(Reading("Kauf", true), "kaufen/" + std::to_string(kFormBase));
+    EXPECT_EQ(Reading("Sieh", true), "sehen/" + std::to_string(kFormBase));  // the stem of "sieht"
+    EXPECT_EQ(Reading("kauf"), "");  // inside the sentence it bids nothing
+}
+
 TEST(GermanAnalysis, CompoundSplitWithLinkingElement) {
     CompoundSplit split;
     ASSERT_TRUE(SplitGermanCompound(German(), "Windenergie", split));

@@ -287,6 +287,10 @@ TEST(GermanToEnglish, EnglishSetsNoCommaBeforeAClauseThatFollowsItsMainClause) {
     EXPECT_EQ(GermanToEnglish("Der Vater sagte, er kommt."), "The father said he comes.");
 }
 
+TEST(GermanToEnglish, ATermOfClosedWordsOnlyFromTheTable) {
+    EXPECT_EQ(GermanToEnglish("Der Hund ist nach wie vor m\xFC" "de."), "The dog is still tired.");
+}
+
 TEST(GermanToEnglish, AListInsideAClauseKeepsTheClauseWhole) {
     // the participle after the list still belongs to "hat"
     EXPECT_EQ(GermanToEnglish("Der Mann hat den Hund, die Katze und das Buch gekauft."),
