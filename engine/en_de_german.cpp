@@ -125,7 +125,8 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
 
 void GermanNounPhraseWithKein(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
                               std::vector<std::string>& out) {
-    if (i < end && IsDeterminer(s.units[i])) ++i;  // "a": kein takes its place
+    // "a", "any": kein takes its place
+    if (i < end && (IsDeterminer(s.units[i]) || s.catalogue.Tables().InList("indefinite-after-not", s.units[i].lower))) ++i;
     NounPhraseWith(s, s.catalogue.Tables().English("no"), i, end, c, out);
 }
 
@@ -169,8 +170,12 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         det = s.catalogue.Tables().English("the");
     const bool plural = (head && head->plural) || (det && det->plural);
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
-    for (std::size_t k = adjectives; k < nouns; ++k)
-        out.push_back(units[k].number ? units[k].german : AdjectiveForm(units[k].german, declension, gender, c, plural));
+    for (std::size_t k = adjectives; k < nouns; ++k) {
+        // "anders": an adjective said before a noun from a stem of its own (andere)
+        const std::string& stem = s.catalogue.Tables().Value("attributive-stem", units[k].german);
+        const std::string& adjective = stem.empty() ? units[k].german : stem;
+        out.push_back(units[k].number ? units[k].german : AdjectiveForm(adjective, declension, gender, c, plural));
+    }
     // consecutive common nouns make one word: "Konzentration" "Zone" -> "Konzentrationszone"
     std::string compound;
     for (std::size_t k = nouns; k < j; ++k) {

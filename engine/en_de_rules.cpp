@@ -737,13 +737,15 @@ bool TimeNounPhraseAt(const EnglishClause& c, std::size_t i) {
 bool NotBeforeAnIndefinitePhrase(const EnglishClause& c, std::size_t i) {
     if (!c.negate || !c.restOpen || c.i >= c.end) return false;
     const EnglishUnit& u = At(c, i);
-    const bool indefinite = Is(u, EnKind::Article) && u.fw->german == std::string("ein");
+    const bool any = c.s.catalogue.Tables().InList("indefinite-after-not", u.lower);  // "not any": kein
+    const bool indefinite = (Is(u, EnKind::Article) && u.fw->german == std::string("ein")) || any;
     const bool bare = !u.fw && !u.number && (u.cls == kClassNoun || u.cls == kClassAdjective) && u.source.find(' ') == std::string::npos;
     if (!indefinite && !bare) return false;
-    std::size_t k = i;
+    const std::size_t start = any ? i + 1 : i;
+    std::size_t k = start;
     std::vector<std::string> words;
     GermanNounPhrase(c.s, k, c.end, Case::Accusative, words);
-    return k > i && At(c, k - 1).cls == kClassNoun && !At(c, k - 1).fw && !IndirectObjectAt(c, i);
+    return k > start && At(c, k - 1).cls == kClassNoun && !At(c, k - 1).fw && !IndirectObjectAt(c, start);
 }
 
 void ObjectsAndAdverbials(EnglishClause& c);

@@ -123,6 +123,11 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
               "Der Mann spielte Fußball.");
 }
 
+TEST(EnglishClauseRules, AnAdjectiveOfItsOwnStemBeforeANoun) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man has a different dog."), "Der Mann hat einen anderen Hund.");
+    EXPECT_EQ(By("GermanVerbForms", "The dog is different."), "Der Hund ist anders.");
+}
+
 TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "Suddenly the dog sleeps."), "Plötzlich schläft der Hund.");
 }
@@ -309,6 +314,7 @@ TEST(EnglishAnalysis, NumberWordsAndTheClock) {
 TEST(EnglishClauseRules, NotBecomesKeinOrStandsBeforeWhatItDenies) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man does not have a dog."), "Der Mann hat keinen Hund.");
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man is not an old man."), "Der Mann ist kein alter Mann.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man does not have any dogs."), "Der Mann hat keine Hunde.");
     EXPECT_EQ(By("GermanVerbForms", "The dog is not old."), "Der Hund ist nicht alt.");
     EXPECT_EQ(By("GermanVerbForms", "The dog does not sleep in the garden."), "Der Hund schläft nicht im Garten.");
     // what is known, and when, stand before it
