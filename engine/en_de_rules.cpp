@@ -149,10 +149,29 @@ void PrepositionObject(const EnglishClause& c, std::size_t& i, Case prepositionC
 
 // "Can you come?", "What does it mean?": the auxiliary moves behind the subject
 // for the rules below; German puts the finite verb first again.
+// "what", or a term that opens with an asking word ("how much").
+bool AskingPhrase(const EnglishClause& c, std::size_t i) {
+    const EnglishUnit& u = At(c, i);
+    if (Is(u, EnKind::Question)) return true;
+    const std::size_t blank = u.lower.find(' ');
+    return !u.fw && blank != std::string::npos && c.s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Question);
+}
+
+// "how much", "how long": the degree asked for after "how", said in German after "wie"
+// (table english-asking-degree: viel, lange); empty for any other word.
+const std::string& AskingDegree(const EnglishClause& c, std::size_t i) {
+    static const std::string kNone;
+    if (i == 0 || At(c, i - 1).lower != "how") return kNone;
+    return c.s.catalogue.Tables().Value("english-asking-degree", At(c, i).lower);
+}
+
 std::size_t QuestionAuxiliary(const EnglishClause& c) {
     if (c.subordinate || c.subjectRead) return c.end;  // "is a doctor" after a relative clause
     std::size_t q = c.i;
-    if (q < c.end && Is(At(c, q), EnKind::Question)) ++q;
+    if (q < c.end && AskingPhrase(c, q)) ++q;
+    if (q + 1 < c.end && q == c.i + 1 && !AskingDegree(c, q).empty()) ++q;  // "How much does it cost?"
+    // "How many children do you have?": the noun asked for stands with its asking words
+    if (q > c.i && q + 1 < c.end && !At(c, q).fw && At(c, q).cls == kClassNoun && IsAuxiliary(At(c, q + 1))) ++q;
     if (q >= c.end || !IsAuxiliary(At(c, q))) return c.end;
     return EnglishSubjectEnd(c.s, q + 1, c.end) > q + 1 ? q : c.end;
 }
@@ -162,7 +181,10 @@ bool AuxiliaryBeforeTheSubject(const EnglishClause& c) { return QuestionAuxiliar
 void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
     const std::size_t q = QuestionAuxiliary(c);
     const std::size_t subjectEnd = EnglishSubjectEnd(c.s, q + 1, c.end);
-    if (q > c.i) c.out.push_back(At(c, c.i).fw->german);  // the question word
+    if (q > c.i) c.out.push_back(At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);  // the question word
+    std::size_t k = c.i + 1;
+    if (k < q && !AskingDegree(c, k).empty()) c.out.push_back(AskingDegree(c, k++));  // "wie viel"
+    if (k < q) GermanNounPhrase(c.s, k, q, Case::Accusative, c.out);  // "wie viele Kinder"
     std::vector<EnglishUnit>& units = c.s.units;
     EnglishUnit aux = units[q];
     units.erase(units.begin() + static_cast<long>(q));

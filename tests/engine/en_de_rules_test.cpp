@@ -36,6 +36,9 @@ TEST(EnglishClauseRules, EveryRuleHasANameAndAnExampleThatUsesIt) {
 TEST(EnglishClauseRules, QuestionsPutTheFiniteVerbFirst) {
     EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "Can you come?"), "Können Sie kommen?");
     EXPECT_EQ(By("FiniteVerbBeforeTheSubjectInQuestions", "Can you come?"), "Können Sie kommen?");
+    // "how" and the degree it asks for, and the noun asked for, stay in front
+    EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "How long does the dog sleep?"), "Wie lange schläft der Hund?");
+    EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "How many dogs does the man see?"), "Wie viele Hunde sieht der Mann?");
 }
 
 TEST(EnglishClauseRules, SubjectsInTheNominative) {
