@@ -77,6 +77,9 @@ void GermanNounPhrase(const EnglishSentence& s, std::size_t& i, std::size_t end,
 // "not a car", "not meat": the noun phrase at i with "kein" (kein Auto, kein Fleisch).
 void GermanNounPhraseWithKein(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c,
                               std::vector<std::string>& out);
+// "which book": the noun phrase at i after a determiner read elsewhere (welches Buch).
+void GermanNounPhraseAfter(const EnglishSentence& s, const EnglishWord* determiner, std::size_t& i, std::size_t end, Case c,
+                           std::vector<std::string>& out);
 
 // ---- The clause and its rules (en_de_rules.cpp) ----
 

@@ -130,6 +130,11 @@ void GermanNounPhraseWithKein(const EnglishSentence& s, std::size_t& i, std::siz
     NounPhraseWith(s, s.catalogue.Tables().English("no"), i, end, c, out);
 }
 
+void GermanNounPhraseAfter(const EnglishSentence& s, const EnglishWord* determiner, std::size_t& i, std::size_t end, Case c,
+                           std::vector<std::string>& out) {
+    NounPhraseWith(s, determiner, i, end, c, out);
+}
+
 namespace {
 
 void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,

@@ -181,10 +181,17 @@ bool AuxiliaryBeforeTheSubject(const EnglishClause& c) { return QuestionAuxiliar
 void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
     const std::size_t q = QuestionAuxiliary(c);
     const std::size_t subjectEnd = EnglishSubjectEnd(c.s, q + 1, c.end);
-    if (q > c.i) c.out.push_back(At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);  // the question word
+    const EnglishUnit& asking = At(c, c.i);
+    // "Which book": the asking word declines as the noun's determiner (welches Buch)
+    const EnglishWord* determiner = c.i + 1 < q ? c.s.catalogue.Tables().English(asking.lower, EnKind::Demonstrative) : nullptr;
     std::size_t k = c.i + 1;
-    if (k < q && !AskingDegree(c, k).empty()) c.out.push_back(AskingDegree(c, k++));  // "wie viel"
-    if (k < q) GermanNounPhrase(c.s, k, q, Case::Accusative, c.out);  // "wie viele Kinder"
+    if (determiner) {
+        GermanNounPhraseAfter(c.s, determiner, k, q, Case::Accusative, c.out);
+    } else {
+        if (q > c.i) c.out.push_back(asking.fw ? std::string(asking.fw->german) : asking.german);  // the question word
+        if (k < q && !AskingDegree(c, k).empty()) c.out.push_back(AskingDegree(c, k++));  // "wie viel"
+        if (k < q) GermanNounPhrase(c.s, k, q, Case::Accusative, c.out);  // "wie viele Kinder"
+    }
     std::vector<EnglishUnit>& units = c.s.units;
     EnglishUnit aux = units[q];
     units.erase(units.begin() + static_cast<long>(q));

@@ -39,6 +39,8 @@ TEST(EnglishClauseRules, QuestionsPutTheFiniteVerbFirst) {
     // "how" and the degree it asks for, and the noun asked for, stay in front
     EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "How long does the dog sleep?"), "Wie lange schläft der Hund?");
     EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "How many dogs does the man see?"), "Wie viele Hunde sieht der Mann?");
+    // "which" declines as the noun's determiner
+    EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "Which book does the man read?"), "Welches Buch liest der Mann?");
 }
 
 TEST(EnglishClauseRules, SubjectsInTheNominative) {
