@@ -109,8 +109,6 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
     if (!waits) return false;
     for (std::size_t k = at + 1; k < units.size(); ++k) {
         const GermanUnit& u = units[k];
-        const bool last = k + 1 == units.size() || units[k + 1].punct ||
-                          (units[k + 1].fw && units[k + 1].fw->kind == GermanKind::Coordinator);
         if (u.punct) {
             if (IsQuoteMark(u) && QuotesATermInsideAClause(s, k)) continue;
             if (u.source != ",") return false;
@@ -128,9 +126,8 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
             // "angenommen haben": the verbs at the end stand together
             std::size_t e = k;
             while (e + 1 < units.size() && IsVerbUnit(tables, units[e + 1])) ++e;
-            const bool atTheEnd = e == k ? last
-                                         : e + 1 == units.size() || units[e + 1].punct ||
-                                               (units[e + 1].fw && units[e + 1].fw->kind == GermanKind::Coordinator);
+            const bool atTheEnd = e + 1 == units.size() || units[e + 1].punct ||
+                                  (units[e + 1].fw && units[e + 1].fw->kind == GermanKind::Coordinator);
             bool zu = false;
             for (std::size_t v = k; v <= e; ++v) zu = zu || units[v].reading.zuInfinitive;
             return atTheEnd && !zu;

@@ -77,6 +77,7 @@ void PushPreposition(const EnglishClause& c, std::size_t i, std::vector<std::str
     if (!german.empty()) out.push_back(std::move(german));
 }
 
+// A case as the tables name it ("accusative").
 Case CaseNamed(std::string_view name) {
     return name == "accusative" ? Case::Accusative : name == "genitive" ? Case::Genitive : Case::Dative;
 }
@@ -147,8 +148,6 @@ void PrepositionObject(const EnglishClause& c, std::size_t& i, Case prepositionC
     GermanNounPhrase(c.s, i, c.end, prepositionCase, out);
 }
 
-// "Can you come?", "What does it mean?": the auxiliary moves behind the subject
-// for the rules below; German puts the finite verb first again.
 // "what", or a term that opens with an asking word ("how much").
 bool AskingPhrase(const EnglishClause& c, std::size_t i) {
     const EnglishUnit& u = At(c, i);
@@ -165,6 +164,8 @@ const std::string& AskingDegree(const EnglishClause& c, std::size_t i) {
     return c.s.catalogue.Tables().Value("english-asking-degree", At(c, i).lower);
 }
 
+// "Can you come?", "What does it mean?": the auxiliary moves behind the subject
+// for the rules below; German puts the finite verb first again.
 std::size_t QuestionAuxiliary(const EnglishClause& c) {
     if (c.subordinate || c.subjectRead) return c.end;  // "is a doctor" after a relative clause
     std::size_t q = c.i;
