@@ -931,6 +931,12 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             KeepBeforeTheMiddle(c, false);
             continue;
         }
+        // "Do you have any money?": German asks without it (Haben Sie Geld?)
+        if (c.question && c.s.catalogue.Tables().InList("left-out-in-questions", u.lower) && c.i + 1 < c.end &&
+            IsNounOrAdjective(At(c, c.i + 1))) {
+            ++c.i;
+            continue;
+        }
         if (AsBeforeANounPhrase(c, c.i)) {  // "works as a teacher": als, in the nominative
             const EnglishUnit& before = At(c, c.i - 1);
             const bool compared = !before.fw && (before.cls == kClassAdjective || before.cls == kClassAdverb);

@@ -41,6 +41,8 @@ TEST(EnglishClauseRules, QuestionsPutTheFiniteVerbFirst) {
     EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "How many dogs does the man see?"), "Wie viele Hunde sieht der Mann?");
     // "which" declines as the noun's determiner
     EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "Which book does the man read?"), "Welches Buch liest der Mann?");
+    // a question asks without "any"
+    EXPECT_EQ(By("QuestionAuxiliaryMovesBehindTheSubject", "Does the man have any dogs?"), "Hat der Mann Hunde?");
 }
 
 TEST(EnglishClauseRules, SubjectsInTheNominative) {
