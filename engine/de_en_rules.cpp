@@ -579,10 +579,14 @@ bool EsGibt(const GermanClause& c) { return EsOfEsGibt(c) != c.end; }
 bool TimeBeforeOtherWords(const GermanClause& c);
 void TimeGoesLast(GermanClause& c);
 
+std::size_t AskingPhraseEnd(const GermanClause& c);
+
 void ThereIsOrAre(GermanClause& c) {
     const std::size_t es = EsOfEsGibt(c);
+    const std::size_t asking = AskingPhraseEnd(c);
     bool many = false;
-    for (std::size_t i = c.finite + 1; i < c.end && !many; ++i) {
+    // what there is stands after the verb, or asked for in front ("Wie viele Leute gibt es?")
+    for (std::size_t i = asking > c.begin ? c.begin : c.finite + 1; i < c.end && !many; ++i) {
         const GermanUnit& u = c.s.units[i];
         many = (u.cls == kClassNoun && u.plural) || (u.fw && u.fw->kind == GermanKind::Article && u.fw->plural);
     }
@@ -594,7 +598,8 @@ void ThereIsOrAre(GermanClause& c) {
     // "Hier gibt es nichts zu sehen": there is nothing to see here
     if (c.finite == c.begin + 1 && c.s.catalogue.Tables().InList("place-adverb", c.First().lower))
         c.SayAtTheEnd(c.begin, c.begin + 1);
-    const bool ask = c.s.question && (c.finite == c.begin || es == c.begin);
+    // "Gibt es ...?", "Was gibt es?": asked, "is there"
+    const bool ask = c.s.question && (c.finite == c.begin || es == c.begin || (asking > c.begin && asking == c.finite));
     c.EmitRange(c.begin, c.finite);
     c.out.push_back(ask ? be : "there");
     c.out.push_back(ask ? "there" : be);

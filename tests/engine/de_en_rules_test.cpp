@@ -92,6 +92,9 @@ TEST(GermanClauseRules, AdjectiveBesideTheVerbIsAnAdverb) {
 TEST(GermanClauseRules, EsGibtIsThereIs) {
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt einen Hund."), "There is a dog.");
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt drei Hunde."), "There are three dogs.");
+    // asked with an asking word, and what is asked for counted in front
+    EXPECT_EQ(By("EsGibtIsThereIs", "Was gibt es im Garten?"), "What is there in the garden?");
+    EXPECT_EQ(By("EsGibtIsThereIs", "Wie viele Hunde gibt es?"), "How many dogs are there?");
     // a place, said after what there is
     EXPECT_EQ(By("EsGibtIsThereIs", "Es gibt hier einen Hund."), "There is a dog here.");
     EXPECT_EQ(By("EsGibtIsThereIs", "Hier gibt es einen Hund."), "There is a dog here.");
