@@ -213,6 +213,19 @@ void TakeTheReflexiveSense(GermanClause& c) {
     c.s.units[found.pronoun].drop = true;
 }
 
+// Whether the unit is a verb that the table gives a sense of its own where the
+// clause calls for it (es-verb, what-verb, hearer-verb).
+bool HasASenseIn(const GermanClause& c, const GermanUnit& u, const char* table) {
+    return !u.fw && u.cls == kClassVerb && !c.s.catalogue.Tables().Value(table, Lower1252(u.lemma)).empty();
+}
+
+// The verb at v says only the English the table gives it.
+void TakeTheSenseIn(GermanClause& c, std::size_t v, const char* table) {
+    GermanUnit& verb = c.s.units[v];
+    verb.english = c.s.catalogue.Tables().Value(table, Lower1252(verb.lemma));
+    verb.senses.clear();
+}
+
 // "hieß es in der Erklärung", "Es heißt, dass ...": with "es" as its subject a verb may
 // have another sense (table es-verb: heißen, say).
 std::size_t EsVerbWithASense(const GermanClause& c) {
@@ -221,28 +234,19 @@ std::size_t EsVerbWithASense(const GermanClause& c) {
     const bool esBeside = (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") ||
                           (c.finite + 1 < c.end && c.s.units[c.finite + 1].lower == "es");
     const std::size_t v = MainVerbOf(c);
-    const GermanUnit& main = c.s.units[v];
-    if (!esBeside || main.fw || main.cls != kClassVerb ||
-        c.s.catalogue.Tables().Value("es-verb", Lower1252(main.lemma)).empty())
-        return c.end;
-    return v;
+    return esBeside && HasASenseIn(c, c.s.units[v], "es-verb") ? v : c.end;
 }
 
 bool EsVerbWithItsOwnSense(const GermanClause& c) { return EsVerbWithASense(c) != c.end; }
 
-void TakeTheEsSense(GermanClause& c) {
-    GermanUnit& verb = c.s.units[EsVerbWithASense(c)];
-    verb.english = c.s.catalogue.Tables().Value("es-verb", Lower1252(verb.lemma));
-    verb.senses.clear();
-}
+void TakeTheEsSense(GermanClause& c) { TakeTheSenseIn(c, EsVerbWithASense(c), "es-verb"); }
 
 // "Was machst du?": asked for with "was", a verb may have another sense (table
 // what-verb: machen, do); "Was macht den Hund glücklich?" keeps its own.
 std::size_t VerbAskedForWithWas(const GermanClause& c) {
     if (c.finite >= c.end || c.s.units[c.begin].lower != "was" || c.s.units.back().source != "?") return c.end;
     const std::size_t v = MainVerbOf(c);
-    const GermanUnit& main = c.s.units[v];
-    if (main.fw || main.cls != kClassVerb || c.s.catalogue.Tables().Value("what-verb", Lower1252(main.lemma)).empty()) return c.end;
+    if (!HasASenseIn(c, c.s.units[v], "what-verb")) return c.end;
     // "was" must be the object: a subject of its own stands right after the finite verb
     // ("machst du", "macht der Hund", not "macht dich")
     const std::size_t after = c.finite + 1;
@@ -256,11 +260,7 @@ std::size_t VerbAskedForWithWas(const GermanClause& c) {
 
 bool VerbAskedForWithItsOwnSense(const GermanClause& c) { return VerbAskedForWithWas(c) != c.end; }
 
-void TakeTheAskingSense(GermanClause& c) {
-    GermanUnit& verb = c.s.units[VerbAskedForWithWas(c)];
-    verb.english = c.s.catalogue.Tables().Value("what-verb", Lower1252(verb.lemma));
-    verb.senses.clear();
-}
+void TakeTheAskingSense(GermanClause& c) { TakeTheSenseIn(c, VerbAskedForWithWas(c), "what-verb"); }
 
 // "Er sagte der Zeitung, dass ...", "sagte mir": a verb of saying with the person it is
 // said to is another English verb (table hearer-verb: sagen, tell). That person is in
@@ -268,10 +268,7 @@ void TakeTheAskingSense(GermanClause& c) {
 std::size_t SayingVerbWithAHearer(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     std::size_t verb = c.end;
-    auto saying = [&](std::size_t k) {
-        const GermanUnit& v = c.s.units[k];
-        return !v.fw && v.cls == kClassVerb && !tables.Value("hearer-verb", Lower1252(v.lemma)).empty();
-    };
+    auto saying = [&](std::size_t k) { return HasASenseIn(c, c.s.units[k], "hearer-verb"); };
     if (c.finite < c.end && saying(c.finite)) verb = c.finite;
     for (std::size_t k : c.chain) if (verb == c.end && saying(k)) verb = k;
     if (verb == c.end) return c.end;
@@ -289,11 +286,7 @@ std::size_t SayingVerbWithAHearer(const GermanClause& c) {
 
 bool SayingVerbWithItsHearer(const GermanClause& c) { return SayingVerbWithAHearer(c) != c.end; }
 
-void TheVerbOfTelling(GermanClause& c) {
-    GermanUnit& verb = c.s.units[SayingVerbWithAHearer(c)];
-    verb.english = c.s.catalogue.Tables().Value("hearer-verb", Lower1252(verb.lemma));
-    verb.senses.clear();
-}
+void TheVerbOfTelling(GermanClause& c) { TakeTheSenseIn(c, SayingVerbWithAHearer(c), "hearer-verb"); }
 
 // "Es kommt darauf an": it depends on; "Es geht um Geld": it is about money. With "es"
 // as its subject a verb and its preposition, or the da-word made of it, say something

@@ -192,7 +192,7 @@ TagMask DictionaryTags(const Catalogue& catalogue, const std::string& source, co
 }
 
 // "TIME", "NATO": two letters or more, every one a capital.
-bool AllCapitals(const std::string& word) {
+bool AllCapitals(std::string_view word) {
     if (word.size() < 2) return false;
     for (char ch : word)
         if (!IsUpper1252(static_cast<unsigned char>(ch))) return false;
@@ -1199,7 +1199,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     for (const Token& t : tokens) {
         if (t.kind != TokenKind::Word) continue;
         ++words;
-        capitals += AllCapitals(std::string(t.text));
+        capitals += AllCapitals(t.text);
     }
     s.shouting = capitals * 2 > words;
     bool start = true;
