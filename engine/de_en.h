@@ -140,6 +140,7 @@ struct GermanClause {
     bool imperative = false;   // "Kommen Sie herein": the bare verb, no subject
     bool upToNow = false;      // "wohnt seit drei Jahren": has lived
     bool future = false;       // "kommt morgen": will come
+    bool likes = false;        // "hätte gern": "haben" with a liking adverb is "like"
     bool question = false;
     bool verbFirst = false;
     bool whQuestion = false;

@@ -675,6 +675,47 @@ void GoDoing(GermanClause& c) {
     c.chain.clear();
 }
 
+// "Er liest gern": German says liking with an adverb (table liking-adverb), English
+// with the verb "like" before the verb liked ("likes to read", "would like to come").
+std::size_t LikingAdverbIn(const GermanClause& c) {
+    if (c.imperative) return c.end;
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.begin;
+    for (std::size_t i = from; i < c.end; ++i)
+        if (i != c.finite && !c.used[i] && !c.s.units[i].fixed &&
+            c.s.catalogue.Tables().InList("liking-adverb", c.s.units[i].lower))
+            return i;
+    return c.end;
+}
+
+// The verb that is liked: the last of the chain, or the finite verb alone; none for a
+// modal ("möchte gern": would like already) or "haben" alone, which itself becomes "like".
+std::size_t VerbLiked(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (f.fw && f.fw->kind == GermanKind::Modal) return c.end;
+    if (c.chain.empty()) return f.fw ? c.end : c.finite;
+    const GermanUnit& last = c.s.units[c.chain.back()];
+    return last.fw || last.cls != kClassVerb || last.reading.zuInfinitive || last.english.empty() ? c.end : c.chain.back();
+}
+
+bool LikingAdverbBesideAVerb(const GermanClause& c) {
+    if (LikingAdverbIn(c) == c.end) return false;
+    const GermanUnit& f = c.Finite();
+    const bool haben = f.fw && f.fw->aux == AuxVerb::Haben && c.chain.empty();
+    const bool modal = f.fw && f.fw->kind == GermanKind::Modal;
+    return haben || modal || VerbLiked(c) != c.end;
+}
+
+void LikeTheVerb(GermanClause& c) {
+    c.used[LikingAdverbIn(c)] = true;
+    const std::size_t verb = VerbLiked(c);
+    if (verb != c.end) {
+        c.s.units[verb].english = "like to " + c.s.units[verb].english;
+        c.progressive = false;
+    } else if (!c.Finite().fw || c.Finite().fw->kind != GermanKind::Modal) {
+        c.likes = true;  // "Ich hätte gern ein Bier": would like
+    }
+}
+
 // "Genießen Sie den Abend": a verb in -en with "Sie" after it.
 bool SieAfterTheVerb(const GermanClause& c) {
     const GermanUnit& verb = c.s.units[c.finite];
@@ -1479,6 +1520,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"SeitTakesThePresentPerfect", "Der Hund schläft seit drei Tagen im Garten.", SeitBesideAPresentVerb, ThePresentPerfect},
     {"GeradeMakesTheProgressive", "Der Hund schläft gerade im Garten.", GeradeBesideAPresentVerb, TheProgressive},
     {"FutureTimeTakesWill", "Der Hund schläft morgen im Garten.", FutureTimeBesideAPresentVerb, TheFuture},
+    {"LikingAdverbIsLike", "Der Hund schläft gern.", LikingAdverbBesideAVerb, LikeTheVerb},
     {"OngoingActivityIsProgressive", "Der Hund wartet im Garten.", OngoingActivityInThePresent, TheOngoingProgressive},
     {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
     {"ImperativeIsTheBareVerb", "Lesen Sie das Buch.", Imperative, BidWithTheBareVerb},

@@ -69,6 +69,8 @@ void SimplePast(VerbGroupState& v) {
     }
 }
 
+void LexicalVerb(VerbGroupState& v, const std::string& e);
+
 void NotAfterFirst(VerbGroupState& v) {
     if (v.c.negate) v.words.insert(v.words.begin() + 1, "not");
 }
@@ -123,6 +125,10 @@ bool ModalPerfect(VerbGroupState& v) {
 }
 
 bool HabenVerb(VerbGroupState& v) {
+    if (!v.n0 && v.c.likes) {  // "Ich habe dich gern": I like you
+        LexicalVerb(v, "like");
+        return false;
+    }
     if (v.n0 && v.n0->fw && v.n0->fw->kind == GermanKind::Modal && !v.n0->fw->participle && ModalPerfect(v))
         return true;
     v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
@@ -151,9 +157,8 @@ void SeinVerb(VerbGroupState& v) {
     NotAfterFirst(v);
 }
 
-void LexicalVerb(VerbGroupState& v) {
+void LexicalVerb(VerbGroupState& v, const std::string& e) {
     const GermanClause& c = v.c;
-    const std::string& e = v.f.english;
     // "be interested", or "be" alone ("Es geht um Geld": it is about money)
     const bool be = e == "be" || e.compare(0, 3, "be ") == 0;
     const std::string afterBe = e.size() > 3 ? e.substr(3) : std::string();
@@ -244,14 +249,14 @@ std::vector<std::string> EnglishVerbGroup(const GermanClause& c, PerfectReading 
         return v.words;
     }
     if (!f.fw) {
-        LexicalVerb(v);
+        LexicalVerb(v, f.english);
         return v.words;
     }
     if (f.fw->kind == GermanKind::Modal) ModalVerb(v);
     else if (f.fw->aux == AuxVerb::Werden) WerdenVerb(v);
     else if (f.fw->aux == AuxVerb::Haben) { if (!HabenVerb(v)) return v.words; }
     else if (f.fw->aux == AuxVerb::Sein) SeinVerb(v);
-    else { LexicalVerb(v); return v.words; }
+    else { LexicalVerb(v, f.english); return v.words; }
     ChainVerbs(v);
     return v.words;
 }

@@ -446,6 +446,16 @@ TEST(GermanClauseRules, GehenWithAnInfinitiveIsGoDoing) {
     EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Die Kinder gingen spielen."), "The children went playing.");
 }
 
+TEST(GermanClauseRules, LikingAdverbIsLike) {
+    EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft gern."), "The dog likes to sleep.");
+    EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft nicht gern."), "The dog does not like to sleep.");
+    EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund w\xFCrde gerne schlafen."), "The dog would like to sleep.");
+    // "haben" alone becomes "like" itself; a modal already says it
+    EXPECT_EQ(By("LikingAdverbIsLike", "Ich h\xE4tte gern ein Buch."), "I would like a book.");
+    EXPECT_EQ(By("LikingAdverbIsLike", "Ich habe den Hund gern."), "I like the dog.");
+    EXPECT_EQ(By("LikingAdverbIsLike", "Ich m\xF6" "chte gern ein Buch."), "I would like a book.");
+}
+
 TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
     EXPECT_EQ(By("ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten."), "The dog looks forward to the garden.");
     // the same verb without its preposition keeps its own English
