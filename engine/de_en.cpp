@@ -188,6 +188,10 @@ bool FindTheVerbs(GermanClause& c) {
         const GermanUnit& u = units[i - 1];
         if (i - 1 != c.finite && !(u.fw && u.fw->kind == GermanKind::Particle)) c.chain.push_back(i - 1);
     }
+    // "hat aufgehört zu rauchen": a "zu" infinitive after the verb that governs it
+    // stays after it in English too (has stopped smoking)
+    if (c.chain.size() >= 2 && c.chain[1] + 2 == c.chain[0] && units[c.chain[0] - 1].lower == "zu")
+        std::rotate(c.chain.begin(), c.chain.begin() + 1, c.chain.end());
     return true;
 }
 

@@ -167,6 +167,9 @@ RuleTable<GermanClause> GermanNonFiniteClauseRules();
 
 // ---- English words (de_en_english.cpp) ----
 
+// A "zu" infinitive after the English verb governing: "to" and the verb, or the -ing
+// form after verbs that take it (table english-ing-verb: "stopped talking").
+std::string ZuInfinitiveEnglish(const Catalogue& catalogue, std::string_view governing, const std::string& verb);
 // The English of one unit in its place.
 std::string UnitEnglish(const GermanSentence& s, std::size_t i);
 // The rules for function words in their place, in the order they are tried.

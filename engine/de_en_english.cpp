@@ -719,6 +719,11 @@ std::vector<WordRule<GermanSentence>> GermanWordRules() {
     return {std::begin(kFunctionWordRules), std::end(kFunctionWordRules)};
 }
 
+std::string ZuInfinitiveEnglish(const Catalogue& catalogue, std::string_view governing, const std::string& verb) {
+    const std::string_view first = governing.substr(0, governing.find(' '));
+    return catalogue.Tables().InList("english-ing-verb", first) ? EnglishIng(catalogue, verb) : "to " + verb;
+}
+
 std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     if (u.drop) return std::string();

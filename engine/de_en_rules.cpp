@@ -64,17 +64,25 @@ bool Always(const GermanClause&) { return true; }
 
 // ---- Verbs ----
 
-// "Er steht früh auf": the particle at the clause's end joins the finite verb.
-bool SeparableParticleAtTheEnd(const GermanClause& c) {
+// "Er steht früh auf": the particle at the clause's end joins the finite verb; so
+// does one before a closing "zu" infinitive ("Es fing an zu regnen").
+std::size_t SeparableParticleIn(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
-    return !f.fw && f.cls == kClassVerb && !f.fixed && !c.subordinate && c.finite + 1 < c.end &&
-           c.end - 1 > c.finite && !c.s.units[c.end - 1].fixed &&
-           c.s.catalogue.Tables().InList("separable-particle", c.s.units[c.end - 1].lower);
+    if (f.fw || f.cls != kClassVerb || f.fixed || c.subordinate || c.finite + 2 > c.end) return c.end;
+    std::size_t at = c.end - 1;
+    const GermanUnit& last = c.s.units[at];
+    if (at > c.finite + 2 && c.s.units[at - 1].lower == "zu" && !last.fw && last.cls == kClassVerb &&
+        last.reading.tag == kFormBase)
+        at -= 2;
+    const GermanUnit& p = c.s.units[at];
+    return at > c.finite && !p.fixed && c.s.catalogue.Tables().InList("separable-particle", p.lower) ? at : c.end;
 }
+
+bool SeparableParticleAtTheEnd(const GermanClause& c) { return SeparableParticleIn(c) != c.end; }
 
 void JoinTheParticle(GermanClause& c) {
     GermanUnit& f = c.Finite();
-    const std::size_t last = c.end - 1;
+    const std::size_t last = SeparableParticleIn(c);
     // "kehrt" may have been read as "umkehren": the particle at the end joins the
     // stem ("zurück" + "kehren"), not the other particle verb
     std::string stem = f.lemma;
@@ -1428,6 +1436,17 @@ std::size_t ZuInfinitiveAtTheEnd(const GermanClause& c) {
 
 bool EndsWithAZuInfinitive(const GermanClause& c) { return ZuInfinitiveAtTheEnd(c) != c.end; }
 
+// "Er hörte auf, Zigaretten zu rauchen": the English of the verb nearest before the
+// comma, which governs the infinitive clause after it.
+std::string GoverningVerbBefore(const GermanClause& c) {
+    for (std::size_t i = c.begin; i-- > 0;) {
+        const GermanUnit& u = c.s.units[i];
+        if (u.punct && u.source != ",") break;
+        if (!u.fw && u.cls == kClassVerb) return u.english;
+    }
+    return {};
+}
+
 // "..., um den Ausweis zu erhalten": to receive the identification; "ohne ... zu
 // fragen": without asking.
 void InfinitiveBeforeItsObjects(GermanClause& c) {
@@ -1442,7 +1461,8 @@ void InfinitiveBeforeItsObjects(GermanClause& c) {
         if (first != "ohne" && gerund) c.out.push_back("instead of");
         c.used[from++] = true;
     }
-    c.out.push_back(gerund ? EnglishIng(c.s.catalogue, v.english) : "to " + v.english);
+    c.out.push_back(gerund ? EnglishIng(c.s.catalogue, v.english)
+                           : ZuInfinitiveEnglish(c.s.catalogue, GoverningVerbBefore(c), v.english));
     c.used[verb] = true;
     if (!v.reading.zuInfinitive) c.used[verb - 1] = true;
     c.EmitRange(from, verb);

@@ -197,7 +197,7 @@ void LexicalVerb(VerbGroupState& v, const std::string& e) {
     }
     for (std::size_t k : c.chain) {
         const GermanUnit& u = c.s.units[k];
-        v.words.push_back(u.reading.zuInfinitive ? "to " + u.english : UnitEnglish(c.s, k));
+        v.words.push_back(u.reading.zuInfinitive ? ZuInfinitiveEnglish(c.s.catalogue, e, u.english) : UnitEnglish(c.s, k));
     }
 }
 
@@ -207,7 +207,12 @@ void ChainVerbs(VerbGroupState& v) {
     for (std::size_t k = v.chainFrom; k < c.chain.size(); ++k) {
         const GermanUnit& u = c.s.units[c.chain[k]];
         const GermanUnit* after = k + 1 < c.chain.size() ? &c.s.units[c.chain[k + 1]] : nullptr;
-        if (u.reading.zuInfinitive || (!u.fw && u.cls != kClassVerb)) {
+        if (u.reading.zuInfinitive) {
+            const std::string& governing = k > 0 ? c.s.units[c.chain[k - 1]].english : v.f.english;
+            v.words.push_back(ZuInfinitiveEnglish(c.s.catalogue, governing, u.english));
+            continue;
+        }
+        if (!u.fw && u.cls != kClassVerb) {
             v.words.push_back(UnitEnglish(c.s, c.chain[k]));
             continue;
         }

@@ -45,6 +45,19 @@ TEST(GermanClauseRules, SeparableParticleJoinsItsVerb) {
     // "kehrt" is listed as the finite form of both "umkehren" and "zurückkehren"
     EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er kehrt zurück."), "He returns.");
     EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Er kehrt um."), "He turns back.");
+    // a particle before a closing "zu" infinitive joins too
+    EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Der Hund fing an zu bellen."), "The dog started to bark.");
+}
+
+TEST(GermanClauseRules, ZuInfinitiveAfterAVerbOfStoppingIsTheIngForm) {
+    EXPECT_EQ(By("SeparableParticleJoinsItsVerb", "Der Hund h\xF6rte auf zu bellen."), "The dog stopped barking.");
+    // after the participle that governs it, in the verb group and after a comma
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat aufgeh\xF6rt zu bellen.").text,
+              "The dog has stopped barking.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat versucht zu schlafen.").text,
+              "The dog has tried to sleep.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund h\xF6rte auf, den Mann zu sehen.").text,
+              "The dog stopped seeing the man.");
 }
 
 TEST(GermanToEnglishReadings, AfterASingularDeterminerAHeadwordNounIsNoPluralOfAnother) {
