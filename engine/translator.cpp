@@ -80,10 +80,35 @@ std::vector<std::string> WithoutGapMarks(const std::vector<std::string>& input) 
     return words;
 }
 
+// Each word alone: "pick up" as one entry is two words for the steps below.
+std::vector<std::string> SingleWords(const std::vector<std::string>& input) {
+    std::vector<std::string> words;
+    for (const std::string& entry : input)
+        for (std::string_view w : SplitWords(entry)) words.emplace_back(w);
+    return words;
+}
+
+bool EndsAPhrase(const std::vector<std::string>& words, std::size_t i) {
+    return i >= words.size() || !IsLetter1252(static_cast<unsigned char>(words[i][0]));
+}
+
+// "pick up me": an object pronoun stands between a verb and its particle (table
+// english-verb-particle: "pick me up", "switch it off"). "her" and "you" only before
+// a phrase's end, where they cannot be a possessive or a next subject.
+void ObjectPronounBeforeTheParticle(const EngineTables& tables, std::vector<std::string>& words) {
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        if (!tables.InList("english-verb-particle", words[i]) || EndsAPhrase(words, i - 1)) continue;
+        const std::string& pronoun = words[i + 1];
+        const bool object = pronoun == "me" || pronoun == "him" || pronoun == "us" || pronoun == "them" || pronoun == "it";
+        if (object || ((pronoun == "her" || pronoun == "you") && EndsAPhrase(words, i + 2))) std::swap(words[i], words[i + 1]);
+    }
+}
+
 }  // namespace
 
 std::string FinishEnglish(const EngineTables& tables, const std::vector<std::string>& input) {
-    std::vector<std::string> words = WithoutGapMarks(input);
+    std::vector<std::string> words = SingleWords(WithoutGapMarks(input));
+    ObjectPronounBeforeTheParticle(tables, words);
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
         if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(tables, words[i + 1]);
     for (std::string& w : words) {

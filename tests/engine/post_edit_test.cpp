@@ -31,3 +31,13 @@ TEST(PostEdit, EnglishArticleBeforeAVowelSoundAndACapitalFirstWord) {
     EXPECT_EQ(FinishEnglish(Tables(), {"i", "see", "a", "apple", ",", "a", "hour", "and", "an", "union", "."}),
               "I see an apple, an hour and a union.");
 }
+
+TEST(PostEdit, AnObjectPronounStandsBetweenTheVerbAndItsParticle) {
+    EXPECT_EQ(FinishEnglish(Tables(), {"can", "you", "pick up", "me", "?"}), "Can you pick me up?");
+    EXPECT_EQ(FinishEnglish(Tables(), {"he", "switched off", "it", "."}), "He switched it off.");
+    // "her" before a noun is a possessive, and a noun object stays after the particle
+    EXPECT_EQ(FinishEnglish(Tables(), {"he", "picked up", "her", "bag", "."}), "He picked up her bag.");
+    EXPECT_EQ(FinishEnglish(Tables(), {"he", "picked up", "her", "."}), "He picked her up.");
+    EXPECT_EQ(FinishEnglish(Tables(), {"he", "picked up", "the", "child", "."}), "He picked up the child.");
+    EXPECT_EQ(FinishEnglish(Tables(), {"up", "it", "goes"}), "Up it goes");
+}
