@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <set>
 #include <unordered_map>
 
@@ -1343,6 +1344,35 @@ std::string CatalogueBuilder::PlaceNameTable() const {
     return text;
 }
 
+namespace {
+
+// The stem of a declined adjective ("hoh" of "hohe"), or empty.
+std::string DeclinedStem(const std::string& word) {
+    for (const char* ending : {"es", "er", "e"}) {
+        const std::size_t n = strlen(ending);
+        if (word.size() > n + 2 && word.compare(word.size() - n, n, ending) == 0) return word.substr(0, word.size() - n);
+    }
+    return {};
+}
+
+// "hoch; hoher; hohe; hohes {adj}": the declined forms beside the adjective are no
+// German words of their own for "high"; the endings come from the noun phrase.
+DictSubentry WithoutDeclinedForms(const DictSubentry& synonyms) {
+    std::map<std::string, int> stems;
+    for (const DictTerm& t : synonyms) {
+        const std::string stem = DeclinedStem(t.text);
+        if (!stem.empty()) ++stems[stem];
+    }
+    DictSubentry kept;
+    for (const DictTerm& t : synonyms) {
+        const std::string stem = DeclinedStem(t.text);
+        if (stem.empty() || stems[stem] < 2) kept.push_back(t);
+    }
+    return kept.empty() ? synonyms : kept;
+}
+
+}  // namespace
+
 void CatalogueBuilder::AddLine(std::string_view text) {
     DictLine line;
     if (!ParseDictionaryLine(text, line)) return;
@@ -1394,7 +1424,8 @@ void CatalogueBuilder::AddLine(std::string_view text) {
         // A verb's form columns ("| erinnernd | sich erinnert; erinnert | erinnerte") give
         // its phrases, but a lone form as a word of its own would hide the verb from the analysis.
         const bool formColumn = verbLine && sub > 0 && sub <= 4;
-        AddPairs(g, e, lineMask, static_cast<int>(sub), formColumn);
+        if (!toEnglish && sub == 0 && firstClass == kClassAdjective) AddPairs(WithoutDeclinedForms(g), e, lineMask, 0, formColumn);
+        else AddPairs(g, e, lineMask, static_cast<int>(sub), formColumn);
     }
 }
 

@@ -339,6 +339,22 @@ TEST(Catalogue, IntoGermanAVerbGivenOnlyWithItsObjectsIsAWord) {
     EXPECT_EQ(FirstSense(c, "take"), "");  // "task" is no object
 }
 
+TEST(Catalogue, IntoGermanTheDeclinedFormsBesideAnAdjectiveAreNoSensesOfTheirOwn) {
+    const char* const lines[] = {"hoch; hoher; hohe; hohes {adj} | h\xF6her :: high | higher",
+                                 "rund; rundum {adj} :: round"};
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    auto senses = [&](const char* form) {
+        const WordRecord* w = c.Word(LinkWord(c.Forms(form).begin()[0]));
+        std::string all;
+        for (const SenseRecord& s : c.Senses(w->firstSense, w->senseCount)) all += std::string(c.String(s.text)) + ";";
+        return all;
+    };
+    EXPECT_EQ(senses("high"), "hoch;");
+    EXPECT_EQ(senses("round"), "rund;rundum;");
+}
+
 TEST(Catalogue, IntoGermanAVerbWithItsPrepositionTeachesTheGermanPrepositionAndCase) {
     const char* const lines[] = {
         "von jdm./etw. abhängen {vi} :: to depend on sb./sth.",

@@ -133,6 +133,13 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
 TEST(EnglishClauseRules, AnAdjectiveOfItsOwnStemBeforeANoun) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man has a different dog."), "Der Mann hat einen anderen Hund.");
     EXPECT_EQ(By("GermanVerbForms", "The dog is different."), "Der Hund ist anders.");
+    // the dictionary's declined forms beside "hoch" are no senses of "high"
+    EXPECT_EQ(By("GermanVerbForms", "The house is high."), "Das Haus ist hoch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man has a high house."), "Der Mann hat ein hohes Haus.");
+    // an unstressed "e" falls out before an ending
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man has an expensive dog."), "Der Mann hat einen teuren Hund.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man sees the dark house."), "Der Mann sieht das dunkle Haus.");
+    EXPECT_EQ(By("GermanVerbForms", "The house is dark."), "Das Haus ist dunkel.");
 }
 
 TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
