@@ -209,6 +209,13 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         else out.push_back(word);
     }
     i = j;
+    // "a cup of coffee": after a measure German names what is measured in the same
+    // case, without "von" (eine Tasse Kaffee; table measure-noun)
+    if (head && j + 1 < end && units[j].lower == "of" && !units[j + 1].fw && IsNounOrAdjective(units[j + 1]) &&
+        s.catalogue.Tables().InList("measure-noun", head->german)) {
+        i = j + 1;
+        NounPhraseWith(s, nullptr, i, end, c, out);
+    }
 }
 
 }  // namespace

@@ -130,6 +130,13 @@ TEST(EnglishAnalysis, MultiWordTermsButOnlyWhenTheyKeepTheirHead) {
               "Der Mann spielte Fußball.");
 }
 
+TEST(EnglishClauseRules, WhatAMeasureMeasuresFollowsInItsCaseWithoutVon) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man drinks a cup of coffee."), "Der Mann trinkt eine Tasse Kaffee.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man comes with a cup of milk."), "Der Mann kommt mit einer Tasse Milch.");
+    // a determiner after "of" makes it the genitive again
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man drinks the coffee of the woman."), "Der Mann trinkt den Kaffee der Frau.");
+}
+
 TEST(EnglishClauseRules, AnAdjectiveOfItsOwnStemBeforeANoun) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man has a different dog."), "Der Mann hat einen anderen Hund.");
     EXPECT_EQ(By("GermanVerbForms", "The dog is different."), "Der Hund ist anders.");
