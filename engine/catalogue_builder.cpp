@@ -1176,6 +1176,18 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
     }
 }
 
+namespace {
+
+// "open" after "sheer | ": a later column that is no comparative ("-er") or superlative
+// ("-est", "-sten") is a phrase of the line, not a form of its adjective.
+bool LooksLikeAComparison(const std::string& text, int tag, bool english) {
+    if (tag == kFormComparative)
+        return english ? EndsWith(text, "er") || text == "worse" || text == "less" || text == "more" : EndsWith(text, "r");
+    return EndsWith(text, "st") || EndsWith(text, "sten") || EndsWith(text, "ste");
+}
+
+}  // namespace
+
 void CatalogueBuilder::AddAdjectiveForms(const DictLine& line) {
     const DictSubentry& g0 = line.german[0];
     const DictSubentry& e0 = line.english[0];
@@ -1189,12 +1201,12 @@ void CatalogueBuilder::AddAdjectiveForms(const DictLine& line) {
             std::string text = gs[j].text;
             if (tag == kFormSuperlative && !CutPersons(text, "am ", rest)) return;
             if (tag == kFormSuperlative) text = rest;
-            if (HasSpace(text) || HasSpace(g0[j].text)) continue;
+            if (HasSpace(text) || HasSpace(g0[j].text) || !LooksLikeAComparison(text, tag, false)) continue;
             GermanInfo(g0[j].text, kClassAdjective).forms[tag] = text;
         }
         const DictSubentry& es = line.english[sub];
         for (std::size_t j = 0; j < es.size() && j < e0.size(); ++j)
-            if (!HasSpace(es[j].text) && !HasSpace(e0[j].text))
+            if (!HasSpace(es[j].text) && !HasSpace(e0[j].text) && LooksLikeAComparison(es[j].text, tag, true))
                 EnglishInfo(e0[j].text, kClassAdjective).forms[tag] = es[j].text;
     }
 }

@@ -355,6 +355,25 @@ TEST(Catalogue, IntoGermanTheDeclinedFormsBesideAnAdjectiveAreNoSensesOfTheirOwn
     EXPECT_EQ(senses("round"), "rund;rundum;");
 }
 
+TEST(Catalogue, ALaterColumnThatIsNoComparisonIsNoFormOfTheAdjective) {
+    const char* const lines[] = {
+        "durchsichtig {adj} | durchsichtig gewebt :: sheer | open",
+        "gut {adj} | besser | am besten :: good | better | best",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    auto tags = [&](const char* form) {
+        std::string all;
+        for (FormLink link : c.Forms(form)) all += LinkTag(link) == kFormComparative ? "comparative;"
+                                                   : LinkTag(link) == kFormSuperlative ? "superlative;" : "other;";
+        return all;
+    };
+    EXPECT_EQ(tags("open").find("comparative"), std::string::npos);
+    EXPECT_NE(tags("better").find("comparative"), std::string::npos);
+    EXPECT_NE(tags("best").find("superlative"), std::string::npos);
+}
+
 TEST(Catalogue, IntoGermanAVerbWithItsPrepositionTeachesTheGermanPrepositionAndCase) {
     const char* const lines[] = {
         "von jdm./etw. abhängen {vi} :: to depend on sb./sth.",
