@@ -1078,6 +1078,24 @@ void EachOtherIsEinander(EnglishSentence& s) {
     }
 }
 
+// "No one helped us": a pronoun of two words is the one-word pronoun the table names
+// (english-two-word-pronoun: "no one" is "nobody", niemand).
+void PronounsOfTwoWords(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        const std::string& one = tables.Value("english-two-word-pronoun", units[i].lower + " " + units[i + 1].lower);
+        const EnglishWord* pronoun = one.empty() ? nullptr : tables.English(one);
+        if (!pronoun) continue;
+        units[i].source += " " + units[i + 1].source;
+        units[i].lower = one;
+        units[i].fw = pronoun;
+        units[i].fixed = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        if (s.applied) s.applied->push_back("PronounsOfTwoWords");
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -1238,6 +1256,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     BeToIsSollen(s);  // before "to come" can be read as a term
     TimeAdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
+    PronounsOfTwoWords(s);
     AgeOfANumberIsOneAdjective(s);
     OnADayIsOneAdverb(s);
     SeemingVerbBeforeAnAdjectiveOrLike(s);

@@ -77,6 +77,17 @@ void PushPreposition(const EnglishClause& c, std::size_t i, std::vector<std::str
     if (!german.empty()) out.push_back(std::move(german));
 }
 
+// "about it", "with it": German joins the preposition and "it" into one word (darüber,
+// damit; table da-compound). True when it did, with i past "it".
+bool DaCompound(const EnglishClause& c, std::size_t& i, const std::string& preposition, std::vector<std::string>& out) {
+    if (i + 1 >= c.end || At(c, i + 1).lower != "it") return false;
+    const std::string& joined = c.s.catalogue.Tables().Value("da-compound", preposition);
+    if (joined.empty()) return false;
+    out.push_back(joined);
+    i += 2;
+    return true;
+}
+
 // A case as the tables name it ("accusative").
 Case CaseNamed(std::string_view name) {
     return name == "accusative" ? Case::Accusative : name == "genitive" ? Case::Genitive : Case::Dative;
@@ -301,6 +312,7 @@ void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAPrepositionalPhrase(c);
     const std::size_t end = FrontPrepositionalPhrasesEnd(c);
     for (std::size_t k = c.i; k < end && Is(At(c, k), EnKind::Preposition);) {
+        if (DaCompound(c, k, GermanPreposition(c, k), c.topic)) continue;  // "With it he ...": damit
         const Case governed = PrepositionCase(c, k);
         PushPreposition(c, k, c.topic);
         ++k;
@@ -778,6 +790,17 @@ bool NotBeforeAnIndefinitePhrase(const EnglishClause& c, std::size_t i) {
     return k > start && At(c, k - 1).cls == kClassNoun && !At(c, k - 1).fw && !IndirectObjectAt(c, start);
 }
 
+// "not ... anything", "not ... anyone": German says the negative word in the
+// object's place and no "nicht" (table negative-after-not: nichts, niemand, which
+// declines: niemanden, niemandem). Null when the word is none of them.
+const char* NegativeWordAfterNot(const EnglishClause& c, std::size_t i) {
+    const std::string& german = c.s.catalogue.Tables().Value("negative-after-not", At(c, i).lower);
+    if (german.empty()) return nullptr;
+    if (german != "niemand") return german.c_str();
+    const Case objectCase = ObjectCase(c);
+    return objectCase == Case::Accusative ? "niemanden" : objectCase == Case::Dative ? "niemandem" : "niemand";
+}
+
 void ObjectsAndAdverbials(EnglishClause& c);
 
 // "tried to repair the car": versuchte, das Auto zu reparieren. The infinitive's own
@@ -906,6 +929,10 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         std::string governedGerman;
         Case governedCase = Case::Dative;
         if (Is(u, EnKind::Preposition) && GovernedPrepositionAt(c, c.i, governedGerman, governedCase)) {
+            if (DaCompound(c, c.i, governedGerman, c.rest)) {  // "waits for it": wartet darauf
+                KeepBeforeTheMiddle(c, false);
+                continue;
+            }
             if (governedGerman != "-") c.rest.push_back(governedGerman);  // "hofft auf besseres Wetter"
             ++c.i;
             PrepositionObject(c, c.i, governedCase, c.rest);
@@ -916,6 +943,10 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             Case prepositionCase = PrepositionCase(c, c.i);
             const bool attribute = OfBeforeDeterminer(c.s, c.i, c.end);
             const bool afterTheSlot = c.restOpen && c.middleSlot == c.rest.size();
+            if (!attribute && DaCompound(c, c.i, GermanPreposition(c, c.i), c.rest)) {
+                KeepBeforeTheMiddle(c, false);
+                continue;
+            }
             if (attribute) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
             else PushPreposition(c, c.i, c.rest);
             ++c.i;
@@ -964,6 +995,13 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         if (Is(u, EnKind::Negation)) { c.negate = true; ++c.i; continue; }
         if (Is(u, EnKind::Do)) { ++c.i; continue; }
         if (c.negate && u.lower == "yet") { c.notYet = true; ++c.i; continue; }  // "not ... yet": noch nicht
+        if (c.negate && c.restOpen && NegativeWordAfterNot(c, c.i)) {  // "did not buy anything": kaufte nichts
+            c.rest.push_back(NegativeWordAfterNot(c, c.i));
+            c.negate = false;
+            ++c.i;
+            KeepBeforeTheMiddle(c, false);
+            continue;
+        }
         if (NotBeforeAnIndefinitePhrase(c, c.i)) {  // "does not have a car": hat kein Auto
             GermanNounPhraseWithKein(c.s, c.i, c.end, ObjectCase(c), c.rest);
             c.negate = false;

@@ -607,6 +607,21 @@ TEST(EnglishToGermanReadings, AWordTheDictionarySpellsWithACapitalIsNoName) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads German.").text, "Der Mann liest Deutsch.");
 }
 
+TEST(EnglishClauseRules, APrepositionWithItIsOneWord) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog plays with it."), "Der Hund spielt damit.");
+    // the verb's own preposition, and a phrase in front
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man waits for it."), "Der Mann wartet darauf.");
+    EXPECT_EQ(By("PrepositionalPhraseInFrontIsTheTopic", "With it the dog plays."), "Damit spielt der Hund.");
+}
+
+TEST(EnglishToGermanReadings, NoOneIsNiemandAndAnythingAfterNotIsNichts) {
+    EXPECT_EQ(By("PronounsOfTwoWords", "No one sees the dog."), "Niemand sieht den Hund.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man did not buy anything."), "Der Mann kaufte nichts.");
+    // "niemand" declines in the object's case
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man did not see anyone."), "Der Mann sah niemanden.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man has not said anything."), "Der Mann hat nichts gesagt.");
+}
+
 TEST(EnglishToGermanReadings, EachOtherIsEinanderJoinedToAPrepositionBeforeIt) {
     EXPECT_EQ(By("EachOtherIsEinander", "The dogs see each other."), "Die Hunde sehen einander.");
     EXPECT_EQ(By("EachOtherIsEinander", "The men wrote with one another."), "Die M\xE4nner schrieben miteinander.");
