@@ -88,6 +88,25 @@ bool IsVerbUnit(const EngineTables& tables, const GermanUnit& u) {
     return !u.punct && (IsFiniteCandidate(u) || IsNonFinite(tables, u));
 }
 
+// "... sind bei der Familie und den Freunden.": words after "und" with no verb and no
+// clause of their own up to the sentence's end, ending in a noun, are one more phrase
+// of the clause before.
+bool VerblessToTheSentenceEnd(const GermanSentence& s, std::size_t from) {
+    const std::vector<GermanUnit>& units = s.units;
+    if (from >= units.size() || units[from].punct) return false;
+    for (std::size_t k = from; k < units.size(); ++k) {
+        const GermanUnit& u = units[k];
+        // "heiß und trocken": adjectives of a predicate are left to the predicate's rule
+        if (u.punct) return (u.source == "." || u.source == "!" || u.source == "?") && IsNounLike(units[k - 1]);
+        // "und sie um neun": a subject of its own makes a clause without its verb
+        if (IsVerbUnit(s.catalogue.Tables(), u) || u.relative || IsNominativePronoun(u)) return false;
+        if (u.fw && (u.fw->kind == GermanKind::Subordinator || u.fw->kind == GermanKind::Relative ||
+                     u.fw->kind == GermanKind::Particle || u.fw->kind == GermanKind::Coordinator))
+            return false;
+    }
+    return IsNounLike(units.back());
+}
+
 // "Am Montag wurden in Rottweil, Konstanz und Stuttgart Häuser durchsucht": a clause
 // whose verbs are still to come goes on through a list; its commas and "und" join
 // phrases, not clauses. True when the verb-less parts from `at` on end in a verb.
@@ -101,6 +120,8 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
     if (IsVerbUnit(tables, units[at - 1])) return false;  // the clause before is complete
     // "Das ist der Mann, den er sieht": a relative pronoun opens a clause of its own
     if (at + 1 < units.size() && (units[at + 1].relative || (at + 2 < units.size() && units[at + 2].relative))) return false;
+    const bool joins = mark.lower == "und" || mark.lower == "oder" || mark.lower == "sowie";  // not "aber"
+    if (joins && VerblessToTheSentenceEnd(s, at + 1)) return true;  // "bei der Familie und den Freunden."
     // the clause before waits for its verb: a subordinate one, or an auxiliary or modal in it
     bool waits = StartsSubordinateClause(s, begin, at);
     for (std::size_t k = begin; k < at && !waits; ++k)

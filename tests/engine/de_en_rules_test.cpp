@@ -459,6 +459,12 @@ TEST(GermanClauseRules, GehenWithAnInfinitiveIsGoDoing) {
     EXPECT_EQ(By("GehenWithAnInfinitiveIsGoDoing", "Die Kinder gingen spielen."), "The children went playing.");
 }
 
+TEST(GermanClauseRules, PhrasesJoinedByUndAtTheSentencesEndStayInTheirClause) {
+    EXPECT_EQ(By("TimeGoesLast", "Der Hund sieht heute den Mann und die Frau."), "The dog sees the man and the woman today.");
+    // adjectives of a predicate and a subject of its own are left as they were
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
+}
+
 TEST(GermanClauseRules, LikingAdverbIsLike) {
     EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft gern."), "The dog likes to sleep.");
     EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft nicht gern."), "The dog does not like to sleep.");
