@@ -1397,6 +1397,83 @@ void TimeGoesLast(GermanClause& c) {
             c.SayAtTheEnd(p.begin, p.end);
 }
 
+bool SubjectStandsFirst(const GermanClause& c);
+
+// "hatte sich bei dem Sturz eine Kniescheibe gebrochen": German says a phrase with a
+// preposition before the object; English says the object right after the verb and
+// the phrase after it (had broken a kneecap in the fall). The object is the last noun
+// phrase before the verbs at the end, opened by an article of the accusative, not the subject
+// nor a genitive; the phrases are the prepositional ones right before it.
+// "den", "eine", "seinen": an article that can open an accusative object; "der",
+// "des", "seiner", "dieses" open a genitive attribute more often than an object.
+bool AccusativeArticleForm(const std::string& w) {
+    if (w == "das" || w == "die" || w == "den" || w == "diese" || w == "diesen") return true;
+    for (const char* stem : {"ein", "kein", "mein", "dein", "sein", "ihr", "unser", "euer", "eur"}) {
+        const std::size_t n = strlen(stem);
+        if (w.compare(0, n, stem) != 0) continue;
+        const std::string ending = w.substr(n);
+        return ending.empty() || ending == "e" || ending == "en";
+    }
+    return false;
+}
+
+struct ObjectAfterPhrases {
+    Span object{0, 0};
+    std::size_t phrasesFrom = 0;
+};
+
+ObjectAfterPhrases FindObjectAfterPhrases(const GermanClause& c) {
+    ObjectAfterPhrases found;
+    if (c.question || c.imperative) return found;
+    const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
+    const std::size_t to = c.subordinate ? std::min(c.clusterStart, c.finite) : std::max(from, c.clusterStart);
+    if (from >= to) return found;
+    std::vector<Span> phrases;
+    for (Span p : PhrasesOf(c, from, to))
+        if (!c.used[p.begin]) phrases.push_back(p);
+    if (phrases.size() < 2) return found;
+    const Span object = phrases.back();
+    const GermanUnit& first = c.s.units[object.begin];
+    const bool article = first.fw && first.fw->kind == GermanKind::Article && AccusativeArticleForm(first.lower);
+    if (object.end != to || !article || object.end - object.begin < 2 || !IsNounLike(c.s.units[object.end - 1]))
+        return found;
+    if (!c.subordinate && !SubjectStandsFirst(c) && SubjectIn(c, from, to).begin == object.begin) return found;
+    if (c.subordinate && SubjectIn(c, from, to).begin == object.begin) return found;
+    std::size_t k = phrases.size() - 1;
+    while (k > 0) {
+        const Span p = phrases[k - 1];
+        const GermanUnit& u = c.s.units[p.begin];
+        // "von Gudden", "von HIV": "von" mostly belongs to the noun before it
+        if (!u.fw || u.fw->kind != GermanKind::Preposition || u.lower == "von" || p.end != phrases[k].begin ||
+            u.inAttribute)
+            break;
+        --k;
+    }
+    if (k == phrases.size() - 1) return found;
+    // a phrase after a noun phrase may belong to that noun ("die Ausbreitung von HIV in der
+    // Gesellschaft"): only phrases after the verb, a pronoun or an adverb move
+    if (k > 0) {
+        const GermanUnit& before = c.s.units[phrases[k - 1].begin];
+        if (phrases[k - 1].end - phrases[k - 1].begin > 1 || IsNounLike(before) ||
+            (before.fw && before.fw->kind == GermanKind::Preposition))
+            return found;
+    }
+    found.object = object;
+    found.phrasesFrom = phrases[k].begin;
+    return found;
+}
+
+bool ObjectAfterPrepositionalPhrases(const GermanClause& c) { return !FindObjectAfterPhrases(c).object.empty(); }
+
+void PhrasesAfterTheObject(GermanClause& c) {
+    const ObjectAfterPhrases found = FindObjectAfterPhrases(c);
+    // before the times held back already: English says where before when
+    const std::vector<std::size_t> times = std::move(c.atTheEnd);
+    c.atTheEnd.clear();
+    c.SayAtTheEnd(found.phrasesFrom, found.object.begin);
+    c.atTheEnd.insert(c.atTheEnd.end(), times.begin(), times.end());
+}
+
 // "Wir schwimmen oft im See": "often", "never", "already" stand before the English
 // verb, or after its first auxiliary or a lone "be" ("We have already seen it").
 std::size_t FrequencyAdverbIn(const GermanClause& c) {
@@ -1548,6 +1625,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
     {"TimeGoesLast", "Ich lese heute das Buch.", TimeBeforeOtherWords, TimeGoesLast},
+    {"ObjectBeforeItsPhrases", "Ich habe im Garten einen Hund gesehen.", ObjectAfterPrepositionalPhrases, PhrasesAfterTheObject},
     {"PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise.", PredicateLast, PredicateRightAfterTheVerb},
     {"SubordinateClauseOrder", "Ich sehe, dass er das Buch liest.", IsSubordinate, SubordinateOrder},
     {"VerbAfterARelativeClause", "Der Mann, der dort steht, ist mein Vater.", VerbAfterAWaitingSubject, VerbThenRest},

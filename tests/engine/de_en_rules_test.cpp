@@ -465,6 +465,15 @@ TEST(GermanClauseRules, PhrasesJoinedByUndAtTheSentencesEndStayInTheirClause) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist alt aber leise.").text, "The dog is old but quiet.");
 }
 
+TEST(GermanClauseRules, ObjectBeforeItsPhrases) {
+    EXPECT_EQ(By("ObjectBeforeItsPhrases", "Ich habe im Garten einen Hund gesehen."), "I saw a dog in the garden.");
+    EXPECT_EQ(By("ObjectBeforeItsPhrases", "Der Mann hat mit dem Hund einen Garten gekauft."),
+              "The man has bought a garden with the dog.");
+    // a phrase after another noun phrase, and one with "von", may belong to that noun: they stay
+    const Translation t = FixtureTranslation(Direction::GermanToEnglish, "Der Mann hat die Frau von dem Hund einen Garten gesehen.");
+    EXPECT_FALSE(Ran(t, "ObjectBeforeItsPhrases")) << t.text;
+}
+
 TEST(GermanClauseRules, LikingAdverbIsLike) {
     EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft gern."), "The dog likes to sleep.");
     EXPECT_EQ(By("LikingAdverbIsLike", "Der Hund schl\xE4" "ft nicht gern."), "The dog does not like to sleep.");
