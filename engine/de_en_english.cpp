@@ -417,15 +417,34 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
 // "einer der wichtigsten Männer": an "ein" form before "der" and a plural noun
 // stands for one of them.
 // "Wessen Tasche ist das?", "Ich weiß das.": "das" or "dies" with nothing after it is "that".
+// "sehr große Haus", "gestern gekaufte Buch", "Rote": a noun, or a capital word, after
+// adverbs, adjectives and participles from i on.
+bool NounAhead(const GermanSentence& s, std::size_t from) {
+    for (std::size_t i = from; i < s.units.size(); ++i) {
+        const GermanUnit& u = s.units[i];
+        // "das harte 'R'": what stops the phrase is unclear
+        if (u.punct) return i > from;
+        if (IsNounLike(u) || u.number || u.inAttribute || !u.known || IsUpper1252(static_cast<unsigned char>(u.source[0])))
+            return true;
+        const bool participle = !u.fw && u.cls == kClassVerb && (u.reading.tag == kFormPastPart || u.reading.tag == kFormPresPart);
+        if (u.fw ? u.fw->kind != GermanKind::Adverb : u.cls != kClassAdjective && u.cls != kClassAdverb && !participle)
+            return false;
+    }
+    return false;
+}
+
 bool DasAloneIsThat(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
     const std::string& pronoun = s.catalogue.Tables().Value("demonstrative-before-verb", u.lower);
     const GermanUnit* next = Next(s, i);
     // "Ist das dein Fahrrad?": before another determiner it stands alone too
     const bool determinerNext = next && next->fw && next->fw->kind == GermanKind::Article;
+    // "Wenn das bei BMW der Fall wäre", "Er hat das nicht gesagt": before a word that
+    // cannot go on a noun phrase it stands alone
+    const bool noPhrase = next && !next->punct && !u.inAttribute && !NounAhead(s, i + 1);
     // "versuchte, das zu verstehen": before a zu-infinitive it is that verb's object
     if (pronoun.empty() || !u.fw || u.fw->kind != GermanKind::Article ||
-        (next && !next->punct && !determinerNext && !ZuInfinitiveAfter(s, i)))
+        (next && !next->punct && !determinerNext && !noPhrase && !ZuInfinitiveAfter(s, i)))
         return false;
     english = pronoun;
     return true;

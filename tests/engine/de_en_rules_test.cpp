@@ -387,6 +387,10 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("EinerDerIsOneOf", "Einer der Spieler schläft."), "One of the players sleeps.");
     EXPECT_EQ(By("DasBeforeAVerbIsThat", "Das ist mein Vater."), "That is my father.");
     EXPECT_EQ(By("DasAloneIsThat", "Ist das mein Hund?"), "Is that my dog?");
+    // before a word that cannot go on a noun phrase; adverbs and adjectives before a noun can
+    EXPECT_EQ(By("DasAloneIsThat", "Der Mann hat das nicht gesehen."), "The man has not seen that.");
+    EXPECT_EQ(By("DasAloneIsThat", "Wenn das im Garten ist, schl\xE4" "ft der Hund."), "If that is in the garden, the dog sleeps.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das sehr alte Buch ist klein.").text, "The very old book is small.");
     EXPECT_EQ(By("ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen."), "Both children play.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
     EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
