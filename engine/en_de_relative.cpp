@@ -20,6 +20,13 @@ std::size_t NounPhraseStart(const EnglishSentence& s, std::size_t noun) {
     return k;
 }
 
+// Where "A and B" ending at `noun` starts: the start of A, or of B alone.
+std::size_t JoinedNounsStart(const EnglishSentence& s, std::size_t noun) {
+    const std::size_t start = NounPhraseStart(s, noun);
+    if (start < 2 || s.units[start - 1].lower != "and" || !IsNounEnd(s.units[start - 2])) return start;
+    return NounPhraseStart(s, start - 2);
+}
+
 // Whether the noun phrase starting at `start` opens its clause: it is then its subject.
 bool OpensItsClause(const EnglishSentence& s, std::size_t start) {
     if (start == 0) return true;
@@ -28,8 +35,16 @@ bool OpensItsClause(const EnglishSentence& s, std::size_t start) {
 }
 
 // Past the relative clause's own verb group, the next verb is the outer clause's.
-std::size_t OuterVerb(const EnglishSentence& s, std::size_t from) {
+std::size_t OuterVerb(const EnglishSentence& s, std::size_t from, bool betweenCommas = false) {
     std::size_t k = from;
+    // "My father, who lives in Berlin, is ill": the first verb after the clause's closing comma
+    if (betweenCommas) {
+        while (k < s.units.size() && !s.units[k].punct) ++k;
+        if (k >= s.units.size() || s.units[k].source != ",") return s.units.size();
+        for (++k; k < s.units.size() && !s.units[k].punct; ++k)
+            if (IsVerb(s.units[k])) return k;
+        return s.units.size();
+    }
     while (k < s.units.size() && !s.units[k].punct && !IsVerb(s.units[k])) ++k;
     // auxiliaries and "not" up to the main verb, which ends the group ("we met | was")
     while (k < s.units.size() && !s.units[k].punct &&
@@ -129,11 +144,17 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     ReducedRelativesAfterANoun(s);
     for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
-        const EnglishUnit& noun = s.units[i - 1];
-        if (!IsNounEnd(noun)) continue;
         EnglishUnit& u = s.units[i];
+        // "My father, who lives in Berlin, ...": after a comma "who", "which" and "where"
+        // (never "that") open a clause about the noun before the comma
+        const bool comma = i >= 2 && s.units[i - 1].source == "," && IsNounEnd(s.units[i - 2]) && u.lower != "that" &&
+                           !tables.Value("english-relative", u.lower).empty();
+        const std::size_t nounAt = comma ? i - 2 : i - 1;
+        const EnglishUnit& noun = s.units[nounAt];
+        if (!IsNounEnd(noun)) continue;
         RelativeRole role = RoleOf(tables, s, i);
-        const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, i - 1));
+        const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, nounAt)) ||
+                                     OpensItsClause(s, JoinedNounsStart(s, nounAt));
         // "the book you read": a subject pronoun and its verb right after a noun in front,
         // and the outer clause's verb after them ("Every morning she drinks tea" has none)
         if (role == RelativeRole::None && subjectPosition && u.fw && u.fw->kind == EnKind::Pronoun &&
@@ -144,17 +165,19 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         // "told the man that he ...", "the idea that he ...": the conjunction
         const bool dass = role == RelativeRole::Object && u.lower == "that" &&
                           (ThatAfterANounIsDass(s, i) || ThatAfterSayingAndATime(s, i));
+        // "Darrius Bradshaw and Nick Rascona, who play ...": two joined nouns are plural
+        const bool joined = JoinedNounsStart(s, nounAt) != NounPhraseStart(s, nounAt);
         if (!dass) {
             u.relative = role;
             u.antecedentGender = noun.gender;
-            u.antecedentPlural = noun.plural;
+            u.antecedentPlural = noun.plural || joined;
         }
         if (!subjectPosition) continue;
         // the clause the relative or "dass" clause interrupted goes on at its verb
-        const std::size_t outer = OuterVerb(s, i + 1);
+        const std::size_t outer = OuterVerb(s, i + 1, comma);
         if (outer < s.units.size()) {
             s.units[outer].resumes = true;
-            s.units[outer].antecedentPlural = noun.plural;
+            s.units[outer].antecedentPlural = noun.plural || joined;
         }
     }
 }

@@ -259,6 +259,13 @@ TEST(EnglishClauseRules, RelativeClausesBetweenCommasWithTheVerbLast) {
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man sees the garden where the dog sleeps."),
               "Der Mann sieht den Garten, wo der Hund schläft.");
     EXPECT_EQ(By("VerbLastInSubordinateClauses", "The garden where the dog sleeps is old."), "Der Garten, wo der Hund schläft, ist alt.");
+    // English commas around the clause: the outer clause goes on after the closing one
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The dog, which sleeps in the garden, is old."),
+              "Der Hund, der im Garten schläft, ist alt.");
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man sees the dog, which sleeps."), "Der Mann sieht den Hund, der schläft.");
+    // two nouns joined by "and" are plural, for the pronoun and the outer verb
+    EXPECT_EQ(By("VerbLastInSubordinateClauses", "The man and the woman, who sleep, are old."),
+              "Der Mann und die Frau, die schlafen, sind alt.");
 }
 
 TEST(EnglishClauseRules, AVerbAfterAndSharesTheSubjectBeforeIt) {
