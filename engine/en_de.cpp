@@ -36,14 +36,19 @@ bool IsListMark(const EnglishUnit& u) {
 // "Men, women and children gathered": the commas and "and" of a subject made of
 // several noun phrases join them; the clause goes on to their verb.
 bool ListOfSubjects(const EnglishSentence& s, std::size_t i, std::size_t begin) {
-    if (begin >= i || !IsListMark(s.units[i]) || !IsNounPhraseWord(s.units[begin])) return false;
+    // "She and her mother were": a subject pronoun beside "and" is an item of its own
+    auto itemWord = [&](std::size_t k) {
+        const bool besideAnd = (k > 0 && s.units[k - 1].lower == "and") || (k + 1 < s.units.size() && s.units[k + 1].lower == "and");
+        return IsNounPhraseWord(s.units[k]) || (besideAnd && s.catalogue.Tables().InList("subject-pronoun", s.units[k].lower));
+    };
+    if (begin >= i || !IsListMark(s.units[i]) || !itemWord(begin)) return false;
     for (std::size_t k = begin; k < i; ++k)
-        if (!IsNounPhraseWord(s.units[k]) && !IsListMark(s.units[k])) return false;
+        if (!itemWord(k) && !IsListMark(s.units[k])) return false;
     bool item = false;
     for (std::size_t k = i + 1; k < s.units.size(); ++k) {
         const EnglishUnit& u = s.units[k];
         if (IsListMark(u)) { item = false; continue; }
-        if (IsNounPhraseWord(u)) { item = true; continue; }
+        if (itemWord(k)) { item = true; continue; }
         return item && (IsAuxiliary(u) || (!u.fw && u.cls == kClassVerb));
     }
     return false;

@@ -390,14 +390,47 @@ bool PronounSubject(const EnglishClause& c) {
 
 bool NounPhraseSubject(const EnglishClause& c) { return !c.subjectRead; }
 
-void GermanSubjectPronoun(EnglishClause& c) {
+// "I", "she": the German subject pronoun, with the person and number it gives the verb.
+void SubjectPronounAt(EnglishClause& c, int& person, bool& plural) {
     const EnglishUnit& u = At(c, c.i);
     const bool you = u.lower == "you", polite = you && c.s.options.honorific;
     c.subject.push_back(you ? (polite ? "Sie" : "du") : u.fw->german);
-    c.person = polite ? 3 : u.fw->person;
-    c.plural = polite || u.fw->plural;
-    c.subjectRead = true;
+    person = polite ? 3 : u.fw->person;
+    plural = polite || u.fw->plural;
     ++c.i;
+}
+
+// "Männer, Frauen und Kinder", "She and her mother", "My brother and I": the other
+// subjects of a list, after the first. The list is plural, in the first person when
+// one of them is "I" or "we", else in the second when one is "you" (wir, ihr); joined
+// by "or" alone, singular ones stay singular.
+void JoinedSubjects(EnglishClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    while (c.i + 1 < c.end && !c.question && (At(c, c.i).source == "," || Is(At(c, c.i), EnKind::Coordinator))) {
+        const EnglishUnit& next = At(c, c.i + 1);
+        const bool pronoun = At(c, c.i).lower == "and" && tables.InList("subject-pronoun", next.lower) && Is(next, EnKind::Pronoun);
+        if (!pronoun && !IsDeterminer(next) && !IsNounOrAdjective(next) && next.cls != kClassName) break;
+        const EnglishUnit& mark = At(c, c.i);
+        c.subject.push_back(mark.fw ? std::string(mark.fw->german) : mark.source);
+        ++c.i;
+        int person = 3;
+        bool plural = true;
+        if (pronoun) {
+            SubjectPronounAt(c, person, plural);
+        } else {
+            const std::size_t item = c.i;
+            GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.subject);
+            if (c.i == item) break;
+        }
+        c.person = std::min(c.person, person == 2 && c.s.options.honorific ? 3 : person);
+        c.plural = c.plural || mark.lower != "or";  // "er oder sie muss"
+    }
+}
+
+void GermanSubjectPronoun(EnglishClause& c) {
+    SubjectPronounAt(c, c.person, c.plural);
+    c.subjectRead = true;
+    JoinedSubjects(c);
 }
 
 // "The history of the United States was ...": an attribute joins the subject.
@@ -409,17 +442,7 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     for (std::size_t k = before; k < c.i; ++k)
         if (At(c, k).cls == kClassNoun) c.plural = At(c, k).plural;
     if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
-    // "Männer, Frauen und Kinder": a list of subjects is plural
-    while (c.i + 1 < c.end && !c.question && (At(c, c.i).source == "," || Is(At(c, c.i), EnKind::Coordinator)) &&
-           (IsDeterminer(At(c, c.i + 1)) || IsNounOrAdjective(At(c, c.i + 1)) || At(c, c.i + 1).cls == kClassName)) {
-        const EnglishUnit& mark = At(c, c.i);
-        c.subject.push_back(mark.fw ? std::string(mark.fw->german) : mark.source);
-        ++c.i;
-        const std::size_t item = c.i;
-        GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.subject);
-        if (c.i == item) break;
-        c.plural = true;
-    }
+    JoinedSubjects(c);
     while (c.i + 1 < c.end && Is(At(c, c.i), EnKind::Preposition) && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
         Case attributeCase = At(c, c.i).fw->prepositionCase;
         if (OfBeforeDeterminer(c.s, c.i, c.end)) attributeCase = Case::Genitive;

@@ -55,6 +55,9 @@ TEST(EnglishClauseRules, SubjectsInTheNominative) {
     EXPECT_EQ(By("SubjectPronoun", "The man is tired - she has a dog."), "Der Mann ist müde - sie hat einen Hund.");
     // dashes around a phrase leave the clause whole
     EXPECT_EQ(By("SubjectNounPhrase", "The man - and the woman - see the house."), "Der Mann - und die Frau - sehen das Haus.");
+    // a pronoun joined by "and" is one of the subjects: with "I" the verb is in the first person
+    EXPECT_EQ(By("SubjectNounPhrase", "The man and I see the dog."), "Der Mann und ich sehen den Hund.");
+    EXPECT_EQ(By("SubjectPronoun", "He and the woman sleep."), "Er und die Frau schlafen.");
 }
 
 TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
