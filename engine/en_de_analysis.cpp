@@ -1078,6 +1078,29 @@ void EachOtherIsEinander(EnglishSentence& s) {
     }
 }
 
+// "The man, however, was arrested": a lone adverb between commas inside a clause is
+// one of its adverbs; German sets no commas around it (wurde jedoch festgenommen).
+void AdverbBetweenCommasStaysInItsClause(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 1; i + 3 < units.size(); ++i) {
+        const EnglishUnit& adverb = units[i + 1];
+        const bool isAdverb = adverb.fw ? adverb.fw->kind == EnKind::Adverb : adverb.cls == kClassAdverb && adverb.source.find(' ') == std::string::npos;
+        if (units[i].source != "," || units[i + 2].source != "," || !isAdverb || units[i - 1].punct || units[i + 3].punct)
+            continue;
+        // "As the company points out, however, the rules ...": there the commas end a
+        // clause of its own in front (a subordinate one, or one opened by its auxiliary)
+        std::size_t from = i;
+        while (from > 0 && !units[from - 1].punct) --from;
+        bool clauseInFront = IsAuxiliary(units[from]);
+        for (std::size_t k = from; k < i; ++k)
+            clauseInFront = clauseInFront || (units[k].fw && units[k].fw->kind == EnKind::Subordinator);
+        if (clauseInFront) continue;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
+        if (s.applied) s.applied->push_back("AdverbBetweenCommasStaysInItsClause");
+    }
+}
+
 // "No one helped us": a pronoun of two words is the one-word pronoun the table names
 // (english-two-word-pronoun: "no one" is "nobody", niemand).
 void PronounsOfTwoWords(EnglishSentence& s) {
@@ -1257,6 +1280,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     TimeAdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
     PronounsOfTwoWords(s);
+    AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
     OnADayIsOneAdverb(s);
     SeemingVerbBeforeAnAdjectiveOrLike(s);

@@ -217,8 +217,11 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
 std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool verbAhead) {
     if (At(c, k).punct && At(c, k).source == "," && k + 1 < c.end) ++k;
     const EnglishUnit& next = At(c, k);
+    // "Meanwhile new negotiations are ...": an adjective before its noun opens one too
+    const bool adjective = !next.fw && next.cls == kClassAdjective && k + 1 < c.end && !At(c, k + 1).fw &&
+                           (At(c, k + 1).cls == kClassNoun || At(c, k + 1).cls == kClassAdjective);
     const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun) || next.number;  // "two people were ..."
+                         (!next.fw && next.cls == kClassNoun) || next.number || adjective;  // "two people were ..."
     return subject && (!verbAhead || EnglishVerbAhead(c.s, k, c.end)) ? k : c.end;
 }
 

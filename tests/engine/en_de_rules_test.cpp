@@ -154,6 +154,16 @@ TEST(EnglishClauseRules, AnAdjectiveOfItsOwnStemBeforeANoun) {
 
 TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "Suddenly the dog sleeps."), "Plötzlich schläft der Hund.");
+    // a subject that opens with its adjective, and "however" in front
+    EXPECT_EQ(By("AdverbInFrontStaysInFront", "Today old men see the dog."), "Heute sehen alte Männer den Hund.");
+    EXPECT_EQ(By("AdverbInFrontStaysInFront", "However, the man sees the dog."), "Jedoch sieht der Mann den Hund.");
+}
+
+TEST(EnglishToGermanReadings, AdverbBetweenCommasStaysInItsClause) {
+    EXPECT_EQ(By("AdverbBetweenCommasStaysInItsClause", "The man, however, sees the dog."), "Der Mann sieht den Hund jedoch.");
+    // after a clause in front the commas end that clause
+    const Translation t = FixtureTranslation(Direction::EnglishToGerman, "When the man sleeps, however, the dog barks.");
+    EXPECT_EQ(std::find(t.rules.begin(), t.rules.end(), "AdverbBetweenCommasStaysInItsClause"), t.rules.end()) << t.text;
 }
 
 TEST(EnglishClauseRules, PrepositionalPhraseInFrontIsTheTopic) {
