@@ -199,6 +199,24 @@ bool AllCapitals(std::string_view word) {
     return true;
 }
 
+// "co-defendant", "ex-president": an unknown noun joined by a hyphen is its last part's
+// noun, with the part before kept as German writes it (Co-Angeklagte, Ex-Präsident).
+bool HyphenatedNoun(const EnglishSentence& s, EnglishUnit& u, std::uint8_t form) {
+    const std::size_t dash = u.lower.rfind('-');
+    // one hyphen only: "lay-of-the-land", "half-an-hour" are phrases, not compounds
+    if (dash == std::string::npos || dash < 2 || dash + 2 >= u.lower.size() || u.lower.find('-') != dash) return false;
+    EnglishUnit head = u;
+    head.source = head.lower = u.lower.substr(dash + 1);
+    if (!LookUp(s, head, head.lower, kClassNoun, form) && !LookUpByEnding(s, head, kClassNoun)) return false;
+    if (head.cls != kClassNoun || head.german.empty()) return false;
+    const std::string before = u.source.substr(0, dash);
+    head.german = Capitalised(before) + "-" + head.german;
+    head.source = u.source;
+    head.lower = u.lower;
+    u = head;
+    return true;
+}
+
 void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous, TagReading tagged) {
     auto user = s.user.find(u.lower);
     if (user != s.user.end()) {
@@ -271,8 +289,12 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     }
     if (LookUp(s, u, u.source, 0, kFormBase) || LookUp(s, u, u.lower, 0, kFormBase)) return;
     if (LookUpByEnding(s, u)) return;
+    if (tagged.cls == kClassNoun && HyphenatedNoun(s, u, tagged.form)) return;
     u.known = false;
     u.german = u.source;
+    // an unknown word the tagger takes for a noun still ends a noun phrase ("The co-op
+    // was closed"): the clause keeps its subject and verb
+    if (tagged.cls == kClassNoun) u.cls = kClassNoun;
 }
 
 // "ten euros": a number word is a number, written small in German (zehn Euro, not

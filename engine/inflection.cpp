@@ -258,7 +258,10 @@ std::string GermanPlural(const Catalogue& catalogue, std::string_view noun, std:
     for (std::size_t cut = 2; cut + 3 <= noun.size(); ++cut) {
         std::string head = Capitalised(noun.substr(cut));
         std::string plural = RecordedForm(catalogue, head, kClassNoun, kTargetPlural);
-        if (!plural.empty()) return std::string(noun.substr(0, cut)) + Lower1252(plural.substr(0, 1)) + plural.substr(1);
+        if (plural.empty()) continue;
+        // "Co-Angeklagte": after a hyphen the last part keeps its capital
+        const bool hyphen = noun[cut - 1] == '-';
+        return std::string(noun.substr(0, cut)) + (hyphen ? plural : Lower1252(plural.substr(0, 1)) + plural.substr(1));
     }
     std::string n(noun);
     if (gender == kPluralOnly) return n;

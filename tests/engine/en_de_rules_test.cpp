@@ -159,6 +159,14 @@ TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "However, the man sees the dog."), "Jedoch sieht der Mann den Hund.");
 }
 
+TEST(EnglishToGermanReadings, AnUnknownNounKeepsItsClauseAndAHyphenatedOneItsLastPart) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The ex-dog sleeps.").text, "Der Ex-Hund schläft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The ex-dogs sleep.").text, "Die Ex-Hunde schlafen.");
+    const Translation t = FixtureTranslation(Direction::EnglishToGerman, "The flibber sleeps in the garden.");
+    EXPECT_EQ(t.text, "Die flibber schläft im Garten.");
+    EXPECT_EQ(t.unknown, std::vector<std::string>{"flibber"});
+}
+
 TEST(EnglishToGermanReadings, AdverbBetweenCommasStaysInItsClause) {
     EXPECT_EQ(By("AdverbBetweenCommasStaysInItsClause", "The man, however, sees the dog."), "Der Mann sieht den Hund jedoch.");
     // after a clause in front the commas end that clause
