@@ -146,6 +146,30 @@ bool AfterAQuotation(const EnglishSentence& s, std::size_t begin) {
     return marks % 2 == 0;  // the mark closes a quotation
 }
 
+// "..., he said.", "..., said the minister.": a subject and a verb of saying alone after
+// a comma at the sentence's end report what went before, which German keeps in front
+// as their object ("..., sagte er.").
+bool ReportingClauseAtTheEnd(const EnglishSentence& s, std::size_t begin, std::size_t end) {
+    const std::vector<EnglishUnit>& units = s.units;
+    if (begin < 2 || units[begin - 1].source != "," || end - begin < 2) return false;
+    const bool last = end == units.size() || (end + 1 == units.size() && units[end].punct && units[end].source != ",");
+    if (!last) return false;
+    const EngineTables& tables = s.catalogue.Tables();
+    auto reporting = [&](const EnglishUnit& u) {
+        return !u.fw && u.cls == kClassVerb && (u.tag == kFormPast || u.tag == kFormThird || u.tag == kFormPastPart) &&
+               tables.InList("english-reporting-verb", u.lemma.empty() ? u.lower : u.lemma);
+    };
+    auto subjectWord = [&](const EnglishUnit& u) {
+        return IsNounPhraseWord(u) || (u.fw && u.fw->kind == EnKind::Pronoun && tables.InList("subject-pronoun", u.lower));
+    };
+    const bool verbFirst = reporting(units[begin]);
+    const bool verbLast = reporting(units[end - 1]);
+    if (!verbFirst && !verbLast) return false;
+    for (std::size_t k = verbFirst ? begin + 1 : begin; k < (verbFirst ? end : end - 1); ++k)
+        if (!subjectWord(units[k])) return false;
+    return true;
+}
+
 // What a clause tells the next: whether it is a subordinate clause at the head of the
 // sentence, after which the main clause puts its finite verb first.
 enum class ClauseInFront { None, Subordinate };
@@ -176,6 +200,10 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
     } else if (first.resumes) {  // "is a doctor" after "The man, der nebenan wohnt,"
         c.subjectRead = true;
         c.plural = first.antecedentPlural;
+    } else if (ReportingClauseAtTheEnd(s, begin, end)) {  // "..., sagte der Minister."
+        c.afterQuotation = true;
+        c.afterClauseInFront = !coordinated;
+        before = ClauseInFront::None;
     } else if (SharesTheSubject(s, begin)) {  // "saw the danger and appealed for calm"
         c.subjectRead = true;
         c.person = s.lastPerson;

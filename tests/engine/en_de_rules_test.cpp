@@ -467,6 +467,15 @@ TEST(EnglishClauseRules, AfterAQuotationTheVerbComesBeforeTheSubject) {
               std::string::npos);
 }
 
+TEST(EnglishClauseRules, ASubjectAndAVerbOfSayingAfterACommaAtTheEndReportWhatCameBefore) {
+    EXPECT_EQ(By("VerbSecondAfterASubordinateClauseInFront", "The dog sleeps, the man said."), "Der Hund schläft, sagte der Mann.");
+    EXPECT_EQ(By("VerbBeforeItsSubjectAfterAQuotation", "The dog sleeps, said the man."), "Der Hund schläft, sagte der Mann.");
+    EXPECT_EQ(By("VerbSecondAfterASubordinateClauseInFront", "The dog sleeps, he said."), "Der Hund schläft, sagte er.");
+    // with more after it the clause is one of its own
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps, he said, and the man plays.").text.find("sagte er"),
+              std::string::npos);
+}
+
 TEST(EnglishClauseRules, TimePhraseInFrontIsTheTopic) {
     // "the" before a time: German says it with its preposition, in the dative
     EXPECT_EQ(By("TimePhraseInFrontIsTheTopic", "The next day the dog sleeps."), "Am n\xE4" "chsten Tag schl\xE4" "ft der Hund.");
