@@ -20,6 +20,9 @@ bool CommaAfterAPhraseInFront(const EnglishSentence& s, std::size_t i, std::size
     if (!phrase) return false;
     for (std::size_t k = begin; k < i; ++k)
         if (s.units[k].punct || (!s.units[k].fw && s.units[k].cls == kClassVerb) || IsAuxiliary(s.units[k])) return false;
+    // "Six civilians, including a worker, were killed": a verb right after the comma
+    // has no subject of its own there; the phrase belongs to the clause before
+    if (IsVerb(s.units[i + 1])) return false;
     std::size_t end = i + 1;
     while (end < s.units.size() && !s.units[end].punct) ++end;
     return EnglishVerbAhead(s, i + 1, end);

@@ -167,6 +167,11 @@ TEST(EnglishToGermanReadings, AnUnknownNounKeepsItsClauseAndAHyphenatedOneItsLas
     EXPECT_EQ(t.unknown, std::vector<std::string>{"flibber"});
 }
 
+TEST(EnglishToGermanReadings, APhraseWithIncludingBetweenCommasBelongsToTheSubjectBefore) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men, including the old man, were in the garden.").text,
+              "Die Männer, einschließlich des alten Mannes, waren im Garten.");
+}
+
 TEST(EnglishToGermanReadings, AdverbBetweenCommasStaysInItsClause) {
     EXPECT_EQ(By("AdverbBetweenCommasStaysInItsClause", "The man, however, sees the dog."), "Der Mann sieht den Hund jedoch.");
     // after a clause in front the commas end that clause
