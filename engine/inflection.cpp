@@ -111,6 +111,8 @@ std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun) {
     std::string n(noun);
     if (n.empty()) return n;
     if (EndsWith(n, "man") && n != "human") return n.substr(0, n.size() - 2) + "en";
+    // "species", "series", "means": the same in the plural
+    if (EndsWith(n, "species") || EndsWith(n, "series") || n == "means" || n == "news") return n;
     if (EndsWith(n, "s") || EndsWith(n, "x") || EndsWith(n, "z") || EndsWith(n, "ch") || EndsWith(n, "sh"))
         return n + "es";
     if (EndsWith(n, "y") && n.size() > 1 && !IsVowel(n[n.size() - 2])) return n.substr(0, n.size() - 1) + "ies";

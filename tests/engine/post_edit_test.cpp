@@ -2,21 +2,23 @@
 // word lists the catalogue carries.
 #include <gtest/gtest.h>
 
+#include "engine/inflection.h"
 #include "engine/sentence_units.h"
 #include "tests/engine/engine_test_support.h"
 
 using namespace velloc;
 
 namespace {
-const EngineTables& Tables() {
+const Catalogue& Fixture() {
     static Catalogue catalogue = [] {
         Catalogue c;
         const std::string& bytes = FixtureCatalogue(Direction::GermanToEnglish);
         c.Open(bytes.data(), bytes.size(), nullptr);
         return c;
     }();
-    return catalogue.Tables();
+    return catalogue;
 }
+const EngineTables& Tables() { return Fixture().Tables(); }
 }  // namespace
 
 TEST(PostEdit, GermanPrepositionsJoinTheirArticleButNotBeforeARelativeClause) {
@@ -40,4 +42,11 @@ TEST(PostEdit, AnObjectPronounStandsBetweenTheVerbAndItsParticle) {
     EXPECT_EQ(FinishEnglish(Tables(), {"he", "picked up", "her", "."}), "He picked her up.");
     EXPECT_EQ(FinishEnglish(Tables(), {"he", "picked up", "the", "child", "."}), "He picked up the child.");
     EXPECT_EQ(FinishEnglish(Tables(), {"up", "it", "goes"}), "Up it goes");
+}
+
+TEST(PostEdit, PluralsThatKeepTheirFormAndACapitalAfterAHyphen) {
+    EXPECT_EQ(EnglishPlural(Fixture(), "species"), "species");
+    EXPECT_EQ(EnglishPlural(Fixture(), "series"), "series");
+    EXPECT_EQ(EnglishPlural(Fixture(), "bus"), "buses");
+    EXPECT_EQ(GermanPlural(Fixture(), "Ex-Hund", kMasculine), "Ex-Hunde");
 }
