@@ -595,6 +595,9 @@ TEST(GermanReadings, ASpanOfTimeBeforeEarlierOrLaterIsOneAdverb) {
               "The man read the book a few days earlier.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Zwei Wochen sp\xE4ter schlief der Hund.").text,
               "Two weeks later the dog slept.");
+    // it names a past time: the perfect beside it is the simple past
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Drei Tage sp\xE4ter hat der Hund den Mann gesehen.").text,
+              "Three days later the dog saw the man.");
 }
 
 TEST(GermanClauseRules, WhatGoesOnNowIsProgressiveButAHabitOrAConditionIsNot) {
