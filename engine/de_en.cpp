@@ -229,15 +229,24 @@ void SubjectPersonAndNumber(GermanClause& c) {
         c.plural = t == kFormPastPlural || (t == kFormBase && f.lower.size() > 2 && f.lower.back() == 'n');
         if (t == kFormBase && !c.plural) c.person = 1;
     }
+    // "sei", "könne": a form that is only the subjunctive of reported speech; "er habe",
+    // "man werde": a form of the first person beside another subject pronoun is too
+    c.reportedSpeech = c.s.catalogue.Tables().InList("reported-speech-finite", f.lower);
+    const bool firstPersonForm = c.person == 1 && !c.plural;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
         if (!u.fw || u.fw->kind != GermanKind::Pronoun || !u.fw->nominative) continue;
         // "älter als ich", "so groß wie du": the pronoun of a comparison is no subject;
         // "Als ich kam" opens its clause with "als", and "ich" is its subject
         if (i > c.begin + 1 && (c.s.units[i - 1].lower == "als" || c.s.units[i - 1].lower == "wie")) continue;
-        if (u.lower == "sie") { c.person = 3; return; }  // number from the verb
+        if (u.lower == "sie") {  // number from the verb
+            c.person = 3;
+            c.reportedSpeech = c.reportedSpeech || firstPersonForm;
+            return;
+        }
         c.person = u.fw->person;
         c.plural = u.fw->plural;  // "man" is the generic "you" of the table, and agrees as "you"
+        c.reportedSpeech = c.reportedSpeech || (firstPersonForm && c.person != 1);
         return;
     }
     // "Das Thema gebe", "er habe gesagt, dass nicht ermittelt werde": without "ich" a

@@ -239,9 +239,13 @@ std::vector<std::string> EnglishVerbGroup(const GermanClause& c, PerfectReading 
     const GermanUnit& f = c.Finite();
     const GermanUnit* n0 = c.chain.empty() ? nullptr : &c.s.units[c.chain[0]];
     const bool n0Participle = n0 && ((n0->fw && n0->fw->participle) || (!n0->fw && n0->reading.tag == kFormPastPart));
+    // "Er sagte, die Lage sei ernst": reported speech tells what was, in the past
+    // (was serious, would examine, could come); its perfect keeps its own reading
+    const bool perfectForm = f.fw && (f.fw->aux == AuxVerb::Haben || f.fw->aux == AuxVerb::Sein) && n0Participle;
+    const bool reportedPast = c.reportedSpeech && !perfectForm;
     VerbGroupState v{c,
                      f,
-                     f.fw ? f.fw->past : (f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural),
+                     reportedPast || (f.fw ? f.fw->past : (f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural)),
                      f.fw ? f.fw->subjunctive : f.reading.tag == kFormSubjunctive,
                      c.person == 3 && !c.plural,
                      n0,

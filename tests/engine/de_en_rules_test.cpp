@@ -623,9 +623,15 @@ TEST(GermanToEnglishReadings, TheEverydaySenseOfTheTableComesBeforeTheDictionary
 
 TEST(GermanToEnglishReadings, ReportedSpeechAfterAVerbOfSaying) {
     // after a verb and its comma "das" is no relative pronoun
-    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sagte, das sei alt.").text, "The man said that is old.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sagte, das sei alt.").text, "The man said that was old.");
     // a determiner standing alone is a third person, as a noun would be
-    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese schlafe im Garten.").text, "This sleeps in the garden.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Diese schlafe im Garten.").text, "This slept in the garden.");
+    // told in the past: a modal and "werden" too; "er habe" beside its pronoun is reported as well
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sagte, er k\xF6nne nicht schlafen.").text,
+              "The man said he could not sleep.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sagte, er werde schlafen.").text,
+              "The man said he would sleep.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er habe den Hund gesehen.").text, "He saw the dog.");
 }
 
 TEST(GermanToEnglishReadings, ACapitalAdjectiveInsideASentenceNamesSomething) {

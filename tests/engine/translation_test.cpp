@@ -49,7 +49,8 @@ TEST(GermanToEnglish, PerfectOfAModalIsItsPastOrItsOwnPerfect) {
 }
 
 TEST(GermanToEnglish, ReportedSpeechInTheThirdPerson) {
-    EXPECT_EQ(GermanToEnglish("Das Kind spiele im Garten."), "The child plays in the garden.");
+    // reported speech tells what was: English shifts it into the past
+    EXPECT_EQ(GermanToEnglish("Das Kind spiele im Garten."), "The child played in the garden.");
     EXPECT_EQ(GermanToEnglish("Das Kind habe das Buch gelesen."), "The child read the book.");
     EXPECT_EQ(GermanToEnglish("Ich spiele im Garten."), "I play in the garden.");
 }
