@@ -2,8 +2,6 @@
 // nouns agreeing in gender, number and case with the phrase's last noun.
 #include "engine/en_de.h"
 
-#include <cstring>
-
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -37,23 +35,12 @@ Declension PutDeterminer(const EnglishSentence& s, const EnglishWord* det, std::
     return Declension::Weak;
 }
 
-// "dunkel", "teuer": an unstressed "e" before the last "l", or before "r" after
-// "au" or "eu", falls out before an ending (dunkle, teure).
-std::string StemBeforeAnEnding(const std::string& adjective) {
-    const std::size_t n = adjective.size();
-    if (n < 5 || adjective[n - 2] != 'e') return adjective;
-    const char before = adjective[n - 3];
-    const bool el = adjective[n - 1] == 'l' && before != 'l' && !std::strchr("aeiou\xE4\xF6\xFC", before);
-    const bool er = adjective[n - 1] == 'r' && before == 'u' && (adjective[n - 4] == 'a' || adjective[n - 4] == 'e');
-    return el || er ? adjective.substr(0, n - 2) + adjective.back() : adjective;
-}
-
 std::string AdjectiveForm(const std::string& adjective, Declension d, std::uint8_t gender, Case c, bool plural) {
     if (adjective.empty()) return adjective;
     const std::string ending = AdjectiveEnding(d, gender, c, plural);
     if (adjective.back() == 'e') return adjective + (ending.empty() ? ending : ending.substr(1));
     if (adjective.find(' ') != std::string::npos) return adjective;
-    return (ending.empty() ? adjective : StemBeforeAnEnding(adjective)) + ending;
+    return (ending.empty() ? adjective : GermanStemBeforeAnEnding(adjective)) + ending;
 }
 
 }  // namespace

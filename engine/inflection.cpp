@@ -441,14 +441,22 @@ bool ListedComparison(const EngineTables& tables, std::string_view adjective, st
 
 }  // namespace
 
+std::string GermanStemBeforeAnEnding(const std::string& adjective) {
+    const std::size_t n = adjective.size();
+    if (n < 5 || adjective[n - 2] != 'e') return adjective;
+    const char before = adjective[n - 3];
+    const bool el = adjective[n - 1] == 'l' && before != 'l' && !std::strchr("aeiou\xE4\xF6\xFC", before);
+    const bool er = adjective[n - 1] == 'r' && before == 'u' && (adjective[n - 4] == 'a' || adjective[n - 4] == 'e');
+    return el || er ? adjective.substr(0, n - 2) + adjective.back() : adjective;
+}
+
 std::string GermanComparative(const EngineTables& tables, std::string_view adjective) {
     std::string comparative, superlative;
     if (ListedComparison(tables, adjective, comparative, superlative)) return comparative;
     std::string a(adjective);
     if (EndsWith(a, "e")) return a + "r";  // leise: leiser
-    // dunkel: dunkler, teuer: teurer
-    if ((EndsWith(a, "el") || EndsWith(a, "er")) && a.size() > 4) return a.substr(0, a.size() - 2) + a.back() + "er";
-    return a + "er";
+    // dunkel: dunkler, teuer: teurer; schwer: schwerer, sicher: sicherer
+    return GermanStemBeforeAnEnding(a) + "er";
 }
 
 std::string GermanSuperlative(const EngineTables& tables, std::string_view adjective) {

@@ -51,6 +51,9 @@ bool GermanTakesSein(const Catalogue& catalogue, std::string_view infinitive);
 // "alt": älter and ältest; "gut": besser and best; "leise": leiser and leisest. The
 // stems, which take an adjective's ending ("der älteste Mann"); irregular and
 // umlauting adjectives come from table german-comparison.
+// "dunkel", "teuer": an unstressed "e" before the last "l", or before "r" after "au" or
+// "eu", falls out before an ending (dunkle, teurer); "schwer", "sicher" keep it.
+std::string GermanStemBeforeAnEnding(const std::string& adjective);
 std::string GermanComparative(const EngineTables& tables, std::string_view adjective);
 std::string GermanSuperlative(const EngineTables& tables, std::string_view adjective);
 

@@ -50,3 +50,11 @@ TEST(PostEdit, PluralsThatKeepTheirFormAndACapitalAfterAHyphen) {
     EXPECT_EQ(EnglishPlural(Fixture(), "bus"), "buses");
     EXPECT_EQ(GermanPlural(Fixture(), "Ex-Hund", kMasculine), "Ex-Hunde");
 }
+
+TEST(PostEdit, GermanComparativesDropOnlyAnUnstressedE) {
+    EXPECT_EQ(GermanComparative(Tables(), "dunkel"), "dunkler");
+    EXPECT_EQ(GermanComparative(Tables(), "teuer"), "teurer");
+    EXPECT_EQ(GermanComparative(Tables(), "schwer"), "schwerer");
+    EXPECT_EQ(GermanComparative(Tables(), "sicher"), "sicherer");
+    EXPECT_EQ(GermanComparative(Tables(), "leise"), "leiser");
+}
