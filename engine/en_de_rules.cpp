@@ -93,6 +93,15 @@ Case CaseNamed(std::string_view name) {
     return name == "accusative" ? Case::Accusative : name == "genitive" ? Case::Genitive : Case::Dative;
 }
 
+// "legte das Buch auf den Tisch", "ging in die Stadt": a verb of motion, or one of
+// putting with its object ("hängt das Bild", not "das Bild hängt"; table placing-verb),
+// makes a place preposition say where to, with the accusative.
+bool SaysWhereTo(const EnglishClause& c, const std::string& preposition) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    return tables.InList("two-way-preposition", preposition) && tables.InList("motion-verb", c.mainLemma) &&
+           (c.directObject || c.reflexive || !tables.InList("placing-verb", c.mainLemma));
+}
+
 // "hope for", "wait for", "think of": the German verb chooses its own preposition and
 // case (hoffen auf + accusative); table verb-preposition, "verb english" -> "german case".
 bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& german, Case& governed) {
@@ -111,6 +120,7 @@ bool GovernedPrepositionAt(const EnglishClause& c, std::size_t i, std::string& g
     german = value.substr(0, blank);
     const std::string c2 = value.substr(blank + 1);
     governed = CaseNamed(c2);
+    if (governed == Case::Dative && SaysWhereTo(c, german)) governed = Case::Accusative;
     return true;
 }
 
@@ -133,12 +143,9 @@ bool ObjectOfTheBoundPrepositionAt(const EnglishClause& c, std::size_t i) {
 // a preposition of place and direction takes the accusative after a verb of motion.
 Case PrepositionCase(const EnglishClause& c, std::size_t i) {
     const EnglishWord* p = At(c, i).fw;
-    const EngineTables& tables = c.s.catalogue.Tables();
     bool article = false;
     if (ToAPlace(c, i, article) && article) return Case::Accusative;
-    if (p->prepositionCase == Case::Dative && tables.InList("two-way-preposition", p->german) &&
-        tables.InList("motion-verb", c.mainLemma))
-        return Case::Accusative;
+    if (p->prepositionCase == Case::Dative && SaysWhereTo(c, p->german)) return Case::Accusative;
     return p->prepositionCase;
 }
 

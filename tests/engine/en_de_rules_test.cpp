@@ -649,6 +649,14 @@ TEST(EnglishToGermanReadings, AWordTheDictionarySpellsWithACapitalIsNoName) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads German.").text, "Der Mann liest Deutsch.");
 }
 
+TEST(EnglishClauseRules, APlacePrepositionSaysWhereToWithTheAccusative) {
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man puts the book under the table."), "Der Mann legt das Buch unter den Tisch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The dog runs under the table."), "Der Hund läuft unter den Tisch.");
+    // a verb of putting without its object says where something is
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The book hangs under the table."), "Das Buch hängt unter dem Tisch.");
+    EXPECT_EQ(By("ObjectsAndAdverbials", "The man hangs the book under the table."), "Der Mann hängt das Buch unter den Tisch.");
+}
+
 TEST(EnglishClauseRules, APrepositionWithItIsOneWord) {
     EXPECT_EQ(By("ObjectsAndAdverbials", "The dog plays with it."), "Der Hund spielt damit.");
     // the verb's own preposition, and a phrase in front
