@@ -1000,7 +1000,7 @@ bool MasculineNominativeAfterTheVerb(const GermanClause& c) {
 // its determiner or pronoun shows the case, and it is a noun phrase to the verb.
 bool ObjectInFront(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
-    if (GermanNounPhraseEnd(c.s, c.begin, c.finite) != c.finite) return false;
+    if (c.finite <= c.begin || GermanNounPhraseEnd(c.s, c.begin, c.finite) != c.finite) return false;
     // "Jeden Tag", "Letzten Sommer": a phrase in the object's case that says when
     if (tables.InList("time-noun", Lower1252(c.s.units[c.finite - 1].lemma))) return false;
     if (ObjectForm(tables, c.First())) return true;
