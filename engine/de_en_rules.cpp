@@ -1399,11 +1399,6 @@ void TimeGoesLast(GermanClause& c) {
 
 bool SubjectStandsFirst(const GermanClause& c);
 
-// "hatte sich bei dem Sturz eine Kniescheibe gebrochen": German says a phrase with a
-// preposition before the object; English says the object right after the verb and
-// the phrase after it (had broken a kneecap in the fall). The object is the last noun
-// phrase before the verbs at the end, opened by an article of the accusative, not the subject
-// nor a genitive; the phrases are the prepositional ones right before it.
 // "den", "eine", "seinen": an article that can open an accusative object; "der",
 // "des", "seiner", "dieses" open a genitive attribute more often than an object.
 bool AccusativeArticleForm(const std::string& w) {
@@ -1417,6 +1412,11 @@ bool AccusativeArticleForm(const std::string& w) {
     return false;
 }
 
+// "hatte sich bei dem Sturz eine Kniescheibe gebrochen": German says a phrase with a
+// preposition before the object; English says the object right after the verb and
+// the phrase after it (had broken a kneecap in the fall). The object is the last noun
+// phrase before the verbs at the end, opened by an article of the accusative, not the subject
+// nor a genitive; the phrases are the prepositional ones right before it.
 struct ObjectAfterPhrases {
     Span object{0, 0};
     std::size_t phrasesFrom = 0;
@@ -1437,8 +1437,7 @@ ObjectAfterPhrases FindObjectAfterPhrases(const GermanClause& c) {
     const bool article = first.fw && first.fw->kind == GermanKind::Article && AccusativeArticleForm(first.lower);
     if (object.end != to || !article || object.end - object.begin < 2 || !IsNounLike(c.s.units[object.end - 1]))
         return found;
-    if (!c.subordinate && !SubjectStandsFirst(c) && SubjectIn(c, from, to).begin == object.begin) return found;
-    if (c.subordinate && SubjectIn(c, from, to).begin == object.begin) return found;
+    if ((c.subordinate || !SubjectStandsFirst(c)) && SubjectIn(c, from, to).begin == object.begin) return found;
     std::size_t k = phrases.size() - 1;
     while (k > 0) {
         const Span p = phrases[k - 1];
