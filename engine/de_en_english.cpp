@@ -402,6 +402,20 @@ bool VonInAPassiveIsBy(const GermanSentence& s, std::size_t i, std::string& engl
     return true;
 }
 
+// "Woher stammen die Waffen?": where the verb's English ends in "from" (come from),
+// "woher" asks "where" alone.
+bool WoherBeforeAVerbWithFrom(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "woher") return false;
+    for (std::size_t k = i + 1; k < s.units.size() && !s.units[k].punct; ++k) {
+        const std::string& e = s.units[k].english;
+        if (s.units[k].fw || s.units[k].cls != kClassVerb) continue;
+        if (e.size() <= 5 || e.compare(e.size() - 5, 5, " from") != 0) return false;
+        english = "where";
+        return true;
+    }
+    return false;
+}
+
 // "Das ist mein Vater": "das" or "dies" right before a verb stands for a thing: that.
 bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
@@ -510,6 +524,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"WieReportingIsAs", "Der Hund schläft, wie der Mann sagte.", WieReportingIsAs},
     {"WieInsideAClauseIsLike", "Er schläft wie ein Hund.", WieInsideAClauseIsLike},
     {"SieByItsRole", "Ich sehe Sie.", SieByItsRole},
+    {"WoherBeforeAVerbWithFrom", "Woher stammt der Hund?", WoherBeforeAVerbWithFrom},
     {"DasBeforeAVerbIsThat", "Das ist mein Vater.", DasBeforeAVerbIsThat},
     {"EinerDerIsOneOf", "Einer der Männer schläft.", EinerDerIsOneOf},
     {"DasAloneIsThat", "Wessen Buch ist das?", DasAloneIsThat},

@@ -387,6 +387,8 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(By("EinerDerIsOneOf", "Einer der Spieler schläft."), "One of the players sleeps.");
     EXPECT_EQ(By("DasBeforeAVerbIsThat", "Das ist mein Vater."), "That is my father.");
     EXPECT_EQ(By("DasAloneIsThat", "Ist das mein Hund?"), "Is that my dog?");
+    // the verb says "from" already
+    EXPECT_EQ(By("WoherBeforeAVerbWithFrom", "Woher stammt der Hund?"), "Where does the dog come from?");
     // before a word that cannot go on a noun phrase; adverbs and adjectives before a noun can
     EXPECT_EQ(By("DasAloneIsThat", "Der Mann hat das nicht gesehen."), "The man has not seen that.");
     EXPECT_EQ(By("DasAloneIsThat", "Wenn das im Garten ist, schl\xE4" "ft der Hund."), "If that is in the garden, the dog sleeps.");
