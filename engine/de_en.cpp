@@ -127,6 +127,19 @@ bool ListContinuesTheClause(const GermanSentence& s, std::size_t begin, std::siz
     for (std::size_t k = begin; k < at && !waits; ++k)
         waits = units[k].fw && (units[k].fw->kind == GermanKind::Auxiliary || units[k].fw->kind == GermanKind::Modal) &&
                 !units[k].fw->participle;
+    // "Zwischen Konstanz und Palermo bestand ...": no verb yet, so the clause's verb is still to come
+    bool verbless = true;
+    for (std::size_t k = begin; k < at && verbless; ++k) verbless = !IsVerbUnit(tables, units[k]);
+    if (verbless && coordinator && !StartsSubordinateClause(s, begin, at)) {
+        for (std::size_t k = at + 1; k < units.size(); ++k) {
+            const GermanUnit& u = units[k];
+            if (u.punct || u.relative || (u.fw && u.fw->kind != GermanKind::Article && u.fw->kind != GermanKind::Preposition &&
+                                          !IsFiniteCandidate(u)))
+                return false;
+            if (IsFiniteCandidate(u)) return true;
+        }
+        return false;
+    }
     if (!waits) return false;
     for (std::size_t k = at + 1; k < units.size(); ++k) {
         const GermanUnit& u = units[k];

@@ -243,6 +243,9 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         for (const GermanReading& r : readings)
             if (r.word->wordClass == kClassAdverb && r.word->senseCount) { u.adverbReading = r; break; }
     TakeReading(s, u, *best);
+    // "Berlin ist eine Stadt": a place both languages spell alike, which the dictionary
+    // lists without a word class, is a name
+    if (u.cls == kClassNone && u.capital && !place.empty()) u.cls = kClassName;
     // "über das Lynchen", "beim Warten": an infinitive written with a capital inside a
     // sentence is a noun, which English says with -ing
     if (capitalNoun && u.cls == kClassVerb && u.reading.tag == kFormBase && !u.reading.zuInfinitive) {
@@ -387,6 +390,7 @@ void PlaceAdjectiveBeforeANoun(const GermanSentence& s, GermanUnit& u, const Ger
 // "the city of Viersen", "the district of Heinsberg" (table place-before-name).
 void PlaceBeforeItsName(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
     if (u.fw || u.fixed || u.cls != kClassNoun || u.plural || !next || next->cls != kClassName) return;
+    if (next->english.compare(0, 3, "of ") == 0) return;  // "die größte Stadt Deutschlands": of Germany already
     const std::string& place = s.catalogue.Tables().Value("place-before-name", Lower1252(u.lemma));
     if (place.empty()) return;
     u.english = place + " of";
@@ -826,7 +830,17 @@ std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
     if (i > nouns) return i;
     // "sechs von zehn", "zwei": a number stands for its noun
     const bool counted = nouns > start && (units[nouns - 1].number || units[nouns - 1].cls == kClassNumeral);
-    return determiner || counted ? i : start;
+    if (counted) return i;
+    if (!determiner) return start;
+    // "waren alle müde.": a determiner with no noun stands alone, and an adjective without
+    // an ending that closes the clause is said of it; "viele andere", "die Reichen" stand for a noun
+    std::size_t afterDeterminers = start;
+    while (afterDeterminers < i && units[afterDeterminers].fw) ++afterDeterminers;
+    const bool closes = i >= end || units[i].punct;
+    const bool predicative = closes && afterDeterminers < i && std::all_of(units.begin() + afterDeterminers, units.begin() + i, [](const GermanUnit& u) {
+        return u.cls == kClassAdjective && !u.capital && u.source == u.lemma;
+    });
+    return predicative ? afterDeterminers : i;
 }
 
 }  // namespace

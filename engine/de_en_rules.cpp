@@ -1360,6 +1360,15 @@ bool SaysWhen(const GermanClause& c, Span p) {
     // "fünfundzwanzig Jahre alt": a measure of the adjective after it
     const bool preposition = first.fw && first.fw->kind == GermanKind::Preposition;
     if (!preposition && p.end < c.end && !c.s.units[p.end].fw && c.s.units[p.end].cls == kClassAdjective) return false;
+    // "Das war der glücklichste Tag (meines Lebens)": a noun phrase in the subject's case
+    // that ends the clause after "sein" is what the subject is
+    if (!preposition && first.fw && first.fw->kind == GermanKind::Article && !ObjectForm(tables, first) && IsCopula(c)) {
+        std::size_t after = p.end;
+        if (after < c.end && c.s.units[after].fw && c.s.units[after].fw->kind == GermanKind::Article &&
+            c.s.units[after].lower.back() == 's')  // "des", "meines": a genitive after it
+            after = GermanNounPhraseEnd(c.s, after, c.end);
+        if (after >= c.end || c.s.units[after].punct) return false;
+    }
     const GermanUnit& last = c.s.units[p.end - 1];
     const std::string lastWord = last.source.substr(last.source.rfind(' ') + 1);  // "letzte Woche" as one phrase
     return tables.InList("time-noun", Lower1252(last.lemma)) || tables.InList("time-noun", Lower1252(lastWord));

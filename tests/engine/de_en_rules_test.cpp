@@ -699,3 +699,22 @@ TEST(GermanClauseRules, EsVerbTakesItsSense) {
     // with another subject the verb keeps its sense
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hei\xDFt Rex.").text, "The dog is called Rex.");
 }
+
+TEST(GermanReadings, APlaceBothLanguagesSpellAlikeIsANameThatCanBeTheSubject) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Berlin ist eine Stadt.").text, "Berlin is a town.");
+    // a place's genitive after "Stadt" says "of" once
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Berlin ist die Stadt Deutschlands.").text, "Berlin is the town of Germany.");
+    // two places joined by "und" before the verb are one phrase of the clause
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "In K\xF6ln und Berlin schl\xE4" "ft ein Hund.").text,
+              "In Cologne and Berlin a dog sleeps.");
+}
+
+TEST(GermanClauseRules, TimeGoesLastLeavesWhatTheSubjectIsAfterSein) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das war der Tag des Hundes.").text, "That was the day of the dog.");
+    EXPECT_EQ(By("TimeGoesLast", "Der Hund schl\xE4" "ft jeden Tag im Garten."), "The dog sleeps in the garden every day.");
+}
+
+TEST(GermanClauseRules, ADeterminerWithoutItsNounCanBeTheSubject) {
+    // "alle m\xFC" "de": the adjective without an ending is said of "alle"
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute waren alle m\xFC" "de."), "Today all were tired.");
+}
