@@ -110,6 +110,12 @@ bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
 
 // How well a reading fits the word's spelling and its left neighbour, by the
 // weights of engine/data/weights.tsv.
+// "lange", "bitte": a form found only by the ending rule for "ich lange", a guess
+// that a listed word of another class is the first person of a verb
+bool FirstPersonGuess(const GermanReading& r, const GermanUnit& u) {
+    return r.guessed && r.word->wordClass == kClassVerb && r.tag == kFormBase && !u.lower.empty() && u.lower.back() == 'e';
+}
+
 float ReadingScore(const EngineTables& tables, const GermanReading& r, const GermanUnit& u, const GermanUnit* previous) {
     auto w = [&](const char* name) { return tables.Weight(name); };
     const bool capitalNoun = u.capital && !u.start;
@@ -124,7 +130,7 @@ float ReadingScore(const EngineTables& tables, const GermanReading& r, const Ger
         score += capitalNoun ? w("reading-capital-noun") : u.capital ? w("reading-initial-noun") : w("reading-lower-noun");
     if (c == kClassVerb) score += capitalNoun ? w("reading-verb-capital") : w("reading-verb");
     if (c == kClassVerb && previous && previous->fw && previous->fw->kind == GermanKind::Pronoun && previous->fw->nominative &&
-        r.tag != kFormPastPart && r.tag != kFormPresPart)
+        r.tag != kFormPastPart && r.tag != kFormPresPart && !(FirstPersonGuess(r, u) && previous->lower != "ich"))
         score += w("reading-verb-after-pronoun");
     if (c == kClassAdjective)
         score += (capitalNoun ? w("reading-adjective-capital") : w("reading-adjective")) +
@@ -133,6 +139,7 @@ float ReadingScore(const EngineTables& tables, const GermanReading& r, const Ger
     if (c == kClassNumeral) score += w("reading-numeral");
     if (c == kClassNone) score += w("reading-no-class");
     if (r.guessed) score += w("reading-guessed");
+    if (FirstPersonGuess(r, u) && !u.start) score += w("reading-first-person-guess");
     // "steht" is first of all "stehen"; the clause rules join a particle later
     if (c == kClassVerb && r.word->particle && r.tag != kFormPastPart && r.tag != kFormBase)
         score += w("reading-separable-finite");
@@ -450,6 +457,19 @@ void AdjectiveBeforeANounNotAVerb(const GermanSentence& s, GermanUnit& u, const 
         }
 }
 
+// "20 Zoll lange Hörner": an adverb with an adjective's ending right before a noun is
+// that adjective ("lang"), not the adverb "lange" (for a long time).
+void AdverbBeforeANounIsTheAdjective(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassAdverb || !next || next->fw || next->cls != kClassNoun || !next->capital ||
+        next->start || u.lower.size() < 4 || u.lower.back() != 'e')
+        return;
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.lower.substr(0, u.lower.size() - 1), false))
+        if (r.word->wordClass == kClassAdjective && r.word->senseCount) {
+            TakeReading(s, u, r);
+            return;
+        }
+}
+
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
 void SpouseAfterAPossessive(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
     if (u.fw || u.fixed || u.plural || u.cls != kClassNoun || !prev || !prev->fw || prev->fw->kind != GermanKind::Article)
@@ -566,6 +586,7 @@ void SettleReadings(GermanSentence& s) {
         AdjectiveBeforeANounAtTheStart(s, u, next);
         CapitalAdjectiveOfAName(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         AdjectiveBeforeANounNotAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
+        AdverbBeforeANounIsTheAdjective(s, u, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);

@@ -718,3 +718,10 @@ TEST(GermanClauseRules, ADeterminerWithoutItsNounCanBeTheSubject) {
     // "alle m\xFC" "de": the adjective without an ending is said of "alle"
     EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute waren alle m\xFC" "de."), "Today all were tired.");
 }
+
+TEST(GermanReadings, LangeIsTheAdverbOrBeforeANounTheAdjective) {
+    // the ending rule's "ich lange" is no reading after "wir" or a noun
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wir haben lange gewartet.").text, "We waited for a long time.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund wartet lange.").text, "The dog is waiting for a long time.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sah eine lange Stadt.").text, "The dog saw a long town.");
+}
