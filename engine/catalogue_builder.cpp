@@ -340,6 +340,28 @@ std::string StripPlaceholders(const std::string& text, bool* inner) {
     return out;
 }
 
+std::string FirstAlternatives(const std::string& text) {
+    auto inWord = [&](std::size_t k) {
+        return IsLetter1252(static_cast<unsigned char>(text[k])) || text[k] == '/' || text[k] == '-';
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool between = text[i] == '/' && i > 0 && i + 1 < text.size() &&
+                             IsLetter1252(static_cast<unsigned char>(text[i - 1])) &&
+                             IsLetter1252(static_cast<unsigned char>(text[i + 1]));
+        std::size_t wordStart = i, wordEnd = i;
+        while (wordStart > 0 && inWord(wordStart - 1)) --wordStart;
+        while (wordEnd < text.size() && inWord(wordEnd)) ++wordEnd;
+        // "km/h", "w/o": a short word with a slash is an abbreviation of its own
+        if (!between || wordEnd - wordStart <= 4) {
+            out += text[i];
+            continue;
+        }
+        i = wordEnd - 1;  // the rest of the word's alternatives
+    }
+    return out;
+}
+
 std::string WithoutPlaceholders(const std::string& text) {
     std::string out;
     for (std::string_view word : SplitWords(text)) {
@@ -1051,7 +1073,7 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                 GermanInfo(germanText, kClassVerb).flags |= flags & (kWordIntransitive | kWordTransitive);
 
             const std::string& source = toEnglish ? germanText : englishText;
-            const std::string& target = toEnglish ? englishText : germanText;
+            const std::string target = FirstAlternatives(toEnglish ? englishText : germanText);
             const bool sourceInner = toEnglish ? innerG : innerE;
             if (toEnglish && innerG && !innerE && pairClass == kClassVerb)
                 NotePrepositionVerb(g.text, englishText, subjects, registers);

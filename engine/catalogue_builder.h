@@ -158,6 +158,8 @@ private:
 // Helpers shared with the tests.
 std::uint8_t WordClassOf(const DictTerm& term, std::uint8_t* gender, std::uint16_t* flags);
 std::string StripPlaceholders(const std::string& text, bool* inner);
+// "am Ende/Schluss", "a/the": a translation says the first of the alternatives a slash joins
+std::string FirstAlternatives(const std::string& text);
 std::string NormaliseSentence(std::string_view text);
 
 }  // namespace velloc

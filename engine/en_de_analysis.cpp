@@ -1270,7 +1270,11 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
         const Token& t = tokens[k];
         if (s.units.size() % 16 == 15 && Clock::now() > deadline) return false;
         bool first = true;
-        for (const std::string& p : SplitContraction(s.catalogue.Tables(), t)) {
+        std::vector<std::string> parts = SplitContraction(s.catalogue.Tables(), t);
+        // "another Scot" is "ein anderer Schotte", an article and an adjective; "one another" is einander
+        if (Lower1252(t.text) == "another" && !(k > 0 && Lower1252(tokens[k - 1].text) == "one"))
+            parts = {t.text.substr(0, 2), t.text.substr(2)};
+        for (const std::string& p : parts) {
             EnglishUnit u;
             u.source = p;
             u.lower = Lower1252(p);

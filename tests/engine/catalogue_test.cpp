@@ -355,6 +355,21 @@ TEST(Catalogue, IntoGermanTheDeclinedFormsBesideAnAdjectiveAreNoSensesOfTheirOwn
     EXPECT_EQ(senses("round"), "rund;rundum;");
 }
 
+TEST(Catalogue, ATranslationSaysTheFirstOfTheAlternativesASlashJoins) {
+    EXPECT_EQ(FirstAlternatives("am Ende/Schluss von"), "am Ende von");
+    EXPECT_EQ(FirstAlternatives("eigene/r/s Unternehmen"), "eigene Unternehmen");
+    EXPECT_EQ(FirstAlternatives("voriges/vergangenes/letztes Jahr."), "voriges Jahr.");
+    EXPECT_EQ(FirstAlternatives("100 km/h, 24/7, w/o"), "100 km/h, 24/7, w/o");
+    const char* const lines[] = {"eigen; eigene/r/s {adj} :: own"};
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 1);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    const WordRecord* w = c.Word(LinkWord(c.Forms("own").begin()[0]));
+    std::string all;
+    for (const SenseRecord& s : c.Senses(w->firstSense, w->senseCount)) all += std::string(c.String(s.text)) + ";";
+    EXPECT_EQ(all, "eigen;eigene;");
+}
+
 TEST(Catalogue, ALaterColumnThatIsNoComparisonIsNoFormOfTheAdjective) {
     const char* const lines[] = {
         "durchsichtig {adj} | durchsichtig gewebt :: sheer | open",

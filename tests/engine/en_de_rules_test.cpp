@@ -717,3 +717,8 @@ TEST(EnglishToGermanReadings, WordsTheirNeighboursDecide) {
     // "no" with no noun after it is the answer
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said no.").text, "Der Mann sagte nein.");
 }
+
+TEST(EnglishToGermanReadings, AnotherIsAnArticleAndOther) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sees another dog.").text, "Der Hund sieht einen anderen Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Another dog sleeps.").text, "Ein anderer Hund schläft.");
+}
