@@ -713,13 +713,14 @@ void WordsInTheirOrder(EnglishClause& c) {
     c.trace.finished = true;
 }
 
-// The case of a noun phrase object: the nominative after "sein" ("She is a teacher"),
+// The case of a noun phrase object: the nominative after "sein", "werden" and "bleiben"
+// (table predicate-nominative-verb: "She is a teacher", "He became a teacher"),
 // the dative after "helfen", "danken" ... ("hilft den Schülern"), else the accusative.
 // "told reporters that ...": before a clause of its own, the person told is in the
 // dative (sagte den Reportern, dass; table dative-before-a-clause).
 Case ObjectCase(const EnglishClause& c) {
-    if (c.mainLemma == "sein") return Case::Nominative;
     const EngineTables& tables = c.s.catalogue.Tables();
+    if (tables.InList("predicate-nominative-verb", c.mainLemma)) return Case::Nominative;  // "wurde ein Lehrer"
     if (tables.InList("dative-verb", c.mainLemma)) return Case::Dative;
     const bool clauseAfter = c.end < c.s.units.size() && Is(c.s.units[c.end], EnKind::Subordinator);
     return clauseAfter && tables.InList("dative-before-a-clause", c.mainLemma) ? Case::Dative : Case::Accusative;
@@ -758,7 +759,7 @@ bool HerAloneIsThePronoun(const EnglishClause& c, std::size_t k) {
 // "gives the children sweets": a noun phrase right before another object is the
 // indirect one, in the dative; a phrase that says when ("every week") is no object.
 bool IndirectObjectAt(const EnglishClause& c, std::size_t i) {
-    if (c.mainLemma == "sein" || c.mainLemma.empty()) return false;
+    if (c.mainLemma.empty() || c.s.catalogue.Tables().InList("predicate-nominative-verb", c.mainLemma)) return false;
     std::size_t k = i;
     std::vector<std::string> first, second;
     GermanNounPhrase(c.s, k, c.end, Case::Accusative, first);

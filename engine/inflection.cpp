@@ -368,6 +368,8 @@ std::string GermanParticiple(const Catalogue& catalogue, std::string_view infini
     SplitVerbPhrase(catalogue, infinitive, front, verb);
     std::string recorded = RecordedForm(catalogue, infinitive.substr(infinitive.rfind(' ') == std::string_view::npos ? 0 : infinitive.rfind(' ') + 1),
                                       kClassVerb, kTargetPastPart);
+    // the dictionary's lines for "werden" list "würde" where a participle would stand
+    if (verb == "werden" || verb == "sein" || verb == "haben") recorded.clear();
     std::string participle;
     if (!recorded.empty() && recorded.find(' ') == std::string::npos) {
         participle = recorded;

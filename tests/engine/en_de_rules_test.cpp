@@ -722,3 +722,10 @@ TEST(EnglishToGermanReadings, AnotherIsAnArticleAndOther) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sees another dog.").text, "Der Hund sieht einen anderen Hund.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Another dog sleeps.").text, "Ein anderer Hund schläft.");
 }
+
+TEST(EnglishToGermanReadings, WhatTheSubjectBecomesOrRemainsIsInTheNominative) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog became a teacher.").text, "Der Hund wurde ein Lehrer.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog remained a teacher.").text, "Der Hund blieb ein Lehrer.");
+    // and "werden" has its own participle, whatever the dictionary lists beside it
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog has become a teacher.").text, "Der Hund ist ein Lehrer geworden.");
+}
