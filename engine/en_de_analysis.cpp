@@ -669,8 +669,10 @@ void ChooseReadings(EnglishSentence& s) {
         const bool pointing = std::string_view(u.tagName) == "DT" && i + 1 < s.units.size() && IsNounOrAdjective(s.units[i + 1]);
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb && !pointing;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
-        if (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
-            ThatAfterSayingAndATime(s, i))
+        // "He said that.": with no clause after it, "that" is the pronoun ("das")
+        const bool alone = i + 1 >= s.units.size() || (s.units[i + 1].punct && s.units[i + 1].source != ",");
+        if (!alone && (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
+                       ThatAfterSayingAndATime(s, i)))
             u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);

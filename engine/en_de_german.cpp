@@ -164,6 +164,10 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         return;
     }
     const EnglishUnit* head = nouns < j ? &units[j - 1] : nullptr;
+    // "his brother Yacobus": a name after its noun leaves the noun to agree with
+    if (head && head->cls == kClassName && !head->gender)
+        for (std::size_t k = j - 1; k > nouns; --k)
+            if (units[k - 1].cls == kClassNoun) { head = &units[k - 1]; break; }
     std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
     if (!gender && head) {  // the sense did not say: the German noun's own record may
         const TargetRecord* noun = s.catalogue.Target(head->german, kClassNoun);

@@ -729,3 +729,13 @@ TEST(EnglishToGermanReadings, WhatTheSubjectBecomesOrRemainsIsInTheNominative) {
     // and "werden" has its own participle, whatever the dictionary lists beside it
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog has become a teacher.").text, "Der Hund ist ein Lehrer geworden.");
 }
+
+TEST(EnglishToGermanReadings, ANameAfterItsNounLeavesTheNounToAgreeWith) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "His teacher Peter sleeps.").text, "Sein Lehrer Peter schläft.");
+}
+
+TEST(EnglishToGermanReadings, ThatWithNoClauseAfterItIsThePronoun) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man says that.").text, "Der Mann sagt das.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man says that the dog sleeps.").text,
+              "Der Mann sagt, dass der Hund schläft.");
+}
