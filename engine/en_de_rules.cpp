@@ -400,6 +400,29 @@ bool PronounSubject(const EnglishClause& c) {
 
 bool NounPhraseSubject(const EnglishClause& c) { return !c.subjectRead; }
 
+bool IsAdverb(const EnglishUnit& u) { return Is(u, EnKind::Adverb) || (!u.fw && u.cls == kClassAdverb && !u.german.empty()); }
+
+// "My father, a doctor, often works in Berlin": a clause whose subject stood before the
+// commas opens with an adverb and its verb; German says the adverb after the verb.
+bool AdverbBeforeTheVerbWithoutASubject(const EnglishClause& c) {
+    if (c.subjectRead || c.subordinate || c.question || c.i != c.begin || c.begin == 0 || c.i + 1 >= c.end) return false;
+    // "everything is possible": a thing pronoun is the clause's own subject; "as was
+    // promised", "there was" are clauses of their own kind
+    const EnglishUnit& u = At(c, c.i);
+    const EngineTables& tables = c.s.catalogue.Tables();
+    if (tables.InList("thing-pronoun", u.lower) || u.lower == "as" || u.lower == "than" || u.lower == "there" || u.lower == "so")
+        return false;
+    return c.s.units[c.begin - 1].source == "," && IsAdverb(u) && IsVerb(At(c, c.i + 1)) &&
+           At(c, c.i + 1).tag != kFormPresPart && At(c, c.i + 1).tag != kFormPastPart;
+}
+
+void AdverbAfterTheVerb(EnglishClause& c) {
+    const EnglishUnit& adverb = At(c, c.i);
+    c.rest.push_back(adverb.fw ? std::string(adverb.fw->german) : adverb.german);
+    c.subjectRead = true;
+    ++c.i;
+}
+
 // "I", "she": the German subject pronoun, with the person and number it gives the verb.
 void SubjectPronounAt(EnglishClause& c, int& person, bool& plural) {
     const EnglishUnit& u = At(c, c.i);
@@ -468,7 +491,6 @@ bool ByAhead(const EnglishClause& c, std::size_t from) {
     return false;
 }
 
-bool IsAdverb(const EnglishUnit& u) { return Is(u, EnKind::Adverb) || (!u.fw && u.cls == kClassAdverb && !u.german.empty()); }
 
 // "gestern", "immer", "schon", "letztes Jahr": German says when and how often before the
 // objects that are new.
@@ -1378,6 +1400,8 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"ImperativeWithoutASubject", "Read the book.", StartsWithTheBareVerb, ImperativeWithoutASubject},
     {"VerbBeforeItsSubjectAfterAQuotation", "\"The dog sleeps,\" said the man.", VerbBeforeItsSubjectAfterAQuotation,
      ReadTheVerbBeforeItsSubject},
+    {"AdverbOfASubjectlessClauseFollowsTheVerb", "The man, a teacher, often sleeps.", AdverbBeforeTheVerbWithoutASubject,
+     AdverbAfterTheVerb},
     {"SubjectPronoun", "I buy a new book.", PronounSubject, GermanSubjectPronoun},
     {"SubjectNounPhrase", "The old man sees the house.", NounPhraseSubject, GermanSubjectNounPhrase},
     {"EnglishVerbGroup", "I have read the book.", Always, ReadTheVerbGroup},

@@ -739,3 +739,10 @@ TEST(EnglishToGermanReadings, ThatWithNoClauseAfterItIsThePronoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man says that the dog sleeps.").text,
               "Der Mann sagt, dass der Hund schläft.");
 }
+
+TEST(EnglishClauseRules, AdverbOfASubjectlessClauseFollowsTheVerb) {
+    EXPECT_EQ(By("AdverbOfASubjectlessClauseFollowsTheVerb", "The man, a teacher, often sleeps in the garden."),
+              "Der Mann, ein Lehrer, schläft oft im Garten.");
+    // with its subject the adverb stays where the verb group puts it
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man often sleeps.").text, "Der Mann schläft oft.");
+}
