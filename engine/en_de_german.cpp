@@ -137,10 +137,37 @@ void GermanNounPhraseAfter(const EnglishSentence& s, const EnglishWord* determin
 
 namespace {
 
+// The gender of a noun phrase's head: its sense's, else the German noun's own record.
+std::uint8_t HeadGender(const EnglishSentence& s, const EnglishUnit* head) {
+    std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
+    if (!gender && head) {  // the sense did not say: the German noun's own record may
+        const TargetRecord* noun = s.catalogue.Target(head->german, kClassNoun);
+        if (noun) gender = noun->gender;
+    }
+    return gender ? gender : static_cast<std::uint8_t>(kFeminine);
+}
+
+// "one of the doctors": einer der Ärzte, "eine der Frauen": the one in the gender of
+// those it is one of, in the phrase's case, and they in the genitive.
+bool OneOfThem(const EnglishSentence& s, std::size_t& i, std::size_t end, Case c, std::vector<std::string>& out) {
+    const std::vector<EnglishUnit>& units = s.units;
+    if (units[i].lower != "one" || i + 3 >= end || units[i + 1].lower != "of" || !IsDeterminer(units[i + 2])) return false;
+    std::size_t k = i + 2;
+    std::vector<std::string> group;
+    GermanNounPhrase(s, k, end, Case::Genitive, group);
+    const EnglishUnit& last = units[k - 1];
+    if (last.fw || last.cls != kClassNoun || !last.plural) return false;
+    out.push_back((units[i].capital ? "Ein" : "ein") + std::string(DieserEnding(HeadGender(s, &last), c, false)));
+    out.insert(out.end(), group.begin(), group.end());
+    i = k;
+    return true;
+}
+
 void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::size_t& i, std::size_t end, Case c,
                     std::vector<std::string>& out) {
     const std::vector<EnglishUnit>& units = s.units;
     if (i >= end) return;
+    if (!givenDet && OneOfThem(s, i, end, c, out)) return;
     std::size_t j = i;
     const EnglishWord* det = givenDet ? givenDet : j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
     std::size_t adjectives = j;
@@ -168,12 +195,7 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     if (head && head->cls == kClassName && !head->gender)
         for (std::size_t k = j - 1; k > nouns; --k)
             if (units[k - 1].cls == kClassNoun) { head = &units[k - 1]; break; }
-    std::uint8_t gender = head ? head->gender : static_cast<std::uint8_t>(kNeuter);
-    if (!gender && head) {  // the sense did not say: the German noun's own record may
-        const TargetRecord* noun = s.catalogue.Target(head->german, kClassNoun);
-        if (noun) gender = noun->gender;
-    }
-    if (!gender) gender = kFeminine;
+    std::uint8_t gender = HeadGender(s, head);
     // "in Turkey": in der Türkei; a country German names with its article
     if (!det && head && head->cls == kClassName && head->gender && adjectives == nouns && nouns + 1 == j)
         det = s.catalogue.Tables().English("the");

@@ -475,6 +475,7 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     for (std::size_t k = before; k < c.i; ++k)
         if (At(c, k).cls == kClassNoun) c.plural = At(c, k).plural;
     if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
+    if (before + 1 < c.i && At(c, before).lower == "one" && At(c, before + 1).lower == "of") c.plural = false;  // "one of the women"
     JoinedSubjects(c);
     while (c.i + 1 < c.end && Is(At(c, c.i), EnKind::Preposition) && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
         Case attributeCase = At(c, c.i).fw->prepositionCase;
@@ -1064,7 +1065,8 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             KeepBeforeTheMiddle(c, false);
             continue;
         }
-        if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName)) {
+        const bool oneOf = u.lower == "one" && c.i + 1 < c.end && At(c, c.i + 1).lower == "of";  // "one of the dogs"
+        if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName) || oneOf) {
             const std::string& withANoun = c.s.catalogue.Tables().Value("verb-before-a-noun-object", c.mainLemma);
             if (!withANoun.empty()) c.mainLemma = withANoun;  // "know the man": kennen
             const bool indirect = IndirectObjectAt(c, c.i);

@@ -746,3 +746,10 @@ TEST(EnglishClauseRules, AdverbOfASubjectlessClauseFollowsTheVerb) {
     // with its subject the adverb stays where the verb group puts it
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man often sleeps.").text, "Der Mann schläft oft.");
 }
+
+TEST(EnglishToGermanReadings, OneOfThemTakesTheirGenderAndItsOwnCaseAndNumber) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "One of the dogs sleeps.").text, "Einer der Hunde schläft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees one of the dogs.").text, "Der Mann sieht einen der Hunde.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps in one of the gardens.").text,
+              "Der Hund schläft in einem der Gärten.");
+}
