@@ -59,6 +59,8 @@ bool IsAuxiliary(const EnglishUnit& u);
 bool IsVerb(const EnglishUnit& u);  // an auxiliary or a lexical verb
 bool IsDeterminer(const EnglishUnit& u);  // article, possessive or demonstrative
 bool IsNounOrAdjective(const EnglishUnit& u);
+// "very", "quite" before an adjective: a word of degree inside a noun phrase ("very dry weather")
+bool DegreeBeforeAnAdjective(const EnglishSentence& s, std::size_t j, std::size_t end);
 // Where a subject starting at i ends (i when none starts there).
 std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end);
 // "tired", "married": the adjective of a participle, taken when the dictionary has one.

@@ -25,13 +25,20 @@ bool IsNounOrAdjective(const EnglishUnit& u) {
     return !u.fw && (u.cls == kClassNoun || u.cls == kClassAdjective);
 }
 
+bool DegreeBeforeAnAdjective(const EnglishSentence& s, std::size_t j, std::size_t end) {
+    return j + 1 < end && s.units[j].lower != "not" && s.catalogue.Tables().InList("english-degree-word", s.units[j].lower) &&
+           !s.units[j + 1].fw && s.units[j + 1].cls == kClassAdjective;
+}
+
 std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end) {
     const std::vector<EnglishUnit>& units = s.units;
     if (i >= end) return i;
     if (units[i].fw && units[i].fw->kind == EnKind::Pronoun) return i + 1;
     std::size_t j = i;
     if (IsDeterminer(units[j])) ++j;
-    while (j < end && !units[j].fw && !units[j].punct && (units[j].cls == kClassAdjective || units[j].number)) ++j;
+    while (j < end && !units[j].punct &&
+           ((!units[j].fw && (units[j].cls == kClassAdjective || units[j].number)) || DegreeBeforeAnAdjective(s, j, end)))
+        ++j;
     std::size_t nouns = j;
     while (j < end && !units[j].fw && !units[j].punct &&
            (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))

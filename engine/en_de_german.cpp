@@ -175,7 +175,23 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     auto attributive = [&](const EnglishUnit& u) {
         return (u.cls == kClassAdjective && u.source.find(' ') == std::string::npos) || u.number;
     };
-    while (j < end && !units[j].fw && !units[j].punct && attributive(units[j])) ++j;
+    // "a very good day": the dictionary's "very good" (sehr gut) before a noun is its adjective too
+    auto degreePhrase = [&](std::size_t k) {
+        const EnglishUnit& u = units[k];
+        const std::size_t space = u.source.find(' ');
+        return !u.fw && space != std::string::npos && u.source.find(' ', space + 1) == std::string::npos &&
+               s.catalogue.Tables().InList("english-degree-word", Lower1252(u.source.substr(0, space))) && k + 1 < end &&
+               !units[k + 1].fw && (units[k + 1].cls == kClassNoun || units[k + 1].cls == kClassAdjective);
+    };
+    // "very old dogs": a word of degree belongs to a noun phrase whose noun follows its adjectives
+    auto degreeWord = [&](std::size_t k) {
+        if (!DegreeBeforeAnAdjective(s, k, end)) return false;
+        std::size_t m = k + 1;
+        while (m < end && !units[m].fw && units[m].cls == kClassAdjective) ++m;
+        return m < end && !units[m].fw && (units[m].cls == kClassNoun || units[m].cls == kClassName);
+    };
+    while (j < end && !units[j].punct && ((!units[j].fw && attributive(units[j])) || degreeWord(j) || degreePhrase(j)))
+        ++j;
     std::size_t nouns = j;
     while (j < end && !units[j].fw && !units[j].punct &&
            (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))
@@ -202,9 +218,18 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     const bool plural = (head && head->plural) || (det && det->plural);
     const Declension declension = det ? PutDeterminer(s, det, gender, c, plural, out) : Declension::Strong;
     for (std::size_t k = adjectives; k < nouns; ++k) {
+        if (degreeWord(k)) {  // "sehr", "ganz": a word of degree takes no ending
+            out.push_back(units[k].fw ? std::string(units[k].fw->german) : units[k].german);
+            continue;
+        }
         // "anders": an adjective said before a noun from a stem of its own (andere)
         const std::string& stem = s.catalogue.Tables().Value("attributive-stem", units[k].german);
         const std::string& adjective = stem.empty() ? units[k].german : stem;
+        const std::size_t space = adjective.rfind(' ');
+        if (!units[k].number && space != std::string::npos && degreePhrase(k)) {  // "sehr gut": the last word declines
+            out.push_back(adjective.substr(0, space + 1) + AdjectiveForm(adjective.substr(space + 1), declension, gender, c, plural));
+            continue;
+        }
         out.push_back(units[k].number ? units[k].german : AdjectiveForm(adjective, declension, gender, c, plural));
     }
     // consecutive common nouns make one word: "Konzentration" "Zone" -> "Konzentrationszone"

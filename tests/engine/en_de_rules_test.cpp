@@ -753,3 +753,9 @@ TEST(EnglishToGermanReadings, OneOfThemTakesTheirGenderAndItsOwnCaseAndNumber) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps in one of the gardens.").text,
               "Der Hund schläft in einem der Gärten.");
 }
+
+TEST(EnglishToGermanReadings, AWordOfDegreeStaysInsideItsNounPhrase) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The very old dog sleeps.").text, "Der sehr alte Hund schläft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "In a very old garden the dog sleeps.").text,
+              "In einem sehr alten Garten schläft der Hund.");
+}
