@@ -227,8 +227,10 @@ std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool
     // "Meanwhile new negotiations are ...": an adjective before its noun opens one too
     const bool adjective = !next.fw && next.cls == kClassAdjective && k + 1 < c.end && !At(c, k + 1).fw &&
                            (At(c, k + 1).cls == kClassNoun || At(c, k + 1).cls == kClassAdjective);
+    // "In Germany there is a law": "there is" stands where the subject would (es gibt)
+    const bool thereIs = next.lower == "there" && k + 1 < c.end && (Is(At(c, k + 1), EnKind::Be) || Is(At(c, k + 1), EnKind::Will));
     const bool subject = Is(next, EnKind::Pronoun) || IsDeterminer(next) || (!next.fw && next.cls == kClassName) ||
-                         (!next.fw && next.cls == kClassNoun) || next.number || adjective;  // "two people were ..."
+                         (!next.fw && next.cls == kClassNoun) || next.number || adjective || thereIs;  // "two people were ..."
     return subject && (!verbAhead || EnglishVerbAhead(c.s, k, c.end)) ? k : c.end;
 }
 

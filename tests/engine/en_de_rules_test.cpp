@@ -306,6 +306,8 @@ TEST(EnglishClauseRules, ThereIsIsEsGibt) {
     EXPECT_EQ(By("ThereIsIsEsGibt", "There is a dog in the garden."), "Es gibt einen Hund im Garten.");
     EXPECT_EQ(By("ThereIsIsEsGibt", "Is there a dog in the garden?"), "Gibt es einen Hund im Garten?");
     EXPECT_EQ(By("ThereIsIsEsGibt", "There were three dogs in the garden."), "Es gab drei Hunde im Garten.");
+    // after a phrase in front, which stays the topic
+    EXPECT_EQ(By("ThereIsIsEsGibt", "In the garden there is a dog."), "Im Garten gibt es einen Hund.");
 }
 
 TEST(EnglishClauseRules, TheKonjunktivTwoForWouldCouldShouldAndUnrealConditions) {
