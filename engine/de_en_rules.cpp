@@ -798,6 +798,19 @@ std::size_t PastFocusWords(const GermanClause& c, std::size_t i, std::size_t to)
     return i;
 }
 
+// "wenn Banken oder Eigentümer ihre Unterstützung zurückzogen": noun phrases joined by
+// "und", "oder", "sowie" make one subject.
+std::size_t JoinedNounPhrasesEnd(const GermanClause& c, std::size_t end, std::size_t to) {
+    const std::vector<GermanUnit>& units = c.s.units;
+    while (end + 1 < to && (units[end].lower == "und" || units[end].lower == "oder" || units[end].lower == "sowie") &&
+           !ObjectForm(c.s.catalogue.Tables(), units[end + 1])) {
+        const std::size_t next = GermanNounPhraseEnd(c.s, end + 1, to);
+        if (next <= end + 1) break;
+        end = next;
+    }
+    return end;
+}
+
 // The first noun phrase in [from, to) that can be the subject: prepositional
 // phrases and objects are passed over (the first object-marked phrase is taken
 // when there is nothing else).
@@ -817,7 +830,7 @@ Span SubjectIn(const GermanClause& c, std::size_t from, std::size_t to) {
         if (u.fw && u.fw->kind == GermanKind::Pronoun && !u.fw->nominative) { ++i; continue; }
         const std::size_t start = PastFocusWords(c, i, to);
         std::size_t end = start < to ? GermanNounPhraseEnd(c.s, start, to) : start;
-        if (end > start && !ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return {i, end};
+        if (end > start && !ObjectForm(c.s.catalogue.Tables(), c.s.units[start])) return {i, JoinedNounPhrasesEnd(c, end, to)};
         if (end > start && fallback.empty()) fallback = {i, end};
         i = end > start ? end : start + 1;
     }

@@ -725,3 +725,9 @@ TEST(GermanReadings, LangeIsTheAdverbOrBeforeANounTheAdjective) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund wartet lange.").text, "The dog is waiting for a long time.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sah eine lange Stadt.").text, "The dog saw a long town.");
 }
+
+TEST(GermanClauseRules, NounPhrasesJoinedByUndOrOderAreOneSubject) {
+    EXPECT_EQ(By("TopicThenSubjectThenVerb", "Heute schlafen der Hund und der Mann."), "Today the dog and the man sleep.");
+    EXPECT_EQ(By("SubordinateClauseOrder", "Der Mann sieht, dass der Hund oder die Frau im Garten schlafen."),
+              "The man sees that the dog or the woman sleep in the garden.");
+}
