@@ -470,6 +470,31 @@ void AdverbBeforeANounIsTheAdjective(const GermanSentence& s, GermanUnit& u, con
         }
 }
 
+// "Sie ist ziemlich bescheiden": at the clause's end after a form of "sein", a word that
+// is an infinitive ("bescheiden", to notify) or an adjective (modest) is the adjective.
+void AdjectiveAfterSeinNotAnInfinitive(GermanSentence& s, std::size_t clauseStart, std::size_t i, bool atEnd) {
+    GermanUnit& u = s.units[i];
+    if (!atEnd || u.fw || u.fixed || u.cls != kClassVerb || u.reading.tag != kFormBase) return;
+    bool afterSein = false;
+    for (std::size_t k = i; k-- > clauseStart;) {
+        const GermanUnit& v = s.units[k];
+        if (v.fw && v.fw->kind == GermanKind::Auxiliary) {
+            afterSein = v.fw->aux == AuxVerb::Sein && v.lower != "sein" && !v.fw->participle;
+            break;
+        }
+        if (v.cls == kClassVerb || (v.fw && (v.fw->kind == GermanKind::Modal || v.fw->kind == GermanKind::Particle))) return;
+    }
+    if (!afterSein) return;
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.source, u.start))
+        if (r.word->wordClass == kClassAdjective && r.word->senseCount) {
+            TakeReading(s, u, r);
+            // "ziemlich bescheiden": the word before now tells the adjective's degree
+            GermanUnit& before = s.units[i - 1];  // the form of "sein" stands before, so i > clauseStart
+            if (before.adverbReading.word && before.cls == kClassAdjective) TakeAdverbReading(s, before);
+            return;
+        }
+}
+
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
 void SpouseAfterAPossessive(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
     if (u.fw || u.fixed || u.plural || u.cls != kClassNoun || !prev || !prev->fw || prev->fw->kind != GermanKind::Article)
@@ -612,6 +637,7 @@ void SettleReadings(GermanSentence& s) {
             u.english = "be";
             continue;
         }
+        AdjectiveAfterSeinNotAnInfinitive(s, clauseStart, i, atEnd);
         if (u.participle.word && u.reading.tag != kFormPastPart && !u.fixed && !u.fw && atEnd) {
             bool auxiliary = false;
             for (std::size_t k = clauseStart; k < i; ++k)

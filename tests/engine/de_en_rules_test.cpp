@@ -731,3 +731,9 @@ TEST(GermanClauseRules, NounPhrasesJoinedByUndOrOderAreOneSubject) {
     EXPECT_EQ(By("SubordinateClauseOrder", "Der Mann sieht, dass der Hund oder die Frau im Garten schlafen."),
               "The man sees that the dog or the woman sleep in the garden.");
 }
+
+TEST(GermanReadings, AfterSeinAtTheClausesEndAnAdjectiveIsNoInfinitive) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist sehr bescheiden.").text, "The dog is very modest.");
+    // after a modal it is the verb
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund will den Mann bescheiden.").text, "The dog wants to notify the man.");
+}
