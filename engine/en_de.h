@@ -12,7 +12,7 @@
 
 namespace velloc {
 
-enum class RelativeRole { None, Subject, Object, Whose, Bare, Adverb };
+enum class RelativeRole { None, Subject, Object, Whose, Bare, Adverb, AfterAPreposition };
 
 struct EnglishUnit {
     std::string source, lower;
@@ -32,6 +32,7 @@ struct EnglishUnit {
     RelativeRole relative = RelativeRole::None;
     std::uint8_t antecedentGender = kGenderNone;
     bool antecedentPlural = false;
+    const EnglishWord* relativePreposition = nullptr;  // "in which": the preposition before the pronoun
     bool resumes = false;  // the clause the relative clause interrupted goes on here
     const char* tagName = "";  // what the tagger said (VBD, DT, ...)
 };

@@ -140,10 +140,27 @@ std::string GermanRelativePronoun(const EngineTables& tables, std::uint8_t gende
     return tables.Value("german-relative", std::string(g) + "-" + kCases[static_cast<int>(c)]);
 }
 
+// "the city in which we live": a preposition and "which" or "whom" after a noun become
+// one unit that opens the relative clause (in der wir leben).
+void PrepositionBeforeARelative(EnglishSentence& s, std::size_t i) {
+    EnglishUnit& p = s.units[i];
+    const EnglishUnit& which = s.units[i + 1];
+    if (!p.fw || p.fw->kind != EnKind::Preposition || (which.lower != "which" && which.lower != "whom") ||
+        i + 2 >= s.units.size() || !IsNounEnd(s.units[i - 1]))
+        return;
+    EnglishUnit merged = which;
+    merged.source = p.source + " " + which.source;
+    merged.lower = Lower1252(merged.source);
+    merged.relativePreposition = p.fw;
+    s.units[i] = std::move(merged);
+    s.units.erase(s.units.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+}
+
 void MarkEnglishRelativeClauses(EnglishSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     ReducedRelativesAfterANoun(s);
     for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        PrepositionBeforeARelative(s, i);
         EnglishUnit& u = s.units[i];
         // "My father, who lives in Berlin, ...": after a comma "who", "which" and "where"
         // (never "that") open a clause about the noun before the comma
@@ -152,7 +169,7 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         const std::size_t nounAt = comma ? i - 2 : i - 1;
         const EnglishUnit& noun = s.units[nounAt];
         if (!IsNounEnd(noun)) continue;
-        RelativeRole role = RoleOf(tables, s, i);
+        RelativeRole role = u.relativePreposition ? RelativeRole::AfterAPreposition : RoleOf(tables, s, i);
         const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, nounAt)) ||
                                      OpensItsClause(s, JoinedNounsStart(s, nounAt));
         // "the book you read": a subject pronoun and its verb right after a noun in front,

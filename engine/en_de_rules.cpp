@@ -711,7 +711,11 @@ bool AfterAPreposition(const EnglishClause& c, std::size_t k) {
     return k > c.begin && Is(At(c, k - 1), EnKind::Preposition);
 }
 
+std::string RelativePronoun(const EnglishClause& c);
+
 void WordsInTheirOrder(EnglishClause& c) {
+    // "in which Manning, ...": a relative clause cut short still opens with its pronoun
+    if (c.relative != RelativeRole::None && c.relative != RelativeRole::Bare && c.i > c.begin) c.out.push_back(RelativePronoun(c));
     for (const std::string& w : c.topic) c.out.push_back(w);
     for (const std::string& w : c.subject) c.out.push_back(w);
     for (std::size_t k = c.i; k < c.end; ++k) {
@@ -1316,6 +1320,11 @@ void Put(EnglishClause& c, const std::vector<std::string>& words) {
 // "der nebenan wohnt", "den Sie mir gaben", "denen wir halfen", "dessen Auto ...".
 std::string RelativePronoun(const EnglishClause& c) {
     if (c.relative == RelativeRole::Adverb) return c.s.catalogue.Tables().Value("english-relative", At(c, c.begin).lower);
+    if (c.relative == RelativeRole::AfterAPreposition) {  // "in der", "mit denen"
+        const EnglishWord* p = At(c, c.begin).relativePreposition;
+        return p->german + std::string(" ") +
+               GermanRelativePronoun(c.s.catalogue.Tables(), c.antecedentGender, c.s.units[c.begin].antecedentPlural, p->prepositionCase);
+    }
     const Case role = c.relative == RelativeRole::Subject ? Case::Nominative
                       : c.relative == RelativeRole::Whose ? Case::Genitive
                                                           : ObjectCase(c) == Case::Dative ? Case::Dative : Case::Accusative;

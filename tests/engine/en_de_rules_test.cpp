@@ -761,3 +761,13 @@ TEST(EnglishToGermanReadings, AWordOfDegreeStaysInsideItsNounPhrase) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "In a very old garden the dog sleeps.").text,
               "In einem sehr alten Garten schläft der Hund.");
 }
+
+TEST(EnglishToGermanReadings, APrepositionBeforeWhichOpensTheRelativeClauseInItsCase) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The garden in which the dog sleeps is small.").text,
+              "Der Garten, in dem der Hund schläft, ist klein.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the woman with whom the dog sleeps.").text,
+              "Der Mann sieht die Frau, mit der der Hund schläft.");
+    // a clause the commas cut short before its verb keeps its pronoun
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the garden in which the old dog, the man, sleeps.").text
+                  .rfind("Der Mann sieht den Garten, in dem der alte Hund,", 0), 0u);
+}
