@@ -884,9 +884,9 @@ std::size_t SimpleNounPhraseEnd(const GermanSentence& s, std::size_t start, std:
     std::size_t afterDeterminers = start;
     while (afterDeterminers < i && units[afterDeterminers].fw) ++afterDeterminers;
     const bool closes = i >= end || units[i].punct;
-    const bool predicative = closes && afterDeterminers < i && std::all_of(units.begin() + afterDeterminers, units.begin() + i, [](const GermanUnit& u) {
-        return u.cls == kClassAdjective && !u.capital && u.source == u.lemma;
-    });
+    auto saidOfIt = [](const GermanUnit& u) { return u.cls == kClassAdjective && !u.capital && u.source == u.lemma; };
+    const bool predicative =
+        closes && afterDeterminers < i && std::all_of(units.begin() + afterDeterminers, units.begin() + i, saidOfIt);
     return predicative ? afterDeterminers : i;
 }
 
