@@ -11,6 +11,8 @@ namespace {
 std::string LoneDeterminer(const EnglishWord* det, Case c) {
     if (det->kind == EnKind::Demonstrative && det->german == std::string("dies")) return "das";
     if (det->german == std::string("def")) return DefiniteArticle(kNeuter, c, false);
+    // "Many came", "each of them": a determiner by its stem stands for people, with its ending
+    if (det->kind == EnKind::Demonstrative) return det->german + std::string(DieserEnding(kMasculine, c, det->plural));
     return det->german;
 }
 

@@ -771,3 +771,8 @@ TEST(EnglishToGermanReadings, APrepositionBeforeWhichOpensTheRelativeClauseInIts
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the garden in which the old dog, the man, sleeps.").text
                   .rfind("Der Mann sieht den Garten, in dem der alte Hund,", 0), 0u);
 }
+
+TEST(EnglishToGermanReadings, ADeterminerStandingAloneTakesItsEnding) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Many sleep in the garden.").text, "Viele schlafen im Garten.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sees all.").text, "Der Hund sieht alle.");
+}
