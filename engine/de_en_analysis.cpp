@@ -440,6 +440,18 @@ void CapitalAdjectiveOfAName(const GermanSentence& s, GermanUnit& u, const Germa
     u = std::move(lower);
 }
 
+// The unit takes the first adjective reading of `form` that has a sense; with
+// otherLemma, only one whose lemma is not the unit itself ("wahre": wahr, not wahren).
+bool TakeAnAdjectiveReading(const GermanSentence& s, GermanUnit& u, const std::string& form, bool start, bool otherLemma) {
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, form, start))
+        if (r.word->wordClass == kClassAdjective && r.word->senseCount &&
+            (!otherLemma || LemmaOf(s.catalogue, r.word) != u.lower)) {
+            TakeReading(s, u, r);
+            return true;
+        }
+    return false;
+}
+
 // "Und wahre Führung bedeutet": a word read as a verb's base form ("wahren") right
 // before a noun is the adjective with its ending ("wahr"), unless a subject pronoun
 // stands before it ("ich wahre Abstand").
@@ -450,11 +462,7 @@ void AdjectiveBeforeANounNotAVerb(const GermanSentence& s, GermanUnit& u, const 
     if (prev && prev->fw && (prev->fw->kind == GermanKind::Pronoun || prev->fw->kind == GermanKind::Modal ||
                              prev->fw->kind == GermanKind::Auxiliary))
         return;
-    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.source, u.start))
-        if (r.word->wordClass == kClassAdjective && r.word->senseCount && LemmaOf(s.catalogue, r.word) != u.lower) {
-            TakeReading(s, u, r);
-            return;
-        }
+    TakeAnAdjectiveReading(s, u, u.source, u.start, true);
 }
 
 // "20 Zoll lange Hörner": an adverb with an adjective's ending right before a noun is
@@ -463,11 +471,7 @@ void AdverbBeforeANounIsTheAdjective(const GermanSentence& s, GermanUnit& u, con
     if (u.fw || u.fixed || u.cls != kClassAdverb || !next || next->fw || next->cls != kClassNoun || !next->capital ||
         next->start || u.lower.size() < 4 || u.lower.back() != 'e')
         return;
-    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.lower.substr(0, u.lower.size() - 1), false))
-        if (r.word->wordClass == kClassAdjective && r.word->senseCount) {
-            TakeReading(s, u, r);
-            return;
-        }
+    TakeAnAdjectiveReading(s, u, u.lower.substr(0, u.lower.size() - 1), false, false);
 }
 
 // "Sie ist ziemlich bescheiden": at the clause's end after a form of "sein", a word that
@@ -484,15 +488,10 @@ void AdjectiveAfterSeinNotAnInfinitive(GermanSentence& s, std::size_t clauseStar
         }
         if (v.cls == kClassVerb || (v.fw && (v.fw->kind == GermanKind::Modal || v.fw->kind == GermanKind::Particle))) return;
     }
-    if (!afterSein) return;
-    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.source, u.start))
-        if (r.word->wordClass == kClassAdjective && r.word->senseCount) {
-            TakeReading(s, u, r);
-            // "ziemlich bescheiden": the word before now tells the adjective's degree
-            GermanUnit& before = s.units[i - 1];  // the form of "sein" stands before, so i > clauseStart
-            if (before.adverbReading.word && before.cls == kClassAdjective) TakeAdverbReading(s, before);
-            return;
-        }
+    if (!afterSein || !TakeAnAdjectiveReading(s, u, u.source, u.start, false)) return;
+    // "ziemlich bescheiden": the word before now tells the adjective's degree
+    GermanUnit& before = s.units[i - 1];  // the form of "sein" stands before, so i > clauseStart
+    if (before.adverbReading.word && before.cls == kClassAdjective) TakeAdverbReading(s, before);
 }
 
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
