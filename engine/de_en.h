@@ -170,6 +170,10 @@ RuleTable<GermanClause> GermanNonFiniteClauseRules();
 // A "zu" infinitive after the English verb governing: "to" and the verb, or the -ing
 // form after verbs that take it (table english-ing-verb: "stopped talking").
 std::string ZuInfinitiveEnglish(const Catalogue& catalogue, std::string_view governing, const std::string& verb);
+// "Das Haus wurde 1990 gebaut", "1990 wurde er Präsident": a year standing alone in the
+// clause names a time, "in 1990". After a preposition ("seit 1990") or a noun ("im Mai
+// 1990", "die Wahl 2013"), or before a noun ("1990 Menschen"), it is no time of its own.
+bool YearAsATime(const GermanSentence& s, std::size_t i);
 // The English of one unit in its place.
 std::string UnitEnglish(const GermanSentence& s, std::size_t i);
 // The rules for function words in their place, in the order they are tried.

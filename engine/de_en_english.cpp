@@ -179,6 +179,16 @@ bool InAPlaceOfGoingIsTo(const GermanSentence& s, std::size_t i, std::string& en
     return true;
 }
 
+// "nach Berlin", "nach Hamburg": before a place "nach" is the way there, "to".
+bool NachBeforeAPlaceIsTo(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* next = Next(s, i);
+    if (s.units[i].lower != "nach" || !next || next->fw || next->fixed ||
+        s.catalogue.Tables().Value("place-name", next->source).empty())
+        return false;
+    english = "to";
+    return true;
+}
+
 // "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
 // own ("because of an accident", not "because of of a").
 bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -509,6 +519,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"GenitiveDeterminerIsOf", "Das Haus meines Vaters.", GenitiveDeterminerIsOf},
     {"BisZumIsUntilOrTo", "Der Hund schläft bis zum Abend.", BisZumIsUntilOrTo},
     {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
+    {"NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin.", NachBeforeAPlaceIsTo},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
@@ -749,6 +760,39 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
 
 }  // namespace
 
+// A participle or an infinitive: what closes a clause after its middle.
+bool ClosesTheClause(const GermanUnit& u) {
+    return !u.fw && u.cls == kClassVerb && (u.reading.tag == kFormPastPart || u.reading.tag == kFormBase);
+}
+
+bool YearAsATime(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    if (!u.number || u.source.size() != 4 || (u.source[0] != '1' && u.source[0] != '2')) return false;
+    for (char c : u.source)
+        if (c < '0' || c > '9') return false;
+    if (u.source[0] == '2' && u.source[1] != '0') return false;  // years up to 2099
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (prev && prev->punct && prev->source != "," && prev->source != ":") return false;  // "(1990)", "1985-1990"
+    if (prev && !prev->punct) {
+        if (prev->fixed || (prev->fw && (prev->fw->kind == GermanKind::Preposition || prev->fw->kind == GermanKind::Article)) ||
+            s.catalogue.Tables().InList("year-without-in", prev->lower))
+            return false;  // "im Jahr 2010" came as one term; "ab 1872" is a preposition the dictionary calls an adverb
+        if (!prev->fw && (prev->number || prev->cls == kClassNumeral || prev->cls == kClassAdjective)) return false;
+        // "die Wahl 2013" names the election; "hat das Buch 1990 gelesen" names the time of reading
+        const EngineTables& tables = s.catalogue.Tables();
+        if (IsNounLike(*prev) && (!next || !ClosesTheClause(*next) || tables.InList("german-month", prev->lower) ||
+                                  tables.InList("time-noun", Lower1252(prev->lemma))))
+            return false;
+        if (prev->fw && prev->fw->kind == GermanKind::Coordinator && i >= 2 && s.units[i - 2].number) return false;
+    }
+    if (next && next->punct && (next->source == "-" || next->source == "/")) return false;
+    if (!next || next->punct) return true;
+    const GermanUnit* afterNext = Next(s, i + 1);  // "1990 neue Häuser" counts, "1990 gebaut" names a time
+    return !(IsNounLike(*next) || next->number || next->cls == kClassNumeral ||
+             (next->cls == kClassAdjective && afterNext && IsNounLike(*afterNext)));
+}
+
 std::vector<WordRule<GermanSentence>> GermanWordRules() {
     return {std::begin(kFunctionWordRules), std::end(kFunctionWordRules)};
 }
@@ -766,7 +810,7 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
         if (u.source == "\x82" || u.source == "\x91" || u.source == "\x92") return "'";
         return u.source;
     }
-    if (u.number) return SwapDigitMarks(u.source);  // German decimal comma and thousands point
+    if (u.number) return YearAsATime(s, i) ? "in " + u.source : SwapDigitMarks(u.source);  // decimal comma, thousands point
     if (u.fixed || !u.known) return u.english;
     if (u.fw || u.relative) {
         std::string english;

@@ -623,7 +623,7 @@ bool SpeaksOfAPastTime(const GermanClause& c) {
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
         const std::string firstWord = u.lower.substr(0, u.lower.find(' '));
-        if (tables.InList("past-time", firstWord) || !u.after.empty()) return true;
+        if (tables.InList("past-time", firstWord) || !u.after.empty() || YearAsATime(c.s, i)) return true;
         if (!u.fixed || u.english.find(' ') == std::string::npos) continue;
         const std::string first = u.english.substr(0, u.english.find(' '));
         const std::string last = u.english.substr(u.english.rfind(' ') + 1);

@@ -576,6 +576,26 @@ TEST(GermanWordRules, InAPlaceOfGoingIsTo) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der M\xFCnchner Garten ist alt.").text, "The Munich garden is old.");
 }
 
+TEST(GermanWordRules, NachBeforeAPlaceIsTo) {
+    EXPECT_EQ(By("NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin."), "The man goes to Berlin.");
+    EXPECT_EQ(By("NachBeforeAPlaceIsTo", "Der Mann geht nach K\xF6ln."), "The man goes to Cologne.");
+    // before anything else it stays the dictionary's "after"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann schl\xE4" "ft nach dem Abend.").text,
+              "The man sleeps after the evening.");
+}
+
+TEST(GermanToEnglishWords, AYearStandingAloneIsATime) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Mann schlief 1990 in Berlin."), "The man slept in 1990 in Berlin.");
+    EXPECT_EQ(de("1990 schlief der Mann."), "The man slept in 1990.");
+    // a named year is over: the perfect is the simple past even in a report
+    EXPECT_EQ(de("Der Mann hat das Buch 1990 gelesen."), "The man read the book in 1990.");
+    // a preposition, a noun or a counted noun around it: no time of its own
+    EXPECT_EQ(de("Der Mann schl\xE4" "ft seit 1990."), "The man has slept since 1990.");
+    EXPECT_EQ(de("Der Mann sah 1990 Hunde."), "The man saw 1990 dogs.");
+    EXPECT_EQ(de("Der Mann schlief zwischen 1990 und 1995."), "The man slept between 1990 and 1995.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
