@@ -529,6 +529,24 @@ void IhrBeforeANounIsADeterminer(const GermanSentence& s, GermanUnit& u, const G
     if (determiner && determiner->kind == GermanKind::Article) u.fw = determiner;
 }
 
+// "Ich meine, dass ...", "Meinen Sie das?": a possessive's form that is also a verb
+// ("meinen": to mean) is the verb next to a subject pronoun with no noun after it.
+void DeterminerFormNextToASubjectIsAVerb(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev,
+                                         const GermanUnit* next) {
+    if (!u.fw || u.fw->kind != GermanKind::Article || u.fixed || !s.catalogue.Tables().InList("english-possessive", u.fw->english))
+        return;
+    const bool afterSubject = prev && IsNominativePronoun(*prev) && (!next || next->punct);
+    const bool beforeSubject = next && IsNominativePronoun(*next) &&
+                               (!prev || prev->punct || (prev->fw && prev->fw->kind != GermanKind::Article &&
+                                                         prev->fw->kind != GermanKind::Preposition));
+    if (!afterSubject && !beforeSubject) return;
+    GermanUnit verb = u;
+    verb.fw = nullptr;
+    verb.senses.clear();
+    AnalyseContentWord(s, verb, prev);
+    if (verb.known && verb.cls == kClassVerb) u = std::move(verb);
+}
+
 // "..., da der Club die Open veranstaltet": "da" opening a clause whose verb comes last
 // gives a reason (as), not a place (there).
 void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
@@ -612,6 +630,7 @@ void SettleReadings(GermanSentence& s) {
         AdjectiveBeforeANounNotAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         AdverbBeforeANounIsTheAdjective(s, u, next);
         IhrBeforeANounIsADeterminer(s, u, next);
+        DeterminerFormNextToASubjectIsAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);

@@ -101,17 +101,45 @@ bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& eng
 // "ihr Auto", "ihren Schlüssel": her or their, by the subject the clause has named
 // before it ("Die Nachbarn haben ihr Auto verkauft": their). Empty when the word is
 // no possessive "ihr" before a noun.
-std::string IhrPossessive(const GermanSentence& s, std::size_t i) {
+std::string IhrOwner(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
-    const GermanUnit* next = Next(s, i);
-    if (!s.catalogue.Tables().InList("ihr-form", u.lower) || !next || (!IsNounLike(*next) && next->cls != kClassAdjective))
-        return std::string();
     if (u.source[0] == 'I' && !u.start && s.options.letter) return "your";
     for (std::size_t k = i; k-- > 0;) {
         if (s.units[k].punct && s.units[k].source != ",") break;
         if (s.units[k].subject) return s.units[k].subjectPlural ? "their" : "her";
     }
     return "their";
+}
+
+std::string IhrPossessive(const GermanSentence& s, std::size_t i) {
+    const GermanUnit* next = Next(s, i);
+    if (!s.catalogue.Tables().InList("ihr-form", s.units[i].lower) || !next ||
+        (!IsNounLike(*next) && next->cls != kClassAdjective))
+        return std::string();
+    return IhrOwner(s, i);
+}
+
+bool NounAhead(const GermanSentence& s, std::size_t from);
+
+// "so groß wie eures", "schwerer als meiner", "mit seinem": a possessive with no noun
+// after it stands for one: "yours", "mine" (table possessive-pronoun). Only the forms
+// that cannot be a verb or another word ("meinen" means, "meine" thinks).
+bool PossessiveAloneIsMine(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (!u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct && NounAhead(s, i + 1))) return false;
+    // "ihrer fünften Meisterschaft": a numeral or another determiner goes on to a noun
+    if (next && !next->punct &&
+        ((next->fw && next->fw->kind == GermanKind::Article) || (!next->fw && (next->cls == kClassNumeral || next->cls == kClassNone))))
+        return false;
+    const bool afterPreposition = prev && prev->fw && prev->fw->kind == GermanKind::Preposition;
+    if (!(EndsWith(u.lower, "er") || EndsWith(u.lower, "es") || EndsWith(u.lower, "ns") ||
+          (afterPreposition && (EndsWith(u.lower, "en") || EndsWith(u.lower, "em")))))
+        return false;
+    const bool ihr = s.catalogue.Tables().InList("ihr-form", u.lower);
+    english = s.catalogue.Tables().Value("possessive-pronoun", ihr ? IhrOwner(s, i) : std::string(u.fw->english));
+    return !english.empty();
 }
 
 // "Ich gab ihr das Buch": her; "ihr kommt": you; "ihr Auto": her or their.
@@ -521,6 +549,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
     {"NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin.", NachBeforeAPlaceIsTo},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
+    {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},

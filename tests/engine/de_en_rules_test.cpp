@@ -596,6 +596,24 @@ TEST(GermanToEnglishWords, AYearStandingAloneIsATime) {
     EXPECT_EQ(de("Der Mann schlief zwischen 1990 und 1995."), "The man slept between 1990 and 1995.");
 }
 
+TEST(GermanWordRules, PossessiveAloneIsMine) {
+    EXPECT_EQ(By("PossessiveAloneIsMine", "Der Hund ist \xE4lter als meiner."), "The dog is older than mine.");
+    EXPECT_EQ(By("PossessiveAloneIsMine", "Das Buch ist meins."), "The book is mine.");
+    EXPECT_EQ(By("PossessiveAloneIsMine", "Der Mann sieht den Hund mit seinem."), "The man sees the dog with his.");
+    // before its noun, and as a genitive after one, it stays the determiner
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist \xE4lter als meiner Katze.").text,
+              "The dog is older than my cat.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Haus meiner Kinder ist alt.").text,
+              "My children's house is old.");
+}
+
+TEST(GermanToEnglishReadings, ADeterminerFormNextToASubjectIsTheVerb) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Ich meine, dass der Hund schl\xE4" "ft."), "I mean that the dog sleeps.");
+    EXPECT_EQ(de("Was meinen Sie?"), "What do you mean?");
+    EXPECT_EQ(de("Ich sehe meinen Hund."), "I see my dog.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
