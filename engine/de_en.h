@@ -186,8 +186,9 @@ void MarkRelativePronouns(GermanSentence& s);
 void MarkExtendedAttributes(GermanSentence& s);
 // English sets commas around a relative clause only where it adds to a noun already
 // known ("the house, which stands there"); "the man who", "the book that" take none.
+// A "which" of "was" adds to a whole clause and keeps them always.
 inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {
-    return pronoun.english == "which" && !pronoun.relativeObject;
+    return pronoun.english == "which" && (!pronoun.relativeObject || pronoun.lower == "was");
 }
 // The relative pronoun of the clause that ends at the comma, if any (the size when none).
 std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma);

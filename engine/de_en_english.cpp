@@ -593,6 +593,57 @@ bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd
 
 }  // namespace
 
+// "alles, was ich weiß": after "alles", "etwas", "nichts" (table was-antecedent) the
+// relative "was" is "that", with no comma. After a whole clause it adds to what that
+// clause says: "Er kam spät, was mich ärgerte" is "which", after a comma.
+void MarkWasAsRelative(GermanSentence& s, std::size_t comma, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::size_t clauseEnd = 0;
+    if (!VerbLastFrom(s, i + 1, clauseEnd)) return;
+    std::size_t noun = comma - 1;
+    while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
+           !IsNounLike(s.units[noun]))
+        --noun;
+    // "was ich erwartet hatte", "was der Mann sagte": a subject of its own makes "was" the object
+    bool subjectInside = i + 1 < clauseEnd && tables.InList("masculine-nominative-determiner", s.units[i + 1].lower);
+    for (std::size_t k = i + 1; k < clauseEnd; ++k) subjectInside = subjectInside || IsNominativePronoun(s.units[k]);
+    GermanUnit& r = s.units[i];
+    // "mit dem, was sie getan haben": the demonstrative and "was" are "what"
+    GermanUnit& before = s.units[comma - 1];
+    if (before.fw && before.fw->kind == GermanKind::Article && (before.lower == "das" || before.lower == "dem")) {
+        before.drop = true;
+        r.relative = true;
+        r.relativeObject = true;
+        r.known = true;
+        return;
+    }
+    if (tables.InList("was-antecedent", s.units[noun].lower)) {
+        r.relative = true;
+        r.relativeObject = true;  // "that", and no commas around the clause
+        r.english = "that";
+        r.known = true;
+        return;
+    }
+    // a finite verb since the sentence began, but none that asks or tells: "Ich weiß
+    // nicht, was er will" is an indirect question, "what"
+    bool clauseBefore = false;
+    for (std::size_t k = comma; k-- > 0;) {
+        const GermanUnit& u = s.units[k];
+        if (u.punct && u.source != ",") break;
+        const std::string verb = u.english.substr(0, u.english.find(' '));
+        if (!u.fw && u.cls == kClassVerb &&
+            (tables.InList("that-clause-verb", verb) || tables.InList("question-clause-verb", verb)))
+            return;
+        if (u.fw ? u.fw->kind == GermanKind::Auxiliary || u.fw->kind == GermanKind::Modal : IsFiniteCandidate(u))
+            clauseBefore = true;
+    }
+    if (!clauseBefore) return;
+    r.relative = true;
+    r.relativeObject = subjectInside;
+    r.english = "which";
+    r.known = true;
+}
+
 void MarkRelativePronouns(GermanSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     for (std::size_t i = 2; i < s.units.size(); ++i) {
@@ -601,6 +652,10 @@ void MarkRelativePronouns(GermanSentence& s) {
         const std::size_t comma = preposition ? i - 2 : i - 1;
         if (comma == 0 || s.units[comma].source != ",") continue;
         GermanUnit& r = s.units[i];
+        if (r.lower == "was" && !preposition) {
+            MarkWasAsRelative(s, comma, i);
+            continue;
+        }
         const std::string& role = tables.Value("relative-pronoun", r.lower);
         if (!tables.InList("relative-pronoun", r.lower) || r.capital) continue;
         // "bedeutet, das zu akzeptieren": the object of a zu-infinitive

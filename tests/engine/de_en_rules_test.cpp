@@ -614,6 +614,18 @@ TEST(GermanToEnglishReadings, ADeterminerFormNextToASubjectIsTheVerb) {
     EXPECT_EQ(de("Ich sehe meinen Hund."), "I see my dog.");
 }
 
+TEST(GermanToEnglishWords, RelativeWasByWhatItAddsTo) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    // after "alles", "etwas", "nichts": "that", and no comma
+    EXPECT_EQ(de("Der Mann liest alles, was er sieht."), "The man reads everything that he sees.");
+    // after a whole clause: "which", and the comma stays
+    EXPECT_EQ(de("Der Hund schl\xE4" "ft im Garten, was der Mann sieht."), "The dog sleeps in the garden, which the man sees.");
+    // after "das": what
+    EXPECT_EQ(de("Der Mann sieht das, was der Hund liest."), "The man sees what the dog reads.");
+    // after a verb of saying or asking it asks: what
+    EXPECT_EQ(de("Der Mann sagt, was er sieht."), "The man says what he sees.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
