@@ -194,17 +194,22 @@ bool TakeAFiniteForm(GermanClause& c) {
 // when the clause has no finite verb.
 bool FindTheVerbs(GermanClause& c) {
     const std::vector<GermanUnit>& units = c.s.units;
-    c.clusterStart = c.end;
+    // "hat länger geschlafen als erwartet": the comparison's end stands after the verbs
+    std::size_t end = c.end;
+    if (end >= c.begin + 4 && units[end - 1].fixed && units[end - 1].cls == kClassVerb && units[end - 2].fixed &&
+        units[end - 2].lower == "als")
+        end -= 2;
+    c.clusterStart = end;
     while (c.clusterStart > c.begin) {
         const GermanUnit& u = units[c.clusterStart - 1];
         if (u.punct) break;
-        const bool particle = u.fw && u.fw->kind == GermanKind::Particle && c.clusterStart < c.end;
+        const bool particle = u.fw && u.fw->kind == GermanKind::Particle && c.clusterStart < end;
         if (IsNonFinite(c.s.catalogue.Tables(), u) || particle || (c.subordinate && FiniteHere(c, c.clusterStart - 1))) { --c.clusterStart; continue; }
         break;
     }
     c.finite = c.end;
     if (c.subordinate) {
-        for (std::size_t i = c.end; i > c.begin + 1; --i)
+        for (std::size_t i = end; i > c.begin + 1; --i)
             if (FiniteHere(c, i - 1) && i - 1 >= c.clusterStart) { c.finite = i - 1; break; }
         if (c.finite == c.end)
             for (std::size_t i = c.begin + 1; i < c.end; ++i)
@@ -218,7 +223,7 @@ bool FindTheVerbs(GermanClause& c) {
     }
     if (c.finite == c.end) return false;
     const std::size_t stop = c.subordinate ? c.clusterStart : std::max(c.clusterStart, c.finite + 1);
-    for (std::size_t i = c.end; i > stop; --i) {
+    for (std::size_t i = end; i > stop; --i) {
         const GermanUnit& u = units[i - 1];
         if (i - 1 != c.finite && !(u.fw && u.fw->kind == GermanKind::Particle)) c.chain.push_back(i - 1);
     }

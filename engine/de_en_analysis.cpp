@@ -578,6 +578,35 @@ void ErBeforeNoNounIsTheComparative(GermanUnit& u, const GermanUnit* previous, c
     u.reading.tag = kFormComparative;
 }
 
+// "schlechter als erwartet", "stärker gestiegen als befürchtet": a participle after
+// "als" and a comparative is the comparison's end ("than expected"), no verb of the clause.
+void ParticipleAfterAComparisonsAls(GermanSentence& s, std::size_t i) {
+    GermanUnit& u = s.units[i];
+    GermanUnit* next = i + 1 < s.units.size() ? &s.units[i + 1] : nullptr;
+    // "befürchtet" may be read as "er befürchtet": its participle reading is the one
+    if (u.lower != "als" || i == 0 || !next || next->fw || next->fixed ||
+        !(next->reading.tag == kFormPastPart || next->participle.word))
+        return;
+    std::size_t k = i - 1;  // past the clause's own participle
+    if (k > 0 && !s.units[k].fw && s.units[k].cls == kClassVerb && s.units[k].reading.tag == kFormPastPart) --k;
+    // "mehr Geld ausgegeben als geplant": past the noun the comparison counts
+    if (k > 1 && IsNounLike(s.units[k]) && s.catalogue.Tables().InList("comparison-word", s.units[k - 1].lower)) --k;
+    const GermanUnit& compared = s.units[k];
+    // "schlechter", "später": the dictionary lists some comparatives as adverbs of their own
+    const bool comparative = !compared.fw && (compared.cls == kClassAdjective || compared.cls == kClassAdverb) &&
+                             (compared.reading.tag == kFormComparative || EndsWith(compared.lower, "er"));
+    if (!comparative && !s.catalogue.Tables().InList("comparison-word", compared.lower)) return;
+    u.english = "than";
+    u.fixed = true;
+    if (next->reading.tag != kFormPastPart) {
+        next->reading = next->participle;
+        next->cls = kClassVerb;
+        next->english = BestEnglishSense(s, next->participle.word, kClassVerb);
+    }
+    next->english = EnglishPastPart(s.catalogue, next->english);
+    next->fixed = true;
+}
+
 // "immer kürzer", "immer mehr Menschen": a comparative after "immer" grows (shorter and
 // shorter, more and more interesting, more and more people); "immer" says nothing more.
 void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit* next) {
@@ -638,6 +667,7 @@ void SettleReadings(GermanSentence& s) {
         PlaceAdjectiveBeforeANoun(s, u, next);
         ErBeforeNoNounIsTheComparative(u, i > 0 ? &units[i - 1] : nullptr, next);
         ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
+        ParticipleAfterAComparisonsAls(s, i);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);
         // "Die Kinder sind laut.": a preposition with nothing after it is a word of its own
         if (u.fw && u.fw->kind == GermanKind::Preposition && atEnd && !u.fixed &&

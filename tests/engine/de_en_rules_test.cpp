@@ -626,6 +626,14 @@ TEST(GermanToEnglishWords, RelativeWasByWhatItAddsTo) {
     EXPECT_EQ(de("Der Mann sagt, was er sieht."), "The man says what he sees.");
 }
 
+TEST(GermanToEnglishReadings, AParticipleAfterAComparisonsAlsEndsTheComparison) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Hund ist \xE4lter als erwartet."), "The dog is older than expected.");
+    EXPECT_EQ(de("Der Hund hat l\xE4nger geschlafen als erwartet."), "The dog has slept longer than expected.");
+    // without a comparative "als" opens a clause of its own
+    EXPECT_EQ(de("Der Mann erwartet den Hund."), "The man expects the dog.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
