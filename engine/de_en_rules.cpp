@@ -296,6 +296,33 @@ bool SayingVerbWithItsHearer(const GermanClause& c) { return SayingVerbWithAHear
 
 void TheVerbOfTelling(GermanClause& c) { TakeTheSenseIn(c, SayingVerbWithAHearer(c), "hearer-verb"); }
 
+// "Das Fahrrad gehört mir", "Was ist ihm passiert?": the dative of a verb that English
+// says with "to" (table dative-object-with-to: belongs to me, happened to him).
+std::size_t DativeObjectTakingTo(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const GermanUnit& verb = c.s.units[MainVerbOf(c)];
+    if (verb.fw || verb.cls != kClassVerb || !tables.InList("dative-object-with-to", Lower1252(verb.lemma))) return c.end;
+    for (std::size_t k = c.begin; k < c.end; ++k) {
+        const GermanUnit& u = c.s.units[k];
+        if (u.drop || u.relative || u.fixed || !u.fw) continue;
+        // "zu" is a preposition too, though kept with the infinitive's particles
+        const GermanUnit* prev = k > c.begin ? &c.s.units[k - 1] : nullptr;
+        if (prev && prev->fw && (prev->fw->kind == GermanKind::Preposition || prev->lower == "zu")) continue;
+        if (tables.InList("dative-object-pronoun", u.lower)) return k;
+        if (tables.InList("dative-determiner", u.lower) && k + 1 < c.end && !c.s.units[k + 1].punct) return k;
+    }
+    return c.end;
+}
+
+bool DativeObjectOfAVerbWithTo(const GermanClause& c) { return DativeObjectTakingTo(c) != c.end; }
+
+void ToBeforeTheDative(GermanClause& c) {
+    const std::size_t k = DativeObjectTakingTo(c);
+    GermanUnit& u = c.s.units[k];
+    u.english = "to " + UnitEnglish(c.s, k);
+    u.fixed = true;
+}
+
 // "Es kommt darauf an": it depends on; "Es geht um Geld": it is about money. With "es"
 // as its subject a verb and its preposition, or the da-word made of it, say something
 // of their own (table es-verb-preposition: "ankommen auf" -> "depend|on").
@@ -1627,6 +1654,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"VerbAskedForWithWasTakesItsSense", "Was macht der Hund?", VerbAskedForWithItsOwnSense, TakeTheAskingSense},
     {"EsVerbTakesItsSense", "Es heißt, dass der Hund schläft.", EsVerbWithItsOwnSense, TakeTheEsSense},
     {"SayingToSomeoneIsTelling", "Er sagte dem Mann, dass der Hund schläft.", SayingVerbWithItsHearer, TheVerbOfTelling},
+    {"DativeOfAVerbWithToTakesTo", "Das Buch gehört dem Mann.", DativeObjectOfAVerbWithTo, ToBeforeTheDative},
     {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},

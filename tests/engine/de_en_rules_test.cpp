@@ -634,6 +634,14 @@ TEST(GermanToEnglishReadings, AParticipleAfterAComparisonsAlsEndsTheComparison) 
     EXPECT_EQ(de("Der Mann erwartet den Hund."), "The man expects the dog.");
 }
 
+TEST(GermanClauseRules, DativeOfAVerbWithToTakesTo) {
+    EXPECT_EQ(By("DativeOfAVerbWithToTakesTo", "Das Buch geh\xF6rt dem Mann."), "The book belongs to the man.");
+    EXPECT_EQ(By("DativeOfAVerbWithToTakesTo", "Das Buch geh\xF6rt mir nicht."), "The book does not belong to me.");
+    // after a preposition the dative has its own word
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Buch geh\xF6rt zu dem Haus.").text,
+              "The book belongs to the house.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
