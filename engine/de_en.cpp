@@ -350,6 +350,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage später": three days afterwards
     AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);
+    ExperiencerBecomesTheSubject(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);
     if (options.explain)

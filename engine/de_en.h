@@ -84,6 +84,9 @@ void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s);
 // front, where English says "but".
 void AberInsideAClauseGoesToItsFront(GermanSentence& s);
 
+// "Das Buch gefällt mir": the one who likes, in the dative, is the English subject
+// ("I like the book"); the first clause is reordered so.
+void ExperiencerBecomesTheSubject(GermanSentence& s);
 bool IsFiniteCandidate(const GermanUnit& u);
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);

@@ -1098,4 +1098,81 @@ void MarkExtendedAttributes(GermanSentence& s) {
     }
 }
 
+// "Das Buch gefällt mir", "Mir gefällt das Buch", "Gefällt dir das Buch?": German
+// names the one who likes in the dative; English makes that one the subject (table
+// experiencer-verb: gefallen, like). The first clause is rewritten as German would say it
+// with "mögen": the dative pronoun becomes the subject pronoun (table
+// dative-to-nominative), and a subject that stood first goes after the verb.
+void ExperiencerBecomesTheSubject(GermanSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::vector<GermanUnit>& units = s.units;
+    std::size_t begin = 0;
+    while (begin < units.size() && units[begin].punct) ++begin;
+    std::size_t end = begin;
+    while (end < units.size() && !units[end].punct) ++end;
+    std::size_t verb = end, dative = end, auxiliary = end;
+    GermanReading reading;
+    for (std::size_t k = begin; k < end; ++k) {
+        const GermanUnit& u = units[k];
+        if (u.fw && u.fw->kind == GermanKind::Subordinator) return;
+        if (u.fw && IsNominativePronoun(u) && u.lower != "es") return;  // "Du fehlst mir": a subject of its own
+        if (auxiliary == end && u.fw && IsFiniteCandidate(u)) auxiliary = k;
+        if (u.fw && u.fw->kind == GermanKind::Pronoun && !tables.Value("dative-to-nominative", u.lower).empty()) {
+            if (dative != end) return;  // two of them: "mir ... ihm"
+            dative = k;
+        }
+        if (u.fw || u.fixed || u.cls != kClassVerb) continue;
+        // "gefällt" is also the participle of "fällen", "gefallen" that of "fallen": with a
+        // dative beside it, the reading of the verb of liking; its participle after an auxiliary
+        for (GermanReading r : AnalyseGermanWord(s.catalogue, u.source, u.start)) {
+            if (r.word->wordClass != kClassVerb || tables.Value("experiencer-verb", LemmaOf(s.catalogue, r.word)).empty()) continue;
+            // "hat mir gefallen": the participle is spelt as the infinitive
+            const bool perfect = auxiliary < k && units[auxiliary].fw->aux != AuxVerb::None && units[auxiliary].fw->aux != AuxVerb::Werden;
+            if (perfect && r.tag == kFormBase && LemmaOf(s.catalogue, r.word) == u.lower) r.tag = kFormPastPart;
+            if ((r.tag == kFormPastPart) != perfect || r.tag == kFormPresPart || r.zuInfinitive) continue;
+            verb = k;
+            reading = r;
+        }
+    }
+    if (verb == end || dative == end) return;
+    const std::size_t finite = auxiliary < verb ? auxiliary : verb;
+    TakeReading(s, units[verb], reading);
+    // "hat mir gut gefallen": liked it very much
+    if (verb > begin && (units[verb - 1].lower == "gut" || units[verb - 1].lower == "sehr gut")) {
+        units[verb - 1].english = "very much";
+        units[verb - 1].fixed = true;
+        if (verb - 1 > begin && units[verb - 2].lower == "sehr") units[verb - 2].drop = true;
+    }
+    const std::string nominative = tables.Value("dative-to-nominative", units[dative].lower);
+    const GermanWord* word = tables.German(nominative);
+    if (!word) return;
+    GermanUnit& v = units[verb];
+    v.english = tables.Value("experiencer-verb", Lower1252(v.lemma));
+    v.senses.clear();
+    GermanUnit subject = units[dative];
+    subject.fw = word;
+    subject.lower = nominative;
+    subject.source = nominative;
+    subject.english = word->english;
+    // a subject first ("Das Buch gefällt mir") goes after the verb; anything else first
+    // ("Heute", "Welches Kleid", the verb of a question) keeps its place
+    const GermanUnit& first = units[begin];
+    const bool subjectFirst = dative > finite && finite > begin &&
+                              (first.fw ? first.fw->kind == GermanKind::Article || first.lower == "es" : IsNounLike(first));
+    if (!subjectFirst) {
+        if (dative == begin) subject.start = units[dative].start;
+        units[dative] = std::move(subject);
+        return;
+    }
+    subject.start = first.start;
+    if (first.start) subject.source[0] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(subject.source[0])));
+    units[begin].start = false;
+    units.erase(units.begin() + static_cast<std::ptrdiff_t>(dative));
+    units.insert(units.begin() + static_cast<std::ptrdiff_t>(begin), std::move(subject));
+    // [pronoun][old subject][finite] -> [pronoun][finite][old subject]
+    std::rotate(units.begin() + static_cast<std::ptrdiff_t>(begin + 1), units.begin() + static_cast<std::ptrdiff_t>(finite + 1),
+                units.begin() + static_cast<std::ptrdiff_t>(finite + 2));
+    if (s.applied) s.applied->push_back("ExperiencerBecomesTheSubject");
+}
+
 }  // namespace velloc

@@ -642,6 +642,16 @@ TEST(GermanClauseRules, DativeOfAVerbWithToTakesTo) {
               "The book belongs to the house.");
 }
 
+TEST(GermanToEnglishReadings, TheOneWhoLikesIsTheSubject) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Hund gef\xE4llt mir."), "I like the dog.");
+    EXPECT_EQ(de("Mir gef\xE4llt der Hund nicht."), "I do not like the dog.");
+    EXPECT_EQ(de("Gef\xE4llt dir das Buch?"), "Do you like the book?");
+    EXPECT_EQ(de("Das Buch hat mir gut gefallen."), "I liked the book very much.");
+    // without a dative the verb keeps its own sense
+    EXPECT_EQ(de("Der Hund gef\xE4llt."), "The dog pleases.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
