@@ -623,6 +623,20 @@ void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit*
     u.drop = true;
 }
 
+// "Er wurde 1950 geboren", "Ich bin am 3. Mai geboren": with "sein" or "werden" the
+// participle has an English of its own (table participle-english: born), where with
+// "haben" it keeps the verb's ("hat ein Kind geboren": gave birth to).
+void ParticipleWithAnEnglishOfItsOwn(GermanSentence& s, std::size_t clauseStart, std::size_t i) {
+    GermanUnit& u = s.units[i];
+    if (u.fw || u.fixed || u.cls != kClassVerb || u.reading.tag != kFormPastPart) return;
+    const std::string& english = s.catalogue.Tables().Value("participle-english", u.lower);
+    if (english.empty()) return;
+    for (std::size_t k = clauseStart; k < i; ++k)
+        if (s.units[k].fw && s.units[k].fw->aux == AuxVerb::Haben) return;
+    u.english = english;
+    u.senses.clear();
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -698,6 +712,7 @@ void SettleReadings(GermanSentence& s) {
                 u.english = BestEnglishSense(s, u.participle.word, kClassVerb);
             }
         }
+        ParticipleWithAnEnglishOfItsOwn(s, clauseStart, i);
     }
 }
 

@@ -149,10 +149,12 @@ bool HabenVerb(VerbGroupState& v) {
 void SeinVerb(VerbGroupState& v) {
     const GermanUnit* n0 = v.n0;
     const bool perfect = n0 && !n0->fw && v.n0Participle && TakesSein(v.c.s, *n0);
+    // "Ich bin 1990 geboren": the state of being born tells of the past (I was born)
+    const bool pastState = n0 && !n0->fw && v.c.s.catalogue.Tables().InList("english-participle-only", n0->english);
     if (perfect || (n0 && n0->fw && n0->fw->participle && n0->fw->aux != AuxVerb::Haben))
         v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     else
-        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
+        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past || pastState, v.c.person, v.c.plural));
     v.need = Need::PastPart;
     NotAfterFirst(v);
 }

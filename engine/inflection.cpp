@@ -146,6 +146,7 @@ std::string EnglishPast(const Catalogue& catalogue, std::string_view verb) {
 std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb) {
     return OnFirstWord(verb, [&](std::string_view v) {
         if (v == "be") return std::string("been");
+        if (catalogue.Tables().InList("english-participle-only", v)) return std::string(v);  // "born"
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPastPart);
         if (recorded.empty()) recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
         if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));

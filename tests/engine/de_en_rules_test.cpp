@@ -652,6 +652,14 @@ TEST(GermanToEnglishReadings, TheOneWhoLikesIsTheSubject) {
     EXPECT_EQ(de("Der Hund gef\xE4llt."), "The dog pleases.");
 }
 
+TEST(GermanToEnglishReadings, BornIsAParticipleOfItsOwn) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Mann ist 1990 geboren."), "The man was born in 1990.");
+    EXPECT_EQ(de("Der Hund wurde im Garten geboren."), "The dog was born in the garden.");
+    // with "haben" the verb keeps its own sense
+    EXPECT_EQ(de("Die Katze hat ein Kind geboren."), "The cat has given birth a child.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
