@@ -58,6 +58,22 @@ bool PerfectIsSimplePast(const VerbGroupState& v, PerfectReading reading) {
     return v.f.fw->aux == AuxVerb::Haben || (v.f.fw->aux == AuxVerb::Sein && TakesSein(c.s, *v.n0));
 }
 
+// "Der Brief ist gestern geschrieben worden": the perfect of the passive, read as a
+// simple past like the perfect itself, is "was written".
+bool PassivePerfectIsSimplePast(const VerbGroupState& v, PerfectReading reading) {
+    const GermanClause& c = v.c;
+    const bool pastReading = reading == PerfectReading::Past ||
+                             (reading == PerfectReading::PastInTalk && (c.person != 3 || c.reportedSpeech));
+    return pastReading && !v.past && !v.subjunctive && v.f.fw && v.f.fw->aux == AuxVerb::Sein && c.chain.size() == 2 &&
+           v.n0 && v.n0->fw && v.n0->fw->aux == AuxVerb::Werden && v.n0->fw->participle;
+}
+
+void SimplePastOfThePassive(VerbGroupState& v) {
+    v.words.push_back(BeForm(true, v.c.person, v.c.plural));
+    if (v.c.negate) v.words.push_back("not");
+    v.words.push_back(EnglishPastPart(v.c.s.catalogue, v.c.s.units[v.c.chain[1]].english));
+}
+
 void SimplePast(VerbGroupState& v) {
     const std::string& e = v.n0->english;
     if (v.c.negate || v.c.question) {
@@ -257,6 +273,10 @@ std::vector<std::string> EnglishVerbGroup(const GermanClause& c, PerfectReading 
     insertAt = 1;
     if (PerfectIsSimplePast(v, perfect)) {
         SimplePast(v);
+        return v.words;
+    }
+    if (PassivePerfectIsSimplePast(v, perfect)) {
+        SimplePastOfThePassive(v);
         return v.words;
     }
     if (!f.fw) {

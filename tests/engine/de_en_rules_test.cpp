@@ -128,6 +128,9 @@ TEST(GermanClauseRules, EnglishVerbGroupReadsThePerfectByItsTime) {
     EXPECT_EQ(By("EnglishVerbGroup", "Ich bin gegangen."), "I went.");
     EXPECT_EQ(By("EnglishVerbGroup", "Wir sind zurückgekehrt."), "We returned.");
     EXPECT_EQ(By("EnglishVerbGroup", "Das Buch ist gekauft."), "The book is bought.");
+    // the perfect of the passive is read the same way
+    EXPECT_EQ(By("EnglishVerbGroup", "Das Buch ist gestern gekauft worden."), "The book was bought yesterday.");
+    EXPECT_EQ(By("EnglishVerbGroup", "Das Buch ist gekauft worden."), "The book has been bought.");
 }
 
 TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
