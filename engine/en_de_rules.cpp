@@ -242,7 +242,13 @@ std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     const EnglishUnit& u = At(c, c.i);
     // "Unfortunately", "of course": an adverb of the dictionary stands in front as well
     const bool contentAdverb = !u.fw && u.cls == kClassAdverb && !u.german.empty();
-    if (!contentAdverb && (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower))) return c.end;
+    // "At the weekend", "In the end": a term of the dictionary that opens with a preposition
+    const std::size_t blank = u.lower.find(' ');
+    const bool prepositionalTerm = u.fixed && !u.fw && blank != std::string::npos && !u.german.empty() &&
+                                   c.s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
+    if (!contentAdverb && !prepositionalTerm &&
+        (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)))
+        return c.end;
     return SubjectAfterAFrontPhrase(c, c.i + 1, false);  // "Yesterday, I ..."
 }
 

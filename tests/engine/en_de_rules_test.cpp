@@ -157,6 +157,8 @@ TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     // a subject that opens with its adjective, and "however" in front
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "Today old men see the dog."), "Heute sehen alte Männer den Hund.");
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "However, the man sees the dog."), "Jedoch sieht der Mann den Hund.");
+    // a term of the dictionary that opens with a preposition
+    EXPECT_EQ(By("AdverbInFrontStaysInFront", "At the weekend the dog is sleeping."), "Am Wochenende schläft der Hund.");
 }
 
 TEST(EnglishToGermanReadings, AnUnknownNounKeepsItsClauseAndAHyphenatedOneItsLastPart) {
