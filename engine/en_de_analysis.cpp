@@ -91,6 +91,7 @@ const SenseRecord* BestSense(const EnglishSentence& s, const WordRecord* w, std:
 bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, std::uint8_t wantClass, std::uint8_t tag) {
     const WordRecord* chosen = nullptr;
     std::uint8_t chosenTag = tag;
+    bool listed = false;  // the dictionary lists the form as the tagger read it
     for (FormLink link : s.catalogue.Forms(form)) {
         const WordRecord* w = s.catalogue.Word(LinkWord(link));
         if (!w || !w->senseCount) continue;
@@ -98,10 +99,16 @@ bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, s
         const bool exact = tag != kFormBase && LinkTag(link) == tag;
         if (chosen && !exact) continue;
         chosen = w;
+        listed = exact;
         chosenTag = LinkTag(link) == kFormBase ? tag : static_cast<std::uint8_t>(LinkTag(link));
         if (exact || tag == kFormBase) break;
     }
     if (!chosen) return false;
+    // "The dogs play.": the tagger's past for a verb's own base form stands only where
+    // the past is spelt so (table english-past-as-base: "put", "cut", "read")
+    if (chosenTag == kFormPast && !listed && form == u.lower && chosen->wordClass == kClassVerb && s.catalogue.String(chosen->lemma) == form &&
+        !s.catalogue.Tables().InList("english-past-as-base", form))
+        chosenTag = kFormBase;
     const SenseRecord* sense = BestSense(s, chosen, chosen->wordClass);
     if (!sense) return false;
     u.cls = chosen->wordClass;
@@ -627,6 +634,27 @@ void SelfAfterAVerbIsReflexive(const EnglishSentence& s, EnglishUnit& u, const E
     u.known = true;
 }
 
+// "The children of the village play in the street": a sentence the tagger left without
+// any verb has one among its nouns. The first noun right after another noun that the
+// dictionary also knows as a verb is it ("play"; "plays" after a singular subject).
+void VerblessSentenceTakesAVerb(EnglishSentence& s) {
+    for (const EnglishUnit& u : s.units)
+        if (IsVerb(u) || (u.fw && u.fw->kind == EnKind::Subordinator)) return;
+    for (std::size_t k = 1; k < s.units.size(); ++k) {
+        EnglishUnit& u = s.units[k];
+        const EnglishUnit& before = s.units[k - 1];
+        if (u.fw || u.fixed || u.capital || u.cls != kClassNoun || before.fw || before.cls != kClassNoun) continue;
+        EnglishUnit probe = u;
+        const bool third = !u.lower.empty() && u.lower.back() == 's';
+        const std::string base = third ? u.lower.substr(0, u.lower.size() - 1) : u.lower;
+        if (!LookUp(s, probe, base, kClassVerb, kFormBase)) continue;
+        probe.tag = third ? kFormThird : kFormBase;
+        u = std::move(probe);
+        if (s.applied) s.applied->push_back("VerblessSentenceTakesAVerb");
+        return;
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -688,6 +716,7 @@ void ChooseReadings(EnglishSentence& s) {
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
     AsBeforeAClauseIsAConjunction(s);
+    VerblessSentenceTakesAVerb(s);
 }
 
 // A phrase must hold a content word and must not begin with a determiner, a

@@ -219,6 +219,13 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
     c.i = q;
 }
 
+// "at the weekend", "in the house": a term of the dictionary that opens with a preposition.
+bool PrepositionalTerm(const EnglishSentence& s, const EnglishUnit& u) {
+    const std::size_t blank = u.lower.find(' ');
+    return u.fixed && !u.fw && blank != std::string::npos && !u.german.empty() &&
+           s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
+}
+
 // Where the subject starts after a phrase in front that ends at k (and its comma):
 // a pronoun, a determiner, a name or a noun, with a verb after it where asked; else end.
 std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool verbAhead) {
@@ -242,11 +249,7 @@ std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     const EnglishUnit& u = At(c, c.i);
     // "Unfortunately", "of course": an adverb of the dictionary stands in front as well
     const bool contentAdverb = !u.fw && u.cls == kClassAdverb && !u.german.empty();
-    // "At the weekend", "In the end": a term of the dictionary that opens with a preposition
-    const std::size_t blank = u.lower.find(' ');
-    const bool prepositionalTerm = u.fixed && !u.fw && blank != std::string::npos && !u.german.empty() &&
-                                   c.s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
-    if (!contentAdverb && !prepositionalTerm &&
+    if (!contentAdverb && !PrepositionalTerm(c.s, u) &&
         (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)))
         return c.end;
     return SubjectAfterAFrontPhrase(c, c.i + 1, false);  // "Yesterday, I ..."
@@ -485,7 +488,13 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
     if (before + 1 < c.i && At(c, before).lower == "one" && At(c, before + 1).lower == "of") c.plural = false;  // "one of the women"
     JoinedSubjects(c);
-    while (c.i + 1 < c.end && Is(At(c, c.i), EnKind::Preposition) && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
+    while (c.i + 1 < c.end && EnglishVerbAhead(c.s, c.i + 1, c.end)) {
+        // "The man in the house plays": a term with its preposition belongs to the subject
+        if (PrepositionalTerm(c.s, At(c, c.i))) {
+            c.subject.push_back(At(c, c.i++).german);
+            continue;
+        }
+        if (!Is(At(c, c.i), EnKind::Preposition)) break;
         Case attributeCase = At(c, c.i).fw->prepositionCase;
         if (OfBeforeDeterminer(c.s, c.i, c.end)) attributeCase = Case::Genitive;
         else c.subject.push_back(At(c, c.i).fw->german);

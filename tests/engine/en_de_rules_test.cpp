@@ -58,6 +58,8 @@ TEST(EnglishClauseRules, SubjectsInTheNominative) {
     // a pronoun joined by "and" is one of the subjects: with "I" the verb is in the first person
     EXPECT_EQ(By("SubjectNounPhrase", "The man and I see the dog."), "Der Mann und ich sehen den Hund.");
     EXPECT_EQ(By("SubjectPronoun", "He and the woman sleep."), "Er und die Frau schlafen.");
+    // a term of the dictionary with its preposition after the noun belongs to the subject
+    EXPECT_EQ(By("SubjectNounPhrase", "The man at home sees the dog."), "Der Mann zu Hause sieht den Hund.");
 }
 
 TEST(EnglishClauseRules, EnglishVerbGroupAndGermanVerbForms) {
@@ -159,6 +161,12 @@ TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "However, the man sees the dog."), "Jedoch sieht der Mann den Hund.");
     // a term of the dictionary that opens with a preposition
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "At the weekend the dog is sleeping."), "Am Wochenende schläft der Hund.");
+}
+
+TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSpeltSo) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The dogs of the man play."), "Die Hunde des Mannes spielen.");
+    EXPECT_EQ(en("Yesterday the man read the book."), "Gestern las der Mann das Buch.");
 }
 
 TEST(EnglishToGermanReadings, AnUnknownNounKeepsItsClauseAndAHyphenatedOneItsLastPart) {
