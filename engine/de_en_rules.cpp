@@ -120,6 +120,9 @@ std::size_t GovernedPreposition(const GermanClause& c, std::string& english, std
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& p = c.s.units[i];
         if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || p.senses.empty() || p.drop) continue;
+        // "Nach der Arbeit gehe ich schwimmen": in front of a main clause "nach", "vor" ...
+        // say when (table front-time-preposition), governed by nothing
+        if (i == c.begin && !c.subordinate && tables.InList("front-time-preposition", p.lower)) continue;
         for (std::size_t g : governors) {
             english = tables.Value("governed-preposition", Lower1252(c.s.units[g].lemma) + " " + p.lower);
             if (english.empty()) continue;
@@ -205,7 +208,7 @@ ReflexiveSense FindReflexiveSense(const GermanClause& c) {
     if (verb.fw || verb.cls != kClassVerb || c.s.catalogue.Tables().Value("reflexive-sense", Lower1252(verb.lemma)).empty())
         return {c.end, c.end};
     for (std::size_t i = c.begin; i < c.end; ++i)
-        if (!c.s.units[i].drop && OwnReflexivePronoun(c, c.s.units[i])) return {v, i};
+        if (OwnReflexivePronoun(c, c.s.units[i])) return {v, i};  // left out already where the verb is reflexive
     return {c.end, c.end};
 }
 

@@ -298,6 +298,10 @@ TEST(GermanClauseRules, GovernedPreposition) {
     EXPECT_EQ(By("GovernedPreposition", "Er ist stolz auf den Bus."), "He is proud of the bus.");
     // a verb that governs nothing leaves the preposition to the model
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Er schläft auf der Bank."), "GovernedPreposition"));
+    // "nach" in front of a main clause says when: not the "search for" of "suchen nach"
+    EXPECT_EQ(By("GovernedPreposition", "Er sucht nach dem Hund."), "He searches for the dog.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Nach dem Abend sucht er den Hund.").text,
+              "After the evening he searches the dog.");
 }
 
 TEST(GermanClauseRules, VerbAfterARelativeClause) {
@@ -506,6 +510,8 @@ TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
 TEST(GermanClauseRules, ReflexiveVerbWithASenseOfItsOwn) {
     EXPECT_EQ(By("ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich."), "The dog remembers.");
     EXPECT_EQ(By("ReflexiveVerbWithASenseOfItsOwn", "Ich erinnere mich nicht."), "I do not remember.");
+    // a verb the dictionary calls reflexive: its pronoun is left out, and the sense still holds
+    EXPECT_EQ(By("ReflexiveVerbWithASenseOfItsOwn", "Ich frage mich, ob der Hund schl\xE4" "ft."), "I wonder whether the dog sleeps.");
     // with another person's pronoun the verb has its object
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund erinnert mich.").text, "The dog reminds me.");
 }
