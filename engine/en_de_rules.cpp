@@ -949,6 +949,33 @@ void PutTheDative(EnglishClause& c, const std::vector<std::string>& dative) {
     c.nounObjectAt = c.nounObjectEnd = std::string::npos;
 }
 
+// "at the end of the street": a term whose German ends in a preposition ("am Ende von")
+// takes the noun phrase after it in that preposition's case (table preposition-object-case).
+// After a noun "von" and a determiner are the genitive (am Ende der Straße).
+bool TermEndingInAPrepositionAt(const EnglishClause& c, std::size_t i) {
+    const EnglishUnit& u = At(c, i);
+    if (!u.fixed || u.fw || i + 1 >= c.end || !(IsDeterminer(At(c, i + 1)) || IsNounOrAdjective(At(c, i + 1)))) return false;
+    const std::size_t blank = u.german.rfind(' ');
+    return blank != std::string::npos &&
+           !c.s.catalogue.Tables().Value("preposition-object-case", u.german.substr(blank + 1)).empty();
+}
+
+void TermAndItsObject(EnglishClause& c) {
+    const EnglishUnit& u = At(c, c.i);
+    const std::size_t blank = u.german.rfind(' ');
+    const std::string preposition = u.german.substr(blank + 1);
+    const std::string before = u.german.substr(0, blank);
+    const std::size_t lastBlank = before.rfind(' ');
+    const std::string nounBefore = lastBlank == std::string::npos ? before : before.substr(lastBlank + 1);
+    const bool genitive = preposition == "von" && IsDefinite(At(c, c.i + 1)) &&
+                          IsUpper1252(static_cast<unsigned char>(nounBefore[0]));
+    c.rest.push_back(genitive ? before : u.german);
+    ++c.i;
+    PrepositionObject(c, c.i, genitive ? Case::Genitive : CaseNamed(c.s.catalogue.Tables().Value("preposition-object-case", preposition)),
+                      c.rest);
+    KeepBeforeTheMiddle(c, false);
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
@@ -1030,6 +1057,10 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             ++c.i;
             PrepositionObject(c, c.i, prepositionCase, c.rest);
             KeepBeforeTheMiddle(c, attribute && afterTheSlot);  // "den Namen der Straße nicht"
+            continue;
+        }
+        if (TermEndingInAPrepositionAt(c, c.i)) {
+            TermAndItsObject(c);
             continue;
         }
         // "went home": nach Hause after a verb of going, else zu Hause ("stayed home")

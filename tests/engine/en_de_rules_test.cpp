@@ -163,6 +163,14 @@ TEST(EnglishClauseRules, AnAdverbOfTheDictionaryInFrontIsTheTopic) {
     EXPECT_EQ(By("AdverbInFrontStaysInFront", "At the weekend the dog is sleeping."), "Am Wochenende schläft der Hund.");
 }
 
+TEST(EnglishClauseRules, ATermEndingInAPrepositionGovernsTheCaseAfterIt) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    // "am Ende von" and a definite noun phrase: the genitive
+    EXPECT_EQ(en("The dog sleeps at the end of the garden."), "Der Hund schläft am Ende des Gartens.");
+    // an indefinite one keeps "von", with its dative
+    EXPECT_EQ(en("The dog sleeps at the end of a garden."), "Der Hund schläft am Ende von einem Garten.");
+}
+
 TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSpeltSo) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The dogs of the man play."), "Die Hunde des Mannes spielen.");
