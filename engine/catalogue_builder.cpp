@@ -761,6 +761,20 @@ void CatalogueBuilder::CountCorpusEvidence(
     }
 }
 
+// "für etw. danken :: to thank": into German a verb's first sense written with its
+// preposition's object ("für danken" once the placeholder is gone) says the verb alone;
+// the preposition is the one the verb governs where English has it ("thank sb. for sth.").
+// Only prepositions whose object a verb may leave out (table preposition-without-its-object;
+// "an etw. erinnern" needs its "an") and "sich": "in Auftrag geben" keeps what it says.
+void CatalogueBuilder::WithoutThePrepositionsObject(SenseDraft& d) const {
+    if (direction_ != Direction::EnglishToGerman || d.wordClass != kClassVerb) return;
+    const std::vector<std::string_view> parts = SplitWords(d.text);
+    bool prepositions = parts.size() >= 2 && parts[0] != "sich";
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        prepositions = prepositions && (parts[i] == "sich" || tables_.InList("preposition-without-its-object", parts[i]));
+    if (prepositions) d.text = (parts[parts.size() - 2] == "sich" ? "sich " : "") + std::string(parts.back());
+}
+
 int CatalogueBuilder::RankScore(const SenseDraft& d) const {
     auto found = targetFrequency_.find(Lower1252(d.text));
     std::uint64_t n = 1 + static_cast<std::uint64_t>(
@@ -1618,6 +1632,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
         const std::string& preferred = tables_.Value(preferredTable, Lower1252(lemma));
         if (!preferred.empty())
             std::stable_partition(drafts.begin(), drafts.end(), [&](const SenseDraft& d) { return d.text == preferred; });
+        if (!drafts.empty()) WithoutThePrepositionsObject(drafts.front());
         first = static_cast<std::uint32_t>(senses.size());
         std::set<std::string> seen;
         for (const SenseDraft& d : drafts) {

@@ -104,6 +104,7 @@ private:
     void NotePrepositionVerb(const std::string& source, const std::string& target, std::uint32_t subjects,
                              std::uint8_t registers);
     void AddPrepositionVerbs();
+    void WithoutThePrepositionsObject(SenseDraft& d) const;
     void NoteVerbWithAPreposition(const std::string& german, const std::string& english, std::uint32_t subjects,
                                   std::uint8_t registers);
     std::string LearnedVerbPrepositionTable() const;

@@ -171,6 +171,11 @@ TEST(EnglishClauseRules, ATermEndingInAPrepositionGovernsTheCaseAfterIt) {
     EXPECT_EQ(en("The dog sleeps at the end of a garden."), "Der Hund schläft am Ende von einem Garten.");
 }
 
+TEST(EnglishToGermanReadings, AVerbWrittenWithItsPrepositionsObjectIsTheVerbAlone) {
+    // the dictionary's "für etw. danken :: to thank": danken, with its dative
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man thanks the dog.").text, "Der Mann dankt dem Hund.");
+}
+
 TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSpeltSo) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The dogs of the man play."), "Die Hunde des Mannes spielen.");
