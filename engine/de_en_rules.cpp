@@ -1081,6 +1081,28 @@ void SubjectVerbRest(GermanClause& c) {
 }
 
 // "Heute spielen die Kinder": what came first stays first, then subject and verbs.
+// "Hier ist der Schlüssel", "Dort kommt der Bus": after "hier" or "dort" (table
+// here-or-there) English keeps "be", "come" or "go" (here-or-there-verb) before a
+// subject noun phrase that ends the clause ("Here is the key").
+bool HereThenVerbThenSubject(const GermanClause& c) {
+    if (c.question || c.subordinate || !c.chain.empty() || c.finite != c.begin + 1 ||
+        !c.s.catalogue.Tables().InList("here-or-there", c.First().lower))
+        return false;
+    // "sein", "kommen", "gehen" only: "Hier arbeiten viele Menschen" is "Many people work here"
+    const GermanUnit& f = c.Finite();
+    if (f.fw ? f.fw->aux != AuxVerb::Sein : !c.s.catalogue.Tables().InList("here-or-there-verb", Lower1252(f.lemma))) return false;
+    const Span subject = SubjectIn(c, c.finite + 1, c.end);
+    return !subject.empty() && subject.begin == c.finite + 1 && !IsNominativePronoun(c.s.units[subject.begin]) &&
+           (subject.end == c.end || c.s.units[subject.end].punct);
+}
+
+void VerbBeforeTheSubjectAfterHere(GermanClause& c) {
+    c.Emit(c.begin);
+    c.EmitVerbGroup();
+    c.EmitRange(c.finite + 1, c.end);
+    c.trace.finished = true;
+}
+
 void TopicSubjectVerbRest(GermanClause& c) {
     Span subject = SubjectIn(c, c.finite + 1, c.end);
     const bool object = ObjectInFront(c) && !subject.empty();
@@ -1684,6 +1706,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"VerbFirstAfterUndSharesTheSubject", "Der Hund bellte und sah den Mann.", VerbFirstSharesTheSubject, VerbThenRest},
     {"QuestionPutsTheAuxiliaryFirst", "Hat er das Buch gelesen?", VerbFirstOrQuestion, QuestionOrder},
     {"SubjectBeforeTheVerb", "Der Hund bellt.", SubjectStandsFirst, SubjectVerbRest},
+    {"HereIsTheSubject", "Hier ist der Hund.", HereThenVerbThenSubject, VerbBeforeTheSubjectAfterHere},
     {"TopicThenSubjectThenVerb", "Heute spielen die Kinder.", Always, TopicSubjectVerbRest},
 };
 

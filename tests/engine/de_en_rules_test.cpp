@@ -669,6 +669,13 @@ TEST(GermanToEnglishReadings, BornIsAParticipleOfItsOwn) {
     EXPECT_EQ(de("Die Katze hat ein Kind geboren."), "The cat has given birth a child.");
 }
 
+TEST(GermanClauseRules, HereIsTheSubject) {
+    EXPECT_EQ(By("HereIsTheSubject", "Hier ist der Hund."), "Here is the dog.");
+    // a pronoun, or another verb, take the usual order
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Hier ist er.").text, "Here he is.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Hier schl\xE4" "ft der Hund.").text, "Here the dog sleeps.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
