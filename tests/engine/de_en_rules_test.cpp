@@ -676,6 +676,13 @@ TEST(GermanClauseRules, HereIsTheSubject) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Hier schl\xE4" "ft der Hund.").text, "Here the dog sleeps.");
 }
 
+TEST(GermanToEnglishWords, ModalsOfTheSecondPerson) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("K\xF6nntest du den Hund sehen?"), "Could you see the dog?");
+    EXPECT_EQ(de("Du solltest das Buch lesen."), "You should read the book.");
+    EXPECT_EQ(de("Du musstest den Hund sehen."), "You had to see the dog.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
