@@ -1140,9 +1140,11 @@ void ExperiencerBecomesTheSubject(GermanSentence& s) {
         // "gefällt" is also the participle of "fällen", "gefallen" that of "fallen": with a
         // dative beside it, the reading of the verb of liking; its participle after an auxiliary
         for (GermanReading r : AnalyseGermanWord(s.catalogue, u.source, u.start)) {
-            if (r.word->wordClass != kClassVerb || tables.Value("experiencer-verb", LemmaOf(s.catalogue, r.word)).empty()) continue;
+            if (r.word->wordClass != kClassVerb || tables.Value("experiencer-verb", LemmaOf(s.catalogue, r.word)).empty())
+                continue;
             // "hat mir gefallen": the participle is spelt as the infinitive
-            const bool perfect = auxiliary < k && units[auxiliary].fw->aux != AuxVerb::None && units[auxiliary].fw->aux != AuxVerb::Werden;
+            const bool perfect = auxiliary < k && units[auxiliary].fw->aux != AuxVerb::None &&
+                                 units[auxiliary].fw->aux != AuxVerb::Werden;
             if (perfect && r.tag == kFormBase && LemmaOf(s.catalogue, r.word) == u.lower) r.tag = kFormPastPart;
             if ((r.tag == kFormPastPart) != perfect || r.tag == kFormPresPart || r.zuInfinitive) continue;
             verb = k;

@@ -130,9 +130,10 @@ bool PossessiveAloneIsMine(const GermanSentence& s, std::size_t i, std::string& 
     const GermanUnit* next = Next(s, i);
     if (!u.fw || u.fw->kind != GermanKind::Article || (next && !next->punct && NounAhead(s, i + 1))) return false;
     // "ihrer fünften Meisterschaft": a numeral or another determiner goes on to a noun
-    if (next && !next->punct &&
-        ((next->fw && next->fw->kind == GermanKind::Article) || (!next->fw && (next->cls == kClassNumeral || next->cls == kClassNone))))
-        return false;
+    const bool goesOn = next && !next->punct &&
+                        ((next->fw && next->fw->kind == GermanKind::Article) ||
+                         (!next->fw && (next->cls == kClassNumeral || next->cls == kClassNone)));
+    if (goesOn) return false;
     const bool afterPreposition = prev && prev->fw && prev->fw->kind == GermanKind::Preposition;
     if (!(EndsWith(u.lower, "er") || EndsWith(u.lower, "es") || EndsWith(u.lower, "ns") ||
           (afterPreposition && (EndsWith(u.lower, "en") || EndsWith(u.lower, "em")))))

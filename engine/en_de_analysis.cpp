@@ -106,7 +106,8 @@ bool LookUp(const EnglishSentence& s, EnglishUnit& u, const std::string& form, s
     if (!chosen) return false;
     // "The dogs play.": the tagger's past for a verb's own base form stands only where
     // the past is spelt so (table english-past-as-base: "put", "cut", "read")
-    if (chosenTag == kFormPast && !listed && form == u.lower && chosen->wordClass == kClassVerb && s.catalogue.String(chosen->lemma) == form &&
+    if (chosenTag == kFormPast && !listed && form == u.lower && chosen->wordClass == kClassVerb &&
+        s.catalogue.String(chosen->lemma) == form &&
         !s.catalogue.Tables().InList("english-past-as-base", form))
         chosenTag = kFormBase;
     const SenseRecord* sense = BestSense(s, chosen, chosen->wordClass);

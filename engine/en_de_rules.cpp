@@ -971,8 +971,8 @@ void TermAndItsObject(EnglishClause& c) {
                           IsUpper1252(static_cast<unsigned char>(nounBefore[0]));
     c.rest.push_back(genitive ? before : u.german);
     ++c.i;
-    PrepositionObject(c, c.i, genitive ? Case::Genitive : CaseNamed(c.s.catalogue.Tables().Value("preposition-object-case", preposition)),
-                      c.rest);
+    const Case governed = CaseNamed(c.s.catalogue.Tables().Value("preposition-object-case", preposition));
+    PrepositionObject(c, c.i, genitive ? Case::Genitive : governed, c.rest);
     KeepBeforeTheMiddle(c, false);
 }
 
