@@ -367,6 +367,8 @@ void TitleBeforeAName(const GermanSentence& s, GermanUnit& u, const GermanUnit* 
     const std::string& title = s.catalogue.Tables().Value("title-before-name", Lower1252(u.lemma));
     if (title.empty()) {
         if (u.plural || u.english.empty() || u.english.find(' ') != std::string::npos || !NamesAPerson(s, u)) return;
+        // "sein Bruder Jan", "ihr Freund Max": a plain person or kin is no office
+        if (s.catalogue.Tables().InList("person-noun", Lower1252(u.english))) return;
         u.english = Capitalised(u.english);
         u.senses.clear();
         return;
@@ -623,6 +625,26 @@ void ImmerBeforeAComparative(const GermanSentence& s, GermanUnit& u, GermanUnit*
     u.drop = true;
 }
 
+// "der jüngste Sohn", "die jüngsten Berichte": an adjective whose English tells whether
+// its noun names a person (table person-or-thing-adjective, by stem: "jüngst" ->
+// "youngest|latest").
+void AdjectiveSenseByItsNoun(GermanSentence& s, std::size_t i) {
+    GermanUnit& u = s.units[i];
+    if (u.fw || u.fixed || u.cls != kClassAdjective || u.lower.size() < 4) return;
+    const EngineTables& tables = s.catalogue.Tables();
+    std::string senses;
+    for (std::size_t cut = 0; cut <= 2 && senses.empty(); ++cut)
+        senses = tables.Value("person-or-thing-adjective", u.lower.substr(0, u.lower.size() - cut));
+    const std::size_t bar = senses.find('|');
+    if (bar == std::string::npos) return;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
+    if (k >= s.units.size() || !IsNounLike(s.units[k])) return;
+    u.english = NamesAPerson(s, s.units[k]) ? senses.substr(0, bar) : senses.substr(bar + 1);
+    u.reading.tag = kFormBase;
+    u.senses.clear();
+}
+
 // "Er wurde 1950 geboren", "Ich bin am 3. Mai geboren": with "sein" or "werden" the
 // participle has an English of its own (table participle-english: born), where with
 // "haben" it keeps the verb's ("hat ein Kind geboren": gave birth to).
@@ -713,6 +735,7 @@ void SettleReadings(GermanSentence& s) {
             }
         }
         ParticipleWithAnEnglishOfItsOwn(s, clauseStart, i);
+        AdjectiveSenseByItsNoun(s, i);
     }
 }
 

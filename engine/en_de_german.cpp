@@ -34,7 +34,9 @@ Declension PutDeterminer(const EnglishSentence& s, const EnglishWord* det, std::
         return plural ? Declension::Weak : Declension::Mixed;
     }
     out.push_back(stem + DieserEnding(gender, c, plural));
-    return Declension::Weak;
+    // "viele deutsche Firmen", "einige neue Häuser": after a word of number the adjective
+    // takes the strong ending (table strong-after-determiner); "alle deutschen" the weak
+    return plural && s.catalogue.Tables().InList("strong-after-determiner", stem) ? Declension::Strong : Declension::Weak;
 }
 
 std::string AdjectiveForm(const std::string& adjective, Declension d, std::uint8_t gender, Case c, bool plural) {

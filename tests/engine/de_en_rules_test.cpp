@@ -683,6 +683,12 @@ TEST(GermanToEnglishWords, ModalsOfTheSecondPerson) {
     EXPECT_EQ(de("Du musstest den Hund sehen."), "You had to see the dog.");
 }
 
+TEST(GermanToEnglishReadings, AnAdjectivesSenseByWhetherItsNounIsAPerson) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der j\xFCngste Mann schl\xE4" "ft."), "The youngest man sleeps.");
+    EXPECT_EQ(de("Die j\xFCngsten B\xFC" "cher sind alt."), "The latest books are old.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
@@ -774,6 +780,8 @@ TEST(GermanClauseRules, NichtsAfterTheVerbIsNoSubjectAndTheNounInFrontIs) {
 
 TEST(GermanReadings, AnOfficeBeforeANameIsATitleWithACapital) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht Pr\xE4sident Meier.").text, "The dog sees President Meier.");
+    // a kin noun is no office
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht Bruder Meier.").text, "The dog sees brother Meier.");
 }
 
 TEST(GermanReadings, AberInsideAMainClauseIsButAtItsFront) {

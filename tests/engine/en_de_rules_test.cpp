@@ -176,6 +176,13 @@ TEST(EnglishToGermanReadings, AVerbWrittenWithItsPrepositionsObjectIsTheVerbAlon
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man thanks the dog.").text, "Der Mann dankt dem Hund.");
 }
 
+TEST(EnglishToGermanReadings, AfterAWordOfNumberAPluralAdjectiveIsStrong) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("Many old dogs sleep."), "Viele alte Hunde schlafen.");
+    // "all" takes the weak ending
+    EXPECT_EQ(en("All old dogs sleep."), "Alle alten Hunde schlafen.");
+}
+
 TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSpeltSo) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The dogs of the man play."), "Die Hunde des Mannes spielen.");
