@@ -656,6 +656,21 @@ void VerblessSentenceTakesAVerb(EnglishSentence& s) {
     }
 }
 
+// "one dog", "one new car": "one" before its noun counts it and declines as "ein"
+// (einen Hund); "one of" and "the blue one" stay as they are.
+void OneBeforeANounIsEin(EnglishSentence& s) {
+    for (std::size_t i = 0; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        const EnglishUnit& next = s.units[i + 1];
+        if (u.lower != "one" || u.fixed || next.fw || next.punct || next.capital) continue;
+        if (next.cls != kClassNoun && next.cls != kClassAdjective) continue;
+        if (i > 0 && IsDeterminer(s.units[i - 1])) continue;  // "the one thing"
+        u.fw = s.catalogue.Tables().English("a", EnKind::Article);
+        u.cls = kClassNone;
+        if (s.applied) s.applied->push_back("OneBeforeANounIsEin");
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -717,6 +732,7 @@ void ChooseReadings(EnglishSentence& s) {
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
     AsBeforeAClauseIsAConjunction(s);
+    OneBeforeANounIsEin(s);
     VerblessSentenceTakesAVerb(s);
 }
 

@@ -183,6 +183,14 @@ TEST(EnglishToGermanReadings, AfterAWordOfNumberAPluralAdjectiveIsStrong) {
     EXPECT_EQ(en("All old dogs sleep."), "Alle alten Hunde schlafen.");
 }
 
+TEST(EnglishToGermanReadings, OneBeforeANounIsEin) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man has one dog."), "Der Mann hat einen Hund.");
+    EXPECT_EQ(en("The man has one old dog."), "Der Mann hat einen alten Hund.");
+    // "one of" keeps its own reading
+    EXPECT_EQ(en("One of the dogs sleeps."), "Einer der Hunde schläft.");
+}
+
 TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSpeltSo) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The dogs of the man play."), "Die Hunde des Mannes spielen.");
