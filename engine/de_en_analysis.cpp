@@ -1149,7 +1149,6 @@ void ExperiencerBecomesTheSubject(GermanSentence& s) {
     std::size_t end = begin;
     while (end < units.size() && !units[end].punct) ++end;
     std::size_t verb = end, dative = end, auxiliary = end;
-    GermanReading reading;
     for (std::size_t k = begin; k < end; ++k) {
         const GermanUnit& u = units[k];
         if (u.fw && u.fw->kind == GermanKind::Subordinator) return;
@@ -1159,6 +1158,11 @@ void ExperiencerBecomesTheSubject(GermanSentence& s) {
             if (dative != end) return;  // two of them: "mir ... ihm"
             dative = k;
         }
+    }
+    if (dative == end) return;  // most sentences: no word is analysed again
+    GermanReading reading;
+    for (std::size_t k = begin; k < end; ++k) {
+        const GermanUnit& u = units[k];
         if (u.fw || u.fixed || u.cls != kClassVerb) continue;
         // "gefällt" is also the participle of "fällen", "gefallen" that of "fallen": with a
         // dative beside it, the reading of the verb of liking; its participle after an auxiliary
@@ -1174,7 +1178,7 @@ void ExperiencerBecomesTheSubject(GermanSentence& s) {
             reading = r;
         }
     }
-    if (verb == end || dative == end) return;
+    if (verb == end) return;
     const std::size_t finite = auxiliary < verb ? auxiliary : verb;
     TakeReading(s, units[verb], reading);
     // "hat mir gut gefallen": liked it very much

@@ -594,6 +594,17 @@ bool VerbLastFrom(const GermanSentence& s, std::size_t i, std::size_t& clauseEnd
 
 }  // namespace
 
+// "Ich habe den Brief verloren, den du ...": the word a relative clause after the comma
+// adds to, past the verbs at the end of the clause before.
+std::size_t WordBeforeTheVerbsAt(const GermanSentence& s, std::size_t comma) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::size_t noun = comma - 1;
+    while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
+           !IsNounLike(s.units[noun]))
+        --noun;
+    return noun;
+}
+
 // "alles, was ich weiß": after "alles", "etwas", "nichts" (table was-antecedent) the
 // relative "was" is "that", with no comma. After a whole clause it adds to what that
 // clause says: "Er kam spät, was mich ärgerte" is "which", after a comma.
@@ -601,10 +612,7 @@ void MarkWasAsRelative(GermanSentence& s, std::size_t comma, std::size_t i) {
     const EngineTables& tables = s.catalogue.Tables();
     std::size_t clauseEnd = 0;
     if (!VerbLastFrom(s, i + 1, clauseEnd)) return;
-    std::size_t noun = comma - 1;
-    while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
-           !IsNounLike(s.units[noun]))
-        --noun;
+    const std::size_t noun = WordBeforeTheVerbsAt(s, comma);
     // "was ich erwartet hatte", "was der Mann sagte": a subject of its own makes "was" the object
     bool subjectInside = i + 1 < clauseEnd && tables.InList("masculine-nominative-determiner", s.units[i + 1].lower);
     for (std::size_t k = i + 1; k < clauseEnd; ++k) subjectInside = subjectInside || IsNominativePronoun(s.units[k]);
@@ -667,11 +675,7 @@ void MarkRelativePronouns(GermanSentence& s) {
         if (role != "whose" && head < s.units.size() && s.units[head].cls == kClassNoun && !s.units[head].fw &&
             !s.units[head].plural && !preposition)
             continue;
-        std::size_t noun = comma - 1;
-        // "Ich habe den Brief verloren, den du ...": past the verbs at the end of the clause before
-        while (noun > 0 && !s.units[noun].punct && (IsNonFinite(tables, s.units[noun]) || IsFiniteCandidate(s.units[noun])) &&
-               !IsNounLike(s.units[noun]))
-            --noun;
+        const std::size_t noun = WordBeforeTheVerbsAt(s, comma);
         const GermanUnit& antecedent = s.units[noun];
         const bool pronoun = antecedent.fw && antecedent.fw->kind == GermanKind::Pronoun && noun + 1 == comma;
         if (!IsNounLike(antecedent) && !pronoun) continue;
