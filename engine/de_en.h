@@ -158,6 +158,7 @@ struct GermanClause {
     void Emit(std::size_t i);
     void EmitRange(std::size_t from, std::size_t to);
     void EmitVerbGroup();
+    void EmitPredicate();  // the units English says right after the verbs
     void MarkSubject(std::size_t from, std::size_t to);
     // Holds back units for the clause's end: the order rules pass over them.
     void SayAtTheEnd(std::size_t from, std::size_t to);

@@ -28,6 +28,10 @@ void GermanClause::EmitRange(std::size_t from, std::size_t to) {
 
 void GermanClause::EmitVerbGroup() {
     for (const std::string& w : verbGroup) out.push_back(w);
+    EmitPredicate();
+}
+
+void GermanClause::EmitPredicate() {
     for (std::size_t i : afterVerb) {
         used[i] = false;
         Emit(i);
@@ -1010,6 +1014,7 @@ void QuestionOrder(GermanClause& c) {
         for (std::size_t k = 0; k < c.insertAt && k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
         c.EmitRange(subjectStart, subjectEnd);
         for (std::size_t k = c.insertAt; k < c.verbGroup.size(); ++k) c.out.push_back(c.verbGroup[k]);
+        c.EmitPredicate();  // "Fühlst du dich besser?": do you feel better
     } else if (SubjectClauseInFront(c)) {
         // "Dass X stattfindet, ist keine Überraschung": the clause in front is the subject
         c.EmitVerbGroup();

@@ -87,8 +87,17 @@ void SimplePast(VerbGroupState& v) {
 
 void LexicalVerb(VerbGroupState& v, const std::string& e);
 
+// "not" follows the first auxiliary word: "would not have made", not "would have not made".
 void NotAfterFirst(VerbGroupState& v) {
-    if (v.c.negate) v.words.insert(v.words.begin() + 1, "not");
+    if (!v.c.negate) return;
+    const std::string first = v.words.front();
+    const size_t space = first.find(' ');
+    if (space == std::string::npos) {
+        v.words.insert(v.words.begin() + 1, "not");
+        return;
+    }
+    v.words.front() = first.substr(0, space);
+    v.words.insert(v.words.begin() + 1, {"not", first.substr(space + 1)});
 }
 
 void ModalVerb(VerbGroupState& v) {

@@ -689,6 +689,13 @@ TEST(GermanToEnglishReadings, AnAdjectivesSenseByWhetherItsNounIsAPerson) {
     EXPECT_EQ(de("Die j\xFCngsten B\xFC" "cher sind alt."), "The latest books are old.");
 }
 
+TEST(GermanToEnglishVerbs, NotFollowsTheFirstAuxiliaryAndAQuestionKeepsItsPredicate) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Ich h\xE4" "tte das Buch nicht gelesen."), "I would not have read the book.");
+    EXPECT_EQ(de("Der Hund w\xE4re nicht gekommen."), "The dog would not have come.");
+    EXPECT_EQ(de("F\xFChlst du dich heute m\xFC" "de?"), "Do you feel tired today?");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
