@@ -103,12 +103,15 @@ void SplitVerbPhrase(const Catalogue& catalogue, std::string_view infinitive, st
 }  // namespace
 
 std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun) {
+    // the table first: the dictionary also records slips such as "tooths"
+    std::string n(noun);
+    const std::string& irregular = catalogue.Tables().Value("english-irregular-plural", n);
+    if (!irregular.empty()) return irregular;
     std::string recorded = RecordedForm(catalogue, noun, kClassNoun, kTargetPlural);
     if (!recorded.empty()) return recorded;
     std::size_t space = noun.rfind(' ');
     if (space != std::string_view::npos)
         return std::string(noun.substr(0, space + 1)) + EnglishPlural(catalogue, noun.substr(space + 1));
-    std::string n(noun);
     if (n.empty()) return n;
     if (EndsWith(n, "man") && n != "human") return n.substr(0, n.size() - 2) + "en";
     // "species", "series", "means": the same in the plural

@@ -48,6 +48,9 @@ TEST(PostEdit, PluralsThatKeepTheirFormAndACapitalAfterAHyphen) {
     EXPECT_EQ(EnglishPlural(Fixture(), "species"), "species");
     EXPECT_EQ(EnglishPlural(Fixture(), "series"), "series");
     EXPECT_EQ(EnglishPlural(Fixture(), "bus"), "buses");
+    // a plural no rule makes, also as a compound's head
+    EXPECT_EQ(EnglishPlural(Fixture(), "tooth"), "teeth");
+    EXPECT_EQ(EnglishPlural(Fixture(), "bread knife"), "bread knives");
     EXPECT_EQ(GermanPlural(Fixture(), "Ex-Hund", kMasculine), "Ex-Hunde");
 }
 
