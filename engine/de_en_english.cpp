@@ -542,6 +542,57 @@ bool ReflexiveSichIsDropped(const GermanSentence& s, std::size_t i, std::string&
     return true;
 }
 
+// The possessive of the clause's subject found before unit i: "sie" her (or their),
+// "wir" our, "der Mann" his, "die Kinder" their. Empty when no subject comes first.
+std::string SubjectsPossessive(const GermanSentence& s, std::size_t i) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t k = i; k-- > 0;) {
+        const GermanUnit& u = s.units[k];
+        if (u.punct) return std::string();
+        if (!u.subject) continue;
+        if (u.fw && u.fw->kind == GermanKind::Pronoun) {
+            if (u.lower == "sie" && (u.subjectPlural || (u.source[0] == 'S' && !u.start)))
+                return u.subjectPlural && !(u.source[0] == 'S' && !u.start) ? "their" : "your";
+            return tables.Value("subject-possessive", u.lower);
+        }
+        if (!IsNounLike(u)) return std::string();
+        if (u.subjectPlural || u.plural) return "their";
+        const int gender = u.reading.word ? u.reading.word->gender : 0;
+        if (!NamesAPerson(s, u)) return "its";
+        return gender == kFeminine ? "her" : gender == kMasculine ? "his" : "its";
+    }
+    return std::string();
+}
+
+// "Sie wäscht sich die Hände", "Ich putze mir die Zähne": German names the owner of a
+// part of the body by a dative reflexive and the article, English by the possessive.
+bool TheBodyPartOfTheSubjectIsTheirs(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* prev = Previous(s, i);
+    const EngineTables& tables = s.catalogue.Tables();
+    if (!IsArticle(s.units[i], "die", "den", "das") || !prev || !prev->fw) return false;
+    const bool sich = prev->fw->kind == GermanKind::Reflexive;
+    const std::string& owner = tables.Value("reflexive-of-subject", prev->lower);
+    if (!sich && owner.empty()) return false;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && !s.units[k].fw && s.units[k].cls == kClassAdjective) ++k;
+    if (k >= s.units.size() || !IsNounLike(s.units[k]) || !tables.InList("body-part", s.units[k].lemma)) return false;
+    // "mir" belongs to "ich" only: "Er gab mir die Hand" is no reflexive
+    std::size_t subject = i - 1;  // one past the nearest unit of the subject
+    while (subject > 0 && !s.units[subject - 1].punct && !s.units[subject - 1].subject) --subject;
+    if (subject == 0 || !s.units[subject - 1].subject) return false;
+    if (!sich && s.units[subject - 1].lower != owner) return false;
+    english = SubjectsPossessive(s, i - 1);
+    return !english.empty();
+}
+
+// ... and the reflexive pronoun that named the owner is left out ("I wash my hands").
+bool TheReflexiveOfABodyPartIsLeftOut(const GermanSentence& s, std::size_t i, std::string& english) {
+    std::string possessive;
+    if (i + 1 >= s.units.size() || !TheBodyPartOfTheSubjectIsTheirs(s, i + 1, possessive)) return false;
+    english.clear();
+    return true;
+}
+
 const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"RelativePronounIsWhoOrWhich", "Der Mann, der dort steht, ist mein Vater.", RelativePronounIsWhoOrWhich},
     {"GenitiveDerIsOfThe", "Das Haus der Familie.", GenitiveDerIsOfThe},
@@ -571,6 +622,8 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"DasAloneIsThat", "Wessen Buch ist das?", DasAloneIsThat},
     {"VonInAPassiveIsBy", "Das Buch wurde von dem Mann gelesen.", VonInAPassiveIsBy},
     {"ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen.", ArticleBeforeBeideIsDropped},
+    {"TheBodyPartOfTheSubjectIsTheirs", "Der Mann wäscht sich die Hände.", TheBodyPartOfTheSubjectIsTheirs},
+    {"TheReflexiveOfABodyPartIsLeftOut", "Ich wasche mir die Hände.", TheReflexiveOfABodyPartIsLeftOut},
     {"ReflexiveSichIsDropped", "Er freut sich.", ReflexiveSichIsDropped},
     {"DemonstrativeAgreesInNumber", "Diese Kinder spielen.", DemonstrativeAgreesInNumber},
 };

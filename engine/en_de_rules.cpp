@@ -826,6 +826,28 @@ bool ToIsTheDative(const EnglishClause& c, std::size_t i) {
     return IsDeterminer(next) || Is(next, EnKind::Pronoun) || (!next.fw && (next.cls == kClassNoun || next.cls == kClassName));
 }
 
+// "washed her hands", "combs his hair": German names the owner of the part of the body a
+// verb of care does something to by the dative reflexive and the article (wusch sich die Hände).
+bool BodyPartOfTheSubjectAt(const EnglishClause& c, std::size_t i) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const EnglishUnit& u = At(c, i);
+    if (!Is(u, EnKind::Possessive) || c.passive || !tables.InList("body-care-verb", c.mainLemma)) return false;
+    const std::string said = c.subject.size() == 1 ? c.subject[0] : std::string();
+    const std::string subject = said == "Sie" ? "2" : std::to_string(c.person) + (c.plural && c.person != 2 ? "p" : "");
+    if (tables.Value("possessive-person", u.lower) != subject) return false;
+    const bool sein = said == "er" || said == "es";
+    if ((sein || said == "sie") && !c.plural && sein != (u.fw->german == std::string("sein")))
+        return false;  // "she washed his hands": another's
+    std::size_t k = i + 1;
+    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
+    return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun && tables.InList("body-part", At(c, k).german);
+}
+
+const char* DativeReflexive(const EnglishClause& c) {
+    static const char* const kPronoun[2][3] = {{"mir", "dir", "sich"}, {"uns", "euch", "sich"}};
+    return kPronoun[c.plural ? 1 : 0][(c.person >= 1 && c.person <= 3 ? c.person : 3) - 1];
+}
+
 // Prepositional phrases in their case, object pronouns, noun phrases in the
 // accusative (the nominative after "sein": "She is a teacher").
 // What an object at the head of the clause's rest leaves: the middle goes after it, or,
@@ -1115,6 +1137,16 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             GermanNounPhraseWithKein(c.s, c.i, c.end, ObjectCase(c), c.rest);
             c.negate = false;
             KeepBeforeTheMiddle(c, false);
+            continue;
+        }
+        if (BodyPartOfTheSubjectAt(c, c.i)) {
+            c.rest.push_back(DativeReflexive(c));
+            c.directObject = true;
+            c.nounObjectAt = c.rest.size();
+            ++c.i;
+            GermanNounPhraseAfter(c.s, c.s.catalogue.Tables().English("the"), c.i, c.end, Case::Accusative, c.rest);
+            c.nounObjectEnd = c.rest.size();
+            KeepBeforeTheMiddle(c, true);
             continue;
         }
         const bool oneOf = u.lower == "one" && c.i + 1 < c.end && At(c, c.i + 1).lower == "of";  // "one of the dogs"

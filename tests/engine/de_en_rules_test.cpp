@@ -696,6 +696,15 @@ TEST(GermanToEnglishVerbs, NotFollowsTheFirstAuxiliaryAndAQuestionKeepsItsPredic
     EXPECT_EQ(de("F\xFChlst du dich heute m\xFC" "de?"), "Do you feel tired today?");
 }
 
+TEST(GermanWordRules, TheBodyPartOfTheSubjectIsTheirs) {
+    EXPECT_EQ(By("TheBodyPartOfTheSubjectIsTheirs", "Der Mann w\xE4scht sich die H\xE4nde."), "The man washes his hands.");
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Ich wasche mir die H\xE4nde."), "I wash my hands.");
+    EXPECT_EQ(de("Die Kinder waschen sich die H\xE4nde."), "The children wash their hands.");
+    // "mir" of another subject is no reflexive: the hands stay the hands
+    EXPECT_EQ(de("Er w\xE4scht mir die H\xE4nde."), "He washes me the hands.");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");

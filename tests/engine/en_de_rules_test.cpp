@@ -814,3 +814,12 @@ TEST(EnglishToGermanReadings, ADeterminerStandingAloneTakesItsEnding) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Many sleep in the garden.").text, "Viele schlafen im Garten.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sees all.").text, "Der Hund sieht alle.");
 }
+
+TEST(EnglishToGermanReadings, APartOfTheSubjectsBodyTakesTheReflexiveAndTheArticle) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man washes his hands."), "Der Mann wäscht sich die Hände.");
+    EXPECT_EQ(en("We wash our hands."), "Wir waschen uns die Hände.");
+    // another's hands, or hands the verb does no care to, keep the possessive
+    EXPECT_EQ(en("She washes his hands."), "Sie wäscht seine Hände.");
+    EXPECT_EQ(en("The man sees his hands."), "Der Mann sieht seine Hände.");
+}
