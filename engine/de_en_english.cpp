@@ -475,8 +475,9 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
 bool NounAhead(const GermanSentence& s, std::size_t from) {
     for (std::size_t i = from; i < s.units.size(); ++i) {
         const GermanUnit& u = s.units[i];
-        // "das harte 'R'": what stops the phrase is unclear
-        if (u.punct) return i > from;
+        // "das harte 'R'": what stops the phrase is unclear; "das schon gesehen hat." ends
+        // the clause with its verbs, and "das" stood alone
+        if (u.punct) return i > from && !(!s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb);
         if (IsNounLike(u) || u.number || u.inAttribute || !u.known || IsUpper1252(static_cast<unsigned char>(u.source[0])))
             return true;
         const bool participle = !u.fw && u.cls == kClassVerb && (u.reading.tag == kFormPastPart || u.reading.tag == kFormPresPart);

@@ -1164,7 +1164,10 @@ bool OngoingActivityInThePresent(const GermanClause& c) {
     if (!PresentLexicalStatement(c) || c.progressive || c.future || c.finite == c.begin) return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     const std::string& english = c.Finite().english;
-    if (!tables.InList("english-ongoing-verb", english.substr(0, english.find(' ')))) return false;
+    // "look forward" as a whole; "wait" also in "wait for"
+    if (!tables.InList("english-ongoing-verb", english) &&
+        !tables.InList("english-ongoing-verb", english.substr(0, english.find(' '))))
+        return false;
     if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const std::string& w = c.s.units[i].lower;
@@ -1568,7 +1571,10 @@ bool FrequencyAdverbAfterTheVerb(const GermanClause& c) { return FrequencyAdverb
 void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     const std::size_t i = FrequencyAdverbIn(c);
     std::vector<std::string> words = VerbGroupWords(c);
-    const bool lone = words.size() == 1;
+    // one lexical verb, also of two words ("look forward", "gets up"): the adverb before it;
+    // "would become" has an auxiliary first
+    const bool lone = c.verbGroup.size() == 1 &&
+                      (words.size() == 1 || !c.s.catalogue.Tables().InList("english-auxiliary", words[0]));
     const bool be = lone && c.s.catalogue.Tables().InList("english-be-form", words[0]);
     words.insert(words.begin() + (lone && !be ? 0 : 1), UnitEnglish(c.s, i));
     c.used[i] = true;

@@ -137,6 +137,10 @@ TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
     EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund."), "We often see the dog.");
     // after the first auxiliary, and after a lone "be"
     EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Er hat oft das Buch gelesen."), "He has often read the book.");
+    // a verb of two words keeps them together: "often gets up"
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Er steht oft auf."), "He often gets up.");
+    // "das" before the verbs at the end stands alone
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat das oft gesehen.").text, "The dog has often seen that.");
     EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Der Hund ist oft müde."), "The dog is often tired.");
 }
 
@@ -498,7 +502,7 @@ TEST(GermanClauseRules, LikingAdverbIsLike) {
 }
 
 TEST(GermanClauseRules, ReflexiveVerbWithItsPreposition) {
-    EXPECT_EQ(By("ReflexiveVerbWithItsPreposition", "Der Hund freut sich auf den Garten."), "The dog looks forward to the garden.");
+    EXPECT_EQ(By("ReflexiveVerbWithItsPreposition", "Der Hund freute sich auf den Garten."), "The dog looked forward to the garden.");
     // the same verb without its preposition keeps its own English
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich.").text, "The dog is glad.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich nicht.").text, "The dog is not glad.");
@@ -734,6 +738,8 @@ TEST(GermanReadings, ASpanOfTimeBeforeEarlierOrLaterIsOneAdverb) {
 TEST(GermanClauseRules, WhatGoesOnNowIsProgressiveButAHabitOrAConditionIsNot) {
     EXPECT_EQ(By("OngoingActivityIsProgressive", "Es regnet."), "It is raining.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Es regnet oft.").text, "It often rains.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund freut sich auf den Garten.").text,
+              "The dog is looking forward to the garden.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn es regnet, wartet der Hund.").text,
               "If it rains, the dog waits.");
 }
