@@ -218,6 +218,21 @@ bool NachBeforeAPlaceIsTo(const GermanSentence& s, std::size_t i, std::string& e
     return true;
 }
 
+// "vor dem Bahnhof", "vor der Tür": before a place (table front-place) "vor" is "in
+// front of"; before a time or an event it stays "before".
+bool VorAPlaceIsInFrontOf(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "vor" || s.units[i].fixed) return false;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && ((s.units[k].fw && s.units[k].fw->kind == GermanKind::Article) ||
+                                  (!s.units[k].fw && s.units[k].cls == kClassAdjective)))
+        ++k;
+    if (k == i + 1 || k >= s.units.size() || s.units[k].cls != kClassNoun ||
+        !s.catalogue.Tables().InList("front-place", Lower1252(s.units[k].lemma)))
+        return false;
+    english = "in front of";
+    return true;
+}
+
 // "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
 // own ("because of an accident", not "because of of a").
 bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -601,6 +616,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"BisZumIsUntilOrTo", "Der Hund schläft bis zum Abend.", BisZumIsUntilOrTo},
     {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
     {"NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin.", NachBeforeAPlaceIsTo},
+    {"VorAPlaceIsInFrontOf", "Der Hund schläft vor dem Haus.", VorAPlaceIsInFrontOf},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},

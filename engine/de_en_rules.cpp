@@ -1555,6 +1555,30 @@ void PhrasesAfterTheObject(GermanClause& c) {
     c.atTheEnd.insert(c.atTheEnd.end(), times.begin(), times.end());
 }
 
+// "Könntest du mir bitte helfen?": in a question "please" goes before the verb asked for
+// (could you please help me), in a bid before everything (please sit down).
+std::size_t BitteAfterTheVerb(const GermanClause& c) {
+    if (!(c.question || c.imperative) || c.verbGroup.empty()) return c.end;
+    for (std::size_t i = c.finite + 1; i < c.end; ++i)
+        if (!c.used[i] && c.s.units[i].lower == "bitte") return i;
+    return c.end;
+}
+
+bool BitteInAQuestionOrABid(const GermanClause& c) { return BitteAfterTheVerb(c) != c.end; }
+
+void PleaseBeforeTheVerb(GermanClause& c) {
+    const std::size_t bitte = BitteAfterTheVerb(c);
+    // "Hilfst du mir bitte?" asks with "do": "please" goes at the end
+    const std::string& first = c.verbGroup.front();
+    if (!c.imperative && (first == "do" || first == "does" || first == "did")) {
+        c.SayAtTheEnd(bitte, bitte + 1);
+        return;
+    }
+    c.used[bitte] = true;
+    const std::size_t at = c.imperative ? 0 : std::min(c.insertAt, c.verbGroup.size());
+    c.verbGroup.insert(c.verbGroup.begin() + at, "please");
+}
+
 // "Wir schwimmen oft im See": "often", "never", "already" stand before the English
 // verb, or after its first auxiliary or a lone "be" ("We have already seen it").
 std::size_t FrequencyAdverbIn(const GermanClause& c) {
@@ -1709,6 +1733,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
+    {"PleaseBeforeTheVerb", "Kannst du bitte den Hund sehen?", BitteInAQuestionOrABid, PleaseBeforeTheVerb},
     {"TimeGoesLast", "Ich lese heute das Buch.", TimeBeforeOtherWords, TimeGoesLast},
     {"ObjectBeforeItsPhrases", "Ich habe im Garten einen Hund gesehen.", ObjectAfterPrepositionalPhrases, PhrasesAfterTheObject},
     {"PredicateAfterTheVerb", "Der Hund ist im Garten sehr leise.", PredicateLast, PredicateRightAfterTheVerb},

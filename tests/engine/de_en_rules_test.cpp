@@ -709,6 +709,19 @@ TEST(GermanWordRules, TheBodyPartOfTheSubjectIsTheirs) {
     EXPECT_EQ(de("Er w\xE4scht mir die H\xE4nde."), "He washes me the hands.");
 }
 
+TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
+    EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
+              "The dog sleeps before the evening.");
+}
+
+TEST(GermanClauseRules, PleaseBeforeTheVerb) {
+    EXPECT_EQ(By("PleaseBeforeTheVerb", "Kannst du bitte den Hund sehen?"), "Can you please see the dog?");
+    EXPECT_EQ(By("PleaseBeforeTheVerb", "Lesen Sie bitte das Buch."), "Please read the book.");
+    // a question with "do" keeps it at the end
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Siehst du bitte den Hund?").text, "Do you see the dog please?");
+}
+
 TEST(GermanWordRules, BisZumIsUntilOrTo) {
     // until a time, to a place: never "until to the"
     EXPECT_EQ(By("BisZumIsUntilOrTo", "Der Hund schl\xE4" "ft bis zum Abend."), "The dog sleeps until the evening.");
