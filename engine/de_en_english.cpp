@@ -296,9 +296,9 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     if (s.units[i].lower != "viel") return false;
     const GermanUnit* next = Next(s, i);
     const bool noun = next && !next->punct && (IsNounLike(*next) || (next->cls == kClassAdjective && !next->fw));
-    // "zu viel", "so viel": too much, so much
+    // "zu viel", "so viel", "sehr viel": too much, so much, very much
     const GermanUnit* prev = Previous(s, i);
-    const bool degree = prev && (prev->lower == "zu" || prev->lower == "so");
+    const bool degree = prev && (prev->lower == "zu" || prev->lower == "so" || prev->lower == "sehr");
     english = noun || degree || (next && next->cls == kClassAdverb) ? "much" : "a lot";
     return true;
 }

@@ -739,6 +739,10 @@ void ChooseReadings(EnglishSentence& s) {
 // A phrase must hold a content word and must not begin with a determiner, a
 // pronoun or an auxiliary: those are the clause rules' to read.
 bool WorthMatching(const EngineTables& tables, const std::vector<std::string_view>& parts) {
+    // "a lot of", "a great deal of": words of quantity the dictionary lists with their article
+    std::string text;
+    for (std::string_view p : parts) text += (text.empty() ? "" : " ") + std::string(p);
+    if (tables.InList("article-term", text)) return true;
     const EnglishWord* first = tables.English(parts[0]);
     if (first && (first->kind == EnKind::Article || first->kind == EnKind::Pronoun ||
                   first->kind == EnKind::Possessive || first->kind == EnKind::Demonstrative))

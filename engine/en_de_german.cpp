@@ -176,8 +176,11 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
     const EnglishWord* det = givenDet ? givenDet : j < end && IsDeterminer(units[j]) ? units[j++].fw : nullptr;
     std::size_t adjectives = j;
     // "at home" (zu Hause) is a phrase of its own, no adjective of the noun after it
+    // "lots of", "a lot of" (viel) are a quantity's adjective all the same
     auto attributive = [&](const EnglishUnit& u) {
-        return (u.cls == kClassAdjective && u.source.find(' ') == std::string::npos) || u.number;
+        const bool quantity = u.lower.size() > 3 && u.lower.compare(u.lower.size() - 3, 3, " of") == 0 &&
+                              s.catalogue.Tables().InList("bare-before-singular", u.german);  // not "south of"
+        return (u.cls == kClassAdjective && (u.source.find(' ') == std::string::npos || quantity)) || u.number;
     };
     // "a very good day": the dictionary's "very good" (sehr gut) before a noun is its adjective too
     auto degreePhrase = [&](std::size_t k) {
@@ -234,7 +237,9 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
             out.push_back(adjective.substr(0, space + 1) + AdjectiveForm(adjective.substr(space + 1), declension, gender, c, plural));
             continue;
         }
-        out.push_back(units[k].number ? units[k].german : AdjectiveForm(adjective, declension, gender, c, plural));
+        // "viel Geld", "wenig Zeit": without a determiner before a singular they keep no ending
+        const bool bare = units[k].number || (!det && !plural && s.catalogue.Tables().InList("bare-before-singular", adjective));
+        out.push_back(bare ? adjective : AdjectiveForm(adjective, declension, gender, c, plural));
     }
     // consecutive common nouns make one word: "Konzentration" "Zone" -> "Konzentrationszone"
     std::string compound;

@@ -314,6 +314,11 @@ std::size_t FrontPrepositionalPhrasesEnd(const EnglishClause& c) {
         std::vector<std::string> phrase;
         GermanNounPhrase(c.s, end, c.end, Case::Dative, phrase);
         if (end == k + 1) break;
+        // "In Germany people drink": a name and a bare plural before the verb are the
+        // place and the subject, no compound
+        if (end < c.end && IsVerb(At(c, end)) && end > k + 2 && At(c, end - 2).cls == kClassName && At(c, end - 1).cls == kClassNoun &&
+            At(c, end - 1).plural)
+            --end;
         k = end;
     }
     return k;

@@ -709,6 +709,11 @@ TEST(GermanWordRules, TheBodyPartOfTheSubjectIsTheirs) {
     EXPECT_EQ(de("Er w\xE4scht mir die H\xE4nde."), "He washes me the hands.");
 }
 
+TEST(GermanWordRules, VielAfterSehrIsMuch) {
+    EXPECT_EQ(By("VielByWhatFollows", "Der Hund schl\xE4" "ft sehr viel."), "The dog sleeps very much.");
+    EXPECT_EQ(By("VielByWhatFollows", "Der Hund schl\xE4" "ft viel."), "The dog sleeps a lot.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,

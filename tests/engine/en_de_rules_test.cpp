@@ -823,3 +823,10 @@ TEST(EnglishToGermanReadings, APartOfTheSubjectsBodyTakesTheReflexiveAndTheArtic
     EXPECT_EQ(en("She washes his hands."), "Sie wäscht seine Hände.");
     EXPECT_EQ(en("The man sees his hands."), "Der Mann sieht seine Hände.");
 }
+
+TEST(EnglishToGermanReadings, AQuantityWithItsArticleIsVielAndAPlaceInFrontIsNoCompound) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man sees a lot of dogs."), "Der Mann sieht viele Hunde.");
+    EXPECT_EQ(en("The man drinks a lot of coffee."), "Der Mann trinkt viel Kaffee.");
+    EXPECT_EQ(en("In Berlin dogs sleep."), "In Berlin schlafen Hunde.");
+}
