@@ -217,7 +217,8 @@ ClauseInFront TranslateClause(EnglishSentence& s, std::size_t begin, std::size_t
         c.subordinate = first.fw && first.fw->kind == EnKind::Subordinator;
         if (c.subordinate) {
             c.conjunction = out.size();
-            out.push_back(s.units[c.i++].fw->german);
+            const EnglishUnit& conjunction = s.units[c.i++];  // "wann" where "when" asks
+            out.push_back(conjunction.german.empty() ? std::string(conjunction.fw->german) : conjunction.german);
         }
         c.unrealCondition = c.subordinate && first.lower == "if" && s.unreal;
         // "who fired", "what happened": the asking word is the clause's subject

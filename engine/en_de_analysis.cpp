@@ -692,6 +692,16 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower == "when" && u.start && i + 1 < s.units.size() && IsAuxiliary(s.units[i + 1]) &&
             s.units.back().source == "?")
             u.fw = s.catalogue.Tables().English("when", EnKind::Question);
+        // "Do you know when the bus leaves?": after a verb of knowing or asking the clause
+        // it opens asks (wann)
+        if (u.lower == "when" && u.fw && u.fw->kind == EnKind::Subordinator && i > 0 && !s.units[i - 1].fw &&
+            s.units[i - 1].cls == kClassVerb && s.catalogue.Tables().InList("indirect-question-verb", s.units[i - 1].german))
+            u.german = "wann";
+        // "Whose car is this?": the question's own word, not the relative "dessen"
+        if (u.lower == "whose" && u.start && s.units.back().source == "?") {
+            u.german = "wessen";
+            u.known = true;
+        }
         // "Does the film start?": after "do" and its subject comes the verb itself
         if (u.fw && u.fw->kind == EnKind::Do) {
             std::size_t verb = EnglishSubjectEnd(s, i + 1, s.units.size());

@@ -830,3 +830,10 @@ TEST(EnglishToGermanReadings, AQuantityWithItsArticleIsVielAndAPlaceInFrontIsNoC
     EXPECT_EQ(en("The man drinks a lot of coffee."), "Der Mann trinkt viel Kaffee.");
     EXPECT_EQ(en("In Berlin dogs sleep."), "In Berlin schlafen Hunde.");
 }
+
+TEST(EnglishToGermanReadings, WhenAfterAVerbOfAskingAndWhoseInAQuestionAsk) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man asks when the dog sleeps."), "Der Mann fragt, wann der Hund schläft.");
+    EXPECT_EQ(en("The man sleeps when the dog sleeps."), "Der Mann schläft, wenn der Hund schläft.");
+    EXPECT_EQ(en("Whose dog is this?"), "Wessen Hund ist das?");
+}
