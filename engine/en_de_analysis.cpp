@@ -671,6 +671,68 @@ void OneBeforeANounIsEin(EnglishSentence& s) {
     }
 }
 
+// "such a big dog": German says "so" inside the phrase, after its article (einen so
+// großen Hund); the two words change places and "such" is read as "so".
+void SuchABecomesEinSo(EnglishSentence& s) {
+    for (std::size_t i = 0; i + 2 < s.units.size(); ++i) {
+        const EnglishWord* article = s.units[i + 1].fw;
+        if (s.units[i].lower != "such" || !article || article->kind != EnKind::Article || article->german != std::string("ein") ||
+            s.units[i + 2].fw || s.units[i + 2].cls != kClassAdjective)
+            continue;
+        std::swap(s.units[i], s.units[i + 1]);
+        s.units[i].start = s.units[i + 1].start;
+        s.units[i + 1].start = false;
+        s.units[i + 1].lower = "so";
+        s.units[i + 1].fw = s.catalogue.Tables().English("so");
+        if (s.applied) s.applied->push_back("SuchABecomesEinSo");
+    }
+}
+
+// "all day", "all afternoon": German says the whole of the time with the article and
+// "ganz" (den ganzen Tag); "all" becomes the article and an adjective follows it.
+void AllDayIsTheWholeDay(EnglishSentence& s) {
+    for (std::size_t i = 0; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        const EnglishUnit& noun = s.units[i + 1];
+        if (u.lower != "all" || u.fixed || noun.fw || noun.cls != kClassNoun || noun.plural ||
+            !s.catalogue.Tables().InList("time-noun", Lower1252(noun.german)))
+            continue;
+        EnglishUnit whole = u;
+        whole.fw = nullptr;
+        whole.cls = kClassAdjective;
+        whole.lower = whole.source = "whole";
+        whole.german = "ganz";
+        whole.known = true;
+        whole.start = false;
+        u.fw = s.catalogue.Tables().English("the", EnKind::Article);
+        s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(whole));
+        if (s.applied) s.applied->push_back("AllDayIsTheWholeDay");
+    }
+}
+
+// "had never seen snow before": "before" with no object at the clause's end is an adverb
+// (vorher), and after "never" German says it with "noch nie" alone.
+void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
+    for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        if (u.lower != "before" || u.fixed || !s.units[i + 1].punct || s.units[i + 1].source == "\"") continue;
+        std::size_t never = i;
+        for (std::size_t k = i; k-- > 0 && !s.units[k].punct;)
+            if (s.units[k].lower == "never") never = k;
+        if (never < i) {  // "had never seen it before": noch nie
+            s.units[never].fw = nullptr;
+            s.units[never].cls = kClassAdverb;
+            s.units[never].german = "noch nie";
+            s.units[never].known = true;
+        }
+        u.fw = nullptr;
+        u.cls = kClassAdverb;
+        u.known = true;
+        u.german = never < i ? "" : "vorher";
+        if (s.applied) s.applied->push_back("BeforeAtTheEndIsAnAdverb");
+    }
+}
+
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
@@ -743,6 +805,7 @@ void ChooseReadings(EnglishSentence& s) {
     PrepositionBeforeAClauseIsAConjunction(s);
     AsBeforeAClauseIsAConjunction(s);
     OneBeforeANounIsEin(s);
+    BeforeAtTheEndIsAnAdverb(s);
     VerblessSentenceTakesAVerb(s);
 }
 
@@ -1382,6 +1445,8 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NounBeforeOf(s);
     NoWithoutANounIsNein(s);
     MatchEnglishPhrases(s);
+    SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left
+    AllDayIsTheWholeDay(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);
     ParticipleAfterADegreeWord(s);

@@ -540,7 +540,11 @@ void ReadTheVerbGroup(EnglishClause& c) {
         while (verb < c.end && IsAdverb(At(c, verb)) && !degree(At(c, verb))) ++verb;
         if (verb > c.i && verb < c.end && IsVerb(At(c, verb))) {
             if (c.i == verbStart) verbStart = verb;  // "he too showed": the verb still opens the group
-            for (; c.i < verb; ++c.i) c.middle.push_back(At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);
+            for (; c.i < verb; ++c.i) {
+                // "have never seen": noch nie, of all the time up to now
+                const bool notYetOnce = c.perfect && c.tense == Tense::Present && At(c, c.i).lower == "never";
+                c.middle.push_back(notYetOnce ? "noch nie" : At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);
+            }
             continue;
         }
         if (IsAuxiliary(u)) {

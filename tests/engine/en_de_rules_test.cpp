@@ -390,7 +390,8 @@ TEST(EnglishClauseRules, WhenAndHowOftenStandBeforeTheNewObjects) {
     // pronouns and known things stay before it
     EXPECT_EQ(By("ObjectsAndAdverbials", "The man saw it yesterday."), "Der Mann sah es gestern.");
     // an adverb inside the verb group joins them
-    EXPECT_EQ(By("EnglishVerbGroup", "The man has never read the book."), "Der Mann hat das Buch nie gelesen.");
+    EXPECT_EQ(By("EnglishVerbGroup", "The man has never read the book."), "Der Mann hat das Buch noch nie gelesen.");
+    EXPECT_EQ(By("EnglishVerbGroup", "The man had never read the book."), "Der Mann hatte das Buch nie gelesen.");
     EXPECT_EQ(By("EnglishVerbGroup", "The man always reads a book."), "Der Mann liest immer ein Buch.");
 }
 
@@ -836,4 +837,13 @@ TEST(EnglishToGermanReadings, WhenAfterAVerbOfAskingAndWhoseInAQuestionAsk) {
     EXPECT_EQ(en("The man asks when the dog sleeps."), "Der Mann fragt, wann der Hund schläft.");
     EXPECT_EQ(en("The man sleeps when the dog sleeps."), "Der Mann schläft, wenn der Hund schläft.");
     EXPECT_EQ(en("Whose dog is this?"), "Wessen Hund ist das?");
+}
+
+TEST(EnglishToGermanReadings, SuchANeverBeforeAndAllDaySaidTheGermanWay) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man sees such an old dog."), "Der Mann sieht einen so alten Hund.");
+    EXPECT_EQ(en("The man has never seen the dog before."), "Der Mann hat den Hund noch nie gesehen.");
+    EXPECT_EQ(en("The man had seen the dog before."), "Der Mann hatte den Hund vorher gesehen.");
+    EXPECT_EQ(en("The man never sees the dog."), "Der Mann sieht den Hund nie.");
+    EXPECT_EQ(en("The dog slept all evening."), "Der Hund schlief den ganzen Abend.");
 }
