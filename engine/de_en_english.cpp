@@ -303,6 +303,30 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     return true;
 }
 
+// "Sie liebt ihn sehr", "Ich danke Ihnen sehr für ...": "sehr" with no adjective or
+// adverb after it says how much the verb holds (very much).
+bool SehrWithAVerbIsVeryMuch(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "sehr") return false;
+    const GermanUnit* next = Next(s, i);
+    const GermanUnit* prev = Previous(s, i);
+    // "sehr, sehr traurig": a comma goes on to the word of degree
+    if (next && next->source == ",") return false;
+    // "so sehr", "zu sehr": so much, too much
+    if (prev && (prev->lower == "so" || prev->lower == "zu")) {
+        english = "much";
+        return true;
+    }
+    // "hat sich sehr verändert": before the participle of a perfect, "a lot" after it
+    const bool participle = next && !next->fw && next->cls == kClassVerb && next->reading.tag == kFormPastPart;
+    if (next && !next->punct && !participle) {
+        const bool degreeOf = next->fw ? next->fw->kind == GermanKind::Adverb
+                                       : next->cls == kClassAdjective || next->cls == kClassAdverb || next->cls == kClassVerb;
+        if (degreeOf || next->lower == "viel" || next->lower == "viele") return false;
+    }
+    english = participle ? "a lot" : "very much";
+    return true;
+}
+
 // "zu hoch", "zu viele Autos": "zu" before an adjective, an adverb or a word of
 // quantity is "too"; with a noun after the adjective ("zu alten Freunden") it is "to".
 bool ZuBeforeAnAdjectiveIsToo(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -490,9 +514,9 @@ bool DasBeforeAVerbIsThat(const GermanSentence& s, std::size_t i, std::string& e
 bool NounAhead(const GermanSentence& s, std::size_t from) {
     for (std::size_t i = from; i < s.units.size(); ++i) {
         const GermanUnit& u = s.units[i];
-        // "das harte 'R'": what stops the phrase is unclear; "das schon gesehen hat." ends
-        // the clause with its verbs, and "das" stood alone
-        if (u.punct) return i > from && !(!s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb);
+        // "das harte 'R'": after an adjective what stops the phrase is unclear; "das schon
+        // gesehen hat.", "das sehr." end the clause, and "das" stood alone
+        if (u.punct) return i > from && !s.units[i - 1].fw && s.units[i - 1].cls == kClassAdjective;
         if (IsNounLike(u) || u.number || u.inAttribute || !u.known || IsUpper1252(static_cast<unsigned char>(u.source[0])))
             return true;
         const bool participle = !u.fw && u.cls == kClassVerb && (u.reading.tag == kFormPastPart || u.reading.tag == kFormPresPart);
@@ -624,6 +648,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
+    {"SehrWithAVerbIsVeryMuch", "Der Mann sieht den Hund sehr.", SehrWithAVerbIsVeryMuch},
     {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},
     {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},
     {"WederNochIsNeitherNor", "Er sieht weder den Mann noch die Katze.", WederNochIsNeitherNor},

@@ -1555,6 +1555,40 @@ void PhrasesAfterTheObject(GermanClause& c) {
     c.atTheEnd.insert(c.atTheEnd.end(), times.begin(), times.end());
 }
 
+// "Er hat sich sehr gefreut", "Ich freue mich sehr", "Sie war sehr interessiert": a verb
+// English says with "be" and an adjective (be pleased), or a participle after "sein", takes
+// the degree before its adjective (very pleased), not after the verbs.
+std::size_t SehrOfABeVerb(const GermanClause& c) {
+    if (c.verbGroup.empty()) return c.end;
+    const GermanUnit& main = c.s.units[MainVerbOf(c)];
+    const bool be = !main.fw && main.english.compare(0, 3, "be ") == 0;
+    const bool state = c.Finite().fw && c.Finite().fw->aux == AuxVerb::Sein;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        if (c.used[i] || c.s.units[i].lower != "sehr") continue;
+        const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+        const bool inTheGroup = std::find(c.chain.begin(), c.chain.end(), i + 1) != c.chain.end() || i + 1 == c.finite;
+        const bool beforeTheVerb = next && inTheGroup && !next->fw && (be || (state && next->reading.tag == kFormPastPart));
+        const bool closing = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Preposition);
+        if (beforeTheVerb || (be && closing)) return i;
+    }
+    return c.end;
+}
+
+bool SehrOfAVerbOfBe(const GermanClause& c) {
+    if (SehrOfABeVerb(c) == c.end) return false;
+    // the verb group ends in the adjective or participle: "has been pleased", "was interested"
+    const std::string& last = c.verbGroup.back();
+    const std::string word = last.substr(last.rfind(' ') == std::string::npos ? 0 : last.rfind(' ') + 1);
+    return !c.s.catalogue.Tables().InList("english-auxiliary", word) && word != "being";
+}
+
+void VeryBeforeTheAdjective(GermanClause& c) {
+    c.used[SehrOfABeVerb(c)] = true;
+    std::string& last = c.verbGroup.back();
+    const std::size_t space = last.rfind(' ');
+    last.insert(space == std::string::npos ? 0 : space + 1, "very ");
+}
+
 // "Könntest du mir bitte helfen?": in a question "please" goes before the verb asked for
 // (could you please help me), in a bid before everything (please sit down).
 std::size_t BitteAfterTheVerb(const GermanClause& c) {
@@ -1733,6 +1767,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
+    {"VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut.", SehrOfAVerbOfBe, VeryBeforeTheAdjective},
     {"PleaseBeforeTheVerb", "Kannst du bitte den Hund sehen?", BitteInAQuestionOrABid, PleaseBeforeTheVerb},
     {"TimeGoesLast", "Ich lese heute das Buch.", TimeBeforeOtherWords, TimeGoesLast},
     {"ObjectBeforeItsPhrases", "Ich habe im Garten einen Hund gesehen.", ObjectAfterPrepositionalPhrases, PhrasesAfterTheObject},

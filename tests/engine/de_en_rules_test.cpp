@@ -714,6 +714,20 @@ TEST(GermanWordRules, VielAfterSehrIsMuch) {
     EXPECT_EQ(By("VielByWhatFollows", "Der Hund schl\xE4" "ft viel."), "The dog sleeps a lot.");
 }
 
+TEST(GermanWordRules, SehrWithAVerbIsVeryMuch) {
+    EXPECT_EQ(By("SehrWithAVerbIsVeryMuch", "Der Mann sieht den Hund sehr."), "The man sees the dog very much.");
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Mann hat den Hund sehr gesehen."), "The man has seen the dog a lot.");
+    EXPECT_EQ(de("Der Mann sieht den Hund so sehr."), "The man sees the dog so much.");
+    // before an adjective, or a comma and another one, it stays "very"
+    EXPECT_EQ(de("Der Hund ist sehr, sehr alt."), "The dog is very, very old.");
+}
+
+TEST(GermanClauseRules, VeryBeforeTheAdjectiveOfABeVerb) {
+    EXPECT_EQ(By("VeryBeforeTheAdjectiveOfABeVerb", "Der Hund freut sich sehr."), "The dog is very glad.");
+    EXPECT_EQ(By("VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut."), "The dog has been very glad.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
