@@ -138,7 +138,6 @@ struct GermanClause {
 
     // Set by the rules.
     bool negate = false;
-    bool notYet = false;  // "noch nicht": not yet
     bool progressive = false;  // "arbeitet gerade": is working
     bool imperative = false;   // "Kommen Sie herein": the bare verb, no subject
     bool upToNow = false;      // "wohnt seit drei Jahren": has lived

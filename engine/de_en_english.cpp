@@ -303,6 +303,17 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     return true;
 }
 
+// "noch größer", "noch mehr": before a comparative "noch" is "even".
+bool NochBeforeAComparativeIsEven(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* next = Next(s, i);
+    if (s.units[i].lower != "noch" || !next ||
+        !((!next->fw && next->cls == kClassAdjective && next->reading.tag == kFormComparative) || next->lower == "mehr" ||
+          next->lower == "weniger"))
+        return false;
+    english = "even";
+    return true;
+}
+
 // "Sie liebt ihn sehr", "Ich danke Ihnen sehr für ...": "sehr" with no adjective or
 // adverb after it says how much the verb holds (very much).
 bool SehrWithAVerbIsVeryMuch(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -648,6 +659,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
+    {"NochBeforeAComparativeIsEven", "Der Hund ist noch älter.", NochBeforeAComparativeIsEven},
     {"SehrWithAVerbIsVeryMuch", "Der Mann sieht den Hund sehr.", SehrWithAVerbIsVeryMuch},
     {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},
     {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},

@@ -500,8 +500,8 @@ void NegateTheVerbGroup(GermanClause& c) {
     c.negate = true;
     // "noch nicht": not yet; "nicht mehr" before no noun: not ... anymore
     if (nicht > c.begin && c.s.units[nicht - 1].lower == "noch" && !c.used[nicht - 1] && nicht - 1 != c.finite) {
-        c.used[nicht - 1] = true;
-        c.notYet = true;
+        c.s.units[nicht - 1].english = "yet";  // "ist noch nicht da": is not there yet
+        c.SayAtTheEnd(nicht - 1, nicht);
     }
     if (nicht + 1 < c.end && c.s.units[nicht + 1].lower == "mehr" && !c.used[nicht + 1]) {
         const GermanUnit* after = nicht + 2 < c.end ? &c.s.units[nicht + 2] : nullptr;
@@ -800,11 +800,6 @@ void BuildTheEnglishVerbGroup(GermanClause& c) {
                                                           : PerfectReading::PastInTalk;
     c.verbGroup = EnglishVerbGroup(c, perfect, c.insertAt);
     if (c.imperative && c.Finite().fw) c.verbGroup = c.negate ? std::vector<std::string>{"do not", "be"} : std::vector<std::string>{"be"};
-    if (c.notYet)
-        for (std::string& entry : c.verbGroup) {
-            if (entry == "cannot" || entry == "not" || (entry.size() > 4 && entry.compare(entry.size() - 4, 4, " not") == 0))
-                entry += " yet";
-        }
     c.used[c.finite] = true;
     for (std::size_t i : c.chain) c.used[i] = true;
 }
@@ -1171,7 +1166,9 @@ bool OngoingActivityInThePresent(const GermanClause& c) {
     if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const std::string& w = c.s.units[i].lower;
-        if (tables.InList("frequency-adverb", w) || tables.InList("habit-word", w)) return false;
+        const bool still = w == "immer" && ((i > c.begin && c.s.units[i - 1].lower == "noch") ||
+                                            (i + 1 < c.end && c.s.units[i + 1].lower == "noch"));  // "regnet noch immer"
+        if ((tables.InList("frequency-adverb", w) && !still) || tables.InList("habit-word", w)) return false;
     }
     return true;
 }
@@ -1613,14 +1610,27 @@ void PleaseBeforeTheVerb(GermanClause& c) {
     c.verbGroup.insert(c.verbGroup.begin() + at, "please");
 }
 
+// "Sie arbeiten noch", "noch immer": "noch" that goes on up to now is "still"; not
+// before "nicht", "ein", "mehr" or a comparative (not yet, another, even more).
+bool StillAt(const GermanClause& c, std::size_t i) {
+    if (i >= c.end || c.used[i] || c.s.units[i].lower != "noch") return false;
+    const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+    if (!next || next->punct || next->lower == "immer" || next->number) return true;
+    if (next->fw) return next->fw->kind == GermanKind::Preposition;  // "noch in Berlin"
+    return next->cls == kClassNoun || next->cls == kClassVerb || next->cls == kClassNumeral ||
+           (next->cls == kClassAdjective && next->reading.tag == kFormBase);
+}
+
 // "Wir schwimmen oft im See": "often", "never", "already" stand before the English
 // verb, or after its first auxiliary or a lone "be" ("We have already seen it").
 std::size_t FrequencyAdverbIn(const GermanClause& c) {
     if (c.question || c.negate || c.verbGroup.empty()) return c.end;
     const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
-    for (std::size_t i = from; i < c.end; ++i)
-        if (!c.used[i] && !c.s.units[i].fixed && c.s.catalogue.Tables().InList("frequency-adverb", c.s.units[i].lower))
-            return i;
+    for (std::size_t i = from; i < c.end; ++i) {
+        if (c.used[i] || c.s.units[i].fixed) continue;
+        if (StillAt(c, i)) return i;
+        if (c.s.catalogue.Tables().InList("frequency-adverb", c.s.units[i].lower) && !StillAt(c, i + 1)) return i;
+    }
     return c.end;
 }
 
@@ -1628,6 +1638,9 @@ bool FrequencyAdverbAfterTheVerb(const GermanClause& c) { return FrequencyAdverb
 
 void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     const std::size_t i = FrequencyAdverbIn(c);
+    // "noch immer", "immer noch": still, once
+    for (std::size_t k : {i - 1, i + 1})
+        if (StillAt(c, i) && k >= c.begin && k < c.end && c.s.units[k].lower == "immer") c.used[k] = true;
     std::vector<std::string> words = VerbGroupWords(c);
     // one lexical verb, also of two words ("look forward", "gets up"): the adverb before it;
     // "would become" has an auxiliary first

@@ -93,7 +93,7 @@ TEST(GermanClauseRules, FutureTimeTakesWill) {
 
 TEST(GermanClauseRules, NichtJoinsTheVerbGroup) {
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht."), "The dog does not bark.");
-    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund hat das Buch noch nicht gelesen."), "The dog has not yet read the book.");
+    EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund hat das Buch noch nicht gelesen."), "The dog has not read the book yet.");
     EXPECT_EQ(By("NichtJoinsTheVerbGroup", "Der Hund bellt nicht mehr."), "The dog does not bark anymore.");
 }
 
@@ -726,6 +726,15 @@ TEST(GermanWordRules, SehrWithAVerbIsVeryMuch) {
 TEST(GermanClauseRules, VeryBeforeTheAdjectiveOfABeVerb) {
     EXPECT_EQ(By("VeryBeforeTheAdjectiveOfABeVerb", "Der Hund freut sich sehr."), "The dog is very glad.");
     EXPECT_EQ(By("VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut."), "The dog has been very glad.");
+}
+
+TEST(GermanClauseRules, NochThatGoesOnIsStillBeforeTheVerb) {
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Der Hund schl\xE4" "ft noch."), "The dog still sleeps.");
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Der Hund schl\xE4" "ft immer noch im Garten."), "The dog still sleeps in the garden.");
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    // before a comparative it is "even", before "nicht" it waits for "yet"
+    EXPECT_EQ(de("Der Hund ist noch \xE4lter."), "The dog is even older.");
+    EXPECT_EQ(de("Der Hund schl\xE4" "ft noch nicht."), "The dog does not sleep yet.");
 }
 
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
