@@ -303,6 +303,19 @@ bool VielByWhatFollows(const GermanSentence& s, std::size_t i, std::string& engl
     return true;
 }
 
+// "Ich habe es ihm gegeben": after an object pronoun the dative one is said with "to"
+// (gave it to him); English puts no second bare pronoun after "it".
+bool DativePronounAfterAnObjectPronounTakesTo(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* prev = Previous(s, i);
+    // "wie geht es dir", "die es uns gibt": "es" as the subject leaves the dative bare
+    if (!u.fw || u.fw->kind != GermanKind::Pronoun || !prev || !(prev->lower == "es" || prev->lower == "ihn") || prev->subject ||
+        !s.catalogue.Tables().InList("dative-object-pronoun", u.lower))
+        return false;
+    english = "to " + std::string(u.fw->english);
+    return true;
+}
+
 // "noch größer", "noch mehr": before a comparative "noch" is "even".
 bool NochBeforeAComparativeIsEven(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* next = Next(s, i);
@@ -659,6 +672,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
+    {"DativePronounAfterAnObjectPronounTakesTo", "Der Mann gibt es ihm.", DativePronounAfterAnObjectPronounTakesTo},
     {"NochBeforeAComparativeIsEven", "Der Hund ist noch älter.", NochBeforeAComparativeIsEven},
     {"SehrWithAVerbIsVeryMuch", "Der Mann sieht den Hund sehr.", SehrWithAVerbIsVeryMuch},
     {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},

@@ -565,8 +565,12 @@ std::size_t EsOfEsGibt(const GermanClause& c) {
                                (c.s.units[c.chain[0] - 1].fw && c.s.units[c.chain[0] - 1].fw->kind == GermanKind::Particle));
     if (c.subordinate || f.fw || f.lemma != "geben" || (!c.chain.empty() && !zuInfinitive)) return c.end;
     if (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") return c.finite - 1;
-    if (c.finite + 1 < c.end && c.s.units[c.finite + 1].lower == "es") return c.finite + 1;
-    return c.end;
+    if (c.finite + 1 >= c.end || c.s.units[c.finite + 1].lower != "es") return c.end;
+    // "Er gibt es mir": with a subject in front, or a dative after it, "es" is what is given
+    const GermanUnit* after = c.finite + 2 < c.end ? &c.s.units[c.finite + 2] : nullptr;
+    if (after && c.s.catalogue.Tables().InList("dative-object-pronoun", after->lower)) return c.end;
+    if (c.finite > c.begin && IsNominativePronoun(c.s.units[c.finite - 1]) && c.finite - 1 == c.begin) return c.end;
+    return c.finite + 1;
 }
 
 // "Ich habe Angst", "Du hast recht": what German has, English is (table

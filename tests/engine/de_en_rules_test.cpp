@@ -737,6 +737,13 @@ TEST(GermanClauseRules, NochThatGoesOnIsStillBeforeTheVerb) {
     EXPECT_EQ(de("Der Hund schl\xE4" "ft noch nicht."), "The dog does not sleep yet.");
 }
 
+TEST(GermanWordRules, DativePronounAfterAnObjectPronounTakesTo) {
+    EXPECT_EQ(By("DativePronounAfterAnObjectPronounTakesTo", "Der Mann gibt es ihm."), "The man gives it to him.");
+    // a dative before the object stays bare, and "es gibt" with a dative is giving
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann gibt ihm das Buch.").text, "The man gives him the book.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er gibt es mir.").text, "He gives it to me.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
