@@ -1,6 +1,7 @@
 // English into German, analysis: each word's class and German lemma, from the
 // closed-class table, the user lexicon and the catalogue, with its left neighbour
 // deciding between classes.
+#include <algorithm>
 #include <cstring>
 
 #include "engine/dictionary_source.h"
@@ -685,6 +686,28 @@ void SuchABecomesEinSo(EnglishSentence& s) {
         s.units[i + 1].lower = "so";
         s.units[i + 1].fw = s.catalogue.Tables().English("so");
         if (s.applied) s.applied->push_back("SuchABecomesEinSo");
+    }
+}
+
+// "goes to school by bus": German goes by a vehicle with "fahren", and says how before
+// where to (fährt mit dem Bus zur Schule).
+void GoingByAVehicle(EnglishSentence& s) {
+    for (std::size_t i = 0; i < s.units.size(); ++i) {
+        const EnglishUnit& by = s.units[i];
+        if (by.lower.compare(0, 3, "by ") != 0 || by.german.compare(0, 4, "mit ") != 0 ||
+            !s.catalogue.Tables().InList("vehicle-noun", by.german.substr(by.german.rfind(' ') + 1)))
+            continue;
+        std::size_t verb = i;
+        while (verb > 0 && !s.units[verb - 1].punct && !(s.units[verb - 1].cls == kClassVerb && !s.units[verb - 1].fw)) --verb;
+        if (verb == 0 || s.units[verb - 1].german != "gehen") continue;
+        s.units[verb - 1].german = "fahren";
+        // the phrase of where to: a term ("to school") or "to" and a name ("to Berlin")
+        std::size_t to = i;
+        if (i - 1 >= verb && s.units[i - 1].fixed && s.units[i - 1].lower.compare(0, 3, "to ") == 0) to = i - 1;
+        if (i >= verb + 2 && s.units[i - 2].lower == "to" && s.units[i - 1].cls == kClassName) to = i - 2;
+        std::rotate(s.units.begin() + static_cast<long>(to), s.units.begin() + static_cast<long>(i),
+                    s.units.begin() + static_cast<long>(i) + 1);
+        if (s.applied) s.applied->push_back("GoingByAVehicle");
     }
 }
 
@@ -1446,6 +1469,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NoWithoutANounIsNein(s);
     MatchEnglishPhrases(s);
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left
+    GoingByAVehicle(s);
     AllDayIsTheWholeDay(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);

@@ -60,11 +60,23 @@ bool ToAPlace(const EnglishClause& c, std::size_t i, bool& article) {
     return true;
 }
 
+// "to the cinema", "to the sea": a place one goes into or up to takes its own preposition
+// with the accusative (ins Kino, ans Meer; table to-place-preposition); empty otherwise.
+std::string ToAPlaceInside(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "to" || i + 2 >= c.end || At(c, i + 1).lower != "the") return std::string();
+    std::size_t k = i + 2;
+    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
+    if (k >= c.end || At(c, k).fw || At(c, k).cls != kClassNoun || At(c, k).plural) return std::string();
+    return c.s.catalogue.Tables().Value("to-place-preposition", Lower1252(At(c, k).german));
+}
+
 // The German preposition at i: "um" before a time of day, "an" before a day, none
 // before a year (empty).
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     bool article = false;
     if (ToAPlace(c, i, article)) return article ? "in" : "nach";
+    const std::string inside = ToAPlaceInside(c, i);
+    if (!inside.empty()) return inside;
     if (ClockTimeAfter(c, i)) return "um";
     if (YearAfterIn(c, i)) return std::string();
     bool determiner = false;
@@ -144,7 +156,7 @@ bool ObjectOfTheBoundPrepositionAt(const EnglishClause& c, std::size_t i) {
 Case PrepositionCase(const EnglishClause& c, std::size_t i) {
     const EnglishWord* p = At(c, i).fw;
     bool article = false;
-    if (ToAPlace(c, i, article) && article) return Case::Accusative;
+    if ((ToAPlace(c, i, article) && article) || !ToAPlaceInside(c, i).empty()) return Case::Accusative;
     if (p->prepositionCase == Case::Dative && SaysWhereTo(c, p->german)) return Case::Accusative;
     return p->prepositionCase;
 }

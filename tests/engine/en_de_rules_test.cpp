@@ -847,3 +847,10 @@ TEST(EnglishToGermanReadings, SuchANeverBeforeAndAllDaySaidTheGermanWay) {
     EXPECT_EQ(en("The man never sees the dog."), "Der Mann sieht den Hund nie.");
     EXPECT_EQ(en("The dog slept all evening."), "Der Hund schlief den ganzen Abend.");
 }
+
+TEST(EnglishToGermanReadings, GoingSomewhereByAVehicleAndIntoAPlace) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man goes to Berlin by bus."), "Der Mann fährt mit dem Bus nach Berlin.");
+    EXPECT_EQ(en("The man goes to the cinema."), "Der Mann geht ins Kino.");
+    EXPECT_EQ(en("The man goes to the garden."), "Der Mann geht zum Garten.");
+}
