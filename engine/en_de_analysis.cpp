@@ -782,6 +782,14 @@ void ChooseReadings(EnglishSentence& s) {
         if (u.lower == "when" && u.fw && u.fw->kind == EnKind::Subordinator && i > 0 && !s.units[i - 1].fw &&
             s.units[i - 1].cls == kClassVerb && s.catalogue.Tables().InList("indirect-question-verb", s.units[i - 1].german))
             u.german = "wann";
+        // "The film was boring": after "be" an -ing form of feeling with nothing after it
+        // (table english-ing-adjective) is the adjective (langweilig), no progressive
+        if (i > 0 && !u.fw && u.cls == kClassVerb && u.tag == kFormPresPart && s.units[i - 1].fw &&
+            s.catalogue.Tables().InList("english-ing-adjective", u.lower) &&
+            s.units[i - 1].fw->kind == EnKind::Be && (i + 1 == s.units.size() || s.units[i + 1].punct)) {
+            EnglishUnit probe = u;
+            if (LookUp(s, probe, probe.lower, kClassAdjective, kFormBase) && probe.cls == kClassAdjective) u = std::move(probe);
+        }
         // "Whose car is this?": the question's own word, not the relative "dessen"
         if (u.lower == "whose" && u.start && s.units.back().source == "?") {
             u.german = "wessen";

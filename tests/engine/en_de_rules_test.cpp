@@ -854,3 +854,9 @@ TEST(EnglishToGermanReadings, GoingSomewhereByAVehicleAndIntoAPlace) {
     EXPECT_EQ(en("The man goes to the cinema."), "Der Mann geht ins Kino.");
     EXPECT_EQ(en("The man goes to the garden."), "Der Mann geht zum Garten.");
 }
+
+TEST(EnglishToGermanReadings, AnIngFormOfFeelingAfterBeIsAnAdjective) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The book was surprising."), "Das Buch war überraschend.");
+    EXPECT_EQ(en("The man was surprising the dog."), "Der Mann überraschte den Hund.");
+}
