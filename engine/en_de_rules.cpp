@@ -1328,7 +1328,9 @@ bool ReflexiveVerb(const EnglishClause& c) {
     if (c.reflexive) return true;
     if (c.mainLemma.empty() || (c.passive && c.mainLemma != "sein")) return false;
     const std::string& when = c.s.catalogue.Tables().Value("reflexive-verb", c.mainLemma);
-    return when == "always" || (when == "alone" && !c.directObject);
+    // "the woman we met": the relative pronoun is the verb's object
+    const bool objectRelative = c.relative == RelativeRole::Object || c.relative == RelativeRole::Bare;
+    return when == "always" || (when == "alone" && !c.directObject && !objectRelative);
 }
 
 void ReflexivePronounAfterTheVerb(EnglishClause& c) {

@@ -860,3 +860,9 @@ TEST(EnglishToGermanReadings, AnIngFormOfFeelingAfterBeIsAnAdjective) {
     EXPECT_EQ(en("The book was surprising."), "Das Buch war überraschend.");
     EXPECT_EQ(en("The man was surprising the dog."), "Der Mann überraschte den Hund.");
 }
+
+TEST(EnglishClauseRules, AVerbReflexiveWithoutAnObjectHasOneInItsRelativePronoun) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The woman we met sleeps."), "Die Frau, die wir trafen, schläft.");
+    EXPECT_EQ(en("We met in the garden."), "Wir trafen uns im Garten.");
+}
