@@ -1227,6 +1227,25 @@ void ConditionTakesThePast(GermanClause& c) {
     c.verbGroup = words;
 }
 
+// "Hätte er früher angefangen, hätte er es geschafft": a clause opened by a verb in the
+// Konjunktiv II before a comma, in no question, is a condition without "wenn" (if he had
+// started earlier).
+bool VerbFirstCondition(const GermanClause& c) {
+    if (c.subordinate || c.finite != c.begin || c.s.question || c.end >= c.s.units.size() || c.s.units[c.end].source != ",")
+        return false;
+    // only at the sentence's start: after a clause in front the verb comes first anyway
+    for (std::size_t k = 0; k < c.begin; ++k)
+        if (!c.s.units[k].punct || c.s.units[k].source == ",") return false;
+    const GermanUnit& f = c.Finite();
+    return f.fw && f.fw->subjunctive && !c.verbGroup.empty();
+}
+
+void VerbFirstConditionIsIf(GermanClause& c) {
+    c.out.push_back("if");
+    const std::vector<std::string> words = VerbGroupWords(c);
+    if (words.size() > 1 && words[0] == "would" && words[1] != "like") ConditionTakesThePast(c);
+}
+
 // ---- Adverbials in English places ----
 
 // "..., dass er in Berlin sehr bekannt ist": the adjective a copula says, with the
@@ -1783,6 +1802,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ImperativeIsTheBareVerb", "Lesen Sie das Buch.", Imperative, BidWithTheBareVerb},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
+    {"VerbFirstConditionIsIf", "Wäre der Hund alt, würde der Mann schlafen.", VerbFirstCondition, VerbFirstConditionIsIf},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
     {"VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut.", SehrOfAVerbOfBe, VeryBeforeTheAdjective},
     {"PleaseBeforeTheVerb", "Kannst du bitte den Hund sehen?", BitteInAQuestionOrABid, PleaseBeforeTheVerb},

@@ -87,6 +87,12 @@ void SimplePast(VerbGroupState& v) {
 
 void LexicalVerb(VerbGroupState& v, const std::string& e);
 
+// Each word of an auxiliary its own entry, so that a question puts its subject after the
+// first ("Hättest du Zeit?": would you have time).
+void PushAuxiliary(VerbGroupState& v, std::string_view words) {
+    for (std::string_view w : SplitWords(words)) v.words.emplace_back(w);
+}
+
 // "not" follows the first auxiliary word: "would not have made", not "would have not made".
 void NotAfterFirst(VerbGroupState& v) {
     if (!v.c.negate) return;
@@ -111,12 +117,12 @@ void ModalVerb(VerbGroupState& v) {
 
 void WerdenVerb(VerbGroupState& v) {
     if (v.n0 && v.n0Participle && !(v.n0->fw && v.n0->fw->aux == AuxVerb::Sein)) {
-        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
+        PushAuxiliary(v, v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
         v.need = Need::PastPart;
     } else if (v.n0 && v.n0Infinitive) {
         v.words.push_back(v.subjunctive || v.past ? "would" : "will");
     } else {
-        v.words.push_back(v.subjunctive ? "would become" : v.past ? "became" : v.third ? "becomes" : "become");
+        PushAuxiliary(v, v.subjunctive ? "would become" : v.past ? "became" : v.third ? "becomes" : "become");
     }
     NotAfterFirst(v);
 }
@@ -156,7 +162,7 @@ bool HabenVerb(VerbGroupState& v) {
     }
     if (v.n0 && v.n0->fw && v.n0->fw->kind == GermanKind::Modal && !v.n0->fw->participle && ModalPerfect(v))
         return true;
-    v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
+    PushAuxiliary(v, v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     v.need = Need::PastPart;
     if (v.n0) {
         NotAfterFirst(v);
@@ -177,9 +183,9 @@ void SeinVerb(VerbGroupState& v) {
     // "Ich bin 1990 geboren": the state of being born tells of the past (I was born)
     const bool pastState = n0 && !n0->fw && v.c.s.catalogue.Tables().InList("english-participle-only", n0->english);
     if (perfect || (n0 && n0->fw && n0->fw->participle && n0->fw->aux != AuxVerb::Haben))
-        v.words.push_back(v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
+        PushAuxiliary(v, v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     else
-        v.words.push_back(v.subjunctive ? "would be" : BeForm(v.past || pastState, v.c.person, v.c.plural));
+        PushAuxiliary(v, v.subjunctive ? "would be" : BeForm(v.past || pastState, v.c.person, v.c.plural));
     v.need = Need::PastPart;
     NotAfterFirst(v);
 }

@@ -744,6 +744,15 @@ TEST(GermanWordRules, DativePronounAfterAnObjectPronounTakesTo) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er gibt es mir.").text, "He gives it to me.");
 }
 
+TEST(GermanClauseRules, VerbFirstConditionIsIf) {
+    EXPECT_EQ(By("VerbFirstConditionIsIf", "W\xE4re der Hund alt, w\xFCrde der Mann schlafen."),
+              "If the dog were old, the man would sleep.");
+    EXPECT_EQ(By("VerbFirstConditionIsIf", "H\xE4tte der Mann den Hund gesehen, w\xE4re er gekommen."),
+              "If the man had seen the dog, he would have come.");
+    // a question with the same verb asks, and "would" lets its subject in after itself
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "H\xE4ttest du einen Hund?").text, "Would you have a dog?");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
