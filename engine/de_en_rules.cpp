@@ -1227,6 +1227,31 @@ void ConditionTakesThePast(GermanClause& c) {
     c.verbGroup = words;
 }
 
+// "Wir hätten den Zug fast verpasst": what almost happened German says in the Konjunktiv
+// II perfect, English in the simple past with "almost" (we almost missed the train).
+std::size_t AlmostIn(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (!f.fw || !f.fw->subjunctive || (f.fw->aux != AuxVerb::Haben && f.fw->aux != AuxVerb::Sein) || c.chain.size() != 1 ||
+        c.negate || c.question)
+        return c.end;
+    const GermanUnit& participle = c.s.units[c.chain[0]];
+    if (participle.fw || participle.cls != kClassVerb || participle.reading.tag != kFormPastPart) return c.end;
+    // "hätte es fast gemacht, wenn ...": beside a condition it stays unreal
+    for (const GermanUnit& u : c.s.units)
+        if (c.s.catalogue.Tables().InList("condition-word", u.lower)) return c.end;
+    for (std::size_t i = c.begin; i < c.end; ++i)
+        if (!c.used[i] && (c.s.units[i].lower == "fast" || c.s.units[i].lower == "beinahe")) return i;
+    return c.end;
+}
+
+bool AlmostHappened(const GermanClause& c) { return AlmostIn(c) != c.end; }
+
+void AlmostWithThePast(GermanClause& c) {
+    const std::size_t almost = AlmostIn(c);
+    c.used[almost] = true;
+    c.verbGroup = {"almost", EnglishPast(c.s.catalogue, c.s.units[c.chain[0]].english)};
+}
+
 // "Hätte er früher angefangen, hätte er es geschafft": a clause opened by a verb in the
 // Konjunktiv II before a comma, in no question, is a condition without "wenn" (if he had
 // started earlier).
@@ -1802,6 +1827,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ImperativeIsTheBareVerb", "Lesen Sie das Buch.", Imperative, BidWithTheBareVerb},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
+    {"AlmostHappenedIsThePast", "Der Hund hätte den Mann fast gesehen.", AlmostHappened, AlmostWithThePast},
     {"VerbFirstConditionIsIf", "Wäre der Hund alt, würde der Mann schlafen.", VerbFirstCondition, VerbFirstConditionIsIf},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
     {"VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut.", SehrOfAVerbOfBe, VeryBeforeTheAdjective},

@@ -753,6 +753,14 @@ TEST(GermanClauseRules, VerbFirstConditionIsIf) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "H\xE4ttest du einen Hund?").text, "Would you have a dog?");
 }
 
+TEST(GermanClauseRules, AlmostHappenedIsThePast) {
+    EXPECT_EQ(By("AlmostHappenedIsThePast", "Der Hund h\xE4tte den Mann fast gesehen."), "The dog almost saw the man.");
+    // beside a condition it stays unreal
+    EXPECT_NE(FixtureTranslation(Direction::GermanToEnglish, "Der Hund h\xE4tte den Mann fast gesehen, wenn er alt w\xE4re.")
+                  .text.find("would have seen"),
+              std::string::npos);
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
