@@ -593,8 +593,11 @@ void ReadTheVerbGroup(EnglishClause& c) {
         // the list says a state, with an adjective of its own (müde, not ermüdet) or the
         // participle itself (war überrascht); any other is a passive ("were written":
         // wurden geschrieben, not the adjective "schriftlich")
+        // ("has been closed" is the event: ist geschlossen worden; value event-in-perfect)
+        const EngineTables& tables = c.s.catalogue.Tables();
+        const bool event = c.perfect && tables.Value("english-state-participle", u.lower) == "event-in-perfect";
         if (!u.fw && u.cls == kClassVerb && c.mainLemma == "sein" && c.passive && u.tag == kFormPastPart &&
-            !ByAhead(c, c.i + 1) && c.s.catalogue.Tables().InList("english-state-participle", u.lower)) {
+            !ByAhead(c, c.i + 1) && tables.InList("english-state-participle", u.lower) && !event) {
             EnglishUnit adjective = u;
             if (!TakeAdjectiveReading(c.s, adjective)) {
                 adjective.german = GermanParticiple(c.s.catalogue, u.german);

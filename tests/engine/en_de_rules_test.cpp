@@ -866,3 +866,10 @@ TEST(EnglishClauseRules, AVerbReflexiveWithoutAnObjectHasOneInItsRelativePronoun
     EXPECT_EQ(en("The woman we met sleeps."), "Die Frau, die wir trafen, schläft.");
     EXPECT_EQ(en("We met in the garden."), "Wir trafen uns im Garten.");
 }
+
+TEST(EnglishClauseRules, AClosedShopIsAStateButHasBeenClosedTheEvent) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The garden was closed."), "Der Garten war geschlossen.");
+    EXPECT_EQ(en("The garden has been closed."), "Der Garten ist geschlossen worden.");
+    EXPECT_EQ(en("The garden was closed by the man."), "Der Garten wurde vom Mann geschlossen.");
+}
