@@ -115,12 +115,29 @@ void ModalVerb(VerbGroupState& v) {
     if (!v.n0 && v.words.back() == "to") v.words.pop_back();  // "Ich kann das." keeps its own meaning
 }
 
+// A comparative the clause says of its subject ("wird älter"), not one of a noun phrase
+// ("zu einer härteren Sache").
+bool ComparativeIn(const GermanClause& c) {
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (u.fw || u.cls != kClassAdjective || u.reading.tag != kFormComparative) continue;
+        const GermanUnit* prev = i > c.begin ? &c.s.units[i - 1] : nullptr;
+        const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+        if (prev && prev->fw && (prev->fw->kind == GermanKind::Article || prev->fw->kind == GermanKind::Preposition)) continue;
+        if (next && (IsNounLike(*next) || (!next->fw && next->cls == kClassAdjective))) continue;
+        return true;
+    }
+    return false;
+}
+
 void WerdenVerb(VerbGroupState& v) {
     if (v.n0 && v.n0Participle && !(v.n0->fw && v.n0->fw->aux == AuxVerb::Sein)) {
         PushAuxiliary(v, v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
         v.need = Need::PastPart;
     } else if (v.n0 && v.n0Infinitive) {
         v.words.push_back(v.subjunctive || v.past ? "would" : "will");
+    } else if (ComparativeIn(v.c)) {  // "Je älter er wird": the older he gets
+        PushAuxiliary(v, v.subjunctive ? "would get" : v.past ? "got" : v.third ? "gets" : "get");
     } else {
         PushAuxiliary(v, v.subjunctive ? "would become" : v.past ? "became" : v.third ? "becomes" : "become");
     }

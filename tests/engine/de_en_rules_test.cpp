@@ -761,6 +761,12 @@ TEST(GermanClauseRules, AlmostHappenedIsThePast) {
               std::string::npos);
 }
 
+TEST(GermanToEnglishVerbs, WerdenWithAComparativeIsGet) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Hund wird \xE4lter."), "The dog gets older.");
+    EXPECT_EQ(de("Der Hund wird alt."), "The dog becomes old.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
