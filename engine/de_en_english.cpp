@@ -309,8 +309,8 @@ bool DativePronounAfterAnObjectPronounTakesTo(const GermanSentence& s, std::size
     const GermanUnit& u = s.units[i];
     const GermanUnit* prev = Previous(s, i);
     // "wie geht es dir", "die es uns gibt": "es" as the subject leaves the dative bare
-    if (!u.fw || u.fw->kind != GermanKind::Pronoun || !prev || !(prev->lower == "es" || prev->lower == "ihn") || prev->subject ||
-        !s.catalogue.Tables().InList("dative-object-pronoun", u.lower))
+    const bool objectBefore = prev && (prev->lower == "es" || prev->lower == "ihn") && !prev->subject;
+    if (!u.fw || u.fw->kind != GermanKind::Pronoun || !objectBefore || !s.catalogue.Tables().InList("dative-object-pronoun", u.lower))
         return false;
     english = "to " + std::string(u.fw->english);
     return true;
@@ -615,8 +615,9 @@ std::string SubjectsPossessive(const GermanSentence& s, std::size_t i) {
         if (u.punct) return std::string();
         if (!u.subject) continue;
         if (u.fw && u.fw->kind == GermanKind::Pronoun) {
-            if (u.lower == "sie" && (u.subjectPlural || (u.source[0] == 'S' && !u.start)))
-                return u.subjectPlural && !(u.source[0] == 'S' && !u.start) ? "their" : "your";
+            const bool polite = u.lower == "sie" && u.source[0] == 'S' && !u.start;
+            if (polite) return "your";
+            if (u.lower == "sie" && u.subjectPlural) return "their";
             return tables.Value("subject-possessive", u.lower);
         }
         if (!IsNounLike(u)) return std::string();

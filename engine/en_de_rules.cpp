@@ -328,8 +328,8 @@ std::size_t FrontPrepositionalPhrasesEnd(const EnglishClause& c) {
         if (end == k + 1) break;
         // "In Germany people drink": a name and a bare plural before the verb are the
         // place and the subject, no compound
-        if (end < c.end && IsVerb(At(c, end)) && end > k + 2 && At(c, end - 2).cls == kClassName && At(c, end - 1).cls == kClassNoun &&
-            At(c, end - 1).plural)
+        if (end < c.end && IsVerb(At(c, end)) && end > k + 2 && At(c, end - 2).cls == kClassName &&
+            At(c, end - 1).cls == kClassNoun && At(c, end - 1).plural)
             --end;
         k = end;
     }
@@ -554,8 +554,9 @@ void ReadTheVerbGroup(EnglishClause& c) {
             if (c.i == verbStart) verbStart = verb;  // "he too showed": the verb still opens the group
             for (; c.i < verb; ++c.i) {
                 // "have never seen": noch nie, of all the time up to now
-                const bool notYetOnce = c.perfect && c.tense == Tense::Present && At(c, c.i).lower == "never";
-                c.middle.push_back(notYetOnce ? "noch nie" : At(c, c.i).fw ? std::string(At(c, c.i).fw->german) : At(c, c.i).german);
+                const EnglishUnit& adverb = At(c, c.i);
+                const bool notYetOnce = c.perfect && c.tense == Tense::Present && adverb.lower == "never";
+                c.middle.push_back(notYetOnce ? "noch nie" : adverb.fw ? std::string(adverb.fw->german) : adverb.german);
             }
             continue;
         }
