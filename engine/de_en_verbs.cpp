@@ -198,7 +198,7 @@ void SeinVerb(VerbGroupState& v) {
     const GermanUnit* n0 = v.n0;
     const bool perfect = n0 && !n0->fw && v.n0Participle && TakesSein(v.c.s, *n0);
     // "Ich bin 1990 geboren": the state of being born tells of the past (I was born)
-    const bool pastState = n0 && !n0->fw && v.c.s.catalogue.Tables().InList("english-participle-only", n0->english);
+    const bool pastState = n0 && !n0->fw && v.c.s.catalogue.Tables().Value("english-participle-only", n0->english) == "past";
     if (perfect || (n0 && n0->fw && n0->fw->participle && n0->fw->aux != AuxVerb::Haben))
         PushAuxiliary(v, v.subjunctive ? "would have" : v.past ? "had" : v.third ? "has" : "have");
     else

@@ -671,6 +671,9 @@ TEST(GermanToEnglishReadings, BornIsAParticipleOfItsOwn) {
     EXPECT_EQ(de("Der Hund wurde im Garten geboren."), "The dog was born in the garden.");
     // with "haben" the verb keeps its own sense
     EXPECT_EQ(de("Die Katze hat ein Kind geboren."), "The cat has given birth a child.");
+    // "bekannt" after "sein" is known, now and not in the past; with "haben" it is avowed
+    EXPECT_EQ(de("Der Mann ist bekannt."), "The man is known.");
+    EXPECT_EQ(de("Der Mann hat den Hund bekannt."), "The man has avowed the dog.");
 }
 
 TEST(GermanClauseRules, HereIsTheSubject) {
