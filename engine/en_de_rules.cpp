@@ -868,9 +868,12 @@ bool BodyPartOfTheSubjectAt(const EnglishClause& c, std::size_t i) {
     return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun && tables.InList("body-part", At(c, k).german);
 }
 
-const char* DativeReflexive(const EnglishClause& c) {
-    static const char* const kPronoun[2][3] = {{"mir", "dir", "sich"}, {"uns", "euch", "sich"}};
-    return kPronoun[c.plural ? 1 : 0][(c.person >= 1 && c.person <= 3 ? c.person : 3) - 1];
+// The subject's own reflexive pronoun: accusative (mich, uns, sich) or dative (mir).
+const char* ReflexivePronoun(const EnglishClause& c, Case which) {
+    static const char* const kAccusative[2][3] = {{"mich", "dich", "sich"}, {"uns", "euch", "sich"}};
+    static const char* const kDative[2][3] = {{"mir", "dir", "sich"}, {"uns", "euch", "sich"}};
+    const int person = c.person >= 1 && c.person <= 3 ? c.person : 3;
+    return (which == Case::Dative ? kDative : kAccusative)[c.plural ? 1 : 0][person - 1];
 }
 
 // Prepositional phrases in their case, object pronouns, noun phrases in the
@@ -1165,7 +1168,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             continue;
         }
         if (BodyPartOfTheSubjectAt(c, c.i)) {
-            c.rest.push_back(DativeReflexive(c));
+            c.rest.push_back(ReflexivePronoun(c, Case::Dative));
             c.directObject = true;
             c.nounObjectAt = c.rest.size();
             ++c.i;
@@ -1337,11 +1340,7 @@ bool ReflexiveVerb(const EnglishClause& c) {
     return when == "always" || (when == "alone" && !c.directObject && !objectRelative);
 }
 
-void ReflexivePronounAfterTheVerb(EnglishClause& c) {
-    static const char* const kPronoun[2][3] = {{"mich", "dich", "sich"}, {"uns", "euch", "sich"}};
-    const int person = c.person >= 1 && c.person <= 3 ? c.person : 3;
-    c.rest.insert(c.rest.begin(), kPronoun[c.plural ? 1 : 0][person - 1]);
-}
+void ReflexivePronounAfterTheVerb(EnglishClause& c) { c.rest.insert(c.rest.begin(), ReflexivePronoun(c, Case::Accusative)); }
 
 // "schließ", "nimm", "fahr", "sei": the du imperative from the du form of the present,
 // without its ending and without the umlaut of "fährst" or "läufst".
