@@ -66,6 +66,9 @@ bool DegreeBeforeAnAdjective(const EnglishSentence& s, std::size_t j, std::size_
 std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end);
 // "tired", "married": the adjective of a participle, taken when the dictionary has one.
 bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u);
+// "at the weekend", "within two weeks": one unit of several words (a dictionary term or
+// a phrase of the corpus) that opens with a preposition.
+bool PhraseOpensWithAPreposition(const EnglishSentence& s, const EnglishUnit& u);
 // Whether a verb follows before the next punctuation.
 bool EnglishVerbAhead(const EnglishSentence& s, std::size_t i, std::size_t end);
 // "of" before "the", "a" or a possessive: German says it with the genitive.

@@ -232,11 +232,7 @@ void MoveTheAuxiliaryBehindTheSubject(EnglishClause& c) {
 }
 
 // "at the weekend", "in the house": a term of the dictionary that opens with a preposition.
-bool PrepositionalTerm(const EnglishSentence& s, const EnglishUnit& u) {
-    const std::size_t blank = u.lower.find(' ');
-    return u.fixed && !u.fw && blank != std::string::npos && !u.german.empty() &&
-           s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
-}
+bool PrepositionalTerm(const EnglishSentence& s, const EnglishUnit& u) { return u.fixed && PhraseOpensWithAPreposition(s, u); }
 
 // Where the subject starts after a phrase in front that ends at k (and its comma):
 // a pronoun, a determiner, a name or a noun, with a verb after it where asked; else end.
@@ -261,7 +257,9 @@ std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     const EnglishUnit& u = At(c, c.i);
     // "Unfortunately", "of course": an adverb of the dictionary stands in front as well
     const bool contentAdverb = !u.fw && u.cls == kClassAdverb && !u.german.empty();
-    if (!contentAdverb && !PrepositionalTerm(c.s, u) &&
+    // "Within two weeks, the price rose": a phrase of the corpus, closed by its comma
+    const bool corpusPhrase = PhraseOpensWithAPreposition(c.s, u) && At(c, c.i + 1).source == ",";
+    if (!contentAdverb && !corpusPhrase && !PrepositionalTerm(c.s, u) &&
         (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)))
         return c.end;
     return SubjectAfterAFrontPhrase(c, c.i + 1, false);  // "Yesterday, I ..."
