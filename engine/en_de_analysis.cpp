@@ -68,6 +68,12 @@ bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u) {
     return false;
 }
 
+bool PhraseOpensWithAPreposition(const EnglishSentence& s, const EnglishUnit& u) {
+    const std::size_t blank = u.lower.find(' ');
+    return !u.fw && blank != std::string::npos && !u.german.empty() &&
+           s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
+}
+
 bool EnglishVerbAhead(const EnglishSentence& s, std::size_t i, std::size_t end) {
     for (std::size_t k = i; k < end && !s.units[k].punct; ++k)
         if (IsAuxiliary(s.units[k]) || (!s.units[k].fw && s.units[k].cls == kClassVerb)) return true;
@@ -669,6 +675,61 @@ void OneBeforeANounIsEin(EnglishSentence& s) {
         u.fw = s.catalogue.Tables().English("a", EnKind::Article);
         u.cls = kClassNone;
         if (s.applied) s.applied->push_back("OneBeforeANounIsEin");
+    }
+}
+
+// The singular noun nearest before k that "it" or "its" can stand for: a thing, as no
+// person is "it"; nullptr when there is none.
+const EnglishUnit* ThingBefore(const EnglishSentence& s, std::size_t k) {
+    const EngineTables& tables = s.catalogue.Tables();
+    while (k-- > 0) {
+        const EnglishUnit& u = s.units[k];
+        if (!u.fw && u.cls == kClassName) return nullptr;  // "Tesla ... its": a name's gender is unknown
+        if (u.fw || u.cls != kClassNoun) continue;
+        if (u.plural || u.gender == kGenderNone || u.gender == kPluralOnly) return nullptr;
+        const bool person = tables.InList("person-noun", u.lower) || tables.InList("english-person-noun", u.lower);
+        bool agent = false;
+        for (std::size_t n = 3; n <= 4 && n < u.lower.size(); ++n)
+            agent = agent || tables.InList("agent-suffix", u.lower.substr(u.lower.size() - n));
+        return person || agent ? nullptr : &u;
+    }
+    return nullptr;
+}
+
+// "It is important to ...", "it was time": "it" that stands for nothing before it.
+bool ItStandsForNothing(const EnglishSentence& s, std::size_t k) {
+    if (k + 2 >= s.units.size() || !s.units[k + 1].fw || s.units[k + 1].fw->kind != EnKind::Be) return false;
+    const EnglishUnit& after = s.units[k + 2];
+    if (after.lower == "time" || after.lower == "not") return true;
+    if (after.cls != kClassAdjective) return false;
+    const std::string next = k + 3 < s.units.size() ? s.units[k + 3].lower : "";
+    return next == "to" || next == "that" || next == "for";
+}
+
+// "The party changed its leader": die Partei ... ihren Führer; "The government said it had
+// lost": sie. "its" and the subject "it" of a reported clause take the German gender
+// of the thing they stand for, the singular noun nearest before them.
+void ItAndItsTakeTheGenderOfTheirNoun(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t k = 1; k < s.units.size(); ++k) {
+        EnglishUnit& u = s.units[k];
+        const bool its = u.lower == "its" && u.fw && u.fw->kind == EnKind::Possessive;
+        // "said it", "said that it": the subject of what was said
+        const EnglishUnit& before = s.units[k - 1];
+        const EnglishUnit* verb = before.lower == "that" && k > 1 ? &s.units[k - 2] : &before;
+        const std::string verbLemma = verb->lemma.empty() ? verb->lower : verb->lemma;
+        const bool reportedIt = u.lower == "it" && u.fw && u.fw->kind == EnKind::Pronoun && !verb->fw &&
+                                verb->cls == kClassVerb && tables.InList("that-clause-verb", verbLemma) &&
+                                !ItStandsForNothing(s, k);
+        if (!its && !reportedIt) continue;
+        const EnglishUnit* thing = ThingBefore(s, reportedIt ? (verb == &before ? k - 1 : k - 2) : k);
+        if (!thing || thing->gender == kNeuter) continue;
+        const bool feminine = thing->gender == kFeminine;
+        const EnglishWord* word = its ? (feminine ? tables.English("her", EnKind::Possessive) : nullptr)
+                                      : tables.English(feminine ? "she" : "he", EnKind::Pronoun);
+        if (!word) continue;
+        u.fw = word;
+        if (s.applied) s.applied->push_back("ItAndItsTakeTheGenderOfTheirNoun");
     }
 }
 
@@ -1483,6 +1544,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ComparedAdjectivesInGerman(s);
     ParticipleAfterADegreeWord(s);
     SpanOfTimeBeforeAgoOrLater(s);
+    ItAndItsTakeTheGenderOfTheirNoun(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

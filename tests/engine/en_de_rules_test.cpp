@@ -873,3 +873,20 @@ TEST(EnglishClauseRules, AClosedShopIsAStateButHasBeenClosedTheEvent) {
     EXPECT_EQ(en("The garden has been closed."), "Der Garten ist geschlossen worden.");
     EXPECT_EQ(en("The garden was closed by the man."), "Der Garten wurde vom Mann geschlossen.");
 }
+
+TEST(EnglishToGermanReadings, ItAndItsTakeTheGenderOfTheThingTheyStandFor) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The bank bought its garden."), "Die Bank kaufte ihren Garten.");
+    EXPECT_EQ(en("The bank said that it closed the garden."), "Die Bank sagte, dass sie den Garten schloss.");
+    EXPECT_EQ(en("The train said it was red."), "Der Zug sagte, dass er rot war.");
+    // a person is no "it", and "it is ... to" stands for nothing
+    EXPECT_EQ(en("The woman said it was red."), "Die Frau sagte, dass es rot war.");
+    EXPECT_EQ(en("The bank said it was important to sleep."), "Die Bank sagte, dass es wichtig war zu schlafen.");
+}
+
+TEST(EnglishClauseRules, APhraseInFrontOfSeveralWordsOpensTheClause) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("Because of the wind, the train was red."), "Wegen des Windes war der Zug rot.");
+    EXPECT_EQ(en("Due to the wind, the train was red."), "Wegen des Windes war der Zug rot.");
+    EXPECT_EQ(en("Among the men was my father."), "Unter den Männern war mein Vater.");
+}
