@@ -449,6 +449,51 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
     }
 }
 
+// "He wants Jokowi to know", "I expect them to be punished": what someone wants of
+// another German says as a clause of its own, "dass" and a finite verb (Er will, dass
+// Jokowi weiß; table dass-after-object). The object becomes that clause's subject.
+void WantSomeoneToDoIsDass(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 3 < s.units.size(); ++i) {
+        const EnglishUnit& verb = s.units[i];
+        if (verb.fw || verb.cls != kClassVerb || !tables.InList("dass-after-object", verb.lemma.empty() ? verb.lower : verb.lemma))
+            continue;
+        const std::string& subjectForm = tables.Value("subject-of-object", s.units[i + 1].lower);
+        const std::size_t objectEnd = !subjectForm.empty() ? i + 2 : EnglishSubjectEnd(s, i + 1, s.units.size());
+        if (objectEnd <= i + 1 || objectEnd + 1 >= s.units.size() || s.units[objectEnd].lower != "to") continue;
+        EnglishUnit& next = s.units[objectEnd + 1];
+        const bool be = next.lower == "be" && next.fw && next.fw->kind == EnKind::Be;
+        if (!be && (next.fw || next.cls != kClassVerb)) continue;
+        bool plural = false;
+        if (!subjectForm.empty()) {
+            const EnglishWord* pronoun = tables.English(subjectForm, EnKind::Pronoun);
+            if (!pronoun) continue;
+            EnglishUnit& object = s.units[i + 1];
+            object.fw = pronoun;
+            object.lower = object.source = subjectForm;
+            plural = pronoun->plural || subjectForm == "you" || subjectForm == "i";
+        } else {
+            plural = s.units[objectEnd - 1].plural;
+        }
+        // the infinitive becomes the present: "to know" knows, "to be" is
+        if (be) {
+            next.fw = tables.English(plural ? "are" : "is", EnKind::Be);
+            next.lower = next.source = plural ? "are" : "is";
+        } else {
+            next.tag = plural ? kFormBase : kFormThird;
+            next.tagName = plural ? "VBP" : "VBZ";
+            next.fixed = true;
+        }
+        s.units.erase(s.units.begin() + static_cast<long>(objectEnd));
+        EnglishUnit that;
+        that.source = that.lower = "that";
+        that.fw = tables.English("that", EnKind::Subordinator);
+        if (!that.fw) return;
+        s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(that));
+        if (s.applied) s.applied->push_back("WantSomeoneToDoIsDass");
+    }
+}
+
 // "After we had eaten", "before he left", "until the bus comes": a preposition before a
 // subject and its finite verb opens a clause (nachdem, bevor, bis), verb last in German.
 // Where the finite verb of a subject that starts at i + 1 stands (0: no subject and verb follow).
@@ -892,6 +937,7 @@ void ChooseReadings(EnglishSentence& s) {
     }
     LikeByItsNeighbours(s);
     TooWithoutAnAdjectiveIsAuch(s);
+    WantSomeoneToDoIsDass(s);
     ThatAfterAVerbOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
@@ -1027,6 +1073,12 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         // "went out", "played football": a group that starts with a verb but is no verb
         // itself would hide the clause's verb from the rules
         if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;
+        // "(expect) the price to rise": nor does a noun take in a verb a rule has made
+        // finite (Preisanstieg)
+        bool verbInside = false;
+        for (std::size_t k = 1; k < parts.size(); ++k)
+            verbInside = verbInside || (s.units[i + k].fixed && s.units[i + k].cls == kClassVerb);
+        if (p.wordClass == kClassNoun && verbInside) continue;
         EnglishUnit merged = s.units[i];
         for (std::size_t k = 1; k < parts.size(); ++k) merged.source += " " + s.units[i + k].source;
         merged.lower = Lower1252(merged.source);

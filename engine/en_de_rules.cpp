@@ -535,6 +535,29 @@ bool SaysWhen(const EnglishClause& c, const std::string& german) {
            (blank != std::string::npos && tables.InList("time-noun", lower.substr(blank + 1)));
 }
 
+// "he was tired", "she was surprised": after "be" and without "by" a participle of
+// the list says a state, with an adjective of its own (müde, not ermüdet) or the
+// participle itself (war überrascht); any other is a passive ("were written":
+// wurden geschrieben, not the adjective "schriftlich"). "has been closed" is the event:
+// ist geschlossen worden (value event-in-perfect), as is "has to be closed". True when
+// the unit at k became the adjective.
+bool StateParticipleIsAnAdjective(EnglishClause& c, std::size_t k) {
+    const EnglishUnit& u = At(c, k);
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const bool event = (c.perfect || c.modal) && tables.Value("english-state-participle", u.lower) == "event-in-perfect";
+    if (u.fw || u.cls != kClassVerb || u.tag != kFormPastPart || ByAhead(c, k + 1) ||
+        !tables.InList("english-state-participle", u.lower) || event)
+        return false;
+    EnglishUnit adjective = u;
+    if (!TakeAdjectiveReading(c.s, adjective)) {
+        adjective.german = GermanParticiple(c.s.catalogue, u.german);
+        adjective.cls = kClassAdjective;
+        adjective.tag = kFormBase;
+    }
+    c.s.units[k] = std::move(adjective);
+    return true;
+}
+
 // Auxiliaries, "not" and the main verb: tense, aspect, voice.
 void ReadTheVerbGroup(EnglishClause& c) {
     std::size_t verbStart = c.i;
@@ -588,24 +611,8 @@ void ReadTheVerbGroup(EnglishClause& c) {
             ++c.i;
             continue;
         }
-        // "he was tired", "she was surprised": after "be" and without "by" a participle of
-        // the list says a state, with an adjective of its own (müde, not ermüdet) or the
-        // participle itself (war überrascht); any other is a passive ("were written":
-        // wurden geschrieben, not the adjective "schriftlich")
-        // ("has been closed" is the event: ist geschlossen worden; value event-in-perfect)
-        const EngineTables& tables = c.s.catalogue.Tables();
-        const bool event = c.perfect && tables.Value("english-state-participle", u.lower) == "event-in-perfect";
-        if (!u.fw && u.cls == kClassVerb && c.mainLemma == "sein" && c.passive && u.tag == kFormPastPart &&
-            !ByAhead(c, c.i + 1) && tables.InList("english-state-participle", u.lower) && !event) {
-            EnglishUnit adjective = u;
-            if (!TakeAdjectiveReading(c.s, adjective)) {
-                adjective.german = GermanParticiple(c.s.catalogue, u.german);
-                adjective.cls = kClassAdjective;
-                adjective.tag = kFormBase;
-            }
-            c.s.units[c.i] = std::move(adjective);
-            break;
-        }
+        // "he was tired": müde, a state
+        if (c.mainLemma == "sein" && c.passive && StateParticipleIsAnAdjective(c, c.i)) break;
         if (!u.fw && u.cls == kClassVerb) {
             c.mainLemma = u.german;
             c.mainEnglish = u.lemma.empty() ? u.lower : u.lemma;
@@ -702,10 +709,18 @@ std::size_t ToOfAModal(const EnglishClause& c) {
     return c.i;
 }
 
+// "be" after "to": the infinitive of "sein", or with a participle after it the passive
+// ("to be sold": verkauft werden).
+bool BeAt(const EnglishClause& c, std::size_t k) { return k < c.end && At(c, k).lower == "be" && Is(At(c, k), EnKind::Be); }
+
+bool PassiveParticipleAt(const EnglishClause& c, std::size_t k) {
+    return k < c.end && !At(c, k).fw && At(c, k).cls == kClassVerb && At(c, k).tag == kFormPastPart;
+}
+
 const char* ModalOfToInfinitive(const EnglishClause& c) {
     const std::size_t to = ToOfAModal(c);
-    if (c.modal || c.future || to == 0 || to + 1 >= c.end || At(c, to).lower != "to" || At(c, to + 1).fw ||
-        At(c, to + 1).cls != kClassVerb)
+    if (c.modal || c.future || to == 0 || to + 1 >= c.end || At(c, to).lower != "to" ||
+        ((At(c, to + 1).fw || At(c, to + 1).cls != kClassVerb) && !BeAt(c, to + 1)))
         return nullptr;
     const std::string& before = At(c, to - 1).lower;
     // "is going to": the future (read as "be" and "going", or as the verb "go")
@@ -734,10 +749,19 @@ void ModalWithTheBareInfinitive(EnglishClause& c) {
     c.modalLemma = modalVerb;
     c.perfect = false;
     const std::size_t to = ToOfAModal(c);
-    const EnglishUnit& verb = At(c, to + 1);
+    std::size_t verbAt = to + 1;
+    if (BeAt(c, verbAt)) {  // "wants to be a doctor": will Arzt sein; "to be sold": verkauft werden
+        c.passive = PassiveParticipleAt(c, verbAt + 1) && !StateParticipleIsAnAdjective(c, verbAt + 1);
+        c.mainLemma = "sein";
+        c.mainEnglish = "be";
+        c.i = verbAt + 1;
+        if (!c.passive) return;
+        ++verbAt;
+    }
+    const EnglishUnit& verb = At(c, verbAt);
     c.mainLemma = verb.german;
     c.mainEnglish = verb.lemma.empty() ? verb.lower : verb.lemma;
-    c.i = to + 2;
+    c.i = verbAt + 1;
 }
 
 // ---- The German clause ----
@@ -932,21 +956,29 @@ void ObjectsAndAdverbials(EnglishClause& c);
 // "tried to repair the car": versuchte, das Auto zu reparieren. The infinitive's own
 // objects come before "zu" and its verb, and the whole stands after the clause's verbs.
 bool ToInfinitiveAt(const EnglishClause& c, std::size_t i) {
-    return At(c, i).lower == "to" && i + 1 < c.end && !At(c, i + 1).fw && At(c, i + 1).cls == kClassVerb &&
+    return At(c, i).lower == "to" && i + 1 < c.end && ((!At(c, i + 1).fw && At(c, i + 1).cls == kClassVerb) || BeAt(c, i + 1)) &&
            !c.mainLemma.empty();
 }
 
 // The infinitive whose verb stands at c.i + verbAt ("to read": 1, "reading" after
 // "started": 0) with its objects, said as "zu lesen" after the clause's verbs.
 void ZuInfinitive(EnglishClause& c, bool purpose, std::size_t verbAt = 1) {
+    // "to be buried": begraben zu werden; "to be happy": glücklich zu sein
+    const bool be = BeAt(c, c.i + verbAt);
+    const bool passive = be && PassiveParticipleAt(c, c.i + verbAt + 1) && !StateParticipleIsAnAdjective(c, c.i + verbAt + 1);
+    if (passive) ++verbAt;
     std::vector<std::string> unused;
     EnglishClause inner(c.s, c.i + verbAt + 1, c.end, unused);
     inner.i = c.i + verbAt + 1;
     inner.subjectRead = true;
     inner.person = c.person;
     inner.plural = c.plural;
-    inner.mainLemma = At(c, c.i + verbAt).german;
+    inner.mainLemma = be && !passive ? std::string("sein") : At(c, c.i + verbAt).german;
     ObjectsAndAdverbials(inner);
+    if (passive) {
+        inner.rest.push_back(GermanParticiple(c.s.catalogue, inner.mainLemma));
+        inner.mainLemma = "werden";
+    }
     // a comma only where the infinitive says more than "zu" and its verb
     if (purpose || !inner.rest.empty() || !inner.after.empty()) c.after.push_back(",");
     if (purpose) c.after.push_back("um");

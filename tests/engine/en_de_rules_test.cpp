@@ -890,3 +890,21 @@ TEST(EnglishClauseRules, APhraseInFrontOfSeveralWordsOpensTheClause) {
     EXPECT_EQ(en("Due to the wind, the train was red."), "Wegen des Windes war der Zug rot.");
     EXPECT_EQ(en("Among the men was my father."), "Unter den Männern war mein Vater.");
 }
+
+TEST(EnglishClauseRules, ToBeIsSeinAndWithAParticipleThePassive) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man wants to be tired."), "Der Mann will müde sein.");
+    EXPECT_EQ(en("The man wants to be bought."), "Der Mann will gekauft werden.");
+    EXPECT_EQ(en("The dog tried to be quiet."), "Der Hund versuchte, leise zu sein.");
+    EXPECT_EQ(en("The dog tried to be bought by the man."), "Der Hund versuchte, vom Mann gekauft zu werden.");
+    EXPECT_EQ(en("The garden has to be closed."), "Der Garten muss geschlossen werden.");
+}
+
+TEST(EnglishClauseRules, WantingSomeoneToDoSomethingIsADassClause) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man wants the dog to sleep."), "Der Mann will, dass der Hund schläft.");
+    EXPECT_EQ(en("The woman wanted him to sleep."), "Die Frau wollte, dass er schläft.");
+    EXPECT_EQ(en("The man wants the dogs to be bought."), "Der Mann will, dass die Hunde gekauft werden.");
+    EXPECT_EQ(en("The man wants to sleep."), "Der Mann will schlafen.");
+    EXPECT_EQ(en("The man slept to be quiet."), "Der Mann schlief, um leise zu sein.");
+}
