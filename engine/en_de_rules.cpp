@@ -60,11 +60,12 @@ bool ToAPlace(const EnglishClause& c, std::size_t i, bool& article) {
     return true;
 }
 
-// "to the cinema", "to the sea": a place one goes into or up to takes its own preposition
-// with the accusative (ins Kino, ans Meer; table to-place-preposition); empty otherwise.
+// "to the cinema", "to the sea", "to hospital": a place one goes into or up to takes its
+// own preposition with the accusative (ins Kino, ans Meer, ins Krankenhaus; table
+// to-place-preposition); empty otherwise.
 std::string ToAPlaceInside(const EnglishClause& c, std::size_t i) {
-    if (At(c, i).lower != "to" || i + 2 >= c.end || At(c, i + 1).lower != "the") return std::string();
-    std::size_t k = i + 2;
+    if (At(c, i).lower != "to" || i + 1 >= c.end) return std::string();
+    std::size_t k = At(c, i + 1).lower == "the" ? i + 2 : i + 1;
     while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
     if (k >= c.end || At(c, k).fw || At(c, k).cls != kClassNoun || At(c, k).plural) return std::string();
     return c.s.catalogue.Tables().Value("to-place-preposition", Lower1252(At(c, k).german));
@@ -157,7 +158,11 @@ Case PrepositionCase(const EnglishClause& c, std::size_t i) {
     const EnglishWord* p = At(c, i).fw;
     bool article = false;
     if ((ToAPlace(c, i, article) && article) || !ToAPlaceInside(c, i).empty()) return Case::Accusative;
-    if (p->prepositionCase == Case::Dative && SaysWhereTo(c, p->german)) return Case::Accusative;
+    // "brought to hospital in an ambulance": once "to" has said where, the rest says where in
+    bool whereToSaid = false;
+    for (std::size_t k = c.begin; k < i && !whereToSaid; ++k)
+        whereToSaid = (At(c, k).lower == "to" || At(c, k).lower == "into") && Is(At(c, k), EnKind::Preposition);
+    if (p->prepositionCase == Case::Dative && !whereToSaid && SaysWhereTo(c, p->german)) return Case::Accusative;
     return p->prepositionCase;
 }
 
@@ -869,6 +874,7 @@ bool IndirectObjectAt(const EnglishClause& c, std::size_t i) {
 bool ToIsTheDative(const EnglishClause& c, std::size_t i) {
     if (At(c, i).lower != "to" || i + 1 >= c.end || !c.s.catalogue.Tables().InList("dative-with-to", c.mainLemma))
         return false;
+    if (!ToAPlaceInside(c, i).empty()) return false;  // "brought to hospital": ins Krankenhaus
     const EnglishUnit& next = At(c, i + 1);
     return IsDeterminer(next) || Is(next, EnKind::Pronoun) || (!next.fw && (next.cls == kClassNoun || next.cls == kClassName));
 }
@@ -1134,8 +1140,11 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             }
             if (attribute) prepositionCase = Case::Genitive;  // "the end of the day": des Tages
             else PushPreposition(c, c.i, c.rest);
+            // "to hospital": German names the place with its article (ins Krankenhaus)
+            const bool bare = !ToAPlaceInside(c, c.i).empty() && !IsDeterminer(At(c, c.i + 1));
             ++c.i;
-            PrepositionObject(c, c.i, prepositionCase, c.rest);
+            if (bare) GermanNounPhraseAfter(c.s, c.s.catalogue.Tables().English("the"), c.i, c.end, prepositionCase, c.rest);
+            else PrepositionObject(c, c.i, prepositionCase, c.rest);
             KeepBeforeTheMiddle(c, attribute && afterTheSlot);  // "den Namen der Straße nicht"
             continue;
         }

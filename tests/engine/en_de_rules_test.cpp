@@ -908,3 +908,10 @@ TEST(EnglishClauseRules, WantingSomeoneToDoSomethingIsADassClause) {
     EXPECT_EQ(en("The man wants to sleep."), "Der Mann will schlafen.");
     EXPECT_EQ(en("The man slept to be quiet."), "Der Mann schlief, um leise zu sein.");
 }
+
+TEST(EnglishClauseRules, ToHospitalIsInsKrankenhausAndWhereToIsSaidOnce) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man was brought to hospital."), "Der Mann wurde ins Krankenhaus gebracht.");
+    EXPECT_EQ(en("The man brought the dog to hospital in a train."), "Der Mann brachte den Hund ins Krankenhaus in einem Zug.");
+    EXPECT_EQ(en("The man brought the book to the woman."), "Der Mann brachte der Frau das Buch.");
+}
