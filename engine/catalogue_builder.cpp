@@ -1020,7 +1020,29 @@ void CatalogueBuilder::AddAbbreviations(const DictSubentry& terms, std::map<std:
     }
 }
 
-void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& english,
+namespace {
+
+// "at a minimum, at least": an adverb's or adjective's synonyms listed with commas are
+// senses of their own, each for the corpus to weigh.
+DictSubentry CommaListsSplit(const DictSubentry& terms) {
+    DictSubentry out;
+    for (const DictTerm& term : terms) {
+        if (term.text.find(", ") == std::string::npos || term.text.find('(') != std::string::npos) {
+            out.push_back(term);
+            continue;
+        }
+        for (std::string_view part : SplitTopLevel(term.text, ", ")) {
+            DictTerm one = term;
+            one.text = std::string(part);
+            out.push_back(std::move(one));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& givenEnglish,
                                 std::uint32_t lineMask, int subIndex, bool phrasesOnly) {
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
     std::set<Key> seenHere;
@@ -1030,6 +1052,9 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
         std::uint8_t gender = 0;
         std::uint16_t flags = 0;
         std::uint8_t cls = WordClassOf(g, &gender, &flags);
+        const bool lists = cls == kClassAdverb || cls == kClassAdjective;
+        const DictSubentry split = lists ? CommaListsSplit(givenEnglish) : DictSubentry();
+        const DictSubentry& english = lists ? split : givenEnglish;
         if (subIndex > 0 || CountWords(g.text) >= 3)
             for (const DictTerm& e : english) AddEvidence(g, e);
         if (CountWords(g.text) >= 3 && EndsSentence(g.text)) {
