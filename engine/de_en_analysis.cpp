@@ -931,6 +931,11 @@ void MatchGermanPhrases(GermanSentence& s) {
                     inflectedVerb = inflectedVerb || (s.units[k].cls == kClassVerb && (s.units[k].reading.tag != kFormBase ||
                                                                                         s.units[k].lower != lemmas[k]));
                 if (inflectedVerb) continue;
+                // "um 5 Prozent": a number before its noun counts the noun, no term's time ("um 5")
+                const std::size_t after = i + parts.size();
+                if (s.units[after - 1].number && after < s.units.size() && s.units[after].cls == kClassNoun &&
+                    lemmas[after] != "uhr")
+                    continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
                 matched = true;
                 break;

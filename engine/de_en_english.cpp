@@ -233,6 +233,23 @@ bool VorAPlaceIsInFrontOf(const GermanSentence& s, std::size_t i, std::string& e
     return true;
 }
 
+// "stieg um fünf Prozent", "um mindestens acht Jahre verzögern": before an amount of
+// something "um" is the difference, "by"; "um acht Uhr" stays a time.
+bool UmBeforeAnAmountIsBy(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "um" || s.units[i].fixed) return false;
+    std::size_t k = i + 1;
+    while (k < s.units.size() && (s.units[k].cls == kClassAdverb || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Adverb)))
+        ++k;  // mindestens, etwa
+    if (k + 1 >= s.units.size() || (!s.units[k].number && s.units[k].cls != kClassNumeral)) return false;
+    const GermanUnit& noun = s.units[k + 1];
+    if (noun.fw || noun.cls != kClassNoun || Lower1252(noun.lemma) == "uhr") return false;
+    // "um drei Tage lang zu fahren": "um" of a zu-infinitive
+    for (std::size_t z = k + 2; z < s.units.size() && !s.units[z].punct; ++z)
+        if (s.units[z].lower == "zu" || s.units[z].reading.zuInfinitive) return false;
+    english = "by";
+    return true;
+}
+
 // "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
 // own ("because of an accident", not "because of of a").
 bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, std::string& english) {
@@ -666,6 +683,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"InAPlaceOfGoingIsTo", "Der Mann geht ins Kino.", InAPlaceOfGoingIsTo},
     {"NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin.", NachBeforeAPlaceIsTo},
     {"VorAPlaceIsInFrontOf", "Der Hund schläft vor dem Haus.", VorAPlaceIsInFrontOf},
+    {"UmBeforeAnAmountIsBy", "Der Preis steigt um drei Prozent.", UmBeforeAnAmountIsBy},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},

@@ -165,20 +165,23 @@ std::size_t MainVerbOf(const GermanClause& c) {
     return v;
 }
 
-ReflexiveTerm FindReflexiveTerm(const GermanClause& c) {
+// The verb of the clause and a preposition in it that the table names together, for a
+// reflexive verb ("sich freuen auf") or any other ("stimmen für": vote for).
+ReflexiveTerm FindVerbTerm(const GermanClause& c, const char* table, bool reflexive) {
     const EngineTables& tables = c.s.catalogue.Tables();
     std::vector<std::size_t> verbs = c.chain;
     verbs.push_back(c.finite);
     bool sich = false;
     for (std::size_t i = c.begin; i < c.end; ++i) sich = sich || OwnReflexivePronoun(c, c.s.units[i]);
-    if (!sich) return {c.end, c.end, {}, {}};
+    if (sich != reflexive) return {c.end, c.end, {}, {}};
     for (std::size_t v : verbs) {
         const GermanUnit& verb = c.s.units[v];
         if (verb.fw || verb.cls != kClassVerb) continue;
         for (std::size_t i = c.begin; i < c.end; ++i) {
             const GermanUnit& p = c.s.units[i];
             if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed) continue;
-            const std::string& value = tables.Value("reflexive-with-preposition", Lower1252(verb.lemma) + " " + p.lower);
+            if (!reflexive && i == c.begin) continue;  // "Nach dem Abend sucht er ...": the topic's own
+            const std::string& value = tables.Value(table, Lower1252(verb.lemma) + " " + p.lower);
             const std::size_t bar = value.find('|');
             if (bar != std::string::npos) return {v, i, value.substr(0, bar), value.substr(bar + 1)};
         }
@@ -186,10 +189,11 @@ ReflexiveTerm FindReflexiveTerm(const GermanClause& c) {
     return {c.end, c.end, {}, {}};
 }
 
+ReflexiveTerm FindReflexiveTerm(const GermanClause& c) { return FindVerbTerm(c, "reflexive-with-preposition", true); }
+
 bool ReflexiveVerbWithItsPreposition(const GermanClause& c) { return FindReflexiveTerm(c).verb != c.end; }
 
-void TheReflexiveTermsEnglish(GermanClause& c) {
-    const ReflexiveTerm term = FindReflexiveTerm(c);
+void TheTermsEnglish(GermanClause& c, const ReflexiveTerm& term) {
     c.s.units[term.verb].english = term.english;
     c.s.units[term.verb].senses.clear();
     GermanUnit& p = c.s.units[term.preposition];
@@ -198,6 +202,14 @@ void TheReflexiveTermsEnglish(GermanClause& c) {
     p.fixed = true;
     p.drop = term.englishPreposition.empty();  // "sich erinnern an": remember, with no preposition
 }
+
+void TheReflexiveTermsEnglish(GermanClause& c) { TheTermsEnglish(c, FindReflexiveTerm(c)); }
+
+// "Die Länder stimmten für die Reform": a verb with a preposition of its own may be
+// another English verb than alone (table verb-with-preposition: vote for, not "be true").
+bool VerbWithItsPreposition(const GermanClause& c) { return FindVerbTerm(c, "verb-with-preposition", false).verb != c.end; }
+
+void TheVerbTermsEnglish(GermanClause& c) { TheTermsEnglish(c, FindVerbTerm(c, "verb-with-preposition", false)); }
 
 // "Ich erinnere mich", "Er erinnert sich nicht": a verb that says something else when
 // reflexive than with an object (table reflexive-sense: erinnern, remember; erinnern an
@@ -1805,6 +1817,7 @@ const ClauseRule<GermanClause> kRules[] = {
      TheReflexiveTermsEnglish},
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
+    {"VerbWithItsPrepositionTakesItsSense", "Der Mann stimmt für den Hund.", VerbWithItsPreposition, TheVerbTermsEnglish},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
     {"VerbAskedForWithWasTakesItsSense", "Was macht der Hund?", VerbAskedForWithItsOwnSense, TakeTheAskingSense},
     {"EsVerbTakesItsSense", "Es heißt, dass der Hund schläft.", EsVerbWithItsOwnSense, TakeTheEsSense},

@@ -770,6 +770,25 @@ TEST(GermanToEnglishVerbs, WerdenWithAComparativeIsGet) {
     EXPECT_EQ(de("Der Hund wird alt."), "The dog becomes old.");
 }
 
+TEST(GermanWordRules, UmBeforeAnAmountIsBy) {
+    EXPECT_EQ(By("UmBeforeAnAmountIsBy", "Der Preis stieg um drei Prozent."), "The price rose by three percent.");
+    EXPECT_EQ(By("UmBeforeAnAmountIsBy", "Der Preis stieg um 5 Prozent."), "The price rose by 5 percent.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kommt um 8 Uhr.").text, "The dog comes at 8 o'clock.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kommt, um drei Tage zu schlafen.").text,
+              "The dog comes to sleep three days.");
+}
+
+TEST(GermanClauseRules, VerbWithItsPrepositionTakesItsSense) {
+    EXPECT_EQ(By("VerbWithItsPrepositionTakesItsSense", "Der Mann stimmte f\xFCr den Hund."), "The man voted for the dog.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das stimmt.").text, "That is right.");
+    // a phrase in front is the topic's, not the verb's
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "F\xFCr den Hund stimmt es.").text, "For the dog it is right.");
+}
+
+TEST(GermanWordRules, AnAdverbsSynonymsListedWithCommasAreSensesOfTheirOwn) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft mindestens.").text, "The dog sleeps at a minimum.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
