@@ -932,6 +932,25 @@ std::set<std::string> CatalogueBuilder::GermanVerbLemmas() const {
 
 // Fills the forms the dictionary left out for strong verbs and their prefixed
 // verbs ("vergaß", "gab ... auf"); what the dictionary lists stays.
+namespace {
+
+// "kam": käme, "ging": ginge, "wusste": wüsste. The subjunctive of a strong or mixed
+// verb: its past with the last a, o, u (or au) made umlaut, and an -e.
+std::string SubjunctiveOfAPast(const std::string& past) {
+    std::string out = past;
+    if (!out.empty() && out.back() == 'e') out.pop_back();  // "wusste": the vowel before -te
+    static const std::pair<char, char> kUmlauts[] = {{'a', '\xe4'}, {'o', '\xf6'}, {'u', '\xfc'}};
+    for (std::size_t k = out.size(); k-- > 0;) {
+        bool vowel = false;
+        for (const auto& [plain, umlaut] : kUmlauts)
+            if (out[k] == plain && !(plain == 'u' && k > 0 && out[k - 1] == 'a')) { out[k] = umlaut, vowel = true; }
+        if (out[k] == 'e' || out[k] == 'i' || vowel) break;
+    }
+    return out + "e";
+}
+
+}  // namespace
+
 void CatalogueBuilder::AddStrongVerbForms() {
     const std::set<std::string> lemmas = GermanVerbLemmas();
     for (const std::string& lemma : lemmas) {
@@ -962,6 +981,10 @@ void CatalogueBuilder::AddStrongVerbForms() {
             fill(kFormPast, past);
             fill(kFormPastPlural, past + (past.back() == 'e' ? "n" : "en"));
             fill(kFormPastPart, participle);
+            // "führe" is first of all "führen" (er führe), not the subjunctive of "fahren"
+            const std::string subjunctive = SubjunctiveOfAPast(past);
+            if (info.forms[kFormSubjunctive].empty() && !lemmas.count(subjunctive + "n"))
+                info.forms[kFormSubjunctive] = subjunctive;
             if (!particle.empty() && info.particle.empty()) {
                 info.particle = particle;
                 info.flags |= kWordSeparable;
@@ -1280,6 +1303,7 @@ void CatalogueBuilder::AddNounPlurals(const DictLine& line, std::size_t sub) {
         if (idx >= gp.size() || HasSpace(gs[j].text) || HasSpace(gp[idx].text)) continue;
         Inflection& info = GermanInfo(gp[idx].text, kClassNoun);
         if (info.forms[kFormPlural].empty()) info.forms[kFormPlural] = gs[j].text;
+        else if (info.forms[kFormPlural] != gs[j].text) info.otherPlurals.push_back(gs[j].text);
     }
     const DictSubentry& ep = line.english[sub - 1];
     const DictSubentry& es = line.english[sub];
@@ -1680,6 +1704,8 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
         }
     };
 
+    // "Generale; Generäle": a second plural only where it is no form of another word ("Leute")
+    std::vector<std::pair<std::string, std::uint32_t>> otherPlurals;
     for (auto& [key, word] : words_) {
         WordRecord r{};
         r.lemma = pool.Add(word.lemma);
@@ -1703,7 +1729,21 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
                 if (!form.empty() && form != word.lemma)
                     forms[form].push_back(MakeFormLink(index, static_cast<std::uint32_t>(tag)));
             }
+        if (info != sourceInfo.end())
+            for (const std::string& plural : info->second.otherPlurals) otherPlurals.emplace_back(plural, index);
     }
+
+    // ... nor one the reader finds by its ending anyway ("Gruppen": Gruppe)
+    auto derivable = [&](const std::string& plural) {
+        for (const char* ending : {"en", "n", "e", "s", "er"}) {
+            const std::size_t n = std::strlen(ending);
+            if (plural.size() > n + 2 && EndsWith(plural, ending) && forms.count(plural.substr(0, plural.size() - n)))
+                return true;
+        }
+        return false;
+    };
+    for (const auto& [plural, index] : otherPlurals)
+        if (!forms.count(plural) && !derivable(plural)) forms[plural].push_back(MakeFormLink(index, kFormPlural));
 
     std::vector<FormLink> links;
     std::vector<HashRow> formRows;

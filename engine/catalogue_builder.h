@@ -67,6 +67,7 @@ public:
         std::uint16_t flags = 0;
         std::string forms[kFormTagCount];
         std::string particle;
+        std::vector<std::string> otherPlurals;  // "Generale; Generäle": read, never written
     };
 
 private:

@@ -238,8 +238,10 @@ bool VorAPlaceIsInFrontOf(const GermanSentence& s, std::size_t i, std::string& e
 bool UmBeforeAnAmountIsBy(const GermanSentence& s, std::size_t i, std::string& english) {
     if (s.units[i].lower != "um" || s.units[i].fixed) return false;
     std::size_t k = i + 1;
-    while (k < s.units.size() && (s.units[k].cls == kClassAdverb || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Adverb)))
-        ++k;  // mindestens, etwa
+    // mindestens, etwa, rund
+    while (k < s.units.size() && (s.units[k].cls == kClassAdverb || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Adverb) ||
+                                  (s.units[k].cls == kClassAdjective && s.units[k].lower == Lower1252(s.units[k].lemma))))
+        ++k;
     if (k + 1 >= s.units.size() || (!s.units[k].number && s.units[k].cls != kClassNumeral)) return false;
     const GermanUnit& noun = s.units[k + 1];
     if (noun.fw || noun.cls != kClassNoun || Lower1252(noun.lemma) == "uhr") return false;
@@ -266,7 +268,7 @@ bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::strin
     const GermanWord& w = *s.units[i].fw;
     const GermanUnit* next = Next(s, i);
     if ((w.kind != GermanKind::Article && w.kind != GermanKind::Preposition) || !next || next->fw ||
-        next->cls != kClassNoun || !NamesItself(*next))
+        next->cls != kClassNoun || !NamesItself(*next) || next->plural)  // "die Generäle": the Generals
         return false;
     const std::string e = w.english;
     if (e == "the") { english.clear(); return true; }

@@ -180,7 +180,9 @@ ReflexiveTerm FindVerbTerm(const GermanClause& c, const char* table, bool reflex
         for (std::size_t i = c.begin; i < c.end; ++i) {
             const GermanUnit& p = c.s.units[i];
             if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed) continue;
-            if (!reflexive && i == c.begin) continue;  // "Nach dem Abend sucht er ...": the topic's own
+            // "Nach dem Abend sucht er ...": in front of a verb second the topic's own
+            const bool verbLast = v + 1 >= c.end || c.s.units[v + 1].punct;
+            if (!reflexive && i == c.begin && !verbLast) continue;
             const std::string& value = tables.Value(table, Lower1252(verb.lemma) + " " + p.lower);
             const std::size_t bar = value.find('|');
             if (bar != std::string::npos) return {v, i, value.substr(0, bar), value.substr(bar + 1)};

@@ -117,6 +117,19 @@ void VerbRules(const Catalogue& catalogue, const std::string& w, std::vector<Ger
     // zu-infinitive of a separable verb: aufzustehen, zuzuhören, zurückzukehren
     for (std::size_t zu = w.find("zu", 2); zu != std::string::npos && zu + 4 < w.size(); zu = w.find("zu", zu + 1))
         if (AddIfClass(catalogue, w.substr(0, zu) + w.substr(zu + 2), kClassVerb, kFormBase, out, true)) return;
+    // "kämen", "gingen": the plural of a listed subjunctive or past in -e ("käme")
+    if (EndsWith(w, "en") && w.size() > 4) {
+        std::vector<GermanReading> singular;
+        CollectForms(catalogue, w.substr(0, w.size() - 1), singular);
+        bool any = false, past = false;
+        for (const GermanReading& r : singular) past = past || (r.word->wordClass == kClassVerb && r.tag == kFormPast);
+        for (const GermanReading& r : singular)
+            if (!past && r.word->wordClass == kClassVerb && r.tag == kFormSubjunctive) {
+                out.push_back(GermanReading{r.word, kFormSubjunctive, false, true});
+                any = true;
+            }
+        if (any) return;
+    }
     struct Rule { const char* ending; std::uint8_t tag; };
     static const Rule kRules[] = {{"test", kFormPast}, {"tet", kFormPast}, {"ten", kFormPastPlural},
                                   {"te", kFormPast}, {"est", kFormThird}, {"st", kFormThird},

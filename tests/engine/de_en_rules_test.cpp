@@ -789,6 +789,14 @@ TEST(GermanWordRules, AnAdverbsSynonymsListedWithCommasAreSensesOfTheirOwn) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft mindestens.").text, "The dog sleeps at a minimum.");
 }
 
+TEST(GermanWordRules, SubjunctivesOfStrongVerbsAndSecondPluralsAreRead) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Hund k\xE4me."), "The dog would come.");
+    EXPECT_EQ(de("Die Hunde k\xE4men."), "The dogs would come.");
+    EXPECT_EQ(de("Die Gener\xE4le schlafen."), "The generals sleep.");
+    EXPECT_EQ(de("Die Generale schlafen."), "The generals sleep.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
