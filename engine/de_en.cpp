@@ -351,6 +351,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);
     ExperiencerBecomesTheSubject(s);
+    DativeOfAPassiveIsTheSubject(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);
     if (options.explain)

@@ -1141,6 +1141,49 @@ void MarkExtendedAttributes(GermanSentence& s) {
     }
 }
 
+// "Mir wurde nicht geholfen", "Uns wurde gesagt, dass ...": a passive with no subject
+// but the dative of a verb that English makes passive with that person (table
+// dative-passive-verb: helped, told, given) makes the dative pronoun the subject (I was
+// not helped). Only where no other noun phrase could be the subject.
+void DativeOfAPassiveIsTheSubject(GermanSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    std::vector<GermanUnit>& units = s.units;
+    for (std::size_t begin = 0; begin < units.size();) {
+        std::size_t end = begin;
+        while (end < units.size() && !units[end].punct) ++end;
+        std::size_t dative = end, participle = end;
+        bool werden = false, other = false;
+        for (std::size_t k = begin; k < end; ++k) {
+            const GermanUnit& u = units[k];
+            werden = werden || (u.fw && u.fw->aux == AuxVerb::Werden && !u.fw->participle);
+            if (!u.fw && u.cls == kClassVerb && u.reading.tag == kFormPastPart && tables.InList("dative-passive-verb", Lower1252(u.lemma)))
+                participle = k;
+            const bool pronoun = u.fw && u.fw->kind == GermanKind::Pronoun && !tables.Value("dative-to-nominative", u.lower).empty();
+            if (pronoun) other = other || dative != end, dative = k;
+            other = other || (u.fw && (IsNominativePronoun(u) || u.fw->kind == GermanKind::Article)) || (IsNounLike(u) && !u.start);
+        }
+        if (werden && participle != end && dative != end && !other) {
+            // "Uns wurde gesagt": we were told
+            const std::string& english = tables.Value("dative-passive-verb", Lower1252(units[participle].lemma));
+            if (!english.empty() && english != "-") {
+                units[participle].english = english;
+                units[participle].senses.clear();
+            }
+            const std::string nominative = tables.Value("dative-to-nominative", units[dative].lower);
+            if (const GermanWord* word = tables.German(nominative)) {
+                GermanUnit& subject = units[dative];
+                subject.fw = word;
+                subject.lower = nominative;
+                subject.english = word->english;
+                subject.source = subject.start ? std::string(1, static_cast<char>(ToUpper1252(static_cast<unsigned char>(nominative[0])))) + nominative.substr(1)
+                                               : nominative;
+                if (s.applied) s.applied->push_back("DativeOfAPassiveIsTheSubject");
+            }
+        }
+        begin = end + 1;
+    }
+}
+
 // "Das Buch gefällt mir", "Mir gefällt das Buch", "Gefällt dir das Buch?": German
 // names the one who likes in the dative; English makes that one the subject (table
 // experiencer-verb: gefallen, like). The first clause is rewritten as German would say it

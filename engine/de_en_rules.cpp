@@ -1401,14 +1401,21 @@ bool AdverbialTimeAt(const GermanClause& c, std::size_t adjective) {
     if (adjective == c.begin) return !before.fw || before.fw->kind != GermanKind::Coordinator;
     if (frame(adjective - 1)) return true;
     if (before.fw && before.fw->kind == GermanKind::Article) return adjective - 1 > c.begin && frame(adjective - 2);
-    return !before.fw;
+    return !before.fw || before.fw->kind != GermanKind::Preposition;  // "wird nächstes Jahr", not "für nächstes Jahr"
 }
 
 // "Ich rufe dich morgen an", "Sie zieht nächsten Monat um": a German present that
 // names a time to come is the English future ("will call"). Not in a subordinate
 // clause, where English keeps the present ("if he comes tomorrow").
+// "Die Briefe werden morgen abgeschickt": the present passive too (will be sent).
+bool PresentPassiveStatement(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    return !c.question && f.fw && f.fw->aux == AuxVerb::Werden && !f.fw->past && !f.fw->subjunctive &&
+           c.chain.size() == 1 && !c.s.units[c.chain[0]].fw && c.s.units[c.chain[0]].reading.tag == kFormPastPart;
+}
+
 bool FutureTimeBesideAPresentVerb(const GermanClause& c) {
-    if (c.subordinate || !PresentLexicalStatement(c)) return false;
+    if (c.subordinate || (!PresentLexicalStatement(c) && !PresentPassiveStatement(c))) return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];

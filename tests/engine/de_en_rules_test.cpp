@@ -797,6 +797,20 @@ TEST(GermanWordRules, SubjunctivesOfStrongVerbsAndSecondPluralsAreRead) {
     EXPECT_EQ(de("Die Generale schlafen."), "The generals sleep.");
 }
 
+TEST(GermanClauseRules, APassiveOfATimeToComeIsWillBe) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Das Buch wird morgen gekauft."), "The book will be bought tomorrow.");
+    EXPECT_EQ(de("Das Buch wird n\xE4" "chste Woche gekauft."), "The book will be bought next week.");
+    EXPECT_EQ(de("Das Buch wird gekauft."), "The book is bought.");
+}
+
+TEST(GermanClauseRules, TheDativeOfAPassiveWithoutASubjectIsTheSubject) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Mir wurde nicht geholfen."), "I was not helped.");
+    EXPECT_EQ(de("Uns wurde gesagt, dass der Hund schl\xE4" "ft."), "We were told that the dog sleeps.");
+    EXPECT_EQ(de("Der Mann hat mir geholfen."), "The man has helped me.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
