@@ -175,6 +175,19 @@ void AnalyseUnit(const GermanSentence& s, GermanUnit& u, const GermanUnit* previ
     AnalyseContentWord(s, u, previous);
 }
 
+// "gelobt" is the participle of "geloben" the dictionary lists, and of "loben", whose
+// line leaves it out: the verb made with ge- is the rarer one. (Where both are listed,
+// "gestanden", the context decides.)
+bool GeVerbBesideItsStem(const Catalogue& catalogue, const GermanReading& r, const std::vector<GermanReading>& readings) {
+    if (r.word->wordClass != kClassVerb || r.tag != kFormPastPart) return false;
+    const std::string lemma = LemmaOf(catalogue, r.word);
+    if (lemma.compare(0, 2, "ge") != 0) return false;
+    return std::any_of(readings.begin(), readings.end(), [&](const GermanReading& other) {
+        return other.guessed && other.word->wordClass == kClassVerb && other.tag == kFormPastPart && other.word->senseCount &&
+               LemmaOf(catalogue, other.word) == lemma.substr(2);
+    });
+}
+
 void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     const bool capitalNoun = u.capital && !u.start;
     // "München", "Wien": a place English names in its own way. After an article the
@@ -235,10 +248,12 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
         if (headwordNoun && r.word->wordClass == kClassNoun && r.tag == kFormPlural &&
             LemmaOf(s.catalogue, r.word) != u.source)
             score += s.catalogue.Tables().Weight("reading-plural-of-another-noun");
+        if (GeVerbBesideItsStem(s.catalogue, r, readings)) score += s.catalogue.Tables().Weight("reading-ge-verb-participle");
         if (score > bestScore) { bestScore = score; best = &r; }
     }
     for (const GermanReading& r : readings)
-        if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount) { u.participle = r; break; }
+        if (r.word->wordClass == kClassVerb && r.tag == kFormPastPart && r.word->senseCount &&
+            !GeVerbBesideItsStem(s.catalogue, r, readings)) { u.participle = r; break; }
     // "behauptet", "kritisierten": the finite form a clause without one may need, of the
     // participle's own verb first ("studiert" is studieren's before einstudieren's)
     if (best->tag == kFormPastPart)

@@ -1,5 +1,6 @@
 #include "engine/german_analysis.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/text_1252.h"
@@ -197,6 +198,22 @@ void AddSecondPersonOfBareThirds(const Catalogue& catalogue, const std::string& 
             out.insert(out.begin(), GermanReading{r.word, kFormThird, false, true});
 }
 
+// "gelobt", listed as the participle of "geloben": it is that of "loben" too, which the
+// reader then weighs against it.
+void AddTheStemVerbOfAGeVerb(const Catalogue& catalogue, std::vector<GermanReading>& out) {
+    const std::size_t count = out.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const GermanReading r = out[k];
+        if (r.word->wordClass != kClassVerb || r.tag != kFormPastPart) continue;
+        const std::string lemma = catalogue.String(r.word->lemma);
+        // "gehört" is first of all the present of "gehören"
+        const bool finite = std::any_of(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(count),
+                                        [&](const GermanReading& o) { return o.word == r.word && o.tag == kFormThird; });
+        if (!finite && lemma.size() > 5 && lemma.compare(0, 2, "ge") == 0)
+            AddIfClass(catalogue, lemma.substr(2), kClassVerb, kFormPastPart, out);
+    }
+}
+
 }  // namespace
 
 std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word) {
@@ -223,6 +240,7 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
         if (verb && !adjective && lower == surface) AdjectiveRules(catalogue, lower, out);
         AddThirdPersonOfParticiples(catalogue, lower, out);
         AddSecondPersonOfBareThirds(catalogue, lower, out);
+        AddTheStemVerbOfAGeVerb(catalogue, out);
         return out;
     }
     if (IsUpper1252(static_cast<unsigned char>(surface[0]))) NounRules(catalogue, surface, out);

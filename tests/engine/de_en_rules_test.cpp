@@ -811,6 +811,12 @@ TEST(GermanClauseRules, TheDativeOfAPassiveWithoutASubjectIsTheSubject) {
     EXPECT_EQ(de("Der Mann hat mir geholfen."), "The man has helped me.");
 }
 
+TEST(GermanWordRules, AParticipleWithGeIsOfTheVerbWithoutItBeforeTheRarerGeVerb) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Der Hund wurde vom Mann gelobt."), "The dog was praised by the man.");
+    EXPECT_EQ(de("Das Buch geh\xF6rt dem Mann."), "The book belongs to the man.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
