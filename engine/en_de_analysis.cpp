@@ -723,6 +723,39 @@ void OneBeforeANounIsEin(EnglishSentence& s) {
     }
 }
 
+// "-er", "-ist", "-ian" ...: an English noun that names someone by what they do.
+bool AgentNoun(const EngineTables& tables, const std::string& lower) {
+    for (std::size_t n = 3; n <= 4 && n < lower.size(); ++n)
+        if (tables.InList("agent-suffix", lower.substr(lower.size() - n))) return true;
+    return false;
+}
+
+// "He is a doctor", "She became a teacher": German names a person's occupation after
+// "sein" or "werden" without an article (Er ist Arzt). The subject must be a person
+// (a pronoun of one, a name or a noun of a person), the noun one of an occupation
+// (its ending, or table english-occupation), with no adjective before it.
+void OccupationAfterBeTakesNoArticle(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i + 2 < s.units.size(); ++i) {
+        const EnglishUnit& verb = s.units[i];
+        const bool copula = (verb.fw && verb.fw->kind == EnKind::Be) || (!verb.fw && verb.lemma == "become");
+        const EnglishUnit& article = s.units[i + 1];
+        const EnglishUnit& noun = s.units[i + 2];
+        if (!copula || (article.lower != "a" && article.lower != "an") || noun.fw || noun.cls != kClassNoun) continue;
+        if (!AgentNoun(tables, noun.lower) && !tables.InList("english-occupation", noun.lower)) continue;
+        if (i + 3 < s.units.size() && !s.units[i + 3].punct && !s.units[i + 3].fw) continue;  // "a teacher training"
+        std::size_t k = i - 1;  // "has become", "will not be": the subject is before the auxiliaries
+        while (k > 0 && (IsAuxiliary(s.units[k]) || (s.units[k].fw && s.units[k].fw->kind == EnKind::Negation))) --k;
+        const EnglishUnit& subject = s.units[k];
+        const bool person = (tables.InList("subject-pronoun", subject.lower) && subject.lower != "it") ||
+                            (!subject.fw && (subject.cls == kClassName || tables.InList("english-person-noun", subject.lower) ||
+                                             tables.InList("person-noun", subject.lower) || AgentNoun(tables, subject.lower)));
+        if (!person) continue;
+        s.units.erase(s.units.begin() + static_cast<long>(i) + 1);
+        if (s.applied) s.applied->push_back("OccupationAfterBeTakesNoArticle");
+    }
+}
+
 // The singular noun nearest before k that "it" or "its" can stand for: a thing, as no
 // person is "it"; nullptr when there is none.
 const EnglishUnit* ThingBefore(const EnglishSentence& s, std::size_t k) {
@@ -930,7 +963,10 @@ void ChooseReadings(EnglishSentence& s) {
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb && !pointing;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
         // "He said that.": with no clause after it, "that" is the pronoun ("das")
-        const bool alone = i + 1 >= s.units.size() || (s.units[i + 1].punct && s.units[i + 1].source != ",");
+        // ("If I had known that, I ...": before the comma that ends a clause in front)
+        const bool clauseInFront = !s.units.empty() && s.units[0].fw && s.units[0].fw->kind == EnKind::Subordinator;
+        const bool alone = i + 1 >= s.units.size() ||
+                           (s.units[i + 1].punct && (s.units[i + 1].source != "," || (afterVerb && clauseInFront)));
         if (!alone && (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
                        ThatAfterSayingAndATime(s, i)))
             u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
@@ -1597,6 +1633,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ParticipleAfterADegreeWord(s);
     SpanOfTimeBeforeAgoOrLater(s);
     ItAndItsTakeTheGenderOfTheirNoun(s);
+    OccupationAfterBeTakesNoArticle(s);
     bool condition = false, marker = false;
     for (const EnglishUnit& u : s.units) {
         condition = condition || u.lower == "if";

@@ -73,11 +73,25 @@ std::string ToAPlaceInside(const EnglishClause& c, std::size_t i) {
 
 // The German preposition at i: "um" before a time of day, "an" before a day, none
 // before a year (empty).
+// "on the wall", "at the cinema": where a thing is, German may name with another
+// preposition than the English one's own (an der Wand, im Kino; table
+// place-noun-preposition, "on wand" -> "an"); empty otherwise.
+std::string PlacePrepositionOfItsNoun(const EnglishClause& c, std::size_t i) {
+    const std::string& english = At(c, i).lower;
+    if ((english != "on" && english != "at") || i + 2 >= c.end || !IsDeterminer(At(c, i + 1))) return std::string();
+    std::size_t k = i + 2;
+    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
+    if (k >= c.end || At(c, k).fw || At(c, k).cls != kClassNoun) return std::string();
+    return c.s.catalogue.Tables().Value("place-noun-preposition", english + " " + Lower1252(At(c, k).german));
+}
+
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     bool article = false;
     if (ToAPlace(c, i, article)) return article ? "in" : "nach";
     const std::string inside = ToAPlaceInside(c, i);
     if (!inside.empty()) return inside;
+    const std::string place = PlacePrepositionOfItsNoun(c, i);
+    if (!place.empty()) return place;
     if (ClockTimeAfter(c, i)) return "um";
     if (YearAfterIn(c, i)) return std::string();
     bool determiner = false;
@@ -1062,6 +1076,23 @@ void TermAndItsObject(EnglishClause& c) {
     KeepBeforeTheMiddle(c, false);
 }
 
+// "for ten hours", "for a week": how long something went on, which German says with the
+// accusative and "lang" (zehn Stunden lang; table duration-noun). Where the phrase after
+// "for" ends, or 0 when "for" names no such span ("for the children", "for the next year").
+std::size_t DurationAfterFor(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "for" || !Is(At(c, i), EnKind::Preposition) || i + 2 >= c.end) return 0;
+    const EnglishUnit& first = At(c, i + 1);
+    if (!first.number && first.lower != "a" && first.lower != "an" && first.lower != "several" && first.cls != kClassAdjective)
+        return 0;
+    std::size_t j = i + 1;
+    std::vector<std::string> words;
+    GermanNounPhrase(c.s, j, c.end, Case::Accusative, words);
+    if (j <= i + 2 || At(c, j - 1).cls != kClassNoun ||
+        !c.s.catalogue.Tables().InList("duration-noun", Lower1252(At(c, j - 1).german)))
+        return 0;
+    return j;
+}
+
 void ObjectsAndAdverbials(EnglishClause& c) {
     while (c.i < c.end) {
         const EnglishUnit& u = At(c, c.i);
@@ -1108,6 +1139,12 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             c.middle.push_back("seit");
             ++c.i;
             PrepositionObject(c, c.i, Case::Dative, c.middle);
+            continue;
+        }
+        if (const std::size_t end = DurationAfterFor(c, c.i)) {  // "slept for ten hours": schlief zehn Stunden lang
+            ++c.i;
+            GermanNounPhrase(c.s, c.i, end, Case::Accusative, c.middle);
+            c.middle.push_back("lang");
             continue;
         }
         if (u.lower == "in" && c.i + 1 < c.end && !c.s.catalogue.Tables().Value("english-month", At(c, c.i + 1).lower).empty() &&

@@ -915,3 +915,31 @@ TEST(EnglishClauseRules, ToHospitalIsInsKrankenhausAndWhereToIsSaidOnce) {
     EXPECT_EQ(en("The man brought the dog to hospital in a train."), "Der Mann brachte den Hund ins Krankenhaus in einem Zug.");
     EXPECT_EQ(en("The man brought the book to the woman."), "Der Mann brachte der Frau das Buch.");
 }
+
+TEST(EnglishClauseRules, ForASpanOfTimeIsTheAccusativeWithLang) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The dog slept for ten hours."), "Der Hund schlief zehn Stunden lang.");
+    EXPECT_EQ(en("The dog slept for an hour."), "Der Hund schlief eine Stunde lang.");
+    EXPECT_EQ(en("The book is for the dog."), "Das Buch ist für den Hund.");
+}
+
+TEST(EnglishToGermanReadings, OnTheWallAndAtTheCinemaTakeTheirNounsPreposition) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The book is on the wall."), "Das Buch ist an der Wand.");
+    EXPECT_EQ(en("The man is at the cinema."), "Der Mann ist im Kino.");
+    EXPECT_EQ(en("The book is on the table."), "Das Buch ist auf dem Tisch.");
+}
+
+TEST(EnglishToGermanReadings, AnOccupationAfterBeTakesNoArticle) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man is a teacher."), "Der Mann ist Lehrer.");
+    EXPECT_EQ(en("He has become a teacher."), "Er ist Lehrer geworden.");
+    EXPECT_EQ(en("The man is an old teacher."), "Der Mann ist ein alter Lehrer.");
+    EXPECT_EQ(en("It is a dog."), "Es ist ein Hund.");
+}
+
+TEST(EnglishToGermanReadings, ThatClosingAClauseInFrontIsThePronoun) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("If the man had seen that, the dog would sleep."), "Wenn der Mann das gesehen hätte, würde der Hund schlafen.");
+    EXPECT_EQ(en("The man says that the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
+}
