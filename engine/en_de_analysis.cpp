@@ -730,6 +730,14 @@ bool AgentNoun(const EngineTables& tables, const std::string& lower) {
     return false;
 }
 
+// "Lehrer": Lehrerin, "Kollege": Kollegin; "Arzt": Ärztin from table female-occupation.
+std::string FemaleOccupation(const EngineTables& tables, const std::string& german) {
+    const std::string& listed = tables.Value("female-occupation", german);
+    if (!listed.empty()) return listed;
+    if (german.empty() || german.find(' ') != std::string::npos) return german;
+    return (german.back() == 'e' ? german.substr(0, german.size() - 1) : german) + "in";
+}
+
 // "He is a doctor", "She became a teacher": German names a person's occupation after
 // "sein" or "werden" without an article (Er ist Arzt). The subject must be a person
 // (a pronoun of one, a name or a noun of a person), the noun one of an occupation
@@ -751,7 +759,10 @@ void OccupationAfterBeTakesNoArticle(EnglishSentence& s) {
                             (!subject.fw && (subject.cls == kClassName || tables.InList("english-person-noun", subject.lower) ||
                                              tables.InList("person-noun", subject.lower) || AgentNoun(tables, subject.lower)));
         if (!person) continue;
+        // "She is a teacher": Sie ist Lehrerin
+        const bool female = subject.lower == "she" || tables.InList("female-person-noun", subject.lower);
         s.units.erase(s.units.begin() + static_cast<long>(i) + 1);
+        if (female) s.units[i + 1].german = FemaleOccupation(tables, s.units[i + 1].german);
         if (s.applied) s.applied->push_back("OccupationAfterBeTakesNoArticle");
     }
 }

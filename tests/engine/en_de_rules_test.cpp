@@ -936,6 +936,8 @@ TEST(EnglishToGermanReadings, AnOccupationAfterBeTakesNoArticle) {
     EXPECT_EQ(en("He has become a teacher."), "Er ist Lehrer geworden.");
     EXPECT_EQ(en("The man is an old teacher."), "Der Mann ist ein alter Lehrer.");
     EXPECT_EQ(en("It is a dog."), "Es ist ein Hund.");
+    EXPECT_EQ(en("She is a teacher."), "Sie ist Lehrerin.");
+    EXPECT_EQ(en("My mother is a teacher."), "Meine Mutter ist Lehrerin.");
 }
 
 TEST(EnglishToGermanReadings, ThatClosingAClauseInFrontIsThePronoun) {
