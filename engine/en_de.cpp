@@ -16,7 +16,7 @@ bool CommaAfterAPhraseInFront(const EnglishSentence& s, std::size_t i, std::size
     const EnglishUnit& first = s.units[begin];
     const bool phrase = (first.fw && (first.fw->kind == EnKind::Preposition ||
                                       (first.fw->kind == EnKind::Adverb && s.catalogue.Tables().InList("front-adverb", first.lower)))) ||
-                        (!first.fw && (first.cls == kClassAdverb || PhraseOpensWithAPreposition(s, first)) && begin + 1 == i);
+                        (!first.fw && first.cls == kClassAdverb && begin + 1 == i) || PhraseOpensWithAPreposition(s, first);
     if (!phrase) return false;
     for (std::size_t k = begin; k < i; ++k)
         if (s.units[k].punct || (!s.units[k].fw && s.units[k].cls == kClassVerb) || IsAuxiliary(s.units[k])) return false;

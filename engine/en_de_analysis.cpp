@@ -70,7 +70,11 @@ bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u) {
 
 bool PhraseOpensWithAPreposition(const EnglishSentence& s, const EnglishUnit& u) {
     const std::size_t blank = u.lower.find(' ');
-    return !u.fw && blank != std::string::npos && !u.german.empty() &&
+    // "in order to prevent": um zu verhindern, an infinitive, no place or time
+    const std::size_t zu = (" " + u.german + " ").find(" zu ");
+    const bool infinitive = zu != std::string::npos && zu + 3 < u.german.size() &&
+                            !IsUpper1252(static_cast<unsigned char>(u.german[zu + 3]));  // "zu Hause" is a place
+    return !u.fw && blank != std::string::npos && !u.german.empty() && !infinitive &&
            s.catalogue.Tables().English(u.lower.substr(0, blank), EnKind::Preposition);
 }
 

@@ -268,6 +268,38 @@ std::size_t SubjectAfterAFrontPhrase(const EnglishClause& c, std::size_t k, bool
     return subject && (!verbAhead || EnglishVerbAhead(c.s, k, c.end)) ? k : c.end;
 }
 
+bool IsDefinite(const EnglishUnit& u) {
+    return IsDeterminer(u) && u.fw->german != std::string("ein") && u.fw->german != std::string("kein");
+}
+
+// "at the end of the street": a term whose German ends in a preposition ("am Ende von")
+// takes the noun phrase after it in that preposition's case (table preposition-object-case).
+// After a noun "von" and a determiner are the genitive (am Ende der Straße).
+bool TermEndingInAPrepositionAt(const EnglishClause& c, std::size_t i) {
+    const EnglishUnit& u = At(c, i);
+    if (!u.fixed || u.fw || i + 1 >= c.end || !(IsDeterminer(At(c, i + 1)) || IsNounOrAdjective(At(c, i + 1)))) return false;
+    const std::size_t blank = u.german.rfind(' ');
+    return blank != std::string::npos &&
+           !c.s.catalogue.Tables().Value("preposition-object-case", u.german.substr(blank + 1)).empty();
+}
+
+void TermAndItsObject(EnglishClause& c, std::vector<std::string>& out) {
+    const EnglishUnit& u = At(c, c.i);
+    const std::size_t blank = u.german.rfind(' ');
+    const std::string preposition = u.german.substr(blank + 1);
+    const std::string before = u.german.substr(0, blank);
+    const std::size_t lastBlank = before.rfind(' ');
+    const std::string nounBefore = lastBlank == std::string::npos ? before : before.substr(lastBlank + 1);
+    const bool genitive = preposition == "von" && IsDefinite(At(c, c.i + 1)) &&
+                          IsUpper1252(static_cast<unsigned char>(nounBefore[0]));
+    out.push_back(genitive ? before : u.german);
+    ++c.i;
+    Case governed = CaseNamed(c.s.catalogue.Tables().Value("preposition-object-case", preposition));
+    // "In the middle of the night, ...": in front, a place or time says where (mitten in der Nacht)
+    if (&out == &c.topic && c.s.catalogue.Tables().InList("two-way-preposition", preposition)) governed = Case::Dative;
+    PrepositionObject(c, c.i, genitive ? Case::Genitive : governed, out);
+}
+
 // A pronoun, or a question word that is the subject itself ("What happened?").
 // "Yesterday I met Anna": an adverb before the subject stays in front, and German
 // puts the finite verb second, after it ("Gestern traf ich Anna").
@@ -281,6 +313,20 @@ std::size_t SubjectAfterAnAdverb(const EnglishClause& c) {
     if (!contentAdverb && !corpusPhrase && !PrepositionalTerm(c.s, u) &&
         (!Is(u, EnKind::Adverb) || !c.s.catalogue.Tables().InList("front-adverb", u.lower)))
         return c.end;
+    // "At the end of the day, everyone ...": a term ending in a preposition, with its object
+    if (TermEndingInAPrepositionAt(c, c.i)) {
+        std::size_t k = c.i + 1;
+        std::vector<std::string> object;
+        GermanNounPhrase(c.s, k, c.end, Case::Dative, object);
+        return SubjectAfterAFrontPhrase(c, k, true);
+    }
+    // "On the other side of the Isar, the map ...": the term's "of" phrase goes with it
+    if (OfBeforeDeterminer(c.s, c.i + 1, c.end)) {
+        std::size_t k = c.i + 2;
+        std::vector<std::string> owner;
+        GermanNounPhrase(c.s, k, c.end, Case::Genitive, owner);
+        return SubjectAfterAFrontPhrase(c, k, true);
+    }
     return SubjectAfterAFrontPhrase(c, c.i + 1, false);  // "Yesterday, I ..."
 }
 
@@ -288,8 +334,17 @@ bool AdverbBeforeTheSubject(const EnglishClause& c) { return SubjectAfterAnAdver
 
 void AdverbIsTheTopic(EnglishClause& c) {
     const std::size_t subject = SubjectAfterAnAdverb(c);
+    if (TermEndingInAPrepositionAt(c, c.i)) {
+        TermAndItsObject(c, c.topic);
+        c.i = subject;
+        return;
+    }
     const EnglishUnit& adverb = At(c, c.i);
     c.topic.push_back(adverb.fw ? std::string(adverb.fw->german) : adverb.german);
+    if (OfBeforeDeterminer(c.s, c.i + 1, c.end)) {  // jenseits der Isar
+        std::size_t k = c.i + 2;
+        GermanNounPhrase(c.s, k, c.end, Case::Genitive, c.topic);
+    }
     c.i = subject;
 }
 
@@ -337,7 +392,9 @@ void TimePhraseIsTheTopic(EnglishClause& c) {
 // the first belongs to it. Where the phrases end (the first's start when none is there).
 std::size_t FrontPrepositionalPhrasesEnd(const EnglishClause& c) {
     std::size_t k = c.i;
-    for (int phrases = 0; phrases < 2 && k + 1 < c.end && Is(At(c, k), EnKind::Preposition) && (phrases == 0 || At(c, k).lower != "of");
+    // "At the end of the day": an "of" after the first phrase's noun is its attribute
+    auto attribute = [&](std::size_t at) { return At(c, at).lower != "of" || At(c, at - 1).cls == kClassNoun; };
+    for (int phrases = 0; phrases < 3 && k + 1 < c.end && Is(At(c, k), EnKind::Preposition) && (phrases == 0 || attribute(k));
          ++phrases) {
         std::size_t end = k + 1;
         std::vector<std::string> phrase;
@@ -368,6 +425,11 @@ void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     const std::size_t end = FrontPrepositionalPhrasesEnd(c);
     for (std::size_t k = c.i; k < end && Is(At(c, k), EnKind::Preposition);) {
         if (DaCompound(c, k, GermanPreposition(c, k), c.topic)) continue;  // "With it he ...": damit
+        if (k > c.i && OfBeforeDeterminer(c.s, k, end)) {  // "am Ende des Tages"
+            ++k;
+            GermanNounPhrase(c.s, k, end, Case::Genitive, c.topic);
+            continue;
+        }
         const Case governed = PrepositionCase(c, k);
         PushPreposition(c, k, c.topic);
         ++k;
@@ -927,10 +989,6 @@ void KeepBeforeTheMiddle(EnglishClause& c, bool before) {
     else c.restOpen = false;
 }
 
-bool IsDefinite(const EnglishUnit& u) {
-    return IsDeterminer(u) && u.fw->german != std::string("ein") && u.fw->german != std::string("kein");
-}
-
 // "every day", "last week", "next year": a noun phrase that says when.
 bool TimeNounPhraseAt(const EnglishClause& c, std::size_t i) {
     const EnglishUnit& first = At(c, i);
@@ -1049,33 +1107,6 @@ void PutTheDative(EnglishClause& c, const std::vector<std::string>& dative) {
     c.nounObjectAt = c.nounObjectEnd = std::string::npos;
 }
 
-// "at the end of the street": a term whose German ends in a preposition ("am Ende von")
-// takes the noun phrase after it in that preposition's case (table preposition-object-case).
-// After a noun "von" and a determiner are the genitive (am Ende der Straße).
-bool TermEndingInAPrepositionAt(const EnglishClause& c, std::size_t i) {
-    const EnglishUnit& u = At(c, i);
-    if (!u.fixed || u.fw || i + 1 >= c.end || !(IsDeterminer(At(c, i + 1)) || IsNounOrAdjective(At(c, i + 1)))) return false;
-    const std::size_t blank = u.german.rfind(' ');
-    return blank != std::string::npos &&
-           !c.s.catalogue.Tables().Value("preposition-object-case", u.german.substr(blank + 1)).empty();
-}
-
-void TermAndItsObject(EnglishClause& c) {
-    const EnglishUnit& u = At(c, c.i);
-    const std::size_t blank = u.german.rfind(' ');
-    const std::string preposition = u.german.substr(blank + 1);
-    const std::string before = u.german.substr(0, blank);
-    const std::size_t lastBlank = before.rfind(' ');
-    const std::string nounBefore = lastBlank == std::string::npos ? before : before.substr(lastBlank + 1);
-    const bool genitive = preposition == "von" && IsDefinite(At(c, c.i + 1)) &&
-                          IsUpper1252(static_cast<unsigned char>(nounBefore[0]));
-    c.rest.push_back(genitive ? before : u.german);
-    ++c.i;
-    const Case governed = CaseNamed(c.s.catalogue.Tables().Value("preposition-object-case", preposition));
-    PrepositionObject(c, c.i, genitive ? Case::Genitive : governed, c.rest);
-    KeepBeforeTheMiddle(c, false);
-}
-
 // "for ten hours", "for a week": how long something went on, which German says with the
 // accusative and "lang" (zehn Stunden lang; table duration-noun). Where the phrase after
 // "for" ends, or 0 when "for" names no such span ("for the children", "for the next year").
@@ -1186,7 +1217,8 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             continue;
         }
         if (TermEndingInAPrepositionAt(c, c.i)) {
-            TermAndItsObject(c);
+            TermAndItsObject(c, c.rest);
+            KeepBeforeTheMiddle(c, false);
             continue;
         }
         // "went home": nach Hause after a verb of going, else zu Hause ("stayed home")

@@ -945,3 +945,11 @@ TEST(EnglishToGermanReadings, ThatClosingAClauseInFrontIsThePronoun) {
     EXPECT_EQ(en("If the man had seen that, the dog would sleep."), "Wenn der Mann das gesehen hätte, würde der Hund schlafen.");
     EXPECT_EQ(en("The man says that the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
 }
+
+TEST(EnglishClauseRules, APhraseInFrontWithItsAttributeOrATermsObjectIsTheTopic) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("At the end of the street, the dog sleeps."), "Am Ende der Straße schläft der Hund.");
+    EXPECT_EQ(en("In the garden of the man, the dog sleeps."), "Im Garten des Mannes schläft der Hund.");
+    EXPECT_EQ(en("The dog sleeps at the end of the street."), "Der Hund schläft am Ende der Straße.");
+    EXPECT_EQ(en("Because of the wind of the garden, the dog sleeps."), "Wegen des Windes des Gartens schläft der Hund.");
+}
