@@ -351,7 +351,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);
     ExperiencerBecomesTheSubject(s);
-    DativeOfAPassiveIsTheSubject(s);
+    DativeWithoutASubjectIsTheSubject(s);
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);
     if (options.explain)

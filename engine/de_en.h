@@ -87,8 +87,8 @@ void AberInsideAClauseGoesToItsFront(GermanSentence& s);
 // "Das Buch gefällt mir": the one who likes, in the dative, is the English subject
 // ("I like the book"); the first clause is reordered so.
 void ExperiencerBecomesTheSubject(GermanSentence& s);
-// "Mir wurde geholfen": the dative of a passive without a subject is the English subject.
-void DativeOfAPassiveIsTheSubject(GermanSentence& s);
+// "Mir wurde geholfen", "Mir ist kalt": the dative of a clause without a subject is the English one.
+void DativeWithoutASubjectIsTheSubject(GermanSentence& s);
 bool IsFiniteCandidate(const GermanUnit& u);
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);

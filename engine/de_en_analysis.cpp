@@ -129,9 +129,16 @@ float ReadingScore(const EngineTables& tables, const GermanReading& r, const Ger
     if (c == kClassNoun)
         score += capitalNoun ? w("reading-capital-noun") : u.capital ? w("reading-initial-noun") : w("reading-lower-noun");
     if (c == kClassVerb) score += capitalNoun ? w("reading-verb-capital") : w("reading-verb");
+    // "du recht hast": a third person in -t after "du", "ich" or "wir" is no verb of
+    // theirs ("ich weiß" is: the same form for both)
+    const bool thirdOfAnother = r.tag == kFormThird && previous && EndsWith(u.lower, "t") &&
+                                (previous->lower == "ich" || previous->lower == "wir" ||
+                                 (previous->lower == "du" && !EndsWith(u.lower, "st")));
     if (c == kClassVerb && previous && previous->fw && previous->fw->kind == GermanKind::Pronoun && previous->fw->nominative &&
-        r.tag != kFormPastPart && r.tag != kFormPresPart && !(FirstPersonGuess(r, u) && previous->lower != "ich"))
+        r.tag != kFormPastPart && r.tag != kFormPresPart && !(FirstPersonGuess(r, u) && previous->lower != "ich") &&
+        !thirdOfAnother)
         score += w("reading-verb-after-pronoun");
+    if (c == kClassVerb && thirdOfAnother) score += w("reading-verb-disagrees-with-pronoun");
     if (c == kClassAdjective)
         score += (capitalNoun ? w("reading-adjective-capital") : w("reading-adjective")) +
                  (afterDeterminer ? w("reading-adjective-after-determiner") : 0);
@@ -1159,27 +1166,32 @@ void MarkExtendedAttributes(GermanSentence& s) {
 // "Mir wurde nicht geholfen", "Uns wurde gesagt, dass ...": a passive with no subject
 // but the dative of a verb that English makes passive with that person (table
 // dative-passive-verb: helped, told, given) makes the dative pronoun the subject (I was
-// not helped). Only where no other noun phrase could be the subject.
-void DativeOfAPassiveIsTheSubject(GermanSentence& s) {
+// not helped). So does "sein" with an adjective of how one feels ("Mir ist heute kalt": I
+// am cold today; table dative-feeling-adjective). Only where no other noun phrase could
+// be the subject.
+void DativeWithoutASubjectIsTheSubject(GermanSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     std::vector<GermanUnit>& units = s.units;
     for (std::size_t begin = 0; begin < units.size();) {
         std::size_t end = begin;
         while (end < units.size() && !units[end].punct) ++end;
         std::size_t dative = end, participle = end;
-        bool werden = false, other = false;
+        bool werden = false, sein = false, feeling = false, other = false;
         for (std::size_t k = begin; k < end; ++k) {
             const GermanUnit& u = units[k];
             werden = werden || (u.fw && u.fw->aux == AuxVerb::Werden && !u.fw->participle);
+            sein = sein || (u.fw && u.fw->aux == AuxVerb::Sein && !u.fw->participle);
+            feeling = feeling || (!u.fw && u.cls == kClassAdjective && tables.InList("dative-feeling-adjective", Lower1252(u.lemma)));
             if (!u.fw && u.cls == kClassVerb && u.reading.tag == kFormPastPart && tables.InList("dative-passive-verb", Lower1252(u.lemma)))
                 participle = k;
             const bool pronoun = u.fw && u.fw->kind == GermanKind::Pronoun && !tables.Value("dative-to-nominative", u.lower).empty();
             if (pronoun) other = other || dative != end, dative = k;
             other = other || (u.fw && (IsNominativePronoun(u) || u.fw->kind == GermanKind::Article)) || (IsNounLike(u) && !u.start);
         }
-        if (werden && participle != end && dative != end && !other) {
+        const bool passive = werden && participle != end;
+        if ((passive || (sein && feeling)) && dative != end && !other) {
             // "Uns wurde gesagt": we were told
-            const std::string& english = tables.Value("dative-passive-verb", Lower1252(units[participle].lemma));
+            const std::string& english = passive ? tables.Value("dative-passive-verb", Lower1252(units[participle].lemma)) : "";
             if (!english.empty() && english != "-") {
                 units[participle].english = english;
                 units[participle].senses.clear();
@@ -1192,7 +1204,7 @@ void DativeOfAPassiveIsTheSubject(GermanSentence& s) {
                 subject.english = word->english;
                 subject.source = subject.start ? std::string(1, static_cast<char>(ToUpper1252(static_cast<unsigned char>(nominative[0])))) + nominative.substr(1)
                                                : nominative;
-                if (s.applied) s.applied->push_back("DativeOfAPassiveIsTheSubject");
+                if (s.applied) s.applied->push_back("DativeWithoutASubjectIsTheSubject");
             }
         }
         begin = end + 1;

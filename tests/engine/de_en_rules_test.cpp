@@ -809,6 +809,13 @@ TEST(GermanClauseRules, TheDativeOfAPassiveWithoutASubjectIsTheSubject) {
     EXPECT_EQ(de("Mir wurde nicht geholfen."), "I was not helped.");
     EXPECT_EQ(de("Uns wurde gesagt, dass der Hund schl\xE4" "ft."), "We were told that the dog sleeps.");
     EXPECT_EQ(de("Der Mann hat mir geholfen."), "The man has helped me.");
+    EXPECT_EQ(de("Mir ist heute sehr kalt."), "I am very cold today.");
+}
+
+TEST(GermanWordRules, AThirdPersonAfterDuIchOrWirIsNoVerbOfTheirs) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Ich glaube, dass du recht hast."), "I believe that you are right.");
+    EXPECT_EQ(de("Du schl\xE4" "fst."), "You sleep.");
 }
 
 TEST(GermanWordRules, AParticipleWithGeIsOfTheVerbWithoutItBeforeTheRarerGeVerb) {
