@@ -329,7 +329,10 @@ bool DativePronounAfterAnObjectPronounTakesTo(const GermanSentence& s, std::size
     const GermanUnit* prev = Previous(s, i);
     // "wie geht es dir", "die es uns gibt": "es" as the subject leaves the dative bare
     const bool objectBefore = prev && (prev->lower == "es" || prev->lower == "ihn") && !prev->subject;
-    if (!u.fw || u.fw->kind != GermanKind::Pronoun || !objectBefore || !s.catalogue.Tables().InList("dative-object-pronoun", u.lower))
+    // "gibt es dem Hund": so does a noun phrase in the dative
+    const bool dativeArticle = u.fw && u.fw->kind == GermanKind::Article && (u.lower == "dem" || u.lower == "einem");
+    if (!u.fw || !objectBefore ||
+        (!dativeArticle && (u.fw->kind != GermanKind::Pronoun || !s.catalogue.Tables().InList("dative-object-pronoun", u.lower))))
         return false;
     english = "to " + std::string(u.fw->english);
     return true;

@@ -577,13 +577,24 @@ std::size_t EsOfEsGibt(const GermanClause& c) {
     const bool zuInfinitive = c.chain.size() == 1 && c.chain[0] > c.begin &&
                               (c.s.units[c.chain[0]].reading.zuInfinitive ||
                                (c.s.units[c.chain[0] - 1].fw && c.s.units[c.chain[0] - 1].fw->kind == GermanKind::Particle));
-    if (c.subordinate || f.fw || f.lemma != "geben" || (!c.chain.empty() && !zuInfinitive)) return c.end;
+    // "Morgen wird es Regen geben", "Es könnte Probleme geben": there will be, there could be
+    const bool auxiliary = f.fw && ((f.fw->aux == AuxVerb::Werden && !f.fw->participle) || f.fw->kind == GermanKind::Modal) &&
+                           c.chain.size() == 1 && c.s.units[c.chain[0]].lemma == "geben" &&
+                           c.s.units[c.chain[0]].reading.tag == kFormBase;
+    if (c.subordinate || (!auxiliary && (f.fw || f.lemma != "geben" || (!c.chain.empty() && !zuInfinitive)))) return c.end;
     if (c.finite > c.begin && c.s.units[c.finite - 1].lower == "es") return c.finite - 1;
     if (c.finite + 1 >= c.end || c.s.units[c.finite + 1].lower != "es") return c.end;
     // "Er gibt es mir": with a subject in front, or a dative after it, "es" is what is given
     const GermanUnit* after = c.finite + 2 < c.end ? &c.s.units[c.finite + 2] : nullptr;
     if (after && c.s.catalogue.Tables().InList("dative-object-pronoun", after->lower)) return c.end;
     if (c.finite > c.begin && IsNominativePronoun(c.s.units[c.finite - 1]) && c.finite - 1 == c.begin) return c.end;
+    // "Der Mann wird es dem Hund geben": a noun phrase in front that can only be a subject
+    // is the one who gives ("Einen Park gibt es", "Die Stadt gibt es" say what there is)
+    const GermanUnit& first = c.s.units[c.begin];
+    const bool subjectInFront = first.fw && first.fw->kind == GermanKind::Article && c.begin + 1 < c.finite &&
+                                IsNounLike(c.s.units[c.finite - 1]) &&
+                                first.lower == "der";
+    if (subjectInFront) return c.end;
     return c.finite + 1;
 }
 
@@ -645,7 +656,14 @@ void ThereIsOrAre(GermanClause& c) {
     }
     const GermanUnit& f = c.Finite();
     const bool past = f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural;
-    const std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
+    std::string be = past ? (many ? "were" : "was") : (many ? "are" : "is");
+    if (f.fw) {  // "wird es ... geben": will be; "könnte es ... geben": could be
+        const bool would = f.fw->subjunctive || f.fw->past || c.reportedSpeech;
+        be = f.fw->aux == AuxVerb::Werden ? (would ? "would" : "will") : std::string(f.fw->english);
+        if (c.negate) be += " not";
+        be += " be";
+        c.used[c.chain[0]] = true;
+    }
     c.used[es] = c.used[c.finite] = true;
     if (TimeBeforeOtherWords(c)) TimeGoesLast(c);  // "there is no internet here"
     // "Hier gibt es nichts zu sehen": there is nothing to see here
@@ -654,9 +672,16 @@ void ThereIsOrAre(GermanClause& c) {
     // "Gibt es ...?", "Was gibt es?": asked, "is there"
     const bool ask = c.s.question && (c.finite == c.begin || es == c.begin || (asking > c.begin && asking == c.finite));
     c.EmitRange(c.begin, c.finite);
-    c.out.push_back(ask ? be : "there");
-    c.out.push_back(ask ? "there" : be);
-    if (c.negate) c.out.push_back("not");
+    if (ask && f.fw) {  // "Wird es Regen geben?": will there be
+        const std::size_t blank = be.find(' ');
+        c.out.push_back(be.substr(0, blank));
+        c.out.push_back("there");
+        c.out.push_back(be.substr(blank + 1));
+    } else {
+        c.out.push_back(ask ? be : "there");
+        c.out.push_back(ask ? "there" : be);
+    }
+    if (c.negate && !f.fw) c.out.push_back("not");
     c.EmitRange(c.finite + 1, c.end);
     c.trace.finished = true;
 }

@@ -824,6 +824,13 @@ TEST(GermanWordRules, AParticipleWithGeIsOfTheVerbWithoutItBeforeTheRarerGeVerb)
     EXPECT_EQ(de("Das Buch geh\xF6rt dem Mann."), "The book belongs to the man.");
 }
 
+TEST(GermanClauseRules, EsGibtWithWerdenOrAModalIsThereWillBe) {
+    auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
+    EXPECT_EQ(de("Morgen wird es Regen geben."), "Tomorrow there will be rain.");
+    EXPECT_EQ(de("Wird es Regen geben?"), "Will there be rain?");
+    EXPECT_EQ(de("Der Mann wird es dem Hund geben."), "The man will give it to the dog.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
