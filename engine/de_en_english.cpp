@@ -338,6 +338,21 @@ bool DativePronounAfterAnObjectPronounTakesTo(const GermanSentence& s, std::size
     return true;
 }
 
+// "Es gibt keine Milch mehr", "Er kommt nicht mehr": "mehr" closing a clause after
+// "kein" or "nicht" is no amount but the end of something: "anymore".
+bool MehrAfterANegationIsAnymore(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].lower != "mehr") return false;
+    const GermanUnit* next = Next(s, i);
+    const bool closes = !next || next->punct || (next->cls == kClassVerb && (i + 2 >= s.units.size() || s.units[i + 2].punct));
+    if (!closes) return false;
+    bool negated = false;
+    for (std::size_t k = i; k-- > 0 && k + 5 > i && !s.units[k].punct && !negated;)
+        negated = s.units[k].lower.compare(0, 4, "kein") == 0 || (k + 1 == i && s.units[k].lower == "nicht");
+    if (!negated) return false;
+    english = "anymore";
+    return true;
+}
+
 // "noch größer", "noch mehr": before a comparative "noch" is "even".
 bool NochBeforeAComparativeIsEven(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit* next = Next(s, i);
@@ -698,6 +713,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
     {"DativePronounAfterAnObjectPronounTakesTo", "Der Mann gibt es ihm.", DativePronounAfterAnObjectPronounTakesTo},
     {"NochBeforeAComparativeIsEven", "Der Hund ist noch älter.", NochBeforeAComparativeIsEven},
+    {"MehrAfterANegationIsAnymore", "Der Hund hat keinen Garten mehr.", MehrAfterANegationIsAnymore},
     {"SehrWithAVerbIsVeryMuch", "Der Mann sieht den Hund sehr.", SehrWithAVerbIsVeryMuch},
     {"ZuBeforeAnAdjectiveIsToo", "Der Hund ist zu alt.", ZuBeforeAnAdjectiveIsToo},
     {"SeitBeforeADurationIsFor", "Er wartet seit drei Tagen.", SeitBeforeADurationIsFor},

@@ -831,6 +831,12 @@ TEST(GermanClauseRules, EsGibtWithWerdenOrAModalIsThereWillBe) {
     EXPECT_EQ(de("Der Mann wird es dem Hund geben."), "The man will give it to the dog.");
 }
 
+TEST(GermanWordRules, MehrAfterANegationIsAnymore) {
+    EXPECT_EQ(By("MehrAfterANegationIsAnymore", "Der Hund hat keinen Garten mehr."), "The dog has no garden anymore.");
+    EXPECT_EQ(By("MehrAfterANegationIsAnymore", "Der Hund kommt nicht mehr."), "The dog does not come anymore.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat mehr G\xE4rten.").text, "The dog has more gardens.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
