@@ -1163,6 +1163,20 @@ void MarkExtendedAttributes(GermanSentence& s) {
     }
 }
 
+// "mir" -> "ich": the dative pronoun made the subject pronoun (table dative-to-nominative),
+// spelt with a capital where it opens the sentence. False when there is none.
+bool TheDativeAsSubject(const EngineTables& tables, GermanUnit& u) {
+    const std::string nominative = tables.Value("dative-to-nominative", u.lower);
+    const GermanWord* word = tables.German(nominative);
+    if (!word) return false;
+    u.fw = word;
+    u.lower = nominative;
+    u.english = word->english;
+    u.source = nominative;
+    if (u.start) u.source[0] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(u.source[0])));
+    return true;
+}
+
 // "Mir wurde nicht geholfen", "Uns wurde gesagt, dass ...": a passive with no subject
 // but the dative of a verb that English makes passive with that person (table
 // dative-passive-verb: helped, told, given) makes the dative pronoun the subject (I was
@@ -1172,40 +1186,36 @@ void MarkExtendedAttributes(GermanSentence& s) {
 void DativeWithoutASubjectIsTheSubject(GermanSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
     std::vector<GermanUnit>& units = s.units;
+    auto listed = [&](const GermanUnit& u, std::uint8_t cls, const char* table) {
+        return !u.fw && u.cls == cls && tables.InList(table, Lower1252(u.lemma));
+    };
     for (std::size_t begin = 0; begin < units.size();) {
         std::size_t end = begin;
         while (end < units.size() && !units[end].punct) ++end;
-        std::size_t dative = end, participle = end;
-        bool werden = false, sein = false, feeling = false, other = false;
+        std::size_t dative = end, participle = end, datives = 0;
+        bool werden = false, sein = false, feeling = false, subject = false;
         for (std::size_t k = begin; k < end; ++k) {
             const GermanUnit& u = units[k];
             werden = werden || (u.fw && u.fw->aux == AuxVerb::Werden && !u.fw->participle);
             sein = sein || (u.fw && u.fw->aux == AuxVerb::Sein && !u.fw->participle);
-            feeling = feeling || (!u.fw && u.cls == kClassAdjective && tables.InList("dative-feeling-adjective", Lower1252(u.lemma)));
-            if (!u.fw && u.cls == kClassVerb && u.reading.tag == kFormPastPart && tables.InList("dative-passive-verb", Lower1252(u.lemma)))
-                participle = k;
-            const bool pronoun = u.fw && u.fw->kind == GermanKind::Pronoun && !tables.Value("dative-to-nominative", u.lower).empty();
-            if (pronoun) other = other || dative != end, dative = k;
-            other = other || (u.fw && (IsNominativePronoun(u) || u.fw->kind == GermanKind::Article)) || (IsNounLike(u) && !u.start);
+            feeling = feeling || listed(u, kClassAdjective, "dative-feeling-adjective");
+            if (listed(u, kClassVerb, "dative-passive-verb") && u.reading.tag == kFormPastPart) participle = k;
+            if (u.fw && u.fw->kind == GermanKind::Pronoun && !tables.Value("dative-to-nominative", u.lower).empty()) {
+                dative = k;
+                ++datives;
+            }
+            subject = subject || (u.fw && (IsNominativePronoun(u) || u.fw->kind == GermanKind::Article)) ||
+                      (IsNounLike(u) && !u.start);
         }
         const bool passive = werden && participle != end;
-        if ((passive || (sein && feeling)) && dative != end && !other) {
+        if ((passive || (sein && feeling)) && datives == 1 && !subject) {
             // "Uns wurde gesagt": we were told
-            const std::string& english = passive ? tables.Value("dative-passive-verb", Lower1252(units[participle].lemma)) : "";
+            const std::string english = passive ? tables.Value("dative-passive-verb", Lower1252(units[participle].lemma)) : "";
             if (!english.empty() && english != "-") {
                 units[participle].english = english;
                 units[participle].senses.clear();
             }
-            const std::string nominative = tables.Value("dative-to-nominative", units[dative].lower);
-            if (const GermanWord* word = tables.German(nominative)) {
-                GermanUnit& subject = units[dative];
-                subject.fw = word;
-                subject.lower = nominative;
-                subject.english = word->english;
-                subject.source = subject.start ? std::string(1, static_cast<char>(ToUpper1252(static_cast<unsigned char>(nominative[0])))) + nominative.substr(1)
-                                               : nominative;
-                if (s.applied) s.applied->push_back("DativeWithoutASubjectIsTheSubject");
-            }
+            if (TheDativeAsSubject(tables, units[dative]) && s.applied) s.applied->push_back("DativeWithoutASubjectIsTheSubject");
         }
         begin = end + 1;
     }
