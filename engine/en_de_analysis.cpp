@@ -780,11 +780,9 @@ const EnglishUnit* ThingBefore(const EnglishSentence& s, std::size_t k) {
         if (!u.fw && u.cls == kClassName) return nullptr;  // "Tesla ... its": a name's gender is unknown
         if (u.fw || u.cls != kClassNoun) continue;
         if (u.plural || u.gender == kGenderNone || u.gender == kPluralOnly) return nullptr;
-        const bool person = tables.InList("person-noun", u.lower) || tables.InList("english-person-noun", u.lower);
-        bool agent = false;
-        for (std::size_t n = 3; n <= 4 && n < u.lower.size(); ++n)
-            agent = agent || tables.InList("agent-suffix", u.lower.substr(u.lower.size() - n));
-        return person || agent ? nullptr : &u;
+        const bool person = tables.InList("person-noun", u.lower) || tables.InList("english-person-noun", u.lower) ||
+                            AgentNoun(tables, u.lower);
+        return person ? nullptr : &u;
     }
     return nullptr;
 }
