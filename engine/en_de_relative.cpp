@@ -168,7 +168,9 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
                            !tables.Value("english-relative", u.lower).empty();
         const std::size_t nounAt = comma ? i - 2 : i - 1;
         const EnglishUnit& noun = s.units[nounAt];
-        if (!IsNounEnd(noun)) continue;
+        // "those who donated": "those" stands for the people the clause tells of (jene, die)
+        const bool those = !comma && u.lower == "who" && noun.fw && noun.fw->kind == EnKind::Demonstrative && noun.fw->plural;
+        if (!IsNounEnd(noun) && !those) continue;
         RelativeRole role = u.relativePreposition ? RelativeRole::AfterAPreposition : RoleOf(tables, s, i);
         const bool subjectPosition = OpensItsClause(s, NounPhraseStart(s, nounAt)) ||
                                      OpensItsClause(s, JoinedNounsStart(s, nounAt));
@@ -187,14 +189,14 @@ void MarkEnglishRelativeClauses(EnglishSentence& s) {
         if (!dass) {
             u.relative = role;
             u.antecedentGender = noun.gender;
-            u.antecedentPlural = noun.plural || joined;
+            u.antecedentPlural = noun.plural || joined || those;
         }
         if (!subjectPosition) continue;
         // the clause the relative or "dass" clause interrupted goes on at its verb
         const std::size_t outer = OuterVerb(s, i + 1, comma);
         if (outer < s.units.size()) {
             s.units[outer].resumes = true;
-            s.units[outer].antecedentPlural = noun.plural || joined;
+            s.units[outer].antecedentPlural = noun.plural || joined || those;
         }
     }
 }

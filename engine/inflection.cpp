@@ -470,6 +470,8 @@ std::string GermanSuperlative(const EngineTables& tables, std::string_view adjec
     if (ListedComparison(tables, adjective, comparative, superlative)) return superlative;
     std::string a(adjective);
     if (EndsWith(a, "e")) a.pop_back();
+    // "jüngst" (recent), "letzt", "nächst": a word that is a superlative already
+    if (tables.InList("superlative-already", a)) return a;
     // "kurz": kürzest, "heiß": heißest, "breit": breitest, "neu": neuest
     for (const char* end : {"d", "t", "s", "\xDF", "x", "z", "sch", "u"})
         if (EndsWith(a, end)) return a + "est";

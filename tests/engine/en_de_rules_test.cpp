@@ -953,3 +953,15 @@ TEST(EnglishClauseRules, APhraseInFrontWithItsAttributeOrATermsObjectIsTheTopic)
     EXPECT_EQ(en("The dog sleeps at the end of the street."), "Der Hund schläft am Ende der Straße.");
     EXPECT_EQ(en("Because of the wind of the garden, the dog sleeps."), "Wegen des Windes des Gartens schläft der Hund.");
 }
+
+TEST(EnglishClauseRules, ThoseWhoOpensARelativeClauseAboutThem) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man thanked those who bought the dog."), "Der Mann dankte jenen, die den Hund kauften.");
+    EXPECT_EQ(en("Those who slept were tired."), "Jene, die schliefen, waren müde.");
+}
+
+TEST(EnglishToGermanReadings, ASuperlativeOfAWordThatIsOneAlreadyTakesNoSecondEnding) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The most recent dog sleeps."), "Der jüngste Hund schläft.");
+    EXPECT_EQ(en("The oldest dog sleeps."), "Der älteste Hund schläft.");
+}
