@@ -1288,7 +1288,9 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         const bool oneOf = u.lower == "one" && c.i + 1 < c.end && At(c, c.i + 1).lower == "of";  // "one of the dogs"
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName) || oneOf) {
             const std::string& withANoun = c.s.catalogue.Tables().Value("verb-before-a-noun-object", c.mainLemma);
-            if (!withANoun.empty()) c.mainLemma = withANoun;  // "know the man": kennen
+            // "had known that": a pointing word alone is no noun (wissen)
+            const bool alone = IsDeterminer(u) && (c.i + 1 >= c.end || !IsNounOrAdjective(At(c, c.i + 1)));
+            if (!withANoun.empty() && !alone) c.mainLemma = withANoun;  // "know the man": kennen
             const bool indirect = IndirectObjectAt(c, c.i);
             const bool known = indirect || IsDefinite(u) || (!u.fw && u.cls == kClassName);
             const Case objectCase = indirect ? Case::Dative : ObjectCase(c);

@@ -943,6 +943,7 @@ TEST(EnglishToGermanReadings, AnOccupationAfterBeTakesNoArticle) {
 TEST(EnglishToGermanReadings, ThatClosingAClauseInFrontIsThePronoun) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("If the man had seen that, the dog would sleep."), "Wenn der Mann das gesehen hätte, würde der Hund schlafen.");
+    EXPECT_EQ(en("If the man had known that, the dog would sleep."), "Wenn der Mann das gewusst hätte, würde der Hund schlafen.");
     EXPECT_EQ(en("The man says that the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
 }
 
