@@ -941,10 +941,14 @@ std::string SubjunctiveOfAPast(const std::string& past) {
     if (!out.empty() && out.back() == 'e') out.pop_back();  // "wusste": the vowel before -te
     static const std::pair<char, char> kUmlauts[] = {{'a', '\xe4'}, {'o', '\xf6'}, {'u', '\xfc'}};
     for (std::size_t k = out.size(); k-- > 0;) {
+        if (out[k] == 'e' || out[k] == 'i') break;
         bool vowel = false;
         for (const auto& [plain, umlaut] : kUmlauts)
-            if (out[k] == plain && !(plain == 'u' && k > 0 && out[k - 1] == 'a')) { out[k] = umlaut, vowel = true; }
-        if (out[k] == 'e' || out[k] == 'i' || vowel) break;
+            if (out[k] == plain && !(plain == 'u' && k > 0 && out[k - 1] == 'a')) {
+                out[k] = umlaut;
+                vowel = true;
+            }
+        if (vowel) break;
     }
     return out + "e";
 }

@@ -1211,7 +1211,7 @@ void DativeWithoutASubjectIsTheSubject(GermanSentence& s) {
         if ((passive || (sein && feeling)) && datives == 1 && !subject) {
             // "Uns wurde gesagt": we were told
             const std::string english = passive ? tables.Value("dative-passive-verb", Lower1252(units[participle].lemma)) : "";
-            if (!english.empty() && english != "-") {
+            if (!english.empty()) {
                 units[participle].english = english;
                 units[participle].senses.clear();
             }

@@ -133,7 +133,7 @@ bool ComparativeIn(const GermanClause& c) {
 void WerdenVerb(VerbGroupState& v) {
     if (v.n0 && v.n0Participle && !(v.n0->fw && v.n0->fw->aux == AuxVerb::Sein)) {
         const bool future = v.c.future && !v.past && !v.subjunctive;  // "werden morgen abgeschickt": will be sent
-        PushAuxiliary(v, v.subjunctive || future ? (future ? "will be" : "would be") : BeForm(v.past, v.c.person, v.c.plural));
+        PushAuxiliary(v, future ? "will be" : v.subjunctive ? "would be" : BeForm(v.past, v.c.person, v.c.plural));
         v.need = Need::PastPart;
     } else if (v.n0 && v.n0Infinitive) {
         v.words.push_back(v.subjunctive || v.past ? "would" : "will");

@@ -420,6 +420,17 @@ bool SubjectStartsWith(const EngineTables& tables, const EnglishUnit& u) {
            (!u.fw && u.capital && !u.punct);
 }
 
+// The conjunction "that" put in at `at`, where English leaves it out; false when the
+// tables lack it.
+bool InsertThat(EnglishSentence& s, std::size_t at) {
+    EnglishUnit that;
+    that.source = that.lower = "that";
+    that.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
+    if (!that.fw) return false;
+    s.units.insert(s.units.begin() + static_cast<long>(at), std::move(that));
+    return true;
+}
+
 // "He says the bullet came", "I know you are tired": after a verb of saying or
 // knowing, a subject and its verb are a clause that English joins without
 // "that"; German needs its "dass".
@@ -443,11 +454,7 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         if (!subjectStart) continue;
         const std::size_t end = EnglishSubjectEnd(s, i + 1, s.units.size());
         if (end <= i + 1 || end >= s.units.size() || !FiniteVerb(s.units[end])) continue;
-        EnglishUnit that;
-        that.source = that.lower = "that";
-        that.fw = tables.English("that", EnKind::Subordinator);
-        if (!that.fw) return;
-        s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(that));
+        if (!InsertThat(s, i + 1)) return;
         if (s.applied) s.applied->push_back("ThatAfterAVerbOfSaying");
         ++i;
     }
@@ -489,11 +496,7 @@ void WantSomeoneToDoIsDass(EnglishSentence& s) {
             next.fixed = true;
         }
         s.units.erase(s.units.begin() + static_cast<long>(objectEnd));
-        EnglishUnit that;
-        that.source = that.lower = "that";
-        that.fw = tables.English("that", EnKind::Subordinator);
-        if (!that.fw) return;
-        s.units.insert(s.units.begin() + static_cast<long>(i) + 1, std::move(that));
+        if (!InsertThat(s, i + 1)) return;
         if (s.applied) s.applied->push_back("WantSomeoneToDoIsDass");
     }
 }

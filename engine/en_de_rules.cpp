@@ -60,31 +60,35 @@ bool ToAPlace(const EnglishClause& c, std::size_t i, bool& article) {
     return true;
 }
 
+// The noun from k on past its adjectives ("the small red car": car); nullptr when none.
+const EnglishUnit* NounAfterAdjectives(const EnglishClause& c, std::size_t k) {
+    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
+    return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun ? &At(c, k) : nullptr;
+}
+
 // "to the cinema", "to the sea", "to hospital": a place one goes into or up to takes its
 // own preposition with the accusative (ins Kino, ans Meer, ins Krankenhaus; table
 // to-place-preposition); empty otherwise.
 std::string ToAPlaceInside(const EnglishClause& c, std::size_t i) {
     if (At(c, i).lower != "to" || i + 1 >= c.end) return std::string();
-    std::size_t k = At(c, i + 1).lower == "the" ? i + 2 : i + 1;
-    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
-    if (k >= c.end || At(c, k).fw || At(c, k).cls != kClassNoun || At(c, k).plural) return std::string();
-    return c.s.catalogue.Tables().Value("to-place-preposition", Lower1252(At(c, k).german));
+    const EnglishUnit* place = NounAfterAdjectives(c, At(c, i + 1).lower == "the" ? i + 2 : i + 1);
+    if (!place || place->plural) return std::string();
+    return c.s.catalogue.Tables().Value("to-place-preposition", Lower1252(place->german));
 }
 
-// The German preposition at i: "um" before a time of day, "an" before a day, none
-// before a year (empty).
 // "on the wall", "at the cinema": where a thing is, German may name with another
 // preposition than the English one's own (an der Wand, im Kino; table
 // place-noun-preposition, "on wand" -> "an"); empty otherwise.
 std::string PlacePrepositionOfItsNoun(const EnglishClause& c, std::size_t i) {
     const std::string& english = At(c, i).lower;
     if ((english != "on" && english != "at") || i + 2 >= c.end || !IsDeterminer(At(c, i + 1))) return std::string();
-    std::size_t k = i + 2;
-    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
-    if (k >= c.end || At(c, k).fw || At(c, k).cls != kClassNoun) return std::string();
-    return c.s.catalogue.Tables().Value("place-noun-preposition", english + " " + Lower1252(At(c, k).german));
+    const EnglishUnit* place = NounAfterAdjectives(c, i + 2);
+    if (!place) return std::string();
+    return c.s.catalogue.Tables().Value("place-noun-preposition", english + " " + Lower1252(place->german));
 }
 
+// The German preposition at i: "um" before a time of day, "an" before a day, none
+// before a year (empty).
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     bool article = false;
     if (ToAPlace(c, i, article)) return article ? "in" : "nach";
@@ -967,9 +971,8 @@ bool BodyPartOfTheSubjectAt(const EnglishClause& c, std::size_t i) {
     const bool sein = said == "er" || said == "es";
     if ((sein || said == "sie") && !c.plural && sein != (u.fw->german == std::string("sein")))
         return false;  // "she washed his hands": another's
-    std::size_t k = i + 1;
-    while (k < c.end && !At(c, k).fw && At(c, k).cls == kClassAdjective) ++k;
-    return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun && tables.InList("body-part", At(c, k).german);
+    const EnglishUnit* part = NounAfterAdjectives(c, i + 1);
+    return part && tables.InList("body-part", part->german);
 }
 
 // The subject's own reflexive pronoun: accusative (mich, uns, sich) or dative (mir).
