@@ -355,10 +355,14 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     MarkRelativePronouns(s);
     MarkExtendedAttributes(s);
     if (options.explain)
-        for (const GermanUnit& u : s.units)
+        for (const GermanUnit& u : s.units) {
+            // the other senses the model may choose among afterwards
+            std::string others;
+            for (std::size_t k = 1; k < u.senses.size() && k < 6; ++k) others += (k == 1 ? " [" : "; ") + u.senses[k];
             result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +
                                       FormName(u.reading.tag) + (u.reading.zuInfinitive ? " zu" : "") + " | " +
-                                      u.lemma + " | " + u.english + (u.known ? "" : " (unknown)"));
+                                      u.lemma + " | " + u.english + (u.known ? "" : " (unknown)") + (others.empty() ? "" : others + "]"));
+        }
     bool anyKnown = false;
     for (const GermanUnit& u : s.units) {
         if (!u.known && !u.punct && !u.number) result.unknown.push_back(u.source);
