@@ -244,10 +244,15 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     const bool singularDeterminer =
         previous && (s.catalogue.Tables().InList("singular-determiner", previous->lower) || previous->lower == "das" ||
                      (previous->lower == "der" && previous->start));
-    const bool headwordNoun = singularDeterminer && std::any_of(readings.begin(), readings.end(), [](const GermanReading& r) {
-        return r.word->wordClass == kClassNoun && r.tag == kFormBase && r.word->senseCount &&
-               r.word->gender != kPluralOnly;
-    });
+    // "den Laden", "seinen Laden": the masculine accusative, as likely as a dative plural
+    const bool masculineDeterminer =
+        previous && previous->fw && previous->fw->kind == GermanKind::Article && previous->lower.size() > 2 &&
+        previous->lower.compare(previous->lower.size() - 2, 2, "en") == 0;
+    const bool headwordNoun = (singularDeterminer || masculineDeterminer) &&
+                              std::any_of(readings.begin(), readings.end(), [&](const GermanReading& r) {
+                                  return r.word->wordClass == kClassNoun && r.tag == kFormBase && r.word->senseCount &&
+                                         r.word->gender != kPluralOnly && (singularDeterminer || r.word->gender == kMasculine);
+                              });
     float bestScore = -1000;
     const GermanReading* best = nullptr;
     for (const GermanReading& r : readings) {

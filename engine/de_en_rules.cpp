@@ -1198,8 +1198,12 @@ void TheProgressive(GermanClause& c) {
 // ("Sie weint oft"; tables frequency-adverb, habit-word) nor in a condition or time
 // clause ("Wenn es regnet": if it rains; table simple-present-subordinator).
 bool OngoingActivityInThePresent(const GermanClause& c) {
-    // "Lachen Sie!": a verb in front without a subject before it asks for something
-    if (!PresentLexicalStatement(c) || c.progressive || c.future || c.finite == c.begin) return false;
+    // "Lachen Sie!": a verb in front without a subject before it asks for something; a
+    // question asks about now just the same ("Regnet es?": is it raining)
+    const std::uint8_t tag = c.Finite().reading.tag;
+    if (!c.chain.empty() || c.Finite().fw || tag == kFormPast || tag == kFormPastPlural || tag == kFormSubjunctive ||
+        c.progressive || c.future || c.imperative || (c.finite == c.begin && !c.s.question))
+        return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     const std::string& english = c.Finite().english;
     // "look forward" as a whole; "wait" also in "wait for"
@@ -1716,9 +1720,10 @@ bool StillAt(const GermanClause& c, std::size_t i) {
 }
 
 // "Wir schwimmen oft im See": "often", "never", "already" stand before the English
-// verb, or after its first auxiliary or a lone "be" ("We have already seen it").
+// verb, or after its first auxiliary or a lone "be" ("We have already seen it"); in a
+// question the subject comes between ("Is it still raining?", "Does he often come?").
 std::size_t FrequencyAdverbIn(const GermanClause& c) {
-    if (c.question || c.negate || c.verbGroup.empty()) return c.end;
+    if (c.negate || c.verbGroup.empty()) return c.end;
     const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
     for (std::size_t i = from; i < c.end; ++i) {
         if (c.used[i] || c.s.units[i].fixed) continue;

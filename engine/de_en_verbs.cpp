@@ -219,7 +219,8 @@ void LexicalVerb(VerbGroupState& v, const std::string& e) {
     } else if (c.upToNow && !v.past && !v.subjunctive && !c.question && !be) {
         v.words.push_back(v.third ? "has" : "have");  // "wohnt seit drei Jahren": has lived
         if (c.negate) v.words.push_back("not");
-        v.words.push_back(EnglishPastPart(c.s.catalogue, e));
+        if (c.progressive) v.words.push_back("been");  // "schneit seit gestern": has been snowing
+        v.words.push_back(c.progressive ? EnglishIng(c.s.catalogue, e) : EnglishPastPart(c.s.catalogue, e));
     } else if (c.future && !v.past && !v.subjunctive) {
         v.words.push_back("will");  // "kommt morgen": will come
         if (c.negate) v.words.push_back("not");

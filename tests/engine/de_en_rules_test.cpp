@@ -64,6 +64,8 @@ TEST(GermanToEnglishReadings, AfterASingularDeterminerAHeadwordNounIsNoPluralOfA
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Essen ist klein.").text, "The food is small.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht ein Essen.").text, "He sees a food.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht die Essen.").text, "He sees the chimneys.");
+    // after "den" or "seinen" a masculine headword is the accusative singular, no dative plural
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er sieht seinen Laden.").text, "He sees his shop.");
 }
 
 TEST(GermanClauseRules, ZuJoinsItsInfinitive) {
@@ -142,6 +144,8 @@ TEST(GermanClauseRules, FrequencyAdverbBeforeTheVerb) {
     // "das" before the verbs at the end stands alone
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat das oft gesehen.").text, "The dog has often seen that.");
     EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Der Hund ist oft müde."), "The dog is often tired.");
+    // in a question after the subject
+    EXPECT_EQ(By("FrequencyAdverbBeforeTheVerb", "Hat der Hund oft gewartet?"), "Has the dog often waited?");
 }
 
 TEST(GermanClauseRules, TimeGoesLast) {
@@ -883,6 +887,9 @@ TEST(GermanClauseRules, WhatGoesOnNowIsProgressiveButAHabitOrAConditionIsNot) {
               "The dog is looking forward to the garden.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wenn es regnet, wartet der Hund.").text,
               "If it rains, the dog waits.");
+    // a question asks about now as well; what has gone on up to now has been going on
+    EXPECT_EQ(By("OngoingActivityIsProgressive", "Regnet es noch?"), "Is it still raining?");
+    EXPECT_EQ(By("OngoingActivityIsProgressive", "Es regnet seit drei Tagen."), "It has been raining for three days.");
 }
 
 TEST(GermanWordRules, AMeasureBeforeANounTakesOf) {
