@@ -411,6 +411,8 @@ void CatalogueBuilder::AddWordSense(const std::string& source, std::uint8_t cls,
     }
     if (!word.gender) word.gender = sourceGender;
     word.flags |= flags;
+    // "später :: -to-be": a piece of a word, which cannot stand in a sentence
+    if (!target.empty() && target[0] == '-') return;
     SenseDraft sense;
     sense.text = target;
     sense.subjects = subjects;
@@ -531,9 +533,12 @@ void CatalogueBuilder::CountEvidence() {
     for (auto& [key, word] : words_) {
         addForm(key.first, &word);
         auto info = sourceInfo.find(key);
-        if (info != sourceInfo.end())
+        if (info != sourceInfo.end()) {
+            // "schickt" alone is schicken's: a separable verb counts only where its particle is joined
+            const std::string& particle = info->second.particle;
             for (const std::string& form : info->second.forms)
-                if (!form.empty()) addForm(form, &word);
+                if (!form.empty() && (particle.empty() || StartsWith(form, particle))) addForm(form, &word);
+        }
         wordIndex[&word] = senseWords.size();
         std::vector<std::vector<std::string>> perSense;
         for (const SenseDraft& d : word.senses) {
@@ -1024,6 +1029,28 @@ void CatalogueBuilder::AddSeparableParticles() {
     }
 }
 
+// "handelt zuwider" is listed and "handelt" for handeln is not: the stem verb takes the
+// forms its separable verbs show, so a form alone is never read as one of those.
+void CatalogueBuilder::GiveTheStemVerbItsForms() {
+    const std::set<std::string> verbs = GermanVerbLemmas();
+    std::vector<std::pair<std::string, Inflection>> separable;
+    for (const auto& [key, info] : german_)
+        if (key.second == kClassVerb && !info.particle.empty()) separable.emplace_back(key.first, info);
+    for (const auto& [lemma, info] : separable) {
+        if (lemma.compare(0, info.particle.size(), info.particle) != 0) continue;
+        const std::string stem = lemma.substr(info.particle.size());
+        if (!verbs.count(stem)) continue;
+        // a rare verb ("fasen" beside "abfasen") would take "fast" from the adverb
+        if (direction_ == Direction::GermanToEnglish) {
+            auto word = words_.find(Key(stem, kClassVerb));
+            if (word == words_.end() || word->second.senses.size() < 3) continue;
+        }
+        Inflection& own = GermanInfo(stem, kClassVerb);
+        for (int tag : {kFormThird, kFormPast})
+            if (own.forms[tag].empty() && !info.forms[tag].empty()) own.forms[tag] = info.forms[tag];
+    }
+}
+
 // "aufstehen :: to up [coll.]": a German verb whose English is a bare particle would take
 // the corpus evidence of "get up" and "stand up" for itself; other senses stay.
 void CatalogueBuilder::DropParticleVerbSenses() {
@@ -1090,6 +1117,7 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             continue;
         }
         if (phrasesOnly && !HasSpace(g.text)) continue;
+        if (toEnglish && !english.empty()) NoteVerbWithItsObject(g.text, english[0].text);
         for (std::size_t ei = 0; ei < english.size(); ++ei) {
             const DictTerm& e = english[ei];
             if (e.text.empty() || (EndsSentence(e.text) && CountWords(e.text) >= 3)) continue;
@@ -1177,11 +1205,56 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
     for (const Key& key : seenHere) ++appearances_[key];
 }
 
+namespace {
+
+// How much of a verb a form spells: the letters it shares with the verb's start, also
+// without a "ge" inside it ("angeordnet" is anordnen's).
+std::size_t Resemblance(const std::string& form, const std::string& verb) {
+    auto shared = [&](const std::string& f) {
+        std::size_t n = 0;
+        while (n < f.size() && n < verb.size() && f[n] == verb[n]) ++n;
+        return n;
+    };
+    std::size_t best = shared(form);
+    const std::size_t ge = form.find("ge");
+    if (ge != std::string::npos && ge <= 4) best = std::max(best, shared(form.substr(0, ge) + form.substr(ge + 2)));
+    return best;
+}
+
+// "anordnen; verordnen; verfügen | angeordnet; verfügt; verordnet": the dictionary does
+// not always keep its forms in the order of its verbs. A form goes with the verb in its
+// place unless another verb plainly shares more of its spelling ("verfügte" is not
+// verordnen's, though both start with "ver").
+// "ordnet an" beside "anordnen": a form of two words, the verb and its particle.
+bool SeparatedForm(const std::string& form, const std::string& verb) {
+    std::vector<std::string_view> parts = SplitWords(form);
+    return parts.size() == 2 && parts[1].size() < verb.size() && verb.compare(0, parts[1].size(), parts[1]) == 0;
+}
+
+std::size_t VerbOfTheForm(const std::vector<std::string>& verbs, std::size_t place, const std::string& form) {
+    if (place >= verbs.size()) return place;
+    const std::size_t own = Resemblance(form, verbs[place]);
+    std::size_t best = place, bestShared = own;
+    for (std::size_t k = 0; k < verbs.size(); ++k) {
+        const std::size_t shared = Resemblance(form, verbs[k]);
+        if (shared > bestShared) { best = k; bestShared = shared; }
+    }
+    return bestShared >= 4 && bestShared >= own + 2 ? best : place;
+}
+
+}  // namespace
+
 void CatalogueBuilder::AddVerbForms(const DictLine& line) {
     const DictSubentry& g0 = line.german[0];
     const DictSubentry& e0 = line.english[0];
     std::size_t n = std::min(line.german.size(), line.english.size());
     bool pastSeen = false, thirdSeen = false;
+    std::vector<std::string> germanVerbs, englishVerbs;
+    bool innerWord = false;
+    for (const auto& g : g0) germanVerbs.push_back(StripPlaceholders(g.text, &innerWord));
+    const std::string gs0Lemma = germanVerbs.empty() ? std::string() : germanVerbs[0];
+    std::map<std::string, std::string> linePastParts;  // English verb -> participle, in this line
+    for (const auto& e : e0) englishVerbs.push_back(FirstWord(WithoutTo(e.text)));
     for (std::size_t sub = 1; sub < n && sub < 16; ++sub) {
         const DictSubentry& gs = line.german[sub];
         const DictSubentry& es = line.english[sub];
@@ -1201,8 +1274,10 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
                  first.compare(first.size() - 3, 3, "end") == 0) tag = kFormPresPart;
         else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
-        // "| unterschreibt | unterschrieb": the third person and the past without persons
-        else if (!HasSpace(first) && (sub == 4 || (sub == 3 && first.back() == 't')) && gs[0].braces.empty()) {
+        // "| unterschreibt | unterschrieb": the third person and the past without persons,
+        // also of a separable verb first ("| ordnet an | ordnete an")
+        else if ((!HasSpace(first) || SeparatedForm(first, gs0Lemma)) &&
+                 (sub == 4 || (sub == 3 && FirstWord(first).back() == 't')) && gs[0].braces.empty()) {
             tag = sub == 3 ? kFormThird : kFormPast;
             bare = true;
         }
@@ -1214,27 +1289,33 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         for (std::size_t j = 0; j < gs.size(); ++j) {
             std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
             if (lemmaIndex >= g0.size()) continue;
-            bool inner = false;  // "etw. unterschreiben" is the verb "unterschreiben"
-            const std::string lemmaText = StripPlaceholders(g0[lemmaIndex].text, &inner);
-            if (lemmaText.empty() || HasSpace(lemmaText)) continue;
             PersonPrefix cut;
             std::string words = CutPersonPrefix(gs[j].text, cut) ? cut.rest : gs[j].text;
             // "sich verloren": the form is "verloren", not "sich"
             if (StartsWith(words, "sich ")) words = words.substr(5);
             std::vector<std::string_view> parts = SplitWords(words);
             if (parts.empty()) continue;
+            if (gs.size() == g0.size()) lemmaIndex = VerbOfTheForm(germanVerbs, lemmaIndex, std::string(parts[0]));
+            bool inner = false;  // "etw. unterschreiben" is the verb "unterschreiben"
+            const std::string lemmaText = StripPlaceholders(g0[lemmaIndex].text, &inner);
+            if (lemmaText.empty() || HasSpace(lemmaText)) continue;
             Inflection& info = GermanInfo(lemmaText, kClassVerb);
             if (info.forms[tag].empty()) info.forms[tag] = std::string(parts[0]);
             if (sein) info.flags |= kWordSein;
-            if (parts.size() == 2 && (tag == kFormThird || tag == kFormPast) &&
-                lemmaText.compare(0, parts[1].size(), parts[1]) == 0) {
-                info.particle = std::string(parts[1]);
+            // "sagt sich los": the particle is the last word, "sich" may stand between
+            if (parts.size() >= 2 && (tag == kFormThird || tag == kFormPast) &&
+                lemmaText.compare(0, parts.back().size(), parts.back()) == 0) {
+                info.particle = std::string(parts.back());
                 info.flags |= kWordSeparable;
             }
         }
         for (std::size_t j = 0; j < es.size(); ++j) {
             std::size_t lemmaIndex = es.size() == e0.size() ? j : 0;
             if (lemmaIndex >= e0.size()) continue;
+            // "he/she thinks": the form is the word after the persons
+            const std::string& listed = es[j].text;
+            const std::string probe = listed.find('/') != std::string::npos ? listed.substr(listed.rfind(' ') + 1) : FirstWord(listed);
+            if (es.size() == e0.size()) lemmaIndex = VerbOfTheForm(englishVerbs, lemmaIndex, probe);
             std::string lemma = FirstWord(WithoutTo(e0[lemmaIndex].text));
             std::string words;
             const std::string& text = es[j].text;
@@ -1257,6 +1338,13 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             // "he/she hold", a bare "felt" in the third person's column: slips of the
             // dictionary; an English third person is never the base and always ends in -s
             if (tag == kFormThird && (form == lemma || !EndsWith(form, "s"))) continue;
+            // "to sit on the fence | interposing | interposed": forms of another verb than the
+            // line's (an irregular one's come in braces)
+            if (Resemblance(form, lemma) == 0) continue;
+            // "added | add": a past the same as the verb is a slip where the participle is not ("put")
+            if (tag == kFormPastPart) linePastParts[lemma] = form;
+            auto participle = linePastParts.find(lemma);
+            if (tag == kFormPast && form == lemma && participle != linePastParts.end() && participle->second != lemma) continue;
             Inflection& info = EnglishInfo(lemma, kClassVerb);
             bool fixedByBraces = (info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart);
             if (!form.empty() && info.forms[tag].empty() && !fixedByBraces) info.forms[tag] = form;
@@ -1401,6 +1489,60 @@ std::string CatalogueBuilder::GovernedPrepositionTable() const {
     for (const auto& entry : governed_) {
         const std::string best = BestGovernedPreposition(entry.first);
         if (!best.empty()) text += "governed-preposition\t" + entry.first + "\t" + best + "\n";
+    }
+    return text;
+}
+
+// "eine Entscheidung treffen :: to make a decision": the dictionary's phrases of an
+// object noun and its verb, where the verb's English depends on the noun. Only the
+// plain shape counts: articles or placeholders, the noun, the infinitive.
+void CatalogueBuilder::NoteVerbWithItsObject(const std::string& german, const std::string& english) {
+    static const std::set<std::string> articles = {"ein", "eine", "einen", "der", "die", "das", "den", "dem"};
+    std::vector<std::string_view> g = SplitWords(german);
+    if (g.size() < 2 || g.size() > 4) return;
+    const std::string verbs(g.back()), noun(g[g.size() - 2]);
+    if (verbs.size() < 4 || IsUpper1252(static_cast<unsigned char>(verbs[0])) ||
+        !IsUpper1252(static_cast<unsigned char>(noun[0])) || IsPlaceholder(noun))
+        return;
+    for (std::size_t i = 0; i + 2 < g.size(); ++i)
+        if (!articles.count(std::string(g[i])) && !IsPlaceholder(g[i])) return;
+    if (!StartsWith(english, "to ")) return;
+    // "to make/take a decision", "to attach importance to sth.": verb, article, object
+    std::vector<std::string> e;
+    const std::string words = english.substr(3);  // the views below point into it
+    for (std::string_view w : SplitWords(words))
+        if (!IsPlaceholder(w)) e.emplace_back(w);
+    while (!e.empty() && tables_.InList("english-preposition", e.back())) e.pop_back();
+    if (e.size() < 2 || e.size() > 3) return;
+    const std::string englishVerb = e[0].substr(0, e[0].find('/'));
+    if (e.size() == 3 && e[1] != "a" && e[1] != "an" && e[1] != "the") return;
+    const std::string& object = e.back();
+    if (englishVerb.empty() || object.find('/') != std::string::npos || englishVerb == "be" || englishVerb == "have") return;
+    // "die Tür zuschließen/abschließen": each verb of the slash
+    for (std::string_view verb : SplitTopLevel(verbs, "/"))
+        if (verb.size() >= 4 && verb.back() == 'n')
+            ++verbsWithObjects_[noun + " " + std::string(verb)][englishVerb + "|" + object];
+}
+
+// The list the engine reads: each noun and verb with the Englishes the dictionary gives,
+// the most frequent first ("solve|problem;crack|problem"), where the object's English is
+// one of the noun's own senses.
+std::string CatalogueBuilder::VerbWithObjectTable() const {
+    std::string text = "list\tword\tvalue\n";
+    for (const auto& [key, renderings] : verbsWithObjects_) {
+        auto word = words_.find(Key(key.substr(0, key.find(' ')), kClassNoun));
+        if (word == words_.end()) continue;  // "Maßnahmen ergreifen": a plural, whose English would not fit
+        std::vector<std::pair<std::string, int>> sorted;
+        for (const auto& rendering : renderings) {
+            const std::string object = rendering.first.substr(rendering.first.find('|') + 1);
+            if (std::any_of(word->second.senses.begin(), word->second.senses.end(),
+                            [&](const SenseDraft& d) { return d.text == object; }))
+                sorted.push_back(rendering);
+        }
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+        std::string value;
+        for (const auto& rendering : sorted) value += (value.empty() ? "" : ";") + rendering.first;
+        if (!value.empty()) text += "verb-with-object\t" + Lower1252(key) + "\t" + value + "\n";
     }
     return text;
 }
@@ -1629,6 +1771,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AddPrepositionVerbs();
     AddStrongVerbForms();
     AddSeparableParticles();
+    GiveTheStemVerbItsForms();
     DropParticleVerbSenses();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;
@@ -1869,6 +2012,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
     std::string tables;
     if (toEnglish) tableTexts_.emplace_back("governed-prepositions", GovernedPrepositionTable());
+    if (toEnglish) tableTexts_.emplace_back("verbs-with-objects", VerbWithObjectTable());
     tableTexts_.emplace_back("place-names", PlaceNameTable());
     if (!toEnglish) tableTexts_.emplace_back("learned-verb-prepositions", LearnedVerbPrepositionTable());
     for (const auto& [name, text] : tableTexts_) {

@@ -97,9 +97,12 @@ private:
     std::set<std::string> GermanVerbLemmas() const;
     void AddStrongVerbForms();
     void AddSeparableParticles();
+    void GiveTheStemVerbItsForms();
     void DropParticleVerbSenses();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
+    void NoteVerbWithItsObject(const std::string& german, const std::string& english);
+    std::string VerbWithObjectTable() const;
     std::string BestGovernedPreposition(const std::string& governor) const;  // "" when none
     void AddPlaceName(const DictLine& line);
     void NotePrepositionVerb(const std::string& source, const std::string& target, std::uint32_t subjects,
@@ -129,6 +132,8 @@ private:
     std::map<std::string, int> targetFrequency_;
     // "auf etw. hoffen :: to hope for sth.": ("hoffen auf", "for") and how often
     std::map<std::string, std::map<std::string, int>> governed_;
+    // "entscheidung treffen" -> "make|decision" -> how often the dictionary says so
+    std::map<std::string, std::map<std::string, int>> verbsWithObjects_;
     struct PlaceName {
         std::string target;
         bool town = false;  // the line names a town, which wins over a river of the name

@@ -357,8 +357,10 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     if (options.explain)
         for (const GermanUnit& u : s.units) {
             // the other senses the model may choose among afterwards
+            const std::vector<std::string> senses =
+                u.cls == kClassVerb && !u.fw ? EnglishSenses(s, u.reading.word, u.cls, 6) : u.senses;
             std::string others;
-            for (std::size_t k = 1; k < u.senses.size() && k < 6; ++k) others += (k == 1 ? " [" : "; ") + u.senses[k];
+            for (std::size_t k = 1; k < senses.size() && k < 6; ++k) others += (k == 1 ? " [" : "; ") + senses[k];
             result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +
                                       FormName(u.reading.tag) + (u.reading.zuInfinitive ? " zu" : "") + " | " +
                                       u.lemma + " | " + u.english + (u.known ? "" : " (unknown)") + (others.empty() ? "" : others + "]"));

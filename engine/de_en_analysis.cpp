@@ -195,6 +195,18 @@ bool GeVerbBesideItsStem(const Catalogue& catalogue, const GermanReading& r, con
     });
 }
 
+// A finite form of a separable verb whose particle stands nowhere after it in the
+// sentence: the form belongs to another verb ("sitzt", "handelt").
+bool SeparableFiniteWithoutItsParticle(const GermanSentence& s, const GermanUnit& u, const GermanReading& r) {
+    if (r.word->wordClass != kClassVerb || !r.word->particle || r.tag == kFormPastPart || r.tag == kFormBase) return false;
+    const GermanUnit* first = s.units.data();
+    if (&u < first || &u >= first + s.units.size()) return false;
+    const std::string particle = s.catalogue.String(r.word->particle);
+    for (const GermanUnit* w = &u + 1; w < first + s.units.size(); ++w)
+        if (w->lower == particle) return false;
+    return true;
+}
+
 void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit* previous) {
     const bool capitalNoun = u.capital && !u.start;
     // "München", "Wien": a place English names in its own way. After an article the
@@ -256,6 +268,8 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     float bestScore = -1000;
     const GermanReading* best = nullptr;
     for (const GermanReading& r : readings) {
+        // "handelt" is zuwiderhandeln's only where "zuwider" follows
+        if (readings.size() > 1 && SeparableFiniteWithoutItsParticle(s, u, r)) continue;
         float score = ReadingScore(s.catalogue.Tables(), r, u, previous);
         if (headwordNoun && r.word->wordClass == kClassNoun && r.tag == kFormPlural &&
             LemmaOf(s.catalogue, r.word) != u.source)
@@ -270,7 +284,8 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
     // participle's own verb first ("studiert" is studieren's before einstudieren's)
     if (best->tag == kFormPastPart)
         for (const GermanReading& r : readings)
-            if (r.word->wordClass == kClassVerb && (r.tag == kFormThird || r.tag == kFormPastPlural) && r.word->senseCount &&
+            if (r.word->wordClass == kClassVerb && r.word->senseCount &&
+                (r.tag == kFormThird || r.tag == kFormPast || r.tag == kFormPastPlural) &&
                 (!u.finiteForm.word || (r.word == best->word && u.finiteForm.word != best->word)))
                 u.finiteForm = r;
     if (best->word->wordClass == kClassAdjective)

@@ -213,6 +213,84 @@ bool VerbWithItsPreposition(const GermanClause& c) { return FindVerbTerm(c, "ver
 
 void TheVerbTermsEnglish(GermanClause& c) { TheTermsEnglish(c, FindVerbTerm(c, "verb-with-preposition", false)); }
 
+// "traf eine Entscheidung": made a decision; "hielt eine Rede": gave a speech. Where the
+// dictionary names a verb together with its object (table verb-with-object, gathered
+// from its phrases), the verb takes that English and the noun the sense that goes with it.
+struct VerbAndObject {
+    std::size_t verb, noun;
+    std::string english, object;
+};
+
+// The dictionary's word of a verb, also once its particle joined it ("schloss ... ab").
+const WordRecord* VerbWord(const GermanSentence& s, const std::string& lemma) {
+    for (FormLink link : s.catalogue.Forms(lemma)) {
+        const WordRecord* w = s.catalogue.Word(LinkWord(link));
+        if (w && w->wordClass == kClassVerb) return w;
+    }
+    return nullptr;
+}
+
+// "tür" as the last part of "Haustür": a noun of the dictionary, written with its capital.
+bool IsANoun(const GermanSentence& s, std::string part) {
+    part[0] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(part[0])));
+    for (FormLink link : s.catalogue.Forms(part)) {
+        const WordRecord* w = s.catalogue.Word(LinkWord(link));
+        if (w && w->wordClass == kClassNoun) return true;
+    }
+    return false;
+}
+
+VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
+    const std::size_t v = MainVerbOf(c);
+    const GermanUnit& verb = c.s.units[v];
+    // a rule that chose the verb's English already (a verb with its preposition) decides
+    if (verb.fw || verb.cls != kClassVerb || verb.fixed ||
+        verb.english != BestEnglishSense(c.s, VerbWord(c.s, verb.lemma), kClassVerb))
+        return {c.end, c.end, {}, {}};
+    const std::string verbLemma = " " + Lower1252(verb.lemma);
+    // before the finite verb of a main clause stands its subject ("Der Sonnenschein macht
+    // mich glücklich"), unless a passive makes the object the subject ("Die Tür wurde abgeschlossen")
+    const GermanUnit& f = c.Finite();
+    const bool passive = v != c.finite && f.fw && (f.fw->aux == AuxVerb::Werden || f.fw->aux == AuxVerb::Sein);
+    const std::size_t from = c.subordinate || passive ? c.begin : c.finite + 1;
+    for (std::size_t i = from; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (u.fw || u.cls != kClassNoun || u.fixed) continue;
+        // the noun, else the last part of a compound that is a noun itself ("Haustür": Tür)
+        const std::string noun = Lower1252(u.lemma);
+        for (std::size_t part = 0; part + 3 <= noun.size(); ++part) {
+            if (part > 0 && !IsANoun(c.s, u.lemma.substr(part))) continue;
+            const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", noun.substr(part) + verbLemma);
+            if (value.empty()) continue;
+            // "solve|problem;crack|problem": where the verb's own English is one of them, it stays
+            std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
+            for (std::string_view r : renderings)
+                if (r.substr(0, r.find('|')) == verb.english) return {c.end, c.end, {}, {}};
+            const std::string_view first = renderings.front();
+            const std::size_t bar = first.find('|');
+            if (bar == std::string_view::npos) continue;
+            // "die Tür öffnen :: to answer the door": the phrase says more than its words,
+            // which say what is meant most of the time (table literal-verb-with-object)
+            if (c.s.catalogue.Tables().InList("literal-verb-with-object", noun.substr(part) + verbLemma)) continue;
+            return {v, i, std::string(first.substr(0, bar)), std::string(first.substr(bar + 1))};
+        }
+    }
+    return {c.end, c.end, {}, {}};
+}
+
+bool VerbWithItsObject(const GermanClause& c) { return FindVerbWithItsObject(c).verb != c.end; }
+
+void TheVerbTakesItsSenseFromItsObject(GermanClause& c) {
+    const VerbAndObject found = FindVerbWithItsObject(c);
+    c.s.units[found.verb].english = found.english;
+    // the noun's sense of the phrase where it is one of its usual ones ("Angebot": an offer,
+    // though the phrase says "make an overture")
+    GermanUnit& noun = c.s.units[found.noun];
+    if (std::find(noun.senses.begin(), noun.senses.end(), found.object) == noun.senses.end()) return;
+    noun.english = found.object;
+    noun.senses.clear();
+}
+
 // "Ich erinnere mich", "Er erinnert sich nicht": a verb that says something else when
 // reflexive than with an object (table reflexive-sense: erinnern, remember; erinnern an
 // without sich stays remind).
@@ -1857,6 +1935,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ReflexiveVerbWithASenseOfItsOwn", "Der Hund erinnert sich.", ReflexiveVerbWithASenseOfItsOwn,
      TakeTheReflexiveSense},
     {"VerbWithItsPrepositionTakesItsSense", "Der Mann stimmt für den Hund.", VerbWithItsPreposition, TheVerbTermsEnglish},
+    {"VerbTakesItsSenseFromItsObject", "Der Mann hält eine Rede.", VerbWithItsObject, TheVerbTakesItsSenseFromItsObject},
     {"EsWithAVerbOfItsOwn", "Es geht um den Hund.", EsWithAVerbOfItsOwn, TheEsTermsEnglish},
     {"VerbAskedForWithWasTakesItsSense", "Was macht der Hund?", VerbAskedForWithItsOwnSense, TakeTheAskingSense},
     {"EsVerbTakesItsSense", "Es heißt, dass der Hund schläft.", EsVerbWithItsOwnSense, TakeTheEsSense},

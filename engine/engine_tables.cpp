@@ -80,7 +80,9 @@ bool EngineTables::Load(const std::vector<std::pair<std::string_view, std::strin
         bool sound = true;
         if (name == "german-words") sound = LoadGerman(text, error);
         else if (name == "english-words") sound = LoadEnglish(text, error);
-        else if (name == "word-lists" || name == "governed-prepositions" || name == "place-names" || name == "learned-verb-prepositions") sound = LoadLists(text, error);
+        else if (name == "word-lists" || name == "governed-prepositions" || name == "place-names" ||
+                 name == "learned-verb-prepositions" || name == "verbs-with-objects")
+            sound = LoadLists(text, error);
         else if (name == "weights") sound = LoadWeights(text, error);
         else if (name == "strong-verbs") sound = LoadStrongVerbs(text, error);
         else if (name == "english-modals") sound = LoadModals(text, error);

@@ -124,11 +124,12 @@ std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun) {
 
 std::string EnglishThird(const Catalogue& catalogue, std::string_view verb) {
     return OnFirstWord(verb, [&](std::string_view v) {
+        // before the dictionary's forms, which tie "have" to a line of "think"
+        if (v == "be") return std::string("is");
+        if (v == "have") return std::string("has");
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetThird);
         if (!recorded.empty()) return recorded;
         std::string s(v);
-        if (s == "be") return std::string("is");
-        if (s == "have") return std::string("has");
         if (EndsWith(s, "s") || EndsWith(s, "x") || EndsWith(s, "z") || EndsWith(s, "ch") ||
             EndsWith(s, "sh") || EndsWith(s, "o"))
             return s + "es";
@@ -140,6 +141,7 @@ std::string EnglishThird(const Catalogue& catalogue, std::string_view verb) {
 std::string EnglishPast(const Catalogue& catalogue, std::string_view verb) {
     return OnFirstWord(verb, [&](std::string_view v) {
         if (v == "be") return std::string("was");
+        if (v == "have") return std::string("had");
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
         if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));
         return RulePast(v);
@@ -149,6 +151,7 @@ std::string EnglishPast(const Catalogue& catalogue, std::string_view verb) {
 std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb) {
     return OnFirstWord(verb, [&](std::string_view v) {
         if (v == "be") return std::string("been");
+        if (v == "have") return std::string("had");
         if (catalogue.Tables().InList("english-participle-only", v)) return std::string(v);  // "born"
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPastPart);
         if (recorded.empty()) recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);

@@ -841,6 +841,16 @@ TEST(GermanWordRules, MehrAfterANegationIsAnymore) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat mehr G\xE4rten.").text, "The dog has more gardens.");
 }
 
+TEST(GermanClauseRules, VerbTakesItsSenseFromItsObject) {
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Der Mann hielt eine Rede."), "The man gave a speech.");
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Der Mann traf eine Entscheidung."), "The man made a decision.");
+    // without its object the verb keeps its own English
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann traf den Hund.").text, "The man met the dog.");
+    // a verb joined by its particle, and the last part of a compound (table verb-with-object: tuer abschliessen)
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Der Mann schloss die T\xFC" "r ab."), "The man locked the door.");
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Die Haust\xFC" "r war abgeschlossen."), "The front door was locked.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
@@ -934,7 +944,8 @@ TEST(GermanClauseRules, SayingToSomeoneIsTelling) {
 
 TEST(GermanClauseRules, GovernedPrepositionIsLeftOutWhereTheVerbsEnglishHasOne) {
     EXPECT_EQ(By("GovernedPreposition", "Der Hund verzichtet auf den Garten."), "The dog does without the garden.");
-    EXPECT_EQ(By("GovernedPreposition", "Das Haus besteht aus dem Garten."), "The house consists of the garden.");
+    // "bestehen aus" is a verb of its own with its preposition (consist of, not exist)
+    EXPECT_EQ(By("VerbWithItsPrepositionTakesItsSense", "Das Haus besteht aus dem Garten."), "The house consists of the garden.");
 }
 
 TEST(GermanReadings, AfterDenAnNDeclensionNounIsSingularUnlessADativePrepositionSaysPlural) {
