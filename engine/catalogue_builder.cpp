@@ -10,6 +10,7 @@
 #include "engine/catalogue.h"
 #include "engine/corpus_statistics.h"
 #include "engine/german_words.h"
+#include "engine/inflection.h"
 #include "engine/ngram_model.h"
 #include "engine/text_1252.h"
 
@@ -1029,6 +1030,24 @@ void CatalogueBuilder::AddSeparableParticles() {
     }
 }
 
+// "to plan down | planed down" in one line, "planned" in many: where the lines disagree on
+// an English verb's form, the most of them decide (the first line where they tie).
+void CatalogueBuilder::TakeTheEnglishFormsMostLinesGive() {
+    for (const auto& [key, votes] : englishFormVotes_) {
+        Inflection& info = EnglishInfo(key.first, kClassVerb);
+        const int tag = key.second;
+        if ((info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart)) continue;  // braces decide
+        std::string best = info.forms[tag];
+        int bestCount = votes.count(best) ? votes.at(best) : 0;
+        for (const auto& [form, count] : votes)
+            if (count > bestCount) {
+                best = form;
+                bestCount = count;
+            }
+        info.forms[tag] = best;
+    }
+}
+
 // "handelt zuwider" is listed and "handelt" for handeln is not: the stem verb takes the
 // forms its separable verbs show, so a form alone is never read as one of those.
 void CatalogueBuilder::GiveTheStemVerbItsForms() {
@@ -1271,8 +1290,9 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             else if (person.plural && !person.first && pastSeen && !person.second) tag = kFormPastPlural;
             else tag = -1;
         }
+        // "handelnd", "wandernd": -eln and -ern verbs make it with -nd
         else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
-                 first.compare(first.size() - 3, 3, "end") == 0) tag = kFormPresPart;
+                 first.compare(first.size() - 2, 2, "nd") == 0) tag = kFormPresPart;
         else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
         // "| unterschreibt | unterschrieb": the third person and the past without persons,
         // also of a separable verb first ("| ordnet an | ordnete an")
@@ -1335,6 +1355,14 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
                 continue;
             }
             std::string form = FirstWord(words);
+            // "he/she sits/squats" beside "to squat": the alternative that spells the verb
+            if (form.find('/') != std::string::npos) {
+                std::string best;
+                for (std::string_view alternative : SplitTopLevel(form, "/"))
+                    if (best.empty() || Resemblance(std::string(alternative), lemma) > Resemblance(best, lemma))
+                        best = std::string(alternative);
+                form = best;
+            }
             // "he/she hold", a bare "felt" in the third person's column: slips of the
             // dictionary; an English third person is never the base and always ends in -s
             if (tag == kFormThird && (form == lemma || !EndsWith(form, "s"))) continue;
@@ -1345,9 +1373,14 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             if (tag == kFormPastPart) linePastParts[lemma] = form;
             auto participle = linePastParts.find(lemma);
             if (tag == kFormPast && form == lemma && participle != linePastParts.end() && participle->second != lemma) continue;
+            // "conveied": a regular past spelt against the rules
+            if ((tag == kFormPast || tag == kFormPastPart) && EndsWith(form, "ied") &&
+                !EndsWith(RegularEnglishPast(lemma), "ied"))
+                continue;
             Inflection& info = EnglishInfo(lemma, kClassVerb);
             bool fixedByBraces = (info.flags & kWordIrregular) && (tag == kFormPast || tag == kFormPastPart);
             if (!form.empty() && info.forms[tag].empty() && !fixedByBraces) info.forms[tag] = form;
+            if (!form.empty() && !fixedByBraces) ++englishFormVotes_[{lemma, tag}][form];
         }
     }
 }
@@ -1772,6 +1805,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AddStrongVerbForms();
     AddSeparableParticles();
     GiveTheStemVerbItsForms();
+    TakeTheEnglishFormsMostLinesGive();
     DropParticleVerbSenses();
     CountEvidence();
     const bool toEnglish = direction_ == Direction::GermanToEnglish;

@@ -98,6 +98,7 @@ private:
     void AddStrongVerbForms();
     void AddSeparableParticles();
     void GiveTheStemVerbItsForms();
+    void TakeTheEnglishFormsMostLinesGive();
     void DropParticleVerbSenses();
     void AddGovernedPrepositions(const DictLine& line, std::uint8_t firstClass);
     std::string GovernedPrepositionTable() const;
@@ -132,6 +133,7 @@ private:
     std::map<std::string, int> targetFrequency_;
     // "auf etw. hoffen :: to hope for sth.": ("hoffen auf", "for") and how often
     std::map<std::string, std::map<std::string, int>> governed_;
+    std::map<std::pair<std::string, int>, std::map<std::string, int>> englishFormVotes_;  // verb, tag -> form -> lines
     // "entscheidung treffen" -> "make|decision" -> how often the dictionary says so
     std::map<std::string, std::map<std::string, int>> verbsWithObjects_;
     struct PlaceName {

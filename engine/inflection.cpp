@@ -102,6 +102,8 @@ void SplitVerbPhrase(const Catalogue& catalogue, std::string_view infinitive, st
 
 }  // namespace
 
+std::string RegularEnglishPast(std::string_view verb) { return RulePast(verb); }
+
 std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun) {
     // the table first: the dictionary also records slips such as "tooths"
     std::string n(noun);

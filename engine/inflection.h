@@ -13,6 +13,8 @@ namespace velloc {
 std::string EnglishPlural(const Catalogue& catalogue, std::string_view noun);
 std::string EnglishThird(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishPast(const Catalogue& catalogue, std::string_view verb);
+// "planned", "conveyed": the past by the spelling rules alone
+std::string RegularEnglishPast(std::string_view verb);
 std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishIng(const Catalogue& catalogue, std::string_view verb);
 std::string EnglishComparative(const Catalogue& catalogue, std::string_view adjective);

@@ -6,6 +6,8 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogue_builder.h"
+#include "engine/german_analysis.h"
+#include "engine/inflection.h"
 #include "engine/sentence_units.h"
 #include "engine/text_1252.h"
 #include "tests/engine/engine_test_support.h"
@@ -403,4 +405,43 @@ TEST(Catalogue, IntoGermanAVerbWithItsPrepositionTeachesTheGermanPrepositionAndC
     EXPECT_EQ(c.Tables().Value("verb-preposition", "abhängen on"), "von dative");
     // "come" has a line of its own: "came to Berlin" is no "kam auf Berlin"
     EXPECT_EQ(c.Tables().Value("verb-preposition", "kommen to"), "");
+}
+
+TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) {
+    const char* const lines[] = {
+        // the dictionary keeps the participles and pasts out of its verbs' order
+        "etw. anordnen; verordnen; verfügen {vt} | anordnend; verordnend; verfügend | angeordnet; verfügt; verordnet | "
+        "ordnet an; verfügt; verordnet | ordnete an; verfügte; verordnete :: to decree sth. | decreeing | decreed | decrees | decreed",
+        "handeln {vi} :: to act; to trade; to deal",
+        "zuwiderhandeln {vi} | zuwiderhandelnd | zuwidergehandelt | handelt zuwider | handelte zuwider :: to counteract | "
+        "counteracting | counteracted | counteracts | counteracted",
+        "(politisch) dazwischenstehen {vi} | dazwischenstehend | dazwischengestanden | steht dazwischen | stand dazwischen :: "
+        "to sit on the fence | interposing | interposed | interposes | interposed",
+        "addieren {vt} | addierend | addiert | addiert | addierte :: to add | adding | added | add | add",
+        "später {adj} :: -to-be; later",
+        "hocken {vi} | hockend | gehockt | er/sie hockt :: to squat | squatting | squatted | he/she sits/squats",
+        "abhobeln {vt} | abhobelnd | abgehobelt :: to plan down | planing down | planed down",
+        "planen {vt} | planend | geplant :: to plan | planning | planned",
+        "verplanen {vt} | verplanend | verplant :: to plan | planning | planned",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 10);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    auto lemmaOf = [&](const char* form, std::uint32_t tag) {
+        std::string all;
+        for (FormLink link : c.Forms(form))
+            if (LinkTag(link) == tag) all += LemmaOf(c, c.Word(LinkWord(link))) + ";";
+        return all;
+    };
+    EXPECT_EQ(lemmaOf("verfügte", kFormPast), "verfügen;");
+    EXPECT_EQ(lemmaOf("verordnete", kFormPast), "verordnen;");
+    EXPECT_EQ(lemmaOf("ordnete", kFormPast), "anordnen;");
+    // "handelt zuwider" shows handeln's own form too
+    EXPECT_NE(lemmaOf("handelt", kFormThird).find("handeln;"), std::string::npos);
+    // the English columns of another verb, and a past the same as its verb, are slips
+    EXPECT_EQ(EnglishThird(c, "sit"), "sits");
+    EXPECT_EQ(EnglishPast(c, "add"), "added");
+    EXPECT_EQ(EnglishThird(c, "squat"), "squats");
+    EXPECT_EQ(EnglishPastPart(c, "plan"), "planned");
+    EXPECT_EQ(FirstSense(c, "später"), "later");
 }
