@@ -967,11 +967,14 @@ void MatchGermanPhrases(GermanSentence& s) {
                     nounInside = nounInside || (s.units[k].capital && !s.units[k].start);
                 if (parts.size() != p.tokenCount || !WorthMatching(s.catalogue.Tables(), parts, nounInside)) continue;
                 if (LongerTermOverlaps(s, i, parts.size(), lemmas)) continue;
-                // nor an inflected verb later in it ("nach Berlin gefahren" keeps its participle)
+                // nor an inflected verb later in it ("nach Berlin gefahren" keeps its participle),
+                // unless the phrase itself is written with that finite form ("wie geht es dir")
                 bool inflectedVerb = false;
                 for (std::size_t k = i + 1; k < i + parts.size() && k < s.units.size(); ++k)
-                    inflectedVerb = inflectedVerb || (s.units[k].cls == kClassVerb && (s.units[k].reading.tag != kFormBase ||
-                                                                                        s.units[k].lower != lemmas[k]));
+                    inflectedVerb = inflectedVerb ||
+                                    (s.units[k].cls == kClassVerb &&
+                                     (s.units[k].reading.tag == kFormPastPart || Lower1252(parts[k - i]) != s.units[k].lower) &&
+                                     (s.units[k].reading.tag != kFormBase || s.units[k].lower != lemmas[k]));
                 if (inflectedVerb) continue;
                 // "um 5 Prozent": a number before its noun counts the noun, no term's time ("um 5")
                 const std::size_t after = i + parts.size();

@@ -678,6 +678,17 @@ std::size_t EsOfEsGibt(const GermanClause& c) {
 
 // "Ich habe Angst", "Du hast recht": what German has, English is (table
 // haben-predicate-german); "Angst vor Hunden" is afraid of dogs.
+// "großen Hunger haben": an adjective that only says how much (table intensity-adjective)
+// is the English adverb before the predicate (very hungry).
+bool IntensityBefore(const GermanClause& c, std::size_t i) {
+    if (i <= c.begin) return false;
+    const GermanUnit& adjective = c.s.units[i - 1];
+    const GermanUnit* article = i - 1 > c.begin ? &c.s.units[i - 2] : nullptr;
+    return !adjective.fw && adjective.cls == kClassAdjective &&
+           c.s.catalogue.Tables().InList("intensity-adjective", Lower1252(adjective.lemma)) &&
+           !(article && article->fw && article->fw->kind == GermanKind::Article);
+}
+
 std::size_t HabenPredicate(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
     const EngineTables& tables = c.s.catalogue.Tables();
@@ -686,9 +697,9 @@ std::size_t HabenPredicate(const GermanClause& c) {
         return c.end;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
-        const GermanUnit* before = i > c.begin ? &c.s.units[i - 1] : nullptr;  // "keine Angst", "großen Hunger"
+        const GermanUnit* before = i > c.begin ? &c.s.units[i - 1] : nullptr;  // "keine Angst", "schlimmen Hunger"
         const bool determined = before && ((before->fw && before->fw->kind == GermanKind::Article) ||
-                                           (!before->fw && before->cls == kClassAdjective));
+                                           (!before->fw && before->cls == kClassAdjective && !IntensityBefore(c, i)));
         if (i != c.finite && !u.fw && !determined && !tables.Value("haben-predicate-german", u.lower).empty()) return i;
     }
     return c.end;
@@ -710,6 +721,13 @@ void HabenIsBe(GermanClause& c) {
     predicate.english = value.substr(0, bar);
     predicate.cls = kClassAdjective;
     predicate.fixed = true;
+    if (k > c.begin && IntensityBefore(c, k)) {
+        GermanUnit& adjective = c.s.units[k - 1];
+        adjective.english = c.s.catalogue.Tables().Value("intensity-adjective", Lower1252(adjective.lemma));
+        adjective.cls = kClassAdverb;
+        adjective.senses.clear();
+        adjective.fixed = true;
+    }
     if (bar != std::string::npos && k + 1 < c.end && c.s.units[k + 1].lower == "vor") {
         c.s.units[k + 1].english = value.substr(bar + 1);
         c.s.units[k + 1].fixed = true;
@@ -792,6 +810,18 @@ bool SpeaksOfAPastTime(const GermanClause& c) {
 std::size_t AskingPhraseEnd(const GermanClause& c) {
     const EngineTables& tables = c.s.catalogue.Tables();
     std::size_t i = c.begin;
+    // "Um wie viel Uhr" taken as one term (at what time) asks as a whole; "Was genau" may be
+    // the subject, and is left to the words
+    if (i < c.finite && c.s.units[i].fixed) {
+        const std::vector<std::string_view> words = SplitWords(c.s.units[i].source);
+        for (std::size_t k = 0; k < words.size(); ++k) {
+            const std::string lower = Lower1252(words[k]);
+            const GermanWord* word = tables.German(lower);
+            if (!word || word->kind != GermanKind::Question) continue;
+            if (k == 0 && (lower == "was" || tables.InList("subject-question-word", lower))) break;
+            return i + 1;
+        }
+    }
     if (i < c.finite && c.s.units[i].fw && c.s.units[i].fw->kind == GermanKind::Preposition) ++i;
     if (i >= c.finite || !c.s.units[i].fw ||
         (c.s.units[i].fw->kind != GermanKind::Question && !tables.InList("asks-with-a-noun", c.s.units[i].lower)))

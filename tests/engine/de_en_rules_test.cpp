@@ -546,6 +546,8 @@ TEST(GermanClauseRules, HabenWithAPredicateIsBe) {
     EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hatte Hunger."), "The dog was hungry.");
     // with an adjective or article the noun stays a noun
     EXPECT_FALSE(Ran(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hat alten Hunger."), "HabenWithAPredicateIsBe"));
+    // an adjective that says how much is the adverb before the predicate
+    EXPECT_EQ(By("HabenWithAPredicateIsBe", "Der Hund hat gro\xDF" "en Hunger."), "The dog is very hungry.");
 }
 
 TEST(GermanToEnglishReadings, AnExtendedAttributeFollowsItsNoun) {
@@ -849,6 +851,12 @@ TEST(GermanClauseRules, VerbTakesItsSenseFromItsObject) {
     // a verb joined by its particle, and the last part of a compound (table verb-with-object: tuer abschliessen)
     EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Der Mann schloss die T\xFC" "r ab."), "The man locked the door.");
     EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "Die Haust\xFC" "r war abgeschlossen."), "The front door was locked.");
+}
+
+TEST(GermanToEnglishReadings, APhraseWrittenWithItsFiniteVerbIsTakenWholeAndAsksAsAWhole) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wie geht es dir?").text, "How are you?");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Um wie viel Uhr schl\xE4" "ft der Hund?").text,
+              "At what time does the dog sleep?");
 }
 
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
