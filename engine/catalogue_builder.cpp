@@ -1136,7 +1136,7 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             continue;
         }
         if (phrasesOnly && !HasSpace(g.text)) continue;
-        if (toEnglish && !english.empty()) NoteVerbWithItsObject(g.text, english[0].text);
+        if (!english.empty()) NoteVerbWithItsObject(g.text, english[0].text);
         for (std::size_t ei = 0; ei < english.size(); ++ei) {
             const DictTerm& e = english[ei];
             if (e.text.empty() || (EndsSentence(e.text) && CountWords(e.text) >= 3)) continue;
@@ -1547,19 +1547,26 @@ void CatalogueBuilder::NoteVerbWithItsObject(const std::string& german, const st
         if (!IsPlaceholder(w)) e.emplace_back(w);
     while (!e.empty() && tables_.InList("english-preposition", e.back())) e.pop_back();
     if (e.size() < 2 || e.size() > 3) return;
-    const std::string englishVerb = e[0].substr(0, e[0].find('/'));
     if (e.size() == 3 && e[1] != "a" && e[1] != "an" && e[1] != "the") return;
     const std::string& object = e.back();
-    if (englishVerb.empty() || object.find('/') != std::string::npos || englishVerb == "be" || englishVerb == "have") return;
-    // "die Tür zuschließen/abschließen": each verb of the slash
-    for (std::string_view verb : SplitTopLevel(verbs, "/"))
-        if (verb.size() >= 4 && verb.back() == 'n')
-            ++verbsWithObjects_[noun + " " + std::string(verb)][englishVerb + "|" + object];
+    if (object.find('/') != std::string::npos) return;
+    // "die Tür zuschließen/abschließen", "to make/take a decision": each verb of the slash;
+    // into English the German noun and verb are the key, into German the English ones
+    const bool toEnglish = direction_ == Direction::GermanToEnglish;
+    for (std::string_view englishVerb : SplitTopLevel(e[0], "/")) {
+        if (englishVerb.empty() || englishVerb == "be" || englishVerb == "have") continue;
+        for (std::string_view verb : SplitTopLevel(verbs, "/")) {
+            if (verb.size() < 4 || verb.back() != 'n') continue;
+            if (toEnglish) ++verbsWithObjects_[noun + " " + std::string(verb)][std::string(englishVerb) + "|" + object];
+            else ++verbsWithObjects_[object + " " + std::string(englishVerb)][std::string(verb) + "|" + noun];
+        }
+        if (toEnglish) break;  // the first English verb is the one to say
+    }
 }
 
-// The list the engine reads: each noun and verb with the Englishes the dictionary gives,
-// the most frequent first ("solve|problem;crack|problem"), where the object's English is
-// one of the noun's own senses.
+// The list the engine reads: each noun and verb with the translations the dictionary
+// gives, the most frequent first ("solve|problem;crack|problem"), where the object's
+// translation is one of the noun's own senses.
 std::string CatalogueBuilder::VerbWithObjectTable() const {
     std::string text = "list\tword\tvalue\n";
     for (const auto& [key, renderings] : verbsWithObjects_) {
@@ -2046,7 +2053,7 @@ std::string CatalogueBuilder::Finish(CatalogueStats* stats) {
     AppendSection(file, header, kSectionTagger, tagger_.data(), tagger_.size());
     std::string tables;
     if (toEnglish) tableTexts_.emplace_back("governed-prepositions", GovernedPrepositionTable());
-    if (toEnglish) tableTexts_.emplace_back("verbs-with-objects", VerbWithObjectTable());
+    tableTexts_.emplace_back("verbs-with-objects", VerbWithObjectTable());
     tableTexts_.emplace_back("place-names", PlaceNameTable());
     if (!toEnglish) tableTexts_.emplace_back("learned-verb-prepositions", LearnedVerbPrepositionTable());
     for (const auto& [name, text] : tableTexts_) {

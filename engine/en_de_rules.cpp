@@ -1109,6 +1109,43 @@ void PutTheDative(EnglishClause& c, const std::vector<std::string>& dative) {
     if (c.middleSlot > at) c.middleSlot += dative.size();
     c.nounObjectAt = c.nounObjectEnd = std::string::npos;
 }
+// "ask a question": eine Frage stellen; "make a decision": eine Entscheidung treffen. Where
+// the dictionary names a verb together with its object (table verb-with-object, gathered
+// from its phrases), the German verb and noun are those, unless the verb's own German is
+// one of them already.
+void VerbTakesItsSenseFromItsObject(EnglishClause& c, std::size_t from) {
+    // the first object only: "shot her multiple times" is no "kill time"
+    if (c.mainEnglish.empty() || c.passive || c.directObject) return;
+    std::size_t j = from;
+    while (j < c.end && (IsDeterminer(At(c, j)) || (!At(c, j).fw && At(c, j).cls == kClassAdjective))) ++j;
+    if (j >= c.end || At(c, j).fw || At(c, j).cls != kClassNoun || At(c, j).fixed) return;
+    EnglishUnit& noun = c.s.units[j];
+    const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", Lower1252(noun.lemma) + " " + c.mainEnglish);
+    if (value.empty()) return;
+    std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
+    for (std::string_view r : renderings)
+        if (r.substr(0, r.find('|')) == c.mainLemma) return;
+    const std::string_view first = renderings.front();
+    const std::size_t bar = first.find('|');
+    if (bar == std::string_view::npos) return;
+    const std::string german(first.substr(bar + 1));
+    if (noun.german != german) {
+        // the noun's own sense of that name, with its gender
+        const SenseRecord* found = nullptr;
+        for (FormLink link : c.s.catalogue.Forms(noun.lemma)) {
+            const WordRecord* w = c.s.catalogue.Word(LinkWord(link));
+            if (!w || w->wordClass != kClassNoun) continue;
+            for (const SenseRecord& sense : c.s.catalogue.Senses(w->firstSense, w->senseCount))
+                if (!found && german == c.s.catalogue.String(sense.text)) found = &sense;
+        }
+        if (!found) return;
+        noun.german = german;
+        noun.gender = found->gender;
+    }
+    c.mainLemma = std::string(first.substr(0, bar));
+    if (c.trace.applied) c.trace.applied->push_back("VerbTakesItsSenseFromItsObject");
+}
+
 
 // "for ten hours", "for a week": how long something went on, which German says with the
 // accusative and "lang" (zehn Stunden lang; table duration-noun). Where the phrase after
@@ -1290,6 +1327,7 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         }
         const bool oneOf = u.lower == "one" && c.i + 1 < c.end && At(c, c.i + 1).lower == "of";  // "one of the dogs"
         if (IsDeterminer(u) || IsNounOrAdjective(u) || (!u.fw && u.cls == kClassName) || oneOf) {
+            VerbTakesItsSenseFromItsObject(c, c.i);
             const std::string& withANoun = c.s.catalogue.Tables().Value("verb-before-a-noun-object", c.mainLemma);
             // "had known that": a pointing word alone is no noun (wissen)
             const bool alone = IsDeterminer(u) && (c.i + 1 >= c.end || !IsNounOrAdjective(At(c, c.i + 1)));

@@ -966,3 +966,10 @@ TEST(EnglishToGermanReadings, ASuperlativeOfAWordThatIsOneAlreadyTakesNoSecondEn
     EXPECT_EQ(en("The most recent dog sleeps."), "Der jüngste Hund schläft.");
     EXPECT_EQ(en("The oldest dog sleeps."), "Der älteste Hund schläft.");
 }
+
+TEST(EnglishWordRules, VerbTakesItsSenseFromItsObject) {
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "The man made a decision."), "Der Mann traf eine Entscheidung.");
+    EXPECT_EQ(By("VerbTakesItsSenseFromItsObject", "The man gives a speech."), "Der Mann hält eine Rede.");
+    // another object keeps the verb's own German
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man made a house.").text, "Der Mann machte ein Haus.");
+}
