@@ -1310,6 +1310,9 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             continue;
         }
         if (NotBeforeAnIndefinitePhrase(c, c.i)) {  // "does not have a car": hat kein Auto
+            // "do not need a car": brauchen kein Auto, as before any noun object
+            const std::string& withANoun = c.s.catalogue.Tables().Value("verb-before-a-noun-object", c.mainLemma);
+            if (!withANoun.empty()) c.mainLemma = withANoun;
             GermanNounPhraseWithKein(c.s, c.i, c.end, ObjectCase(c), c.rest);
             c.negate = false;
             KeepBeforeTheMiddle(c, false);

@@ -973,3 +973,11 @@ TEST(EnglishWordRules, VerbTakesItsSenseFromItsObject) {
     // another object keeps the verb's own German
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man made a house.").text, "Der Mann machte ein Haus.");
 }
+
+TEST(EnglishWordRules, AVerbTermInAnyFormAndANeedOfANoun) {
+    // "go for a walk" in any form is spazieren gehen, its first part at the end
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man went for a walk.").text, "Der Mann ging spazieren.");
+    // "need" before a noun object is brauchen, also with "not"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man does not need a dog.").text,
+              "Der Mann braucht keinen Hund.");
+}
