@@ -1094,6 +1094,25 @@ bool NumberOfTheNounAfter(const EnglishSentence& s, std::size_t i, const std::ve
     return !next.fw && next.cls == kClassNoun;
 }
 
+// "put the book on the table": a term that says where in the dative ("auf dem Tisch")
+// after a verb of putting (table placing-verb) is left to the rules, which say where to
+// in the accusative ("auf den Tisch"); a time stays ("set records in the past year").
+bool PlaceTermAfterAPlacingVerb(const EnglishSentence& s, std::size_t i, std::string_view german) {
+    const EngineTables& tables = s.catalogue.Tables();
+    const std::vector<std::string_view> words = SplitWords(german);
+    if (words.size() < 2 || tables.InList("time-noun", Lower1252(words.back()))) return false;
+    const bool dative = (tables.InList("two-way-preposition", words[0]) &&
+                         (words[1] == "dem" || words[1] == "der" || words[1] == "einem" || words[1] == "einer")) ||
+                        words[0] == "im" || words[0] == "am";
+    if (!dative) return false;
+    for (std::size_t k = i; k-- > 0;) {
+        const EnglishUnit& u = s.units[k];
+        if (u.punct) return false;
+        if (!u.fw && u.cls == kClassVerb) return tables.InList("placing-verb", u.german);
+    }
+    return false;
+}
+
 // The catalogue's term that starts at i, its first word read as first, made one unit.
 bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
     for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
@@ -1122,6 +1141,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         for (const SenseRecord& sense : senses)
             if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
         if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
+        if (PlaceTermAfterAPlacingVerb(s, i, s.catalogue.String(chosen->text))) continue;
         // "went out", "played football": a group that starts with a verb but is no verb
         // itself would hide the clause's verb from the rules
         if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;

@@ -981,3 +981,9 @@ TEST(EnglishWordRules, AVerbTermInAnyFormAndANeedOfANoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man does not need a dog.").text,
               "Der Mann braucht keinen Hund.");
 }
+
+TEST(EnglishWordRules, APlaceTermInTheDativeAfterAVerbOfPuttingIsLeftToTheRules) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man put the book on the table.").text,
+              "Der Mann legte das Buch auf den Tisch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book is on the table.").text, "Das Buch ist auf dem Tisch.");
+}
