@@ -368,6 +368,34 @@ bool FeminineFormBeforeAMasculine(const GermanSentence& s, const GermanUnit* bef
     return s.catalogue.Tables().InList("feminine-or-plural-determiner", before->lower);
 }
 
+// The unit before the adjectives that stand before the noun at i (i > 0).
+std::size_t BeforeTheAdjectives(const std::vector<GermanUnit>& units, std::size_t i) {
+    std::size_t d = i - 1;
+    while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
+    return d;
+}
+
+// "Aufgeregte Dorfbewohner", "Gute Lehrer": without a determiner an adjective in -e
+// before a masculine or neuter noun whose plural is spelt as its singular is plural
+// (the singular would say "aufgeregter", "gutes").
+bool StrongEndingBeforeASameFormPlural(const GermanSentence& s, std::size_t i, const GermanUnit& noun) {
+    const std::vector<GermanUnit>& units = s.units;
+    if (i == 0 || !noun.reading.word) return false;
+    const std::uint8_t gender = noun.reading.word->gender;
+    if (gender != kMasculine && gender != kNeuter) return false;
+    // the endings whose plural is spelt as the singular (Lehrer, Messer, Gebäude)
+    const std::string& w = noun.lower;
+    auto ends = [&](const char* e) { return w.size() > std::strlen(e) + 1 && EndsWith(w, e); };
+    const bool collective = gender == kNeuter && w.compare(0, 2, "ge") == 0 && ends("e");
+    if (!ends("er") && !ends("el") && !ends("en") && !ends("chen") && !ends("lein") && !collective) return false;
+    const GermanUnit& adjective = units[i - 1];
+    if (adjective.fw || adjective.cls != kClassAdjective || adjective.lower.back() != 'e') return false;
+    const GermanUnit& before = units[BeforeTheAdjectives(units, i)];
+    if (&before == &adjective || before.punct) return true;  // the adjectives open the sentence
+    return !(before.fw && (before.fw->kind == GermanKind::Article || before.fw->kind == GermanKind::Pronoun)) &&
+           before.cls != kClassNumeral && !before.number;
+}
+
 }  // namespace
 
 void TakeAdverbReading(const GermanSentence& s, GermanUnit& u) {
@@ -383,12 +411,6 @@ namespace {
 
 // What the neighbours decide once all words are read: "sein" before a clause end
 // is the verb, and a clause-final form after haben/sein/werden is a participle.
-// The unit before the adjectives that stand before the noun at i (i > 0).
-std::size_t BeforeTheAdjectives(const std::vector<GermanUnit>& units, std::size_t i) {
-    std::size_t d = i - 1;
-    while (d > 0 && units[d].cls == kClassAdjective && !units[d].fw) --d;
-    return d;
-}
 
 // "Oliver Schmidt kommt": a first word the corpus keeps as a name, before a name, is
 // a given name and no form of "oliv".
@@ -718,7 +740,8 @@ void SettleReadings(GermanSentence& s) {
         if (u.cls == kClassNoun && !u.plural && !u.fixed) {
             // "zwei neue Wähler", "die fiktiven rumänischen Schöpfer": past the adjectives
             const GermanUnit* before = i > 0 ? &units[BeforeTheAdjectives(units, i)] : nullptr;
-            u.plural = CountedAsPlural(before) || FeminineFormBeforeAMasculine(s, before, u);
+            u.plural = CountedAsPlural(before) || FeminineFormBeforeAMasculine(s, before, u) ||
+                       StrongEndingBeforeASameFormPlural(s, i, u);
         }
         // "einem Architekten", "des Beamten": a singular determiner makes a form that is
         // also a plural (n-declension) singular

@@ -859,6 +859,13 @@ TEST(GermanToEnglishReadings, APhraseWrittenWithItsFiniteVerbIsTakenWholeAndAsks
               "At what time does the dog sleep?");
 }
 
+TEST(GermanReadings, AnAdjectiveInEWithoutADeterminerMakesASameFormNounPlural) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht alte Lehrer.").text, "The dog sees old teachers.");
+    // with a determiner, or in -er, it is the singular
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht den alten Lehrer.").text, "The dog sees the old teacher.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ein alter Lehrer schl\xE4" "ft.").text, "An old teacher sleeps.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
