@@ -230,14 +230,16 @@ std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::st
         CollectForms(catalogue, lower, out);
     if (!out.empty()) {
         // "gebaut" may be listed as an adjective only; its verb reading matters
-        bool verb = false, adjective = false;
+        bool verb = false, adjective = false, classless = true;
         for (const GermanReading& r : out) {
             verb = verb || r.word->wordClass == kClassVerb;
             adjective = adjective || r.word->wordClass == kClassAdjective;
+            classless = classless && r.word->wordClass == kClassNone;
         }
         if (!verb && lower == surface) VerbRules(catalogue, lower, out);
-        // "langen" is also "lang" with an ending ("sechs langen Episoden")
-        if (verb && !adjective && lower == surface) AdjectiveRules(catalogue, lower, out);
+        // "langen" is also "lang" with an ending ("sechs langen Episoden"), and "gute" "gut"
+        // beside a phrase's word of no class
+        if ((verb || classless) && !adjective && lower == surface) AdjectiveRules(catalogue, lower, out);
         AddThirdPersonOfParticiples(catalogue, lower, out);
         AddSecondPersonOfBareThirds(catalogue, lower, out);
         AddTheStemVerbOfAGeVerb(catalogue, out);

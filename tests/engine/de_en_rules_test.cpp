@@ -861,6 +861,8 @@ TEST(GermanToEnglishReadings, APhraseWrittenWithItsFiniteVerbIsTakenWholeAndAsks
 
 TEST(GermanReadings, AnAdjectiveInEWithoutADeterminerMakesASameFormNounPlural) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht alte Lehrer.").text, "The dog sees old teachers.");
+    // the fixture lists "alte" as a word of no class as well: the adjective's reading stands beside it
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der alte Lehrer schl\xE4" "ft.").text, "The old teacher sleeps.");
     // with a determiner, or in -er, it is the singular
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht den alten Lehrer.").text, "The dog sees the old teacher.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ein alter Lehrer schl\xE4" "ft.").text, "An old teacher sleeps.");
