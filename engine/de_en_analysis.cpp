@@ -228,8 +228,9 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
             return;
         }
     }
-    // "Papua", "Trump": a word the corpus's translations keep as it is stays a name
-    if (capitalNoun && s.catalogue.IsName(u.source)) {
+    // "Papua", "Trump": a word the corpus's translations keep as it is stays a name, as
+    // does a place the dictionary lists only as the word for its people (table place-as-name)
+    if ((capitalNoun && s.catalogue.IsName(u.source)) || s.catalogue.Tables().InList("place-as-name", u.source)) {
         u.cls = kClassName;
         u.english = u.source;
         return;

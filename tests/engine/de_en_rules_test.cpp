@@ -868,6 +868,11 @@ TEST(GermanReadings, AnAdjectiveInEWithoutADeterminerMakesASameFormNounPlural) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ein alter Lehrer schl\xE4" "ft.").text, "An old teacher sleeps.");
 }
 
+TEST(GermanReadings, APlaceListedOnlyAsItsPeopleIsAName) {
+    // table place-as-name: the dictionary's "Papua {pl}" is the word for the people
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft in Papua.").text, "The dog sleeps in Papua.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
