@@ -987,3 +987,9 @@ TEST(EnglishWordRules, APlaceTermInTheDativeAfterAVerbOfPuttingIsLeftToTheRules)
               "Der Mann legte das Buch auf den Tisch.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The book is on the table.").text, "Das Buch ist auf dem Tisch.");
 }
+
+TEST(EnglishWordRules, ACapitalCommonNounAfterADeterminerIsTheNoun) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The President sees the dog.").text, "Der Präsident sieht den Hund.");
+    // a family in the plural stays a name
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the Smiths.").text, "Der Mann sieht die Smiths.");
+}
