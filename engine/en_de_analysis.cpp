@@ -614,6 +614,25 @@ bool ThatAfterBeOpensAClause(const EnglishSentence& s, std::size_t that) {
     return verb > that + 1 && verb < s.units.size() && FiniteVerb(s.units[verb]);
 }
 
+// "He was being held": after a form of "be" and before a participle, "being" is the
+// verb of the passive in progress, whatever the tagger made of it (no noun "das Sein").
+void BeingBeforeAParticiple(EnglishSentence& s) {
+    for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        const EnglishUnit& before = s.units[i - 1];
+        const EnglishUnit& next = s.units[i + 1];
+        if (u.lower != "being" || u.fixed || (!u.fw && u.cls == kClassVerb)) continue;
+        if (!before.fw || before.fw->kind != EnKind::Be || next.fw || next.cls != kClassVerb || next.tag != kFormPastPart)
+            continue;
+        u.fw = nullptr;
+        u.cls = kClassVerb;
+        u.tag = kFormPresPart;
+        u.lemma = "be";
+        u.german = "sein";
+        u.known = true;
+    }
+}
+
 // "He ran like a child", "is like a village": after a verb, "like" before a noun
 // phrase compares (wie); in a clause with no other verb it is the verb ("The children
 // like the dog"), whatever the tagger made of it.
@@ -993,6 +1012,7 @@ void ChooseReadings(EnglishSentence& s) {
             u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);
+    BeingBeforeAParticiple(s);
     TooWithoutAnAdjectiveIsAuch(s);
     WantSomeoneToDoIsDass(s);
     ThatAfterAVerbOfSaying(s);

@@ -993,3 +993,8 @@ TEST(EnglishWordRules, ACapitalCommonNounAfterADeterminerIsTheNoun) {
     // a family in the plural stays a name
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the Smiths.").text, "Der Mann sieht die Smiths.");
 }
+
+TEST(EnglishWordRules, BeingBeforeAParticipleIsThePassiveInProgress) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The house is being seen by the man.").text,
+              "Das Haus wird vom Mann gesehen.");
+}
