@@ -259,9 +259,8 @@ VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
         // the noun, else the last part of a compound that is a noun itself ("Haustür": Tür)
         const std::string noun = Lower1252(u.lemma);
         for (std::size_t part = 0; part + 3 <= noun.size(); ++part) {
-            if (part > 0 && !IsANoun(c.s, u.lemma.substr(part))) continue;
             const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", noun.substr(part) + verbLemma);
-            if (value.empty()) continue;
+            if (value.empty() || (part > 0 && !IsANoun(c.s, u.lemma.substr(part)))) continue;
             // "solve|problem;crack|problem": where the verb's own English is one of them, it stays
             std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
             for (std::string_view r : renderings)
