@@ -1334,7 +1334,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             if (lemmaIndex >= e0.size()) continue;
             // "he/she thinks": the form is the word after the persons
             const std::string& listed = es[j].text;
-            const std::string probe = listed.find('/') != std::string::npos ? listed.substr(listed.rfind(' ') + 1) : FirstWord(listed);
+            const std::string probe =
+                listed.find('/') != std::string::npos ? listed.substr(listed.rfind(' ') + 1) : FirstWord(listed);
             if (es.size() == e0.size()) lemmaIndex = VerbOfTheForm(englishVerbs, lemmaIndex, probe);
             std::string lemma = FirstWord(WithoutTo(e0[lemmaIndex].text));
             std::string words;

@@ -363,7 +363,8 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
             for (std::size_t k = 1; k < senses.size() && k < 6; ++k) others += (k == 1 ? " [" : "; ") + senses[k];
             result.analysis.push_back(u.source + " | " + (u.fw ? "closed" : ClassName(u.cls)) + " " +
                                       FormName(u.reading.tag) + (u.reading.zuInfinitive ? " zu" : "") + " | " +
-                                      u.lemma + " | " + u.english + (u.known ? "" : " (unknown)") + (others.empty() ? "" : others + "]"));
+                                      u.lemma + " | " + u.english + (u.known ? "" : " (unknown)") +
+                                      (others.empty() ? "" : others + "]"));
         }
     bool anyKnown = false;
     for (const GermanUnit& u : s.units) {

@@ -259,7 +259,8 @@ VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
         // the noun, else the last part of a compound that is a noun itself ("Haustür": Tür)
         const std::string noun = Lower1252(u.lemma);
         for (std::size_t part = 0; part + 3 <= noun.size(); ++part) {
-            const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", noun.substr(part) + verbLemma);
+            const std::string key = noun.substr(part) + verbLemma;
+            const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", key);
             if (value.empty() || (part > 0 && !IsANoun(c.s, u.lemma.substr(part)))) continue;
             // "solve|problem;crack|problem": where the verb's own English is one of them, it stays
             std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
@@ -270,7 +271,7 @@ VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
             if (bar == std::string_view::npos) continue;
             // "die Tür öffnen :: to answer the door": the phrase says more than its words,
             // which say what is meant most of the time (table literal-verb-with-object)
-            if (c.s.catalogue.Tables().InList("literal-verb-with-object", noun.substr(part) + verbLemma)) continue;
+            if (c.s.catalogue.Tables().InList("literal-verb-with-object", key)) continue;
             return {v, i, std::string(first.substr(0, bar)), std::string(first.substr(bar + 1))};
         }
     }
@@ -675,8 +676,6 @@ std::size_t EsOfEsGibt(const GermanClause& c) {
     return c.finite + 1;
 }
 
-// "Ich habe Angst", "Du hast recht": what German has, English is (table
-// haben-predicate-german); "Angst vor Hunden" is afraid of dogs.
 // "großen Hunger haben": an adjective that only says how much (table intensity-adjective)
 // is the English adverb before the predicate (very hungry).
 bool IntensityBefore(const GermanClause& c, std::size_t i) {
@@ -688,6 +687,8 @@ bool IntensityBefore(const GermanClause& c, std::size_t i) {
            !(article && article->fw && article->fw->kind == GermanKind::Article);
 }
 
+// "Ich habe Angst", "Du hast recht": what German has, English is (table
+// haben-predicate-german); "Angst vor Hunden" is afraid of dogs.
 std::size_t HabenPredicate(const GermanClause& c) {
     const GermanUnit& f = c.Finite();
     const EngineTables& tables = c.s.catalogue.Tables();

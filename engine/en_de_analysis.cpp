@@ -291,7 +291,8 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     // "the President", "the Government": after a determiner a capital word the tagger takes
     // for a common noun, which the catalogue lists in small letters, is that noun, unless
     // the corpus keeps it as a name
-    const bool titleNoun = previous && IsDeterminer(*previous) && tagged.cls == kClassNoun && !s.catalogue.Forms(u.lower).empty() &&
+    const bool titleNoun = previous && IsDeterminer(*previous) && tagged.cls == kClassNoun &&
+                           !s.catalogue.Forms(u.lower).empty() &&
                            !s.catalogue.IsName(u.source) && u.lower.back() != 's';  // not "the Smiths"
     if (nameLike && nameHere && !titleNoun &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
