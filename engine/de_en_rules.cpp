@@ -93,9 +93,7 @@ void JoinTheParticle(GermanClause& c) {
     const char* own = f.reading.word && f.reading.word->particle ? c.s.catalogue.String(f.reading.word->particle) : "";
     if (*own && stem.compare(0, strlen(own), own) == 0) stem = stem.substr(strlen(own));
     const std::string joined = c.s.units[last].lower + stem;
-    for (FormLink link : c.s.catalogue.Forms(joined)) {
-        const WordRecord* w = c.s.catalogue.Word(LinkWord(link));
-        if (!w || w->wordClass != kClassVerb) continue;
+    if (const WordRecord* w = WordOfClass(c.s.catalogue, joined, kClassVerb)) {
         auto user = c.s.user.find(joined);
         f.english = user != c.s.user.end() ? user->second.translation : BestEnglishSense(c.s, w, kClassVerb);
         f.lemma = joined;
@@ -221,23 +219,10 @@ struct VerbAndObject {
     std::string english, object;
 };
 
-// The dictionary's word of a verb, also once its particle joined it ("schloss ... ab").
-const WordRecord* VerbWord(const GermanSentence& s, const std::string& lemma) {
-    for (FormLink link : s.catalogue.Forms(lemma)) {
-        const WordRecord* w = s.catalogue.Word(LinkWord(link));
-        if (w && w->wordClass == kClassVerb) return w;
-    }
-    return nullptr;
-}
-
 // "tür" as the last part of "Haustür": a noun of the dictionary, written with its capital.
 bool IsANoun(const GermanSentence& s, std::string part) {
     part[0] = static_cast<char>(ToUpper1252(static_cast<unsigned char>(part[0])));
-    for (FormLink link : s.catalogue.Forms(part)) {
-        const WordRecord* w = s.catalogue.Word(LinkWord(link));
-        if (w && w->wordClass == kClassNoun) return true;
-    }
-    return false;
+    return WordOfClass(s.catalogue, part, kClassNoun) != nullptr;
 }
 
 VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
@@ -245,7 +230,7 @@ VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
     const GermanUnit& verb = c.s.units[v];
     // a rule that chose the verb's English already (a verb with its preposition) decides
     if (verb.fw || verb.cls != kClassVerb || verb.fixed ||
-        verb.english != BestEnglishSense(c.s, VerbWord(c.s, verb.lemma), kClassVerb))
+        verb.english != BestEnglishSense(c.s, WordOfClass(c.s.catalogue, verb.lemma, kClassVerb), kClassVerb))
         return {c.end, c.end, {}, {}};
     const std::string verbLemma = " " + Lower1252(verb.lemma);
     // before the finite verb of a main clause stands its subject ("Der Sonnenschein macht
@@ -262,17 +247,13 @@ VerbAndObject FindVerbWithItsObject(const GermanClause& c) {
             const std::string key = noun.substr(part) + verbLemma;
             const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", key);
             if (value.empty() || (part > 0 && !IsANoun(c.s, u.lemma.substr(part)))) continue;
-            // "solve|problem;crack|problem": where the verb's own English is one of them, it stays
-            std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
-            for (std::string_view r : renderings)
-                if (r.substr(0, r.find('|')) == verb.english) return {c.end, c.end, {}, {}};
-            const std::string_view first = renderings.front();
-            const std::size_t bar = first.find('|');
-            if (bar == std::string_view::npos) continue;
+            // where the verb's own English is one of the phrase's, it stays
+            std::string english, object;
+            if (!VerbWithObjectRendering(value, verb.english, english, object)) return {c.end, c.end, {}, {}};
             // "die Tür öffnen :: to answer the door": the phrase says more than its words,
             // which say what is meant most of the time (table literal-verb-with-object)
             if (c.s.catalogue.Tables().InList("literal-verb-with-object", key)) continue;
-            return {v, i, std::string(first.substr(0, bar)), std::string(first.substr(bar + 1))};
+            return {v, i, english, object};
         }
     }
     return {c.end, c.end, {}, {}};

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "engine/dictionary_source.h"
+#include "engine/german_analysis.h"
 #include "engine/text_1252.h"
 
 namespace velloc {
@@ -1121,31 +1122,21 @@ void VerbTakesItsSenseFromItsObject(EnglishClause& c, std::size_t from) {
     if (j >= c.end || At(c, j).fw || At(c, j).cls != kClassNoun || At(c, j).fixed) return;
     EnglishUnit& noun = c.s.units[j];
     const std::string& value = c.s.catalogue.Tables().Value("verb-with-object", Lower1252(noun.lemma) + " " + c.mainEnglish);
-    if (value.empty()) return;
-    std::vector<std::string_view> renderings = SplitTopLevel(value, ";");
-    for (std::string_view r : renderings)
-        if (r.substr(0, r.find('|')) == c.mainLemma) return;
-    const std::string_view first = renderings.front();
-    const std::size_t bar = first.find('|');
-    if (bar == std::string_view::npos) return;
-    const std::string german(first.substr(bar + 1));
+    std::string verb, german;
+    if (!VerbWithObjectRendering(value, c.mainLemma, verb, german)) return;
     if (noun.german != german) {
-        // the noun's own sense of that name, with its gender
+        // the noun's own sense of that name, with the gender that sense gives
         const SenseRecord* found = nullptr;
-        for (FormLink link : c.s.catalogue.Forms(noun.lemma)) {
-            const WordRecord* w = c.s.catalogue.Word(LinkWord(link));
-            if (!w || w->wordClass != kClassNoun) continue;
+        if (const WordRecord* w = WordOfClass(c.s.catalogue, noun.lemma, kClassNoun))
             for (const SenseRecord& sense : c.s.catalogue.Senses(w->firstSense, w->senseCount))
                 if (!found && german == c.s.catalogue.String(sense.text)) found = &sense;
-        }
         if (!found) return;
         noun.german = german;
         noun.gender = found->gender;
     }
-    c.mainLemma = std::string(first.substr(0, bar));
+    c.mainLemma = verb;
     if (c.trace.applied) c.trace.applied->push_back("VerbTakesItsSenseFromItsObject");
 }
-
 
 // "for ten hours", "for a week": how long something went on, which German says with the
 // accusative and "lang" (zehn Stunden lang; table duration-noun). Where the phrase after

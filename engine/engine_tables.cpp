@@ -248,4 +248,20 @@ float EngineTables::Weight(std::string_view name) const {
     return found == weights_.end() ? 0.f : found->second;
 }
 
+bool VerbWithObjectRendering(std::string_view value, std::string_view own, std::string& verb, std::string& object) {
+    std::string_view first;
+    for (std::string_view rest = value; !rest.empty();) {
+        const std::size_t semicolon = rest.find(';');
+        const std::string_view rendering = rest.substr(0, semicolon);
+        if (rendering.substr(0, rendering.find('|')) == own) return false;
+        if (first.empty()) first = rendering;
+        rest = semicolon == std::string_view::npos ? std::string_view() : rest.substr(semicolon + 1);
+    }
+    const std::size_t bar = first.find('|');
+    if (bar == std::string_view::npos) return false;
+    verb = std::string(first.substr(0, bar));
+    object = std::string(first.substr(bar + 1));
+    return true;
+}
+
 }  // namespace velloc

@@ -68,4 +68,9 @@ private:
     std::map<std::string, EnglishModal, std::less<>> modals_;
 };
 
+// A value of the table verb-with-object ("solve|problem;crack|problem", the most frequent
+// first): the first rendering's verb and object; false where there is none, or where `own`,
+// the verb's translation as it stands, is the verb of one of them.
+bool VerbWithObjectRendering(std::string_view value, std::string_view own, std::string& verb, std::string& object);
+
 }  // namespace velloc

@@ -220,6 +220,14 @@ std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word) {
     return word ? catalogue.String(word->lemma) : std::string();
 }
 
+const WordRecord* WordOfClass(const Catalogue& catalogue, std::string_view form, std::uint8_t cls) {
+    for (FormLink link : catalogue.Forms(form)) {
+        const WordRecord* word = catalogue.Word(LinkWord(link));
+        if (word && word->wordClass == cls) return word;
+    }
+    return nullptr;
+}
+
 std::vector<GermanReading> AnalyseGermanWord(const Catalogue& catalogue, std::string_view form,
                                              bool sentenceStart) {
     std::vector<GermanReading> out;

@@ -38,4 +38,7 @@ bool SplitGermanCompound(const Catalogue& catalogue, std::string_view form, Comp
 // The lemma of a catalogue word ("" when none).
 std::string LemmaOf(const Catalogue& catalogue, const WordRecord* word);
 
+// The first catalogue word of that class the form belongs to, or null.
+const WordRecord* WordOfClass(const Catalogue& catalogue, std::string_view form, std::uint8_t cls);
+
 }  // namespace velloc
