@@ -1455,6 +1455,71 @@ void AgeOfANumberIsOneAdjective(EnglishSentence& s) {
     }
 }
 
+// "4.00 am", "10:30 pm", "4 p.m.": a time of day is German's clock of 24 hours
+// (4.00 Uhr, 22.30 Uhr, 16 Uhr), one number that a preposition before it keeps.
+void ClockTimeOfDay(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        if (!units[i].number) continue;
+        std::size_t half = i + 1;
+        std::string hours = units[i].source, minutes;
+        const std::size_t dot = hours.find_first_of(".:");
+        if (dot != std::string::npos) {
+            minutes = hours.substr(dot + 1);
+            hours.resize(dot);
+        } else if (i + 3 < units.size() && units[i + 1].source == ":" && units[i + 2].number) {
+            minutes = units[i + 2].source;
+            half = i + 3;
+        }
+        const std::string& marker = units[half].lower;
+        const bool am = marker == "am" || marker == "a.m.", pm = marker == "pm" || marker == "p.m.";
+        if ((!am && !pm) || hours.empty() || hours.size() > 2 || hours.find_first_not_of("0123456789") != std::string::npos ||
+            minutes.size() > 2 || minutes.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        int hour = std::stoi(hours);
+        if (hour < 1 || hour > 12) continue;
+        if (pm && hour < 12) hour += 12;
+        if (am && hour == 12) hour = 0;
+        EnglishUnit& u = units[i];
+        for (std::size_t m = i + 1; m <= half; ++m) u.source += " " + units[m].source;
+        u.lower = Lower1252(u.source);
+        u.german = std::to_string(hour) + (minutes.empty() ? "" : "." + minutes) + " Uhr";
+        u.fixed = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(half + 1));
+        if (s.applied) s.applied->push_back("ClockTimeOfDay");
+    }
+}
+
+// "more than 500 people", "about 20 cars": a word of quantity before a number joins it
+// (table number-quantity: mehr als 500, etwa 20), so that the number keeps its noun.
+void QuantityBeforeANumber(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        for (std::size_t words = 2; words >= 1; --words) {
+            if (i + words >= units.size() || !units[i + words].number) continue;
+            std::string key = units[i].lower;
+            for (std::size_t m = i + 1; m < i + words; ++m) key += " " + units[m].lower;
+            const std::string& german = s.catalogue.Tables().Value("number-quantity", key);
+            // "around 1856": a year keeps its preposition (um); "at around 4 pm" is gegen
+            const std::string& digits = units[i + words].source;
+            const bool year = digits.size() == 4 && (digits[0] == '1' || digits[0] == '2');
+            // "talked about 3 books": after a verb a preposition may be the verb's own
+            const bool verbs = words == 1 && i > 0 && units[i].fw && units[i].fw->kind == EnKind::Preposition &&
+                               IsVerb(units[i - 1]) && !IsAuxiliary(units[i - 1]);
+            if (german.empty() || year || verbs || (i > 0 && units[i - 1].lower == "at")) continue;
+            EnglishUnit& number = units[i + words];
+            for (std::size_t m = i + words; m-- > i;) number.source = units[m].source + " " + number.source;
+            number.lower = Lower1252(number.source);
+            number.german = german + " " + number.german;
+            number.capital = units[i].capital;
+            number.start = units[i].start;
+            units.erase(units.begin() + static_cast<std::ptrdiff_t>(i), units.begin() + static_cast<std::ptrdiff_t>(i + words));
+            if (s.applied) s.applied->push_back("QuantityBeforeANumber");
+            break;
+        }
+    }
+}
+
 // "love each other", "talk with one another": the reciprocal pronoun is "einander",
 // which a preposition before it joins (miteinander, voneinander).
 void EachOtherIsEinander(EnglishSentence& s) {
@@ -1682,6 +1747,8 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     PronounsOfTwoWords(s);
     AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
+    ClockTimeOfDay(s);
+    QuantityBeforeANumber(s);
     OnADayIsOneAdverb(s);
     SeemingVerbBeforeAnAdjectiveOrLike(s);
     NounBeforeOf(s);

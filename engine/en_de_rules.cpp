@@ -584,8 +584,15 @@ void GermanSubjectNounPhrase(EnglishClause& c) {
     std::size_t before = c.i;
     if (!(c.question && c.i < c.end && IsAuxiliary(At(c, c.i))))
         GermanNounPhrase(c.s, c.i, c.end, Case::Nominative, c.subject);
-    for (std::size_t k = before; k < c.i; ++k)
-        if (At(c, k).cls == kClassNoun) c.plural = At(c, k).plural;
+    bool counted = false;
+    for (std::size_t k = before; k < c.i; ++k) {
+        const EnglishUnit& u = At(c, k);
+        if (u.cls == kClassNoun) c.plural = u.plural;
+        const std::size_t blank = u.lower.rfind(' ');
+        counted = counted || (u.number && u.lower.substr(blank == std::string::npos ? 0 : blank + 1) != "1");
+    }
+    // "500,000 Papuans", "20 percent": a count above one makes a name or a measure plural too
+    if (counted) c.plural = true;
     if (before < c.i && At(c, before).fw && At(c, before).fw->plural) c.plural = true;
     if (before + 1 < c.i && At(c, before).lower == "one" && At(c, before + 1).lower == "of") c.plural = false;  // "one of the women"
     JoinedSubjects(c);

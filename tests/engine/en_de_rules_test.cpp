@@ -731,6 +731,19 @@ TEST(EnglishToGermanReadings, AnAgeAfterANumberIsOneAdjectiveOrItsNoun) {
     EXPECT_EQ(By("AgeOfANumberIsOneAdjective", "The man sees the 56-year-old."), "Der Mann sieht den 56-J\xE4hrigen.");
 }
 
+TEST(EnglishToGermanReadings, AQuantityBeforeANumberJoinsItAndTheCountMakesThePlural) {
+    EXPECT_EQ(By("QuantityBeforeANumber", "More than 500 men sleep in the garden."), "Mehr als 500 M\xE4nner schlafen im Garten.");
+    EXPECT_EQ(By("QuantityBeforeANumber", "About 20 dogs sleep."), "Etwa 20 Hunde schlafen.");
+    EXPECT_EQ(By("SubjectNounPhrase", "500 Papuans sleep."), "500 Papuans schlafen.");
+    // a year keeps its "um"; a time of day is on the clock of 24 hours
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Around 1856 the dog slept.").text, "Um 1856 schlief der Hund.");
+    EXPECT_EQ(By("ClockTimeOfDay", "The dog sleeps at 4.30 pm."), "Der Hund schl\xE4" "ft um 16.30 Uhr.");
+    EXPECT_EQ(By("QuantityBeforeANumber", "The dog sleeps at around 10 pm."), "Der Hund schl\xE4" "ft gegen 22 Uhr.");
+    // after a verb "about" may be the verb's own preposition
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The men talked about 3 books.").text,
+              "Die M\xE4nner sprachen \xFC" "ber 3 B\xFC" "cher.");
+}
+
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
