@@ -1266,8 +1266,29 @@ namespace {
 // participle with -d ("bevorstehend"), the past one as it is ("angehäuft"), each then
 // declined like any adjective. A gerund after a preposition keeps its object instead
 // ("after leaving school").
+// "Incensed villagers protested": a participle that opens the sentence before a noun
+// and a verb of its own describes the subject (aufgebrachte Dorfbewohner), with the
+// dictionary's adjective where it has one.
+void SentenceOpensWithAParticipleOfItsSubject(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    if (units.size() < 3) return;
+    EnglishUnit& u = units[0];
+    if (u.fw || u.source.find(' ') != std::string::npos || u.cls != kClassVerb ||
+        (u.tag != kFormPastPart && u.tag != kFormPast) || units[1].fw || units[1].cls != kClassNoun ||
+        !EnglishVerbAhead(s, 2, units.size()))
+        return;
+    if (!TakeAdjectiveReading(s, u)) {
+        if (u.german.empty() || u.german.find(' ') != std::string::npos) return;
+        u.german = GermanParticiple(s.catalogue, u.german);
+        u.cls = kClassAdjective;
+        u.tag = kFormBase;
+    }
+    if (s.applied) s.applied->push_back("SentenceOpensWithAParticipleOfItsSubject");
+}
+
 void ParticipleBeforeANounIsAnAdjective(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
+    SentenceOpensWithAParticipleOfItsSubject(s);
     for (std::size_t i = 1; i + 1 < units.size(); ++i) {
         EnglishUnit& u = units[i];
         if (u.fw || u.fixed || u.cls != kClassVerb || u.german.empty() || u.german.find(' ') != std::string::npos)

@@ -744,6 +744,10 @@ TEST(EnglishToGermanReadings, AQuantityBeforeANumberJoinsItAndTheCountMakesThePl
               "Die M\xE4nner sprachen \xFC" "ber 3 B\xFC" "cher.");
 }
 
+TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) {
+    EXPECT_EQ(By("SentenceOpensWithAParticipleOfItsSubject", "Bought books are new."), "Gekaufte B\xFC" "cher sind neu.");
+}
+
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
