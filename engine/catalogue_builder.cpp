@@ -1021,7 +1021,11 @@ void CatalogueBuilder::AddSeparableParticles() {
         for (const std::string& particle : particles) {
             if (lemma.size() < particle.size() + 4 || lemma.compare(0, particle.size(), particle) != 0) continue;
             const std::string rest = lemma.substr(particle.size());
-            if (!verbs.count(rest)) continue;
+            // "herumkramen, herumgekramt": the participle shows the particle where the
+            // verb without it is not listed on its own
+            const bool shown = known != german_.end() &&
+                               known->second.forms[kFormPastPart].compare(0, particle.size() + 2, particle + "ge") == 0;
+            if (!verbs.count(rest) && !shown) continue;
             Inflection& info = GermanInfo(lemma, kClassVerb);
             info.particle = particle;
             info.flags |= kWordSeparable;

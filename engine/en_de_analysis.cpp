@@ -214,6 +214,8 @@ TagMask DictionaryTags(const Catalogue& catalogue, const std::string& source, co
             if (w->wordClass == kClassAdverb) mask |= TagBit(kTagAdverb) | TagBit(kTagParticle);
         }
     if (mask & kNounTags) mask |= TagBit(kTagProperNoun);  // "Baker" may be a name
+    // "at one point": a number word is a number too, whatever noun the dictionary has
+    if (mask && (lower == "one" || catalogue.Tables().InList("english-number", lower))) mask |= TagBit(kTagNumber);
     return mask;
 }
 
@@ -1242,6 +1244,11 @@ std::vector<EnglishTag> TagTokens(const Catalogue& catalogue, const std::vector<
     }
     if (!catalogue.Tagger().IsOpen()) return std::vector<EnglishTag>(tokens.size(), kEnglishTagCount);
     std::vector<EnglishTag> tags = catalogue.Tagger().Tag(words, allowed);
+    // "one of them", "I was one.": a number that counts nothing is the pronoun (einer)
+    for (std::size_t k = 0; k < tags.size(); ++k)
+        if (tags[k] == kTagNumber && allowed[k] && Lower1252(tokens[k].text) == "one" &&
+            (k + 1 == tags.size() || tokens[k + 1].kind != TokenKind::Word || Lower1252(tokens[k + 1].text) == "of"))
+            tags[k] = kTagNoun;
     // "The dog sleeps.": a sentence needs a verb; a plural noun that may be a verb's
     // third person is one when nothing else is
     const TagMask finite = TagBit(kTagVerbThird) | TagBit(kTagVerbPast) | TagBit(kTagModal) | TagBit(kTagBe) |

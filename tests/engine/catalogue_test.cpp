@@ -407,6 +407,22 @@ TEST(Catalogue, IntoGermanAVerbWithItsPrepositionTeachesTheGermanPrepositionAndC
     EXPECT_EQ(c.Tables().Value("verb-preposition", "kommen to"), "");
 }
 
+TEST(Catalogue, AParticipleWithTheParticleBeforeGeMakesTheVerbSeparable) {
+    const char* const lines[] = {
+        "herumkramen {vi} | herumkramend | herumgekramt :: to rummage around | rummaging around | rummaged around",
+        "herumirren {vi} | herumirrend | herumgeirrt :: to wander around | wandering around | wandered around",
+        "herumalbern {vi} | herumalbernd | herumalbert :: to fool around | fooling around | fooled around",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 3);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    const GermanVerbParts kramt = GermanFinite(c, "herumkramen", 3, false, Tense::Present);
+    EXPECT_EQ(kramt.finite + "|" + kramt.particle, "kramt|herum");
+    EXPECT_EQ(GermanFinite(c, "herumirren", 3, true, Tense::Past).particle, "herum");
+    // a participle without "ge" after the particle says nothing
+    EXPECT_EQ(GermanFinite(c, "herumalbern", 3, false, Tense::Present).particle, "");
+}
+
 TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) {
     const char* const lines[] = {
         // the dictionary keeps the participles and pasts out of its verbs' order
