@@ -923,7 +923,10 @@ std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     // "the book that you gave me": the relative pronoun was the other object
     const bool otherObjectBefore = (c.relative == RelativeRole::Object || c.relative == RelativeRole::Bare) &&
                                    tables.InList("dative-with-to", c.mainLemma);
-    if (beforeAnObject || otherObjectBefore || ObjectCase(c) == Case::Dative) {
+    // "I told him", "she promised me": a person told or promised is in the dative with
+    // or without what is told (table dative-before-a-clause)
+    const bool personTold = u.lower != "it" && u.lower != "them" && tables.InList("dative-before-a-clause", c.mainLemma);
+    if (beforeAnObject || otherObjectBefore || personTold || ObjectCase(c) == Case::Dative) {
         const std::string& dative = tables.Value("dative-pronoun", u.lower);
         if (!dative.empty()) g = dative;
         if (u.lower == "you" && c.s.options.honorific) g = "Ihnen";

@@ -647,6 +647,9 @@ TEST(EnglishToGermanReadings, ThatAfterANounIsRelativeUnlessItCompletesTheNounOr
     // after the person told it is "dass", and that person is in the dative
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told the dog that the book was old.").text,
               "Der Mann erz\xE4hlte dem Hund, dass das Buch alt war.");
+    // a person told is in the dative without a clause too; what is told is not
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told him.").text, "Der Mann erz\xE4hlte ihm.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said it.").text, "Der Mann sagte es.");
     // after "be" with a subject and verb of its own
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The idea is that the dog sleeps.").text,
               "Die Idee ist, dass der Hund schl\xE4" "ft.");
