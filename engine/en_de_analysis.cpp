@@ -1034,6 +1034,7 @@ bool WorthMatching(const EngineTables& tables, const std::vector<std::string_vie
     std::string text;
     for (std::string_view p : parts) text += (text.empty() ? "" : " ") + std::string(p);
     if (tables.InList("article-term", text)) return true;
+    if (tables.InList("english-literal-phrase", text)) return false;
     const EnglishWord* first = tables.English(parts[0]);
     if (first && (first->kind == EnKind::Article || first->kind == EnKind::Pronoun ||
                   first->kind == EnKind::Possessive || first->kind == EnKind::Demonstrative))
@@ -1608,6 +1609,64 @@ void PronounsOfTwoWords(EnglishSentence& s) {
     }
 }
 
+// "a big one", "international ones": after an adjective "one" stands for a noun
+// said before; German says the adjective alone (ein großer, internationalen).
+void OneAfterAnAdjectiveGoes(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 1; i < units.size(); ++i) {
+        const EnglishUnit& before = units[i - 1];
+        if ((units[i].lower != "one" && units[i].lower != "ones") || units[i].fixed || before.fw ||
+            before.cls != kClassAdjective || before.number)
+            continue;
+        if (i + 1 < units.size() && !units[i + 1].fw && (units[i + 1].cls == kClassNoun || units[i + 1].cls == kClassAdjective))
+            continue;
+        // the noun it stands for: the last one before it, whose gender the adjective takes
+        EnglishUnit& one = units[i];
+        one.gender = kNeuter;
+        for (std::size_t k = i - 1; k-- > 0;)
+            if (!units[k].fw && units[k].cls == kClassNoun && units[k].gender) {
+                one.gender = units[k].gender;
+                break;
+            }
+        one.plural = one.lower == "ones";
+        one.cls = kClassNoun;
+        one.tag = one.plural ? kFormPlural : kFormBase;
+        one.german.clear();
+        one.number = false;
+        one.known = true;
+        one.fixed = true;
+        if (s.applied) s.applied->push_back("OneAfterAnAdjectiveGoes");
+    }
+}
+
+// "one never knows", "one can see": "one" before a finite verb, counting nothing, is
+// the subject of anyone at all (man).
+void GenericOneIsMan(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EnglishWord* man = s.catalogue.Tables().English("generic one");
+    bool counted = false;  // "two of them are ..., and one is ...": one of those counted
+    for (std::size_t i = 0; man && i + 1 < units.size(); ++i) {
+        EnglishUnit& u = units[i];
+        const EnglishUnit& next = units[i + 1];
+        counted = counted || (u.number && u.lower != "one");
+        if (u.lower != "one" || u.fixed || counted || (i > 0 && units[i - 1].lower == "not")) continue;
+        // "a quilt that one does not recognise": "that" after a noun is the relative
+        const bool relative = i > 1 && units[i - 1].lower == "that" && !units[i - 2].fw && units[i - 2].cls == kClassNoun;
+        if (i > 0 && !relative &&
+            (IsDeterminer(units[i - 1]) || (!units[i - 1].fw && units[i - 1].cls == kClassAdjective) ||
+             units[i - 1].lower == "of"))
+            continue;
+        const bool finite = IsAuxiliary(next) || (!next.fw && next.cls == kClassVerb &&
+                                                  (next.tag == kFormThird || next.tag == kFormPast));
+        if (!finite) continue;
+        u.fw = man;
+        u.german = man->german;
+        u.number = false;
+        u.fixed = true;
+        if (s.applied) s.applied->push_back("GenericOneIsMan");
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -1773,6 +1832,8 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     TimeAdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
     PronounsOfTwoWords(s);
+    GenericOneIsMan(s);
+    OneAfterAnAdjectiveGoes(s);
     AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
     ClockTimeOfDay(s);

@@ -288,6 +288,7 @@ std::string GermanPlural(const Catalogue& catalogue, std::string_view noun, std:
 
 std::string GermanNounForm(const Catalogue& catalogue, std::string_view noun, std::uint8_t gender,
                            Case c, bool plural) {
+    if (noun.empty()) return {};  // "a red one": the adjective stands for its noun
     if (plural || gender == kPluralOnly) {
         std::string p = gender == kPluralOnly ? std::string(noun) : GermanPlural(catalogue, noun, gender);
         if (c == Case::Dative && !EndsWith(p, "n") && !EndsWith(p, "s")) p += "n";

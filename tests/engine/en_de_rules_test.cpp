@@ -751,6 +751,17 @@ TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) 
     EXPECT_EQ(By("SentenceOpensWithAParticipleOfItsSubject", "Bought books are new."), "Gekaufte B\xFC" "cher sind neu.");
 }
 
+TEST(EnglishToGermanReadings, OneIsManBeforeAVerbAndGoesAfterAnAdjective) {
+    EXPECT_EQ(By("GenericOneIsMan", "One sees the dog."), "Man sieht den Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "One of the dogs sleeps.").text, "Einer der Hunde schl\xE4" "ft.");
+    // not after a number: one of those counted
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Two dogs sleep and one sees the man.").text.find("man sieht"),
+              std::string::npos);
+    // the adjective stands for the noun said before, in its gender, or in the plural
+    EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The man buys a new one."), "Der Mann kauft einen neuen.");
+    EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The dogs see the old ones."), "Die Hunde sehen die alten.");
+}
+
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
