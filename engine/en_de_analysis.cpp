@@ -558,6 +558,21 @@ void PrepositionBeforeAClauseIsAConjunction(EnglishSentence& s) {
     }
 }
 
+// The units [first, last] become one adverb whose German is given.
+void JoinAsOneAdverb(std::vector<EnglishUnit>& units, std::size_t first, std::size_t last, const std::string& german) {
+    EnglishUnit& u = units[first];
+    for (std::size_t m = first + 1; m <= last; ++m) u.source += " " + units[m].source;
+    u.lower = Lower1252(u.source);
+    u.german = german;
+    u.fw = nullptr;
+    u.cls = kClassAdverb;
+    u.tag = kFormBase;
+    u.number = false;
+    u.fixed = true;
+    u.known = true;
+    units.erase(units.begin() + static_cast<std::ptrdiff_t>(first + 1), units.begin() + static_cast<std::ptrdiff_t>(last + 1));
+}
+
 // "I do not know who fired", "He asked me where the station is": after a verb (and its
 // object pronoun) an asking word with a verb of its own opens a clause, verb last in German.
 void AskingWordAfterAVerbOpensAClause(EnglishSentence& s) {
@@ -569,8 +584,14 @@ void AskingWordAfterAVerbOpensAClause(EnglishSentence& s) {
         if (!opening || std::strcmp(opening->german, u.fw->german) != 0) continue;  // "when" opens as "wenn"
         std::size_t before = i - 1;
         if (s.units[before].fw && s.units[before].fw->kind == EnKind::Pronoun && before > 0) --before;
+        // "that's exactly what ...": an adverb may stand between
+        while (before > 0 && !s.units[before].fw && s.units[before].cls == kClassAdverb) --before;
         const EnglishUnit& verb = s.units[before];
-        if (verb.fw || verb.cls != kClassVerb) continue;
+        // "happy with how it is going": after a preposition the clause is what it is about
+        // (damit, wie ...; table da-compound)
+        const bool preposition = before == i - 1 && verb.fw && verb.fw->kind == EnKind::Preposition &&
+                                 !tables.Value("da-compound", verb.fw->german).empty();
+        if (!preposition && !IsAuxiliary(verb) && (verb.fw || verb.cls != kClassVerb)) continue;
         // its own verb: right after it ("who fired"; the tagger may take "what happened"
         // for a participle) or after a subject ("where the station is")
         const EnglishUnit& next = s.units[i + 1];
@@ -583,6 +604,10 @@ void AskingWordAfterAVerbOpensAClause(EnglishSentence& s) {
         }
         if (!ownVerb) continue;
         u.fw = opening;
+        if (preposition) {
+            const std::string joined = tables.Value("da-compound", verb.fw->german);
+            JoinAsOneAdverb(s.units, i - 1, i - 1, joined);
+        }
         if (s.applied) s.applied->push_back("AskingWordAfterAVerbOpensAClause");
     }
 }
@@ -1360,21 +1385,6 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
         u.cls = kClassAdjective;
         u.tag = kFormBase;
     }
-}
-
-// The units [first, last] become one adverb whose German is given.
-void JoinAsOneAdverb(std::vector<EnglishUnit>& units, std::size_t first, std::size_t last, const std::string& german) {
-    EnglishUnit& u = units[first];
-    for (std::size_t m = first + 1; m <= last; ++m) u.source += " " + units[m].source;
-    u.lower = Lower1252(u.source);
-    u.german = german;
-    u.fw = nullptr;
-    u.cls = kClassAdverb;
-    u.tag = kFormBase;
-    u.number = false;
-    u.fixed = true;
-    u.known = true;
-    units.erase(units.begin() + static_cast<std::ptrdiff_t>(first + 1), units.begin() + static_cast<std::ptrdiff_t>(last + 1));
 }
 
 // "last year", "next week", "this morning": a time of two words is one adverb, as

@@ -762,6 +762,12 @@ TEST(EnglishToGermanReadings, OneIsManBeforeAVerbAndGoesAfterAnAdjective) {
     EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The dogs see the old ones."), "Die Hunde sehen die alten.");
 }
 
+TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionOpensAClause) {
+    EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man writes about what the dog sees."),
+              "Der Mann schreibt dar\xFC" "ber, was der Hund sieht.");
+    EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "That is what the dog sees."), "Das ist, was der Hund sieht.");
+}
+
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
