@@ -425,6 +425,7 @@ bool FiniteVerb(const EnglishUnit& u) {
 bool SubjectStartsWith(const EngineTables& tables, const EnglishUnit& u) {
     return tables.InList("subject-pronoun", u.lower) ||
            (u.fw && (u.fw->kind == EnKind::Article || u.fw->kind == EnKind::Possessive)) ||
+           (u.fw && u.fw->kind == EnKind::Demonstrative && u.lower != "that") ||  // "these people"
            (!u.fw && u.capital && !u.punct);
 }
 
@@ -1035,8 +1036,12 @@ void ChooseReadings(EnglishSentence& s) {
         const bool clauseInFront = !s.units.empty() && s.units[0].fw && s.units[0].fw->kind == EnKind::Subordinator;
         const bool alone = i + 1 >= s.units.size() ||
                            (s.units[i + 1].punct && (s.units[i + 1].source != "," || (afterVerb && clauseInFront)));
-        if (!alone && (afterVerb || beforeSubject || ThatAfterANounIsDass(s, i) || ThatAfterBeOpensAClause(s, i) ||
-                       ThatAfterSayingAndATime(s, i)))
+        // "made it clear that the people are", "so tired that the dog slept": after an
+        // adjective, before a subject and its verb
+        const bool afterAdjective = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassAdjective &&
+                                    SubjectAndVerbAfter(s, i) != 0;
+        if (!alone && (afterVerb || beforeSubject || afterAdjective || ThatAfterANounIsDass(s, i) ||
+                       ThatAfterBeOpensAClause(s, i) || ThatAfterSayingAndATime(s, i)))
             u.fw = s.catalogue.Tables().English("that", EnKind::Subordinator);
     }
     LikeByItsNeighbours(s);

@@ -762,10 +762,13 @@ TEST(EnglishToGermanReadings, OneIsManBeforeAVerbAndGoesAfterAnAdjective) {
     EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The dogs see the old ones."), "Die Hunde sehen die alten.");
 }
 
-TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionOpensAClause) {
+TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionAndThatAfterAnAdjectiveOpenAClause) {
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man writes about what the dog sees."),
               "Der Mann schreibt dar\xFC" "ber, was der Hund sieht.");
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "That is what the dog sees."), "Das ist, was der Hund sieht.");
+    // "that" after an adjective before a subject and its verb, "these" opening a subject
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog was so old that these men wrote the book.").text,
+              "Der Hund war so alt, dass diese M\xE4nner das Buch schrieben.");
 }
 
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
