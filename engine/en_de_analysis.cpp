@@ -525,6 +525,24 @@ std::size_t SubjectAndVerbAfter(const EnglishSentence& s, std::size_t i) {
     return FiniteVerb(verb) || present ? own : 0;
 }
 
+// "The point is we are ready": after "be" and a noun of the list a subject with its
+// verb is the clause German opens with "dass" (tables clause-after-be-noun and
+// that-complement-noun).
+void ThatAfterBeAndANounOfSaying(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i + 2 < s.units.size(); ++i) {
+        const EnglishUnit& be = s.units[i];
+        const EnglishUnit& noun = s.units[i - 1];
+        if (!be.fw || be.fw->kind != EnKind::Be || noun.fw || noun.cls != kClassNoun ||
+            !(tables.InList("clause-after-be-noun", noun.lower) || tables.InList("that-complement-noun", noun.lower)) ||
+            !tables.InList("subject-pronoun", s.units[i + 1].lower) ||
+            SubjectAndVerbAfter(s, i) == 0)
+            continue;
+        if (!InsertThat(s, i + 1)) return;
+        if (s.applied) s.applied->push_back("ThatAfterBeAndANounOfSaying");
+    }
+}
+
 // "As he said, ...", "As it was late, ...": "as" opening the sentence or following a comma
 // before a subject and its verb is a conjunction: "wie" before a verb of saying (table
 // as-reported-verb, of the German verbs), else "da" (als in the past).
@@ -1049,6 +1067,7 @@ void ChooseReadings(EnglishSentence& s) {
     TooWithoutAnAdjectiveIsAuch(s);
     WantSomeoneToDoIsDass(s);
     ThatAfterAVerbOfSaying(s);
+    ThatAfterBeAndANounOfSaying(s);
     AskingWordAfterAVerbOpensAClause(s);
     PrepositionBeforeAClauseIsAConjunction(s);
     AsBeforeAClauseIsAConjunction(s);

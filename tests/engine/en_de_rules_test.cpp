@@ -766,6 +766,8 @@ TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionAndThatAfterAnAdj
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man writes about what the dog sees."),
               "Der Mann schreibt dar\xFC" "ber, was der Hund sieht.");
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "That is what the dog sees."), "Das ist, was der Hund sieht.");
+    // after "be" and a noun of saying a clause without "that" is one with "dass"
+    EXPECT_EQ(By("ThatAfterBeAndANounOfSaying", "The idea is we see the dog."), "Die Idee ist, dass wir den Hund sehen.");
     // "that" after an adjective before a subject and its verb, "these" opening a subject
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog was so old that these men wrote the book.").text,
               "Der Hund war so alt, dass diese M\xE4nner das Buch schrieben.");
