@@ -1053,8 +1053,9 @@ bool ToInfinitiveAt(const EnglishClause& c, std::size_t i) {
 }
 
 // The infinitive whose verb stands at c.i + verbAt ("to read": 1, "reading" after
-// "started": 0) with its objects, said as "zu lesen" after the clause's verbs.
-void ZuInfinitive(EnglishClause& c, bool purpose, std::size_t verbAt = 1) {
+// "started": 0) with its objects, said as "zu lesen" after the clause's verbs, after
+// the word that opens it where one does (um, ohne).
+void ZuInfinitive(EnglishClause& c, const char* opener, std::size_t verbAt = 1) {
     // "to be buried": begraben zu werden; "to be happy": glücklich zu sein
     const bool be = BeAt(c, c.i + verbAt);
     const bool passive = be && PassiveParticipleAt(c, c.i + verbAt + 1) && !StateParticipleIsAnAdjective(c, c.i + verbAt + 1);
@@ -1072,8 +1073,8 @@ void ZuInfinitive(EnglishClause& c, bool purpose, std::size_t verbAt = 1) {
         inner.mainLemma = "werden";
     }
     // a comma only where the infinitive says more than "zu" and its verb
-    if (purpose || !inner.rest.empty() || !inner.after.empty()) c.after.push_back(",");
-    if (purpose) c.after.push_back("um");
+    if (opener || !inner.rest.empty() || !inner.after.empty()) c.after.push_back(",");
+    if (opener && *opener) c.after.push_back(opener);
     c.after.insert(c.after.end(), inner.rest.begin(), inner.rest.end());
     c.after.push_back(GermanZuInfinitive(c.s.catalogue, inner.mainLemma));
     c.after.insert(c.after.end(), inner.after.begin(), inner.after.end());
@@ -1097,6 +1098,52 @@ bool GerundAfterItsVerbAt(const EnglishClause& c, std::size_t i) {
     const EnglishUnit& u = At(c, i);
     return !u.fw && u.cls == kClassVerb && u.tag == kFormPresPart && i > c.begin && IsVerb(At(c, i - 1)) &&
            !c.s.catalogue.Tables().Value("gerund-zu-verb", c.mainEnglish).empty();
+}
+
+// "good at leading his team", "without saying a word": a gerund after a preposition
+// is a zu-infinitive, after the preposition joined with "da" where the verb or the
+// preposition has one (gut darin, seine Mannschaft zu führen; table da-compound), after
+// its own word (ohne ... zu, anstatt ... zu; table gerund-preposition), or after a
+// noun's "of" with the comma alone (die Möglichkeit, ein Logo einzusetzen). The word
+// that points to the infinitive goes in `pointer`, the one that opens it in `opener`.
+bool GerundAfterAPrepositionAt(const EnglishClause& c, std::size_t i, std::string* pointer = nullptr,
+                               std::string* opener = nullptr) {
+    if (!Is(At(c, i), EnKind::Preposition) || i + 1 >= c.end || c.mainLemma.empty()) return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const EnglishUnit& gerund = At(c, i + 1);
+    // "by working hard", "after leaving school" say how and when (indem, nachdem): no
+    // infinitive (table gerund-clause-preposition)
+    if (gerund.fw || gerund.cls != kClassVerb || gerund.tag != kFormPresPart || gerund.german.empty() ||
+        tables.InList("gerund-clause-preposition", At(c, i).lower))
+        return false;
+    // "in varying shades", "from planning law": before an adjective or a bare plural the
+    // -ing word describes what follows
+    const EnglishUnit* next = i + 2 < c.end ? &At(c, i + 2) : nullptr;
+    if (next && !next->fw &&
+        (next->cls == kClassAdjective || (next->cls == kClassNoun && next->plural) ||
+         (next->cls == kClassNoun && i + 3 < c.end && !At(c, i + 3).fw && At(c, i + 3).cls == kClassNoun)))
+        return false;
+    std::string own = tables.Value("gerund-preposition", At(c, i).lower), joined;
+    const bool ofANoun = At(c, i).lower == "of" && i > c.begin && !At(c, i - 1).fw && At(c, i - 1).cls == kClassNoun;
+    if (own.empty() && !ofANoun) {
+        std::string governed;
+        Case governedCase = Case::Dative;
+        if (!GovernedPrepositionAt(c, i, governed, governedCase)) governed = GermanPreposition(c, i);
+        joined = tables.Value("da-compound", governed);
+        if (joined.empty()) return false;  // "despite winning": trotz, no word to point with
+    }
+    if (pointer) *pointer = joined;
+    if (opener) *opener = own;
+    return true;
+}
+
+void ZuInfinitiveOfAGerund(EnglishClause& c) {
+    std::string pointer, opener;
+    GerundAfterAPrepositionAt(c, c.i, &pointer, &opener);
+    if (!pointer.empty()) c.rest.push_back(pointer);
+    ++c.i;
+    // "dafür, zu kommen": a comma always stands after the word that points to it
+    ZuInfinitive(c, opener.c_str(), 0);
 }
 
 // "in order to work": um ... zu arbeiten.
@@ -1170,16 +1217,20 @@ void ObjectsAndAdverbials(EnglishClause& c) {
         const EnglishUnit& u = At(c, c.i);
         if (const std::size_t n = InOrderToLength(c, c.i)) {
             c.i += n;
-            ZuInfinitive(c, true);
+            ZuInfinitive(c, "um");
             break;
         }
         if (ToInfinitiveAt(c, c.i)) {
-            ZuInfinitive(c, PurposeInfinitiveAt(c, c.i));
+            ZuInfinitive(c, PurposeInfinitiveAt(c, c.i) ? "um" : nullptr);
             break;
         }
         if (GerundAfterItsVerbAt(c, c.i)) {
             c.mainLemma = c.s.catalogue.Tables().Value("gerund-zu-verb", c.mainEnglish);
-            ZuInfinitive(c, false, 0);
+            ZuInfinitive(c, nullptr, 0);
+            break;
+        }
+        if (GerundAfterAPrepositionAt(c, c.i)) {
+            ZuInfinitiveOfAGerund(c);
             break;
         }
         if (u.punct) { c.rest.push_back(u.source); ++c.i; KeepBeforeTheMiddle(c, false); continue; }

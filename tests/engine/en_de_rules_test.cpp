@@ -773,6 +773,21 @@ TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionAndThatAfterAnAdj
               "Der Hund war so alt, dass diese M\xE4nner das Buch schrieben.");
 }
 
+TEST(EnglishClauseRules, AGerundAfterAPrepositionIsAZuInfinitive) {
+    // after the verb's own preposition joined with "da", and the comma
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man is interested in reading the book.").text,
+              "Der Mann interessiert sich daf\xFCr, das Buch zu lesen.");
+    // after a word of its own
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man left without reading the book.").text,
+              "Der Mann ging, ohne das Buch zu lesen.");
+    // after a noun's "of" with the comma alone
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has the idea of reading the book.").text,
+              "Der Mann hat die Idee, das Buch zu lesen.");
+    // "after reading" says when: no infinitive
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man slept after reading the book.").text.find("zu lesen"),
+              std::string::npos);
+}
+
 TEST(EnglishToGermanReadings, SelfAfterAVerbIsReflexiveAndElsewhereStresses) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees himself.").text, "Der Mann sieht sich.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "We see ourselves.").text, "Wir sehen uns.");
