@@ -35,6 +35,7 @@ struct GermanUnit {
     std::vector<std::string> senses;  // the word's first senses, for the language model to choose from
     bool relative = false;        // opens a relative clause ("der Mann, der ..."); english says how
     bool relativeObject = false;  // ... and is not that clause's subject ("den ich sah")
+    bool relativeAfterAName = false;  // ... says more of a name, between commas ("Orr, who ...")
     std::string after;            // a word English says right after this one ("zwei Wochen": ago)
     // "der in Southport beheimatete Spieler": the units English says right after this
     // determiner (the player based in Southport), where the phrase ends, and for each
@@ -193,7 +194,7 @@ void MarkExtendedAttributes(GermanSentence& s);
 // known ("the house, which stands there"); "the man who", "the book that" take none.
 // A "which" of "was" adds to a whole clause and keeps them always.
 inline bool RelativeClauseKeepsCommas(const GermanUnit& pronoun) {
-    return pronoun.english == "which" && (!pronoun.relativeObject || pronoun.lower == "was");
+    return pronoun.relativeAfterAName || (pronoun.english == "which" && (!pronoun.relativeObject || pronoun.lower == "was"));
 }
 // The relative pronoun of the clause that ends at the comma, if any (the size when none).
 std::size_t RelativePronounBefore(const GermanSentence& s, std::size_t comma);

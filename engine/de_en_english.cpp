@@ -845,7 +845,8 @@ void MarkRelativePronouns(GermanSentence& s) {
         // ", um die Zukunft zu sichern": a clause that ends in a zu-infinitive is no relative one
         const GermanUnit& last = s.units[clauseEnd - 1];
         if (last.reading.zuInfinitive || (clauseEnd - 1 > i && s.units[clauseEnd - 2].lower == "zu")) continue;
-        const bool person = RefersToPerson(s, noun + 1);
+        // "Berlin, das ...": a name that "das" takes up is a place or a thing
+        const bool person = RefersToPerson(s, noun + 1) && !(antecedent.cls == kClassName && r.lower == "das");
         bool subjectInside = false;
         for (std::size_t k = i + 1; k < clauseEnd; ++k)
             subjectInside = subjectInside || (s.units[k].fw && s.units[k].fw->kind == GermanKind::Pronoun && s.units[k].fw->nominative);
@@ -860,6 +861,10 @@ void MarkRelativePronouns(GermanSentence& s) {
         else if (preposition) r.english = person ? "whom" : "which";
         else if (person) r.english = "who";
         else r.english = r.relativeObject ? "that" : "which";
+        // "Gary Orr, der ...": a relative clause after a name says more of it, between
+        // commas; one after a noun picks the thing out ("the car that is fast")
+        r.relativeAfterAName = antecedent.cls == kClassName;
+        if (r.english == "which" && !preposition && !r.relativeAfterAName && r.lower != "was") r.english = "that";
         r.known = true;
     }
 }

@@ -276,9 +276,12 @@ TEST(GermanToEnglish, NoArticleBeforeANameLikeNoun) {
 }
 
 TEST(GermanToEnglish, RelativePronounFollowsItsNoun) {
-    // a clause that says which one is meant has no commas in English, unless it is "which"
+    // a clause that says which one is meant has no commas in English
     EXPECT_EQ(GermanToEnglish("Der Mann, der dort steht, ist alt."), "The man who stands there is old.");
-    EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house, which stands there, is old.");
+    EXPECT_EQ(GermanToEnglish("Das Haus, das dort steht, ist alt."), "The house that stands there is old.");
+    // one that says more of a name keeps them, and "das" takes up a place or a thing
+    EXPECT_EQ(GermanToEnglish("Peter, der alt ist, schl\xE4" "ft."), "Peter, who is old, sleeps.");
+    EXPECT_EQ(GermanToEnglish("Berlin, das alt ist, ist gro\xDF."), "Berlin, which is old, is big.");
 }
 
 TEST(GermanToEnglish, EnglishSetsNoCommaBeforeAClauseThatFollowsItsMainClause) {
