@@ -1278,11 +1278,20 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
     const std::string gs0Lemma = germanVerbs.empty() ? std::string() : germanVerbs[0];
     std::map<std::string, std::string> linePastParts;  // English verb -> participle, in this line
     for (const auto& e : e0) englishVerbs.push_back(FirstWord(WithoutTo(e.text)));
+    std::size_t repeated = 0;  // columns a line gives twice
     for (std::size_t sub = 1; sub < n && sub < 16; ++sub) {
         const DictSubentry& gs = line.german[sub];
         const DictSubentry& es = line.english[sub];
         if (gs.empty() || gs[0].text.empty()) break;  // "| {pl} |": braces and no form
         const std::string& first = gs[0].text;
+        const std::size_t column = sub - repeated;
+        // "| anklagend | anklagend | angeklagt |": the present participle twice; the
+        // columns after it are one further on
+        if (column == 2 && !HasSpace(first) && first.size() > 3 && first.compare(first.size() - 2, 2, "nd") == 0 &&
+            line.german[1].size() == gs.size() && line.german[1][0].text == first) {
+            ++repeated;
+            continue;
+        }
         int tag;
         bool sein = false, bare = false;
         PersonPrefix person;
@@ -1295,14 +1304,14 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             else tag = -1;
         }
         // "handelnd", "wandernd": -eln and -ern verbs make it with -nd
-        else if (!HasSpace(first) && sub == 1 && first.size() > 3 &&
+        else if (!HasSpace(first) && column == 1 && first.size() > 3 &&
                  first.compare(first.size() - 2, 2, "nd") == 0) tag = kFormPresPart;
-        else if (!HasSpace(first) && sub == 2 && gs[0].braces.empty()) tag = kFormPastPart;
+        else if (!HasSpace(first) && column == 2 && gs[0].braces.empty()) tag = kFormPastPart;
         // "| unterschreibt | unterschrieb": the third person and the past without persons,
         // also of a separable verb first ("| ordnet an | ordnete an")
         else if ((!HasSpace(first) || SeparatedForm(first, gs0Lemma)) &&
-                 (sub == 4 || (sub == 3 && FirstWord(first).back() == 't')) && gs[0].braces.empty()) {
-            tag = sub == 3 ? kFormThird : kFormPast;
+                 (column == 4 || (column == 3 && FirstWord(first).back() == 't')) && gs[0].braces.empty()) {
+            tag = column == 3 ? kFormThird : kFormPast;
             bare = true;
         }
         else break;

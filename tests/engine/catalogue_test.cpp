@@ -439,8 +439,11 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
         "abhobeln {vt} | abhobelnd | abgehobelt :: to plan down | planing down | planed down",
         "planen {vt} | planend | geplant :: to plan | planning | planned",
         "verplanen {vt} | verplanend | verplant :: to plan | planning | planned",
+        // the present participle twice: the columns after it are one further on
+        "anklagen {vt} | anklagend | anklagend | angeklagt | klagt an | klagte an :: to indict | indicting | indicting | "
+        "indicted | indicts | indicted",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 10);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 11);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     auto lemmaOf = [&](const char* form, std::uint32_t tag) {
@@ -460,4 +463,6 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
     EXPECT_EQ(EnglishThird(c, "squat"), "squats");
     EXPECT_EQ(EnglishPastPart(c, "plan"), "planned");
     EXPECT_EQ(FirstSense(c, "später"), "later");
+    EXPECT_EQ(lemmaOf("angeklagt", kFormPastPart), "anklagen;");
+    EXPECT_EQ(lemmaOf("angeklagt", kFormThird), "");
 }
