@@ -1170,6 +1170,10 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                     const std::string past = parts.size() >= 1 ? FirstAlternative(parts[0]) : std::string();
                     const std::string participle = parts.size() >= 2 ? FirstAlternative(parts[1]) : std::string();
                     if (past == verb && !participle.empty() && participle != verb) continue;
+                    // "{strove, striven / strived; strived}": a brace that lists its forms
+                    // out of order names none
+                    if (past.find_first_of(", ") != std::string::npos || participle.find_first_of(", ") != std::string::npos)
+                        continue;
                     Inflection& info = EnglishInfo(verb, kClassVerb);
                     // the braces name the irregular forms outright: they win, and the first
                     // braces of a verb stay ("to run {ran; run}" before a slip "{run; run}")

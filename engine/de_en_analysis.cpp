@@ -724,6 +724,29 @@ void ParticipleWithAnEnglishOfItsOwn(GermanSentence& s, std::size_t clauseStart,
     u.senses.clear();
 }
 
+// "Sendling wurde 1877 eingemeindet": a verb form that reads as the third person but
+// ends the clause after werden, haben or sein is the participle, where the dictionary
+// spells that otherwise (eingegemeindet) or the verb's third person is its participle
+// (verletzt, studiert).
+void ThirdPersonAfterAnAuxiliaryIsAParticiple(GermanSentence& s, std::size_t clauseStart, std::size_t i, bool atEnd) {
+    GermanUnit& u = s.units[i];
+    if (!atEnd || u.fw || u.fixed || u.cls != kClassVerb || u.reading.tag != kFormThird || !u.reading.word ||
+        u.lower.empty() || u.lower.back() != 't')
+        return;
+    // "Da hat sie schon recht": a word that "haben" takes as its predicate is none
+    for (const std::string& predicate : s.catalogue.Tables().List("haben-predicate"))
+        if (Lower1252(s.catalogue.Tables().Value("haben-predicate", predicate)).find(u.lower) == 0) return;
+    bool auxiliary = false;
+    for (std::size_t k = clauseStart; k < i; ++k) {
+        const GermanUnit& before = s.units[k];
+        if (before.fw && before.fw->kind == GermanKind::Coordinator) auxiliary = false;  // "ist da und arbeitet"
+        else if (before.fw && before.fw->aux != AuxVerb::None && !before.fw->participle) auxiliary = true;
+    }
+    if (!auxiliary) return;
+    u.reading.tag = kFormPastPart;
+    u.plural = false;
+}
+
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};
@@ -800,6 +823,7 @@ void SettleReadings(GermanSentence& s) {
                 u.english = BestEnglishSense(s, u.participle.word, kClassVerb);
             }
         }
+        ThirdPersonAfterAnAuxiliaryIsAParticiple(s, clauseStart, i, atEnd);
         ParticipleWithAnEnglishOfItsOwn(s, clauseStart, i);
         AdjectiveSenseByItsNoun(s, i);
     }

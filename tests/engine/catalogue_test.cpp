@@ -442,8 +442,11 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
         // the present participle twice: the columns after it are one further on
         "anklagen {vt} | anklagend | anklagend | angeklagt | klagt an | klagte an :: to indict | indicting | indicting | "
         "indicted | indicts | indicted",
+        // a brace whose forms are out of order names none; the next one does
+        "sich bemühen {vr} :: to strive {strove, striven / strived; strived}",
+        "streben {vi} :: to strive {strove; striven}",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 11);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 13);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     auto lemmaOf = [&](const char* form, std::uint32_t tag) {
@@ -465,4 +468,5 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
     EXPECT_EQ(FirstSense(c, "später"), "later");
     EXPECT_EQ(lemmaOf("angeklagt", kFormPastPart), "anklagen;");
     EXPECT_EQ(lemmaOf("angeklagt", kFormThird), "");
+    EXPECT_EQ(EnglishPastPart(c, "strive"), "striven");
 }

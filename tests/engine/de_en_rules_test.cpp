@@ -873,6 +873,12 @@ TEST(GermanReadings, APlaceListedOnlyAsItsPeopleIsAName) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft in Papua.").text, "The dog sleeps in Papua.");
 }
 
+TEST(GermanWordRules, AThirdPersonEndingTheClauseAfterAnAuxiliaryIsAParticiple) {
+    // "erinnert" without a listed participle: after "wurde" it is one
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann wurde gestern erinnert.").text,
+              "The man was reminded yesterday.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
