@@ -201,8 +201,12 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         ++j;
     std::size_t nouns = j;
     while (j < end && !units[j].fw && !units[j].punct &&
-           (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital)))
+           (units[j].cls == kClassNoun || units[j].cls == kClassName || (!units[j].known && units[j].capital))) {
         ++j;
+        // "gives the children sweets": an object that is a plural without -s ends there
+        const EnglishUnit& n = units[j - 1];
+        if (c != Case::Nominative && n.cls == kClassNoun && n.plural && !n.lower.empty() && n.lower.back() != 's') break;
+    }
     if (nouns == j && !det) {  // not a noun phrase
         out.push_back(units[i].fw ? std::string(units[i].fw->german) : units[i].german);
         ++i;

@@ -762,6 +762,11 @@ TEST(EnglishToGermanReadings, OneIsManBeforeAVerbAndGoesAfterAnAdjective) {
     EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The dogs see the old ones."), "Die Hunde sehen die alten.");
 }
 
+TEST(EnglishToGermanReadings, AnObjectThatIsAPluralWithoutSEndsBeforeTheNextNoun) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gives the children books.").text,
+              "Der Mann gibt den Kindern B\xFC" "cher.");
+}
+
 TEST(EnglishToGermanReadings, AnAskingWordAfterBeOrAPrepositionAndThatAfterAnAdjectiveOpenAClause) {
     EXPECT_EQ(By("AskingWordAfterAVerbOpensAClause", "The man writes about what the dog sees."),
               "Der Mann schreibt dar\xFC" "ber, was der Hund sieht.");
