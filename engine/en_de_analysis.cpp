@@ -1192,6 +1192,19 @@ bool PlaceTermAfterAPlacingVerb(const EnglishSentence& s, std::size_t i, std::st
 }
 
 // The catalogue's term that starts at i, its first word read as first, made one unit.
+// "since last year": after a preposition of the sentence a term whose German brings its
+// own (im vergangenen Jahr) would say two; the words are declined as they stand. A term
+// with its own English preposition ("on site": vor Ort) says only that one.
+bool PrepositionTwice(const EnglishSentence& s, std::size_t i, std::string_view german) {
+    if (i == 0 || !s.units[i - 1].fw || s.units[i - 1].fw->kind != EnKind::Preposition) return false;
+    const std::string first = Lower1252(std::string(german.substr(0, german.find(' '))));
+    const EngineTables& tables = s.catalogue.Tables();
+    if (tables.InList("preposition-object-case", first)) return true;
+    for (const std::string& pair : tables.List("german-contraction"))
+        if (tables.Value("german-contraction", pair) == first) return true;
+    return false;
+}
+
 bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
     for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
         std::string_view text = s.catalogue.String(p.text);
@@ -1220,6 +1233,9 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
             if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
         if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
         if (PlaceTermAfterAPlacingVerb(s, i, s.catalogue.String(chosen->text))) continue;
+        if (p.wordClass != kClassVerb && !s.catalogue.Tables().English(parts[0], EnKind::Preposition) &&
+            PrepositionTwice(s, i, s.catalogue.String(chosen->text)))
+            continue;
         // "went out", "played football": a group that starts with a verb but is no verb
         // itself would hide the clause's verb from the rules
         if (!s.units[i].fw && s.units[i].cls == kClassVerb && p.wordClass != kClassVerb) continue;
