@@ -957,6 +957,50 @@ bool OrdinalNumber(const EngineTables& tables, const std::vector<Token>& tokens,
     return true;
 }
 
+// Where the noun phrase that ends before i begins (i where none ends there): a pronoun
+// alone, or determiners, adjectives and nouns, with a genitive attribute after its noun.
+std::size_t NounPhraseStartBefore(const GermanSentence& s, std::size_t i) {
+    const std::vector<GermanUnit>& units = s.units;
+    if (i > 0 && units[i - 1].fw && units[i - 1].fw->kind == GermanKind::Pronoun) return i - 1;  // "mir gegenüber"
+    std::size_t start = i;
+    bool noun = false;
+    while (start > 0) {
+        const GermanUnit& u = units[start - 1];
+        const bool article = u.fw && u.fw->kind == GermanKind::Article;
+        const bool content = !u.fw && !u.punct && (IsNounLike(u) || u.cls == kClassAdjective || u.number);
+        if (!article && !content) break;
+        noun = noun || (content && IsNounLike(u));
+        --start;
+        // the phrase begins with its determiner, unless a noun before it owns the
+        // phrase as its genitive ("dem Bericht der Polizei zufolge")
+        if (article && !(start > 0 && IsNounLike(units[start - 1]))) break;
+    }
+    return noun ? start : i;
+}
+
+// "Dem Bericht zufolge ist ...": a word that follows the noun phrase it governs goes
+// before it with the reading of its preposition (laut dem Bericht: according to the
+// report; table german-postposition).
+void PostpositionBeforeItsNounPhrase(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 1; i < units.size(); ++i) {
+        const std::string& preposition = tables.Value("german-postposition", units[i].lower);
+        const GermanWord* word = preposition.empty() ? nullptr : tables.German(preposition);
+        if (!word || units[i].fixed) continue;
+        const std::size_t start = NounPhraseStartBefore(s, i);
+        if (start == i) continue;
+        GermanUnit moved = units[i];
+        moved.fw = word;
+        moved.english = word->english;
+        moved.cls = kClassNone;
+        moved.start = units[start].start;
+        units[start].start = false;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
+        units.insert(units.begin() + static_cast<std::ptrdiff_t>(start), std::move(moved));
+    }
+}
+
 bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, Clock::time_point deadline) {
     bool start = true;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
@@ -992,6 +1036,7 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens, 
     }
     SettleReadings(s);
     DaOpeningAVerbLastClauseIsAs(s);
+    PostpositionBeforeItsNounPhrase(s);
     s.question = !s.units.empty() && s.units.back().source == "?";
     return true;
 }

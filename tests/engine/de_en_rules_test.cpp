@@ -879,6 +879,13 @@ TEST(GermanWordRules, AThirdPersonEndingTheClauseAfterAnAuxiliaryIsAParticiple) 
               "The man was reminded yesterday.");
 }
 
+TEST(GermanWordRules, APostpositionGoesBeforeItsNounPhrase) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Dem Mann zufolge schl\xE4" "ft der Hund.").text,
+              "According to the man the dog sleeps.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft dem Mann zufolge.").text,
+              "The dog sleeps according to the man.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
