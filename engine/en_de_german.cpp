@@ -57,6 +57,13 @@ std::string TitleForm(const EnglishSentence& s, const std::string& title, Case c
 
 namespace {
 
+// "der Beamte", "einem Beamten", "Beamte": a noun made of an adjective (listed as
+// Beamter, table adjectival-noun) declines as an adjective does after its determiner.
+std::string AdjectivalNounForm(const std::string& noun, Declension d, Case c, bool plural) {
+    const std::string stem = noun.size() > 2 ? noun.substr(0, noun.size() - 2) : noun;
+    return stem + AdjectiveEnding(d, kMasculine, c, plural);
+}
+
 // "wind energy concentration zone": English nouns before a noun make one German word.
 bool JoinsACompound(const EnglishUnit& n) {
     return !n.fw && n.known && n.cls == kClassNoun && !n.german.empty() && n.german.find(' ') == std::string::npos &&
@@ -253,6 +260,8 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         if (n.cls == kClassName && n.german != n.source) word = TitleForm(s, n.german, c);
         else if (!n.known || n.cls == kClassName) word = n.source;
         else if (k + 1 < j) word = n.german;  // a modifier noun stays in its base form
+        else if (s.catalogue.Tables().InList("adjectival-noun", n.german))
+            word = AdjectivalNounForm(n.german, declension, c, n.plural);
         else word = GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural);
         if (!compound.empty()) word = compound + Lower1252(word.substr(0, 1)) + word.substr(1);
         compound.clear();

@@ -762,6 +762,12 @@ TEST(EnglishToGermanReadings, OneIsManBeforeAVerbAndGoesAfterAnAdjective) {
     EXPECT_EQ(By("OneAfterAnAdjectiveGoes", "The dogs see the old ones."), "Die Hunde sehen die alten.");
 }
 
+TEST(EnglishToGermanReadings, ANounMadeOfAnAdjectiveDeclinesAsOne) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees the official.").text, "Der Mann sieht den Beamten.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "An official sleeps.").text, "Ein Beamter schl\xE4" "ft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The officials sleep.").text, "Die Beamten schlafen.");
+}
+
 TEST(EnglishToGermanReadings, AnObjectThatIsAPluralWithoutSEndsBeforeTheNextNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gives the children books.").text,
               "Der Mann gibt den Kindern B\xFC" "cher.");
