@@ -410,9 +410,6 @@ void TakeAdverbReading(const GermanSentence& s, GermanUnit& u) {
 
 namespace {
 
-// What the neighbours decide once all words are read: "sein" before a clause end
-// is the verb, and a clause-final form after haben/sein/werden is a participle.
-
 // "Oliver Schmidt kommt": a first word the corpus keeps as a name, before a name, is
 // a given name and no form of "oliv".
 void GivenNameAtTheStart(const GermanSentence& s, GermanUnit& u, const GermanUnit* next) {
@@ -734,8 +731,7 @@ void ThirdPersonAfterAnAuxiliaryIsAParticiple(GermanSentence& s, std::size_t cla
         u.lower.empty() || u.lower.back() != 't')
         return;
     // "Da hat sie schon recht": a word that "haben" takes as its predicate is none
-    for (const std::string& predicate : s.catalogue.Tables().List("haben-predicate"))
-        if (Lower1252(s.catalogue.Tables().Value("haben-predicate", predicate)).find(u.lower) == 0) return;
+    if (!s.catalogue.Tables().Value("haben-predicate-german", u.lower).empty()) return;
     bool auxiliary = false;
     for (std::size_t k = clauseStart; k < i; ++k) {
         const GermanUnit& before = s.units[k];
@@ -747,6 +743,8 @@ void ThirdPersonAfterAnAuxiliaryIsAParticiple(GermanSentence& s, std::size_t cla
     u.plural = false;
 }
 
+// What the neighbours decide once all words are read: "sein" before a clause end
+// is the verb, and a clause-final form after haben/sein/werden is a participle.
 void SettleReadings(GermanSentence& s) {
     static const GermanWord kSeinVerb = {"sein", GermanKind::Auxiliary, "be", 0, false, false, false,
                                          AuxVerb::Sein, false, false};

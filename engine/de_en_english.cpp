@@ -857,14 +857,13 @@ void MarkRelativePronouns(GermanSentence& s) {
             subjectInside = true;
         r.relative = true;
         r.relativeObject = preposition || role == "object" || (role != "whose" && subjectInside);
-        if (role == "whose") r.english = "whose";
-        else if (preposition) r.english = person ? "whom" : "which";
-        else if (person) r.english = "who";
-        else r.english = r.relativeObject ? "that" : "which";
         // "Gary Orr, der ...": a relative clause after a name says more of it, between
         // commas; one after a noun picks the thing out ("the car that is fast")
         r.relativeAfterAName = antecedent.cls == kClassName;
-        if (r.english == "which" && !preposition && !r.relativeAfterAName && r.lower != "was") r.english = "that";
+        if (role == "whose") r.english = "whose";
+        else if (preposition) r.english = person ? "whom" : "which";
+        else if (person) r.english = "who";
+        else r.english = !r.relativeObject && (r.relativeAfterAName || r.lower == "was") ? "which" : "that";
         r.known = true;
     }
 }

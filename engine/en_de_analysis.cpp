@@ -1361,7 +1361,6 @@ void SentenceOpensWithAParticipleOfItsSubject(EnglishSentence& s) {
 
 void ParticipleBeforeANounIsAnAdjective(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
-    SentenceOpensWithAParticipleOfItsSubject(s);
     for (std::size_t i = 1; i + 1 < units.size(); ++i) {
         EnglishUnit& u = units[i];
         if (u.fw || u.fixed || u.cls != kClassVerb || u.german.empty() || u.german.find(' ') != std::string::npos)
@@ -1896,6 +1895,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left
     GoingByAVehicle(s);
     AllDayIsTheWholeDay(s);
+    SentenceOpensWithAParticipleOfItsSubject(s);
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);
     ParticipleAfterADegreeWord(s);

@@ -60,8 +60,7 @@ namespace {
 // "der Beamte", "einem Beamten", "Beamte": a noun made of an adjective (listed as
 // Beamter, table adjectival-noun) declines as an adjective does after its determiner.
 std::string AdjectivalNounForm(const std::string& noun, Declension d, Case c, bool plural) {
-    const std::string stem = noun.size() > 2 ? noun.substr(0, noun.size() - 2) : noun;
-    return stem + AdjectiveEnding(d, kMasculine, c, plural);
+    return AdjectiveForm(noun.size() > 2 ? noun.substr(0, noun.size() - 2) : noun, d, kMasculine, c, plural);
 }
 
 // "wind energy concentration zone": English nouns before a noun make one German word.
