@@ -1510,6 +1510,7 @@ void CatalogueBuilder::AddGovernedPrepositions(const DictLine& line, std::uint8_
             std::string english;
             if (firstClass == kClassVerb) {
                 // "to wait for sb./sth.": verb, preposition, placeholder and nothing else
+                if (e0[k].particleBeforeObject) continue;
                 const std::string verb = WithoutTo(e0[k].text);  // the words point into it
                 std::vector<std::string_view> words = SplitWords(verb);
                 if (words.size() == 3) english = PrepositionBeforeAPlaceholder(words, 1);
@@ -1814,7 +1815,13 @@ void CatalogueBuilder::AddPrepositionVerbs() {
         // "do without" beside a table that gives "auf" as "from" would say both
         if (direction_ == Direction::GermanToEnglish && blank != std::string::npos &&
             tables_.InList("english-preposition", target.substr(blank + 1))) {
-            if (BestGovernedPreposition(Lower1252(v.verb) + " " + v.preposition) == target.substr(blank + 1))
+            // "equip with" with "mit" that says "with" unless a verb governs it otherwise
+            std::string governed = BestGovernedPreposition(Lower1252(v.verb) + " " + v.preposition);
+            if (governed.empty()) {
+                const std::string senses = tables_.Value("preposition-senses", v.preposition);
+                governed = senses.substr(0, senses.find('|'));
+            }
+            if (governed == target.substr(blank + 1))
                 target.resize(blank);
             else
                 penalty = 30;

@@ -123,6 +123,7 @@ DictTerm ParseTerm(std::string_view raw) {
                 else if (raw[j] == closing) --depth;
             }
             std::string_view inner = raw.substr(i + 1, (j - 1) - (i + 1));
+            if (c == '<' && Trim(inner).empty()) term.particleBeforeObject = true;
             if (c == '{') term.braces.emplace_back(Trim(inner));
             if (c == '(') term.comments.emplace_back(Trim(inner));
             if (c == '[') {

@@ -27,6 +27,7 @@ struct DictTerm {
     std::vector<std::string> abbreviations;  // contents of /.../
     std::vector<std::string> comments;       // contents of (...)
     std::uint8_t registers = 0;
+    bool particleBeforeObject = false;  // "to trot out <> sth.": "out" is a particle, not a preposition
     bool HasBrace(std::string_view tag) const;
 };
 

@@ -327,6 +327,33 @@ TEST(Catalogue, AVerbGivenOnlyWithItsPrepositionIsAWordAndOneWithALineOfItsOwnKe
     // the preposition is the governed-preposition table's to say ("auf": without)
     EXPECT_EQ(FirstSense(c, "verzichten"), "do");
     EXPECT_EQ(FirstSense(c, "warten"), "wait");
+    EXPECT_EQ(c.Tables().Value("governed-preposition", "warten auf"), "for");
+}
+
+TEST(Catalogue, AParticleThatMayFollowTheObjectGovernsNoPreposition) {
+    const char* const lines[] = {
+        "mit etw. kommen [ugs.] {v} :: to trot out <> sth. [coll.]",
+        "mit jdm. sprechen {vi} :: to talk to sb.",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    // "Kommt ihr mit uns?" is "with us", not "out us"
+    EXPECT_EQ(c.Tables().Value("governed-preposition", "kommen mit"), "");
+    EXPECT_EQ(c.Tables().Value("governed-preposition", "sprechen mit"), "to");
+}
+
+TEST(Catalogue, AVerbGivenWithItsPrepositionLeavesItToTheGermanOneThatSaysIt) {
+    const char* const lines[] = {
+        "mit jdm. auskommen {vi} :: to get along well with sb.",
+        "auf etw. verzichten {vi} :: to do without sth.",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    // "mit" says "with" itself: "gets along well with with" would say it twice
+    EXPECT_EQ(FirstSense(c, "auskommen"), "get along well");
+    EXPECT_EQ(FirstSense(c, "verzichten"), "do");
 }
 
 TEST(Catalogue, IntoGermanAVerbGivenOnlyWithItsObjectsIsAWord) {
