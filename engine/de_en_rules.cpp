@@ -140,6 +140,45 @@ bool PrepositionGovernedByAWord(const GermanClause& c) {
     return GovernedPreposition(c, english) != c.end;
 }
 
+// "mit großen Duschen ausgestattet": a verb whose English brings its preposition
+// ("equip with") meets the German one that says it; English says it once, before the
+// noun phrase ("equipped with big showers").
+struct VerbPreposition {
+    std::size_t verb, preposition;
+};
+
+VerbPreposition PrepositionTheVerbsEnglishHas(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    std::vector<std::size_t> verbs(c.chain.begin(), c.chain.end());
+    verbs.push_back(c.finite);
+    for (std::size_t v : verbs) {
+        const GermanUnit& u = c.s.units[v];
+        const std::size_t blank = u.english.rfind(' ');
+        if (u.fw || u.cls != kClassVerb || blank == std::string::npos) continue;
+        const std::string own = u.english.substr(blank + 1);
+        if (!tables.InList("english-preposition", own)) continue;
+        for (std::size_t i = c.begin; i < c.end; ++i) {
+            const GermanUnit& p = c.s.units[i];
+            if (!p.fw || p.fw->kind != GermanKind::Preposition || p.fixed || p.drop) continue;
+            // its first sense only: "ansehen als ... in" is no "look at" with "in"
+            const std::string senses = tables.Value("preposition-senses", p.lower);
+            if (senses.substr(0, senses.find('|')) == own) return {v, i};
+        }
+    }
+    return {c.end, c.end};
+}
+
+bool VerbWhoseEnglishHasTheClausesPreposition(const GermanClause& c) { return PrepositionTheVerbsEnglishHas(c).verb != c.end; }
+
+void SayThePrepositionOnce(GermanClause& c) {
+    const VerbPreposition found = PrepositionTheVerbsEnglishHas(c);
+    GermanUnit& verb = c.s.units[found.verb];
+    const std::size_t blank = verb.english.rfind(' ');
+    c.s.units[found.preposition].english = verb.english.substr(blank + 1);
+    c.s.units[found.preposition].senses.clear();
+    verb.english.resize(blank);
+}
+
 // "sich freuen auf" is "look forward to", "sich interessieren für" is "be interested in":
 // a reflexive verb with its preposition names verb and preposition together (table
 // reflexive-with-preposition, "verb preposition" -> "English verb|English preposition").
@@ -1311,6 +1350,34 @@ bool OngoingActivityInThePresent(const GermanClause& c) {
 
 void TheOngoingProgressive(GermanClause& c) { c.progressive = true; }
 
+// "Wir gehen jetzt nach Hause", "Sie kommt heute nicht", "Kommt ihr mit?": coming and
+// going under way now, called off or asked about is told in the progressive (are going,
+// is not coming; table under-way-word); a timetable keeps the simple present ("Wann
+// fährt der Zug?", "fährt um acht"), and so do where one comes from ("kommt aus Rom")
+// and what no longer happens ("kommt nicht mehr"; table timetable-word).
+bool MovementUnderWayNow(const GermanClause& c) {
+    const std::uint8_t tag = c.Finite().reading.tag;
+    if (!c.chain.empty() || c.Finite().fw || tag == kFormPast || tag == kFormPastPlural || tag == kFormSubjunctive ||
+        c.progressive || c.future || c.imperative || (c.finite == c.begin && !c.s.question))
+        return false;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const std::string& english = c.Finite().english;
+    if (!tables.InList("english-arrangement-verb", english.substr(0, english.find(' ')))) return false;
+    if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
+    bool cue = c.s.question && !c.subordinate;
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (tables.InList("frequency-adverb", u.lower) || tables.InList("habit-word", u.lower) ||
+            tables.InList("timetable-word", u.lower))
+            return false;
+        // "Das geht nicht" is "that does not work": a thing said by "das" does not go anywhere
+        const bool alone = i + 1 >= c.end || i + 1 == c.finite || c.s.units[i + 1].cls != kClassNoun;
+        if ((u.lower == "das" || u.lower == "dies") && alone) return false;
+        if (tables.InList("under-way-word", u.lower)) cue = true;
+    }
+    return cue;
+}
+
 // "Sie wohnt seit drei Jahren in München": what has lasted up to now takes the English
 // present perfect ("has lived ... for three years").
 bool SeitBesideAPresentVerb(const GermanClause& c) {
@@ -1954,6 +2021,8 @@ const ClauseRule<GermanClause> kRules[] = {
     {"DativeOfAVerbWithToTakesTo", "Das Buch gehört dem Mann.", DativeObjectOfAVerbWithTo, ToBeforeTheDative},
     {"PlaceVerbOfAThingIsBe", "Das Buch steht im Garten.", PlaceVerbOfAThing, ThePlaceVerbIsBe},
     {"GovernedPreposition", "Er wartet auf den Bus.", PrepositionGovernedByAWord, TakeTheGovernedPreposition},
+    {"VerbsPrepositionIsSaidOnce", "Das Buch stammt aus dem Garten.", VerbWhoseEnglishHasTheClausesPreposition,
+     SayThePrepositionOnce},
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
     {"HabenWithAPredicateIsBe", "Der Hund hat Hunger.", HabenWithAPredicate, HabenIsBe},
@@ -1965,6 +2034,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"FutureTimeTakesWill", "Der Hund schläft morgen im Garten.", FutureTimeBesideAPresentVerb, TheFuture},
     {"LikingAdverbIsLike", "Der Hund schläft gern.", LikingAdverbBesideAVerb, LikeTheVerb},
     {"OngoingActivityIsProgressive", "Der Hund wartet im Garten.", OngoingActivityInThePresent, TheOngoingProgressive},
+    {"MovementUnderWayIsProgressive", "Wir gehen jetzt in den Garten.", MovementUnderWayNow, TheOngoingProgressive},
     {"GehenWithAnInfinitiveIsGoDoing", "Der Hund geht schlafen.", GehenWithAnInfinitive, GoDoing},
     {"ImperativeIsTheBareVerb", "Lesen Sie das Buch.", Imperative, BidWithTheBareVerb},
     {"EnglishVerbGroup", "Er hat das Buch gelesen.", Always, BuildTheEnglishVerbGroup},

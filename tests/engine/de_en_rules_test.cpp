@@ -886,6 +886,24 @@ TEST(GermanWordRules, APostpositionGoesBeforeItsNounPhrase) {
               "The dog sleeps according to the man.");
 }
 
+TEST(GermanClauseRules, ComingAndGoingUnderWayIsProgressiveButATimetableIsNot) {
+    EXPECT_EQ(By("MovementUnderWayIsProgressive", "Der Hund kommt heute nicht."), "The dog is not coming today.");
+    EXPECT_EQ(By("MovementUnderWayIsProgressive", "Wir gehen jetzt."), "We are going now.");
+    EXPECT_EQ(By("MovementUnderWayIsProgressive", "Kommt der Hund?"), "Is the dog coming?");
+    // a timetable, an origin, what no longer happens and what "das" says keep the simple present
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Wann kommt der Hund?").text, "When does the dog come?");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kommt nicht mehr.").text,
+              "The dog does not come anymore.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das geht nicht.").text, "That does not go.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kommt oft.").text, "The dog often comes.");
+}
+
+TEST(GermanClauseRules, AVerbWhoseEnglishBringsThePrepositionSaysItOnce) {
+    // "stammen" is "come from": "aus" gives the same "from" and English says it once
+    EXPECT_EQ(By("VerbsPrepositionIsSaidOnce", "Das Buch stammt aus dem Garten."), "The book comes from the garden.");
+    EXPECT_EQ(By("VerbsPrepositionIsSaidOnce", "Der Hund stammt aus Berlin."), "The dog comes from Berlin.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
