@@ -831,7 +831,15 @@ void OccupationAfterBeTakesNoArticle(EnglishSentence& s) {
         if (!AgentNoun(tables, noun.lower) && !tables.InList("english-occupation", noun.lower)) continue;
         if (i + 3 < s.units.size() && !s.units[i + 3].punct && !s.units[i + 3].fw) continue;  // "a teacher training"
         std::size_t k = i - 1;  // "has become", "will not be": the subject is before the auxiliaries
-        while (k > 0 && (IsAuxiliary(s.units[k]) || (s.units[k].fw && s.units[k].fw->kind == EnKind::Negation))) --k;
+        auto skipAuxiliaries = [&] {
+            while (k > 0 && (IsAuxiliary(s.units[k]) || (s.units[k].fw && s.units[k].fw->kind == EnKind::Negation))) --k;
+        };
+        skipAuxiliaries();
+        // "She wants to become a doctor": the subject of the verb that "to" hangs on
+        if (k > 1 && s.units[k].lower == "to" && !s.units[k - 1].fw && s.units[k - 1].cls == kClassVerb) {
+            k -= 2;
+            skipAuxiliaries();
+        }
         const EnglishUnit& subject = s.units[k];
         const bool person = (tables.InList("subject-pronoun", subject.lower) && subject.lower != "it") ||
                             (!subject.fw && (subject.cls == kClassName || tables.InList("english-person-noun", subject.lower) ||
@@ -1456,9 +1464,11 @@ void SeemingVerbBeforeAnAdjectiveOrLike(EnglishSentence& s) {
         if (k >= units.size()) continue;
         const EnglishUnit& next = units[k];
         const bool like = next.lower == "like";
-        // "looks tired." or "looks tired and ...": an adjective that no noun follows
+        // "looks tired.", "looks tired and ...", "gets dark early": an adjective that no noun follows
         const bool adjective = !next.fw && next.cls == kClassAdjective && !next.number &&
-                               (k + 1 >= units.size() || units[k + 1].punct || units[k + 1].fw);
+                               (k + 1 >= units.size() || units[k + 1].punct || units[k + 1].cls == kClassAdverb ||
+                                (units[k + 1].fw && units[k + 1].fw->kind != EnKind::Article &&
+                                 units[k + 1].fw->kind != EnKind::Possessive && units[k + 1].fw->kind != EnKind::Demonstrative));
         if (!like && !adjective) continue;
         verb.german = german;
         if (s.applied) s.applied->push_back("SeemingVerbBeforeAnAdjectiveOrLike");

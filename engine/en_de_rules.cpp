@@ -1238,9 +1238,20 @@ void ObjectsAndAdverbials(EnglishClause& c) {
             GermanNounPhrase(c.s, c.i, c.end, Case::Accusative, c.middle);
             continue;
         }
-        if (IsAdverb(u) && SaysWhen(c, u.fw ? std::string(u.fw->german) : u.german)) {
+        // "as early as": a comparison keeps its place
+        const bool compared = (c.i > c.begin && At(c, c.i - 1).lower == "as") ||
+                              (c.i + 1 < c.end && (At(c, c.i + 1).lower == "as" || At(c, c.i + 1).lower == "than"));
+        if (IsAdverb(u) && !compared && SaysWhen(c, u.fw ? std::string(u.fw->german) : u.german)) {
             c.middle.push_back(u.fw ? std::string(u.fw->german) : u.german);
             ++c.i;
+            continue;
+        }
+        // "so early", "too late": the degree goes with its time word
+        if (c.s.catalogue.Tables().InList("english-degree-word", u.lower) && u.lower != "not" && c.i + 1 < c.end &&
+            IsAdverb(At(c, c.i + 1)) && !At(c, c.i + 1).fw && SaysWhen(c, At(c, c.i + 1).german)) {
+            c.middle.push_back(u.fw ? std::string(u.fw->german) : u.german);
+            c.middle.push_back(At(c, c.i + 1).german);
+            c.i += 2;
             continue;
         }
         if (ToIsTheDative(c, c.i)) {

@@ -820,6 +820,9 @@ TEST(EnglishToGermanReadings, WordsTheirNeighboursDecide) {
     // "look" before an adjective or "like" is aussehen, split in the main clause
     EXPECT_EQ(By("SeemingVerbBeforeAnAdjectiveOrLike", "The dog looks old."), "Der Hund sieht alt aus.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog looks into the garden.").text, "Der Hund schaut in den Garten.");
+    // "get" before an adjective is werden, not bekommen; before a noun phrase it is bekommen
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The garden gets dark.").text, "Der Garten wird dunkel.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog got a book.").text, "Der Hund bekam ein Buch.");
     // "head" before "of" is the masculine Leiter, not the ladder
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The head of the dog sleeps.").text, "Der Leiter des Hundes schl\xE4" "ft.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The head sleeps.").text, "Der Kopf schl\xE4" "ft.");
@@ -1006,6 +1009,8 @@ TEST(EnglishToGermanReadings, AnOccupationAfterBeTakesNoArticle) {
     EXPECT_EQ(en("It is a dog."), "Es ist ein Hund.");
     EXPECT_EQ(en("She is a teacher."), "Sie ist Lehrerin.");
     EXPECT_EQ(en("My mother is a teacher."), "Meine Mutter ist Lehrerin.");
+    // the subject of the verb that "to become" hangs on
+    EXPECT_EQ(en("She wants to become a teacher."), "Sie will Lehrerin werden.");
 }
 
 TEST(EnglishToGermanReadings, ThatClosingAClauseInFrontIsThePronoun) {
