@@ -1436,11 +1436,17 @@ void ParticipleAfterADegreeWord(EnglishSentence& s) {
 
 // "last year", "next week", "this morning": a time of two words is one adverb, as
 // German says it (table english-time-adverb: letztes Jahr, nächste Woche, heute Morgen),
-// before the dictionary's terms can make it a noun ("Vorjahr").
-void TimeAdverbsOfTwoWords(EnglishSentence& s) {
+// before the dictionary's terms can make it a noun ("Vorjahr"); so are "very much" and
+// the like (table english-adverb-pair: sehr), which would otherwise say "sehr" twice,
+// and "Thank you" opening a sentence (table english-opening-pair: danke).
+void AdverbsOfTwoWords(EnglishSentence& s) {
     std::vector<EnglishUnit>& units = s.units;
     for (std::size_t i = 0; i + 1 < units.size(); ++i) {
-        const std::string& german = s.catalogue.Tables().Value("english-time-adverb", units[i].lower + " " + units[i + 1].lower);
+        const std::string pair = units[i].lower + " " + units[i + 1].lower;
+        const std::string& time = s.catalogue.Tables().Value("english-time-adverb", pair);
+        std::string german = time.empty() ? s.catalogue.Tables().Value("english-adverb-pair", pair) : time;
+        // "Thank you very much.": Danke sehr; "I thank you" keeps its verb
+        if (german.empty() && i == 0) german = s.catalogue.Tables().Value("english-opening-pair", pair);
         // "since last year", "in the last week": after a preposition or article the words
         // are declined as a noun phrase
         if (german.empty() || (i > 0 && units[i - 1].fw &&
@@ -1888,7 +1894,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     }
     ChooseReadings(s);
     BeToIsSollen(s);  // before "to come" can be read as a term
-    TimeAdverbsOfTwoWords(s);
+    AdverbsOfTwoWords(s);
     EachOtherIsEinander(s);
     PronounsOfTwoWords(s);
     GenericOneIsMan(s);

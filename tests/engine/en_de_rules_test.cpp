@@ -820,6 +820,9 @@ TEST(EnglishToGermanReadings, WordsTheirNeighboursDecide) {
     // "look" before an adjective or "like" is aussehen, split in the main clause
     EXPECT_EQ(By("SeemingVerbBeforeAnAdjectiveOrLike", "The dog looks old."), "Der Hund sieht alt aus.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog looks into the garden.").text, "Der Hund schaut in den Garten.");
+    // "very much" is one "sehr"; "Thank you" opening a sentence is "Danke"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps very much.").text, "Der Hund schl\xE4" "ft sehr.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Thank you very much.").text, "Danke sehr.");
     // "get" before an adjective is werden, not bekommen; before a noun phrase it is bekommen
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The garden gets dark.").text, "Der Garten wird dunkel.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog got a book.").text, "Der Hund bekam ein Buch.");
