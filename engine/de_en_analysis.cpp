@@ -84,6 +84,32 @@ bool TakeCompound(const GermanSentence& s, GermanUnit& u) {
     return true;
 }
 
+// One part of a hyphened word: its English where the catalogue knows the word or its
+// parts ("Friedhof": cemetery, "Menschenrechts": human rights), else as it stands
+// ("US", "WADA", names).
+bool KnownWord(const GermanSentence& s, const std::string& form) {
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, form, false))
+        if (r.word->senseCount) return true;
+    return false;
+}
+
+std::string HyphenPartEnglish(const GermanSentence& s, const std::string& part) {
+    // "Rhein-Lahn": a name the corpus knows stays a name, whatever the dictionary says of "Lahn"
+    if (part.empty() || IsUpper1252(static_cast<unsigned char>(part.back())) || s.catalogue.IsName(part)) return part;
+    const GermanReading* best = nullptr;
+    std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, part, false);
+    for (const GermanReading& r : readings)
+        if (r.word->senseCount && (!best || (r.word->wordClass == kClassNoun && best->word->wordClass != kClassNoun))) best = &r;
+    if (best) return BestEnglishSense(s, best->word, best->word->wordClass);
+    CompoundSplit split;
+    if (part.size() >= 6 && SplitGermanCompound(s.catalogue, part, split)) {
+        const std::string modifier = BestEnglishSense(s, split.modifierWord, split.modifierWord->wordClass);
+        const std::string head = BestEnglishSense(s, split.head.word, kClassNoun);
+        return modifier.empty() ? head : Lower1252(modifier.substr(0, 1)) + modifier.substr(1) + " " + head;
+    }
+    return part;
+}
+
 // "US-Bürger", "Angel-Verein": the part after the last hyphen is the head, the
 // parts before it are kept, or translated where the catalogue knows them.
 bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
@@ -95,15 +121,29 @@ bool TakeHyphenCompound(const GermanSentence& s, GermanUnit& u) {
     std::vector<GermanReading> readings = AnalyseGermanWord(s.catalogue, last, false);
     for (const GermanReading& r : readings)
         if (r.word->senseCount && (r.word->wordClass == kClassNoun || !head)) head = &r;
+    // "Asien-Menschenrechtskommission": a head the catalogue knows only by its parts
+    CompoundSplit split;
+    if (!head && last.size() >= 6 && SplitGermanCompound(s.catalogue, last, split)) head = &split.head;
     if (!head) return false;
-    std::string modifier = u.source.substr(0, hyphen);
-    std::vector<GermanReading> first = AnalyseGermanWord(s.catalogue, modifier, false);
-    if (!first.empty() && first[0].word->senseCount && !IsUpper1252(static_cast<unsigned char>(modifier.back())))
-        modifier = BestEnglishSense(s, first[0].word, first[0].word->wordClass);
+    // "Welt-Anti-Doping-Agentur": each part before the head on its own, the longest
+    // the catalogue knows first ("S-Bahn-Stammstrecke": S-Bahn, not S and Bahn)
+    std::string modifier;
+    for (std::size_t from = 0; from < hyphen;) {
+        std::size_t to = u.source.find('-', from);
+        if (to == std::string::npos || to > hyphen) to = hyphen;
+        for (std::size_t longer = hyphen; longer > to; longer = u.source.rfind('-', longer - 1)) {
+            if (KnownWord(s, u.source.substr(from, longer - from))) {
+                to = longer;
+                break;
+            }
+        }
+        if (to > from) modifier += (modifier.empty() ? "" : " ") + HyphenPartEnglish(s, u.source.substr(from, to - from));
+        from = to + 1;
+    }
     u.reading = *head;
     u.cls = head->word->wordClass;
     u.plural = head->tag == kFormPlural;
-    u.english = modifier + " " + BestEnglishSense(s, head->word, u.cls);
+    u.english = modifier + " " + (head == &split.head ? HyphenPartEnglish(s, last) : BestEnglishSense(s, head->word, u.cls));
     u.lemma = u.source;
     return true;
 }
@@ -247,6 +287,17 @@ void AnalyseContentWord(const GermanSentence& s, GermanUnit& u, const GermanUnit
             return;
         }
         if (TakeHyphenCompound(s, u) || (!name && TakeCompound(s, u))) return;
+        // "Polizei- und Militärposten": the first part of a compound whose head comes later
+        if (u.source.size() > 2 && u.source.back() == '-' && u.source[u.source.size() - 2] != '-') {
+            const std::string part = u.source.substr(0, u.source.size() - 1);
+            const std::string english = HyphenPartEnglish(s, part);
+            if (english != part) {
+                u.english = english;
+                u.cls = kClassNoun;
+                u.fixed = true;
+                return;
+            }
+        }
         u.known = false;
         u.english = u.source;
         u.cls = u.capital ? kClassName : kClassNone;

@@ -447,6 +447,12 @@ TEST(GermanWords, CountedMillionsAndHyphenatedCompounds) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Er kauft drei Millionen Bücher.").text,
               "He buys three million books.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der US-Hund bellt.").text, "The US dog barks.");
+    // every part is translated, a head known only by its parts too, and a part whose
+    // head comes after "und"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Garten-Haus-Hund bellt.").text, "The garden house dog barks.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Haus-Stadthund bellt.").text, "The house town dog barks.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund sieht Garten- und Stadthunde.").text,
+              "The dog sees garden and town dogs.");
 }
 
 TEST(GermanClauseRules, AVerbFirstAfterUndSharesTheSubject) {
