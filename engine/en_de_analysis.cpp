@@ -293,9 +293,12 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     // "the President", "the Government": after a determiner a capital word the tagger takes
     // for a common noun, which the catalogue lists in small letters, is that noun, unless
     // the corpus keeps it as a name
-    const bool titleNoun = previous && IsDeterminer(*previous) && tagged.cls == kClassNoun &&
-                           !s.catalogue.Forms(u.lower).empty() &&
-                           !s.catalogue.IsName(u.source) && u.lower.back() != 's';  // not "the Smiths"
+    // "Indonesian President Joko Widodo", "in Congress": a word of office or institution
+    // (table english-office-noun) is the German noun wherever it stands
+    const bool officeNoun = nameLike && !u.start && s.catalogue.Tables().InList("english-office-noun", u.lower);
+    const bool titleNoun = officeNoun || (previous && IsDeterminer(*previous) && tagged.cls == kClassNoun &&
+                            !s.catalogue.Forms(u.lower).empty() &&
+                            !s.catalogue.IsName(u.source) && u.lower.back() != 's');  // not "the Smiths"
     if (nameLike && nameHere && !titleNoun &&
         (s.catalogue.Forms(u.source).empty() || s.catalogue.IsName(u.source) || tagged.cls == kClassName)) {
         u.german = u.source;
@@ -303,6 +306,8 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
         u.fixed = true;
         return;
     }
+    // a word of office in capitals is the common noun the dictionary lists in small letters
+    if (officeNoun && LookUp(s, u, u.lower, kClassNoun, kFormBase)) return;
     if (tagged.cls != kClassNone && tagged.cls != kClassName) {
         for (const std::string& form : {u.source, u.lower})
             if (LookUp(s, u, form, tagged.cls, tagged.form)) return;

@@ -197,6 +197,11 @@ TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSp
     EXPECT_EQ(en("Yesterday the man read the book."), "Gestern las der Mann das Buch.");
 }
 
+TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
+}
+
 TEST(EnglishToGermanReadings, AnUnknownNounKeepsItsClauseAndAHyphenatedOneItsLastPart) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The ex-dog sleeps.").text, "Der Ex-Hund schläft.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The ex-dogs sleep.").text, "Die Ex-Hunde schlafen.");
