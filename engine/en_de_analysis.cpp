@@ -174,7 +174,30 @@ bool LookUpByEnding(const EnglishSentence& s, EnglishUnit& u, std::uint8_t first
     if (ends("ing") && (LookUp(s, u, stem(3), kClassVerb, kFormPresPart) || LookUp(s, u, stem(3) + "e", kClassVerb, kFormPresPart) ||
                         (doubled4 && LookUp(s, u, stem(4), kClassVerb, kFormPresPart))))
         return true;
+    // "stricter", "closer", "bigger", "happier": the comparative of a listed adjective
+    auto compared = [&](std::size_t n, std::uint8_t form) {
+        return LookUp(s, u, stem(n), kClassAdjective, form) || LookUp(s, u, stem(n - 1), kClassAdjective, form) ||
+               (w.size() > n + 2 && w[w.size() - n - 1] == w[w.size() - n - 2] && LookUp(s, u, stem(n + 1), kClassAdjective, form)) ||
+               (w[w.size() - n - 1] == 'i' && LookUp(s, u, stem(n + 1) + "y", kClassAdjective, form));
+    };
+    if (ends("er") && compared(2, kFormComparative)) return true;
+    if (ends("est") && compared(3, kFormSuperlative)) return true;
     return ends("ly") && (LookUp(s, u, stem(2), kClassAdjective, kFormBase) || LookUp(s, u, stem(3) + "y", kClassAdjective, kFormBase));
+}
+
+// "kilometres", "colour", "organised", "travelled": the American spelling the dictionary
+// lists the word under ("" when there is none to try).
+std::string AmericanSpelling(const std::string& w) {
+    static const char* const kEndings[][2] = {
+        {"tres", "ters"}, {"tre", "ter"}, {"ours", "ors"}, {"our", "or"}, {"oured", "ored"}, {"ouring", "oring"},
+        {"ise", "ize"}, {"ises", "izes"}, {"ised", "ized"}, {"ising", "izing"}, {"isation", "ization"},
+        {"isations", "izations"}, {"lled", "led"}, {"lling", "ling"}, {"ogue", "og"}, {"ogues", "ogs"},
+        {"yse", "yze"}, {"ysed", "yzed"}, {"ence", "ense"}};
+    for (const auto& ending : kEndings) {
+        const std::size_t n = std::strlen(ending[0]);
+        if (w.size() > n + 2 && w.compare(w.size() - n, n, ending[0]) == 0) return w.substr(0, w.size() - n) + ending[1];
+    }
+    return std::string();
 }
 
 // The class and form the tagger gives a word; class none for function words.
@@ -329,6 +352,16 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     if (LookUp(s, u, u.source, 0, kFormBase) || LookUp(s, u, u.lower, 0, kFormBase)) return;
     if (LookUpByEnding(s, u)) return;
     if (tagged.cls == kClassNoun && HyphenatedNoun(s, u, tagged.form)) return;
+    const std::string american = AmericanSpelling(u.lower);
+    if (!american.empty()) {
+        EnglishUnit probe = u;
+        probe.lower = american;
+        if (LookUp(s, probe, american, want, tagged.form) || LookUp(s, probe, american, 0, kFormBase) || LookUpByEnding(s, probe)) {
+            probe.lower = u.lower;
+            u = std::move(probe);
+            return;
+        }
+    }
     u.known = false;
     u.german = u.source;
     // an unknown word the tagger takes for a noun still ends a noun phrase ("The co-op

@@ -197,6 +197,16 @@ TEST(EnglishToGermanReadings, TheTaggersPastOfABaseFormHoldsOnlyWhereThePastIsSp
     EXPECT_EQ(en("Yesterday the man read the book."), "Gestern las der Mann das Buch.");
 }
 
+TEST(EnglishToGermanReadings, ComparativesAndBritishSpellingsOfListedWords) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    // the dictionary lists "small" and "old", not "smaller" or "older"
+    EXPECT_EQ(en("The dog is smaller."), "Der Hund ist kleiner.");
+    EXPECT_EQ(en("The smallest dog sleeps."), "Der kleinste Hund schl\xE4" "ft.");
+    // it spells "color"
+    EXPECT_EQ(en("The dog sees the colour."), "Der Hund sieht die Farbe.");
+    EXPECT_EQ(en("The dog sees the colours."), "Der Hund sieht die Farben.");
+}
+
 TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
