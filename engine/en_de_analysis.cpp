@@ -268,6 +268,45 @@ bool HyphenatedNoun(const EnglishSentence& s, EnglishUnit& u, std::uint8_t form)
     return true;
 }
 
+// "three-hour", "red-green", "meat-eating", "state-sponsored": an adjective of two parts
+// is one German adjective: a count and its unit (dreistündig; table unit-adjective), two
+// adjectives (rot-grün), or a noun and a participle (fleischessend, staatgesponsert).
+bool HyphenatedAdjective(const EnglishSentence& s, EnglishUnit& u) {
+    const std::size_t dash = u.lower.find('-');
+    if (dash == std::string::npos || dash == 0 || dash + 2 >= u.lower.size() || u.lower.find('-', dash + 1) != std::string::npos)
+        return false;
+    const EngineTables& tables = s.catalogue.Tables();
+    const std::string first = u.lower.substr(0, dash), last = u.lower.substr(dash + 1);
+    // "well-received", "anti-doping", "super-sized": a first part of degree or a prefix is no noun
+    if (tables.InList("english-prefix-part", first)) return false;
+    std::string german;
+    const std::string& unit = tables.Value("unit-adjective", last);
+    const std::string& count = tables.Value("english-number", first);
+    if (!unit.empty() && (!count.empty() || std::all_of(first.begin(), first.end(), [](char c) { return c >= '0' && c <= '9'; })))
+        german = count.empty() ? first + "-" + unit : count + unit;
+    EnglishUnit head = u, modifier = u;
+    const std::string& tail = tables.Value("english-compound-tail", last);  // "race-based": basiert
+    const bool noun = LookUp(s, modifier, first, kClassNoun, kFormBase) && !modifier.german.empty();
+    if (german.empty() && noun && !tail.empty()) german = Lower1252(modifier.german) + tail;
+    if (german.empty() && tail.empty() && LookUp(s, head, last, kClassAdjective, kFormBase) &&
+        LookUp(s, modifier, first, kClassAdjective, kFormBase))
+        german = Lower1252(modifier.german) + "-" + head.german;
+    if (german.empty() && noun) {
+        const bool ing = EndsWith(last, "ing"), ed = EndsWith(last, "ed");
+        head = u;
+        head.source = head.lower = last;
+        if ((ing || ed) && LookUpByEnding(s, head, kClassVerb) && head.cls == kClassVerb && !head.german.empty())
+            german = Lower1252(modifier.german) + (ing ? head.german + "d" : GermanParticiple(s.catalogue, head.german));
+    }
+    // "in heftiger Bewegung sein" is no part of one word
+    if (german.empty() || german.find(' ') != std::string::npos || german.find('\x85') != std::string::npos) return false;
+    u.german = german;
+    u.cls = kClassAdjective;
+    u.tag = kFormBase;
+    u.known = true;
+    return true;
+}
+
 void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previous, TagReading tagged) {
     auto user = s.user.find(u.lower);
     if (user != s.user.end()) {
@@ -352,6 +391,7 @@ void Analyse(const EnglishSentence& s, EnglishUnit& u, const EnglishUnit* previo
     if (LookUp(s, u, u.source, 0, kFormBase) || LookUp(s, u, u.lower, 0, kFormBase)) return;
     if (LookUpByEnding(s, u)) return;
     if (tagged.cls == kClassNoun && HyphenatedNoun(s, u, tagged.form)) return;
+    if (tagged.cls != kClassNoun && HyphenatedAdjective(s, u)) return;
     const std::string american = AmericanSpelling(u.lower);
     if (!american.empty()) {
         EnglishUnit probe = u;
@@ -1166,6 +1206,7 @@ bool KeepsItsHead(const EnglishSentence& s, std::size_t i, std::size_t count, st
     const EnglishUnit& first = s.units[i];
     const EnglishUnit& last = s.units[i + count - 1];
     if (count != 2 || first.fw || first.cls != kClassAdjective || last.fw || last.cls != kClassNoun) return true;
+    if (first.lower.find('-') != std::string::npos) return true;  // "drug-related crime": Drogenkriminalität
     std::string head = Lower1252(last.german);
     if (head.size() > 3) head.pop_back();  // "Recht" in "Menschenrechte"
     return Lower1252(std::string(translation)).find(head) != std::string::npos;

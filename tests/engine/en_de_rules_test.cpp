@@ -207,6 +207,14 @@ TEST(EnglishToGermanReadings, ComparativesAndBritishSpellingsOfListedWords) {
     EXPECT_EQ(en("The dog sees the colours."), "Der Hund sieht die Farben.");
 }
 
+TEST(EnglishToGermanReadings, AHyphenedAdjectiveIsOneGermanAdjective) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The dark-old dog sleeps."), "Der dunkel-alte Hund schl\xE4" "ft.");
+    EXPECT_EQ(en("The three-hour dog sleeps."), "Der dreist\xFC" "ndige Hund schl\xE4" "ft.");
+    // "well" here is a degree, not the noun (Brunnen)
+    EXPECT_EQ(en("The well-old dog sleeps.").find("well-old"), 4u);
+}
+
 TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
