@@ -379,6 +379,11 @@ void TakeReading(const GermanSentence& s, GermanUnit& u, const GermanReading& r)
     u.plural = r.tag == kFormPlural || (u.cls == kClassNoun && r.word->gender == kPluralOnly);  // "Leute"
     u.english = BestEnglishSense(s, r.word, u.cls);
     if (u.english.empty()) u.english = u.source;
+    // "ein zweiter Unfall": an ordinal the dictionary gives no class stands as an adjective
+    if (u.cls == kClassNone && !u.capital && (u.english == "first" || u.english == "second" || u.english == "third" ||
+                                               (u.english.size() > 4 && EndsWith(u.english, "th") &&
+                                                u.english.find(' ') == std::string::npos)))
+        u.cls = kClassAdjective;
     u.senses.clear();
     if (u.cls == kClassNoun || u.cls == kClassAdjective || u.cls == kClassAdverb)
         u.senses = EnglishSenses(s, r.word, u.cls, 4);

@@ -1240,7 +1240,20 @@ bool SubjectStandsFirst(const GermanClause& c) {
     // "etwas", "sie" may be objects ("Der Präsident sagte nichts")
     if (c.finite + 1 < c.end && c.s.catalogue.Tables().InList("case-clear-subject", c.s.units[c.finite + 1].lower))
         return false;
-    return GermanNounPhraseEnd(c.s, start, c.finite) > start;
+    const std::size_t end = GermanNounPhraseEnd(c.s, start, c.finite);
+    // "Fünf Monate vor der Wahl verlor die Koalition": a plural before a verb of one is
+    // no subject but a time or an object in front
+    const GermanUnit& f = c.Finite();
+    const bool verbOfOne = f.fw ? !f.fw->plural && (f.fw->person == 3 || f.fw->person == 0)
+                                : f.reading.tag == kFormThird || f.reading.tag == kFormPast;
+    if (end > start && verbOfOne && c.s.units[end - 1].cls == kClassNoun && c.s.units[end - 1].plural) {
+        // one plural noun alone: "Einer der Soldaten" has its head before the genitive,
+        // "Der Hund und die Katze" may be read as two of one
+        int nouns = 0;
+        for (std::size_t k = start; k < end; ++k) nouns += c.s.units[k].cls == kClassNoun || c.s.units[k].lower == "und";
+        if (nouns == 1) return false;
+    }
+    return end > start;
 }
 
 void SubjectVerbRest(GermanClause& c) {

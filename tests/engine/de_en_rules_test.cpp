@@ -910,6 +910,15 @@ TEST(GermanClauseRules, AVerbWhoseEnglishBringsThePrepositionSaysItOnce) {
     EXPECT_EQ(By("VerbsPrepositionIsSaidOnce", "Der Hund stammt aus Berlin."), "The dog comes from Berlin.");
 }
 
+TEST(GermanClauseRules, APluralBeforeAVerbOfOneIsNoSubjectAndAnOrdinalIsAnAdjective) {
+    // "Drei Tage" cannot be the subject of "sah": the subject follows the verb
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Drei Tage nach dem Garten sah der Mann den Hund.").text,
+              "Three days after the garden the man saw the dog.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Hunde bellten.").text, "The dogs barked.");
+    // "zweiter" has no class in the dictionary; it belongs to its noun phrase
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Dann kam ein zweiter Hund.").text, "Then a second dog came.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
