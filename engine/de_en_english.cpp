@@ -98,15 +98,21 @@ bool GenitiveDerIsOfThe(const GermanSentence& s, std::size_t i, std::string& eng
     return true;
 }
 
-// "ihr Auto", "ihren Schlüssel": her or their, by the subject the clause has named
-// before it ("Die Nachbarn haben ihr Auto verkauft": their). Empty when the word is
+// "ihr Auto", "ihren Schlüssel": her, its or their, by the subject the clause has named
+// before it ("Die Nachbarn haben ihr Auto verkauft": their; "Die Stadt feiert ihren
+// Geburtstag": its). Empty when the word is
 // no possessive "ihr" before a noun.
 std::string IhrOwner(const GermanSentence& s, std::size_t i) {
     const GermanUnit& u = s.units[i];
     if (u.source[0] == 'I' && !u.start && s.options.letter) return "your";
     for (std::size_t k = i; k-- > 0;) {
         if (s.units[k].punct && s.units[k].source != ",") break;
-        if (s.units[k].subject) return s.units[k].subjectPlural ? "their" : "her";
+        if (!s.units[k].subject) continue;
+        if (s.units[k].subjectPlural) return "their";
+        // "Die Koalition verlor ihre Mehrheit": a thing's is "its"
+        const GermanUnit& owner = s.units[k];
+        const bool woman = EndsWith(owner.lower, "in");  // "die Ministerin": a feminine of a person
+        return !owner.fw && owner.cls == kClassNoun && !woman && !NamesAPerson(s, owner) ? "its" : "her";
     }
     return "their";
 }

@@ -251,6 +251,9 @@ TEST(GermanWordRules, IhrByItsRole) {
     // before a noun it is her or their, by the subject named before it
     EXPECT_EQ(de("Die Mutter sieht ihr Kind."), "The mother sees her child.");
     EXPECT_EQ(de("Die Kinder sehen ihre Mutter."), "The children see their mother.");
+    // a thing's is "its", a woman named by her -in is "her"
+    EXPECT_EQ(de("Die Stadt sieht ihren Garten."), "The town sees its garden.");
+    EXPECT_EQ(de("Die Lehrerin sieht ihren Garten."), "The Lehrerin sees her garden.");
     EXPECT_EQ(de("Seht ihr den Hund?"), "Do you see the dog?");
 }
 
