@@ -1292,6 +1292,52 @@ bool PrepositionTwice(const EnglishSentence& s, std::size_t i, std::string_view 
     return false;
 }
 
+// "Does the bus stop here?": after "does" and its subject, a last word of a noun term
+// ("bus stop") that can be a verb is the question's verb when no other verb follows it
+// ("Does the bus stop have a roof?" keeps the term).
+// Where the "do" that opens a question stands ("Does ...", "Where does ..."); size() if none.
+std::size_t DoOfAQuestion(const EnglishSentence& s) {
+    for (std::size_t k = 0; k < 2 && k < s.units.size(); ++k) {
+        const EnglishUnit& u = s.units[k];
+        if (u.fw && u.fw->kind == EnKind::Do && (k == 0 || (s.units[0].fw && s.units[0].fw->kind == EnKind::Question)))
+            return k;
+    }
+    return s.units.size();
+}
+
+bool VerbOfADoQuestion(const EnglishSentence& s, std::size_t begin, std::size_t last) {
+    const std::size_t does = DoOfAQuestion(s);
+    if (does >= begin) return false;
+    for (std::size_t k = does + 1; k < s.units.size() && !s.units[k].punct; ++k) {
+        if (k >= begin && k <= last) continue;
+        const EnglishUnit& u = s.units[k];
+        if ((!u.fw && u.cls == kClassVerb) || (u.fw && (u.fw->kind == EnKind::Be || u.fw->kind == EnKind::Have))) return false;
+    }
+    EnglishUnit verb = s.units[last];
+    return LookUp(s, verb, verb.lower, kClassVerb, kFormBase);
+}
+
+// "Does the bus stop here?": a do-question whose words after "does" hold no verb has it
+// in the noun after the subject's noun ("stop"), which the tagger took for a compound.
+void VerbOfADoQuestionAfterItsSubject(EnglishSentence& s) {
+    const std::size_t does = DoOfAQuestion(s);
+    if (does == s.units.size()) return;
+    std::size_t candidate = 0;
+    for (std::size_t k = does + 1; k < s.units.size() && !s.units[k].punct; ++k) {
+        const EnglishUnit& u = s.units[k];
+        if ((!u.fw && u.cls == kClassVerb) || (u.fw && (u.fw->kind == EnKind::Be || u.fw->kind == EnKind::Have))) return;
+        const EnglishUnit& before = s.units[k - 1];
+        if (!candidate && !u.fw && u.cls == kClassNoun && u.lower.find(' ') == std::string::npos && !before.fw &&
+            before.cls == kClassNoun)
+            candidate = k;
+    }
+    if (!candidate) return;
+    EnglishUnit verb = s.units[candidate];
+    if (!LookUp(s, verb, verb.lower, kClassVerb, kFormBase)) return;
+    s.units[candidate] = std::move(verb);
+    if (s.applied) s.applied->push_back("VerbOfADoQuestionAfterItsSubject");
+}
+
 bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) {
     for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(first)) {
         std::string_view text = s.catalogue.String(p.text);
@@ -1304,6 +1350,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         const std::size_t after = i + parts.size();
         if (p.wordClass == kClassNoun && parts.back() == "of" && after < s.units.size() && IsDeterminer(s.units[after]))
             continue;
+        if (p.wordClass == kClassNoun && VerbOfADoQuestion(s, i, after - 1)) continue;
         // "able to swim": with its verb after it, "be able to" is a German modal (können);
         // nor is the "to come" of "supposed to come" a term of its own (künftig)
         if (parts.size() == 2 && parts[1] == "to" && !s.catalogue.Tables().Value("be-to-modal", parts[0]).empty()) continue;
@@ -1987,6 +2034,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NounBeforeOf(s);
     NoWithoutANounIsNein(s);
     MatchEnglishPhrases(s);
+    VerbOfADoQuestionAfterItsSubject(s);
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left
     GoingByAVehicle(s);
     AllDayIsTheWholeDay(s);

@@ -215,6 +215,12 @@ TEST(EnglishToGermanReadings, AHyphenedAdjectiveIsOneGermanAdjective) {
     EXPECT_EQ(en("The well-old dog sleeps.").find("well-old"), 4u);
 }
 
+TEST(EnglishToGermanReadings, ADoQuestionWithoutAVerbHasItAfterTheSubject) {
+    // the tagger reads "dog stop" as two nouns; "does" asks for a verb
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Does the dog stop here?").text, "H\xF6rt der Hund hier auf?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Does the man stop?").text, "H\xF6rt der Mann auf?");
+}
+
 TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
