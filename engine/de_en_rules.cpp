@@ -1228,6 +1228,57 @@ bool ObjectInFront(const GermanClause& c) {
 // Whether what stands before the finite verb is its subject.
 // Most German main clauses begin with their subject: a noun phrase in front that
 // shows no object case, unless a subject pronoun follows the verb.
+// "Ich heiße Tom", "Wie heißt deine Schwester?": "heißen" with a name, or asked with
+// "wie", tells a name, which English says with "name" and "be" (My name is Tom, What is
+// your sister's name?; table name-owner for the pronouns). "Das heißt nichts" means.
+Span NamedSubject(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (f.fw || Lower1252(f.lemma) != "heißen" || !c.chain.empty()) return {c.end, c.end};
+    const bool asked = c.First().lower == "wie" && c.finite == c.begin + 1;
+    bool named = false;
+    for (std::size_t i = c.finite + 1; i < c.end; ++i) named = named || c.s.units[i].cls == kClassName;
+    if (!asked && !named) return {c.end, c.end};
+    const std::size_t from = asked || c.finite == c.begin ? c.finite + 1 : c.begin;
+    const std::size_t to = asked || c.finite == c.begin ? c.end : c.finite;
+    const GermanUnit& first = c.s.units[from];
+    if (from < to && IsNominativePronoun(first) && !c.s.catalogue.Tables().Value("name-owner", first.lower).empty())
+        return {from, from + 1};
+    const std::size_t end = GermanNounPhraseEnd(c.s, from, to);
+    if (end == from || c.s.units[end - 1].cls != kClassNoun) return {c.end, c.end};
+    return {from, end};
+}
+
+bool HeissenTellsAName(const GermanClause& c) { return NamedSubject(c).begin != c.end; }
+
+void NameIsTheSubject(GermanClause& c) {
+    const Span subject = NamedSubject(c);
+    const EngineTables& tables = c.s.catalogue.Tables();
+    GermanUnit& owner = c.s.units[subject.end - 1];
+    if (subject.end == subject.begin + 1 && IsNominativePronoun(owner)) {
+        std::string possessive = tables.Value("name-owner", owner.lower);
+        // "Wie heißen Sie?": the polite Sie inside the sentence is you; a plural sie they
+        if (owner.lower == "sie" && owner.source == "Sie" && !owner.start) possessive = "your";
+        else if (owner.lower == "sie" && c.plural) possessive = "their";
+        owner.english = possessive + " name";
+    } else {
+        owner.english += owner.english.back() == 's' ? "' name" : "'s name";
+    }
+    owner.fixed = true;
+    owner.senses.clear();
+    GermanUnit& f = c.Finite();
+    const bool past = f.reading.tag == kFormPast || f.reading.tag == kFormPastPlural;
+    if (const GermanWord* sein = tables.German(past ? "war" : "ist")) {
+        f.fw = sein;
+        f.english = sein->english;
+    }
+    c.person = 3;
+    c.plural = false;
+    if (c.First().lower == "wie") {
+        c.s.units[c.begin].english = "what";
+        c.s.units[c.begin].fixed = true;
+    }
+}
+
 bool SubjectStandsFirst(const GermanClause& c) {
     const GermanUnit& first = c.First();
     if (ObjectInFront(c) && !SubjectIn(c, c.finite + 1, c.end).empty()) return false;
@@ -2039,6 +2090,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"NichtJoinsTheVerbGroup", "Der Hund bellt nicht.", NichtBeforeTheVerbs, NegateTheVerbGroup},
     {"AdjectiveBesideTheVerbIsAnAdverb", "Der Hund bellt leise.", AdjectiveBesideAVerb, AdjectiveBecomesAnAdverb},
     {"HabenWithAPredicateIsBe", "Der Hund hat Hunger.", HabenWithAPredicate, HabenIsBe},
+    {"HeissenWithANameIsNameIs", "Der Hund heißt Tom.", HeissenTellsAName, NameIsTheSubject},
     {"EsGibtIsThereIs", "Es gibt einen Hund.", EsGibt, ThereIsOrAre},
     {"VorIsAgo", "Vor zwei Wochen kaufte er ein Haus.", SpanOfTimeBeforeNow, VorBecomesAgo},
     {"LastYearTakesNoPreposition", "Im letzten Jahr kaufte er ein Haus.", TimeFrameWithLastOrNext, DropThePrepositionAndArticle},

@@ -1063,8 +1063,15 @@ TEST(GermanClauseRules, VerbAskedForWithWasTakesItsSense) {
 
 TEST(GermanClauseRules, EsVerbTakesItsSense) {
     EXPECT_EQ(By("EsVerbTakesItsSense", "Es hie\xDF im Garten, dass der Hund schl\xE4" "ft."), "It said in the garden that the dog sleeps.");
-    // with another subject the verb keeps its sense
-    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hei\xDFt Rex.").text, "The dog is called Rex.");
+    // with another subject it tells a name
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund hei\xDFt Rex.").text, "The dog's name is Rex.");
+}
+
+TEST(GermanClauseRules, HeissenWithANameIsNameIs) {
+    EXPECT_EQ(By("HeissenWithANameIsNameIs", "Ich hei\xDF" "e Tom."), "My name is Tom.");
+    EXPECT_EQ(By("HeissenWithANameIsNameIs", "Wie hei\xDF" "t der Hund?"), "What is the dog's name?");
+    EXPECT_EQ(By("HeissenWithANameIsNameIs", "Wie hei\xDF" "en Sie?"), "What is your name?");
+    EXPECT_EQ(By("HeissenWithANameIsNameIs", "Der Hund hie\xDF Rex."), "The dog's name was Rex.");
 }
 
 TEST(GermanReadings, APlaceBothLanguagesSpellAlikeIsANameThatCanBeTheSubject) {
