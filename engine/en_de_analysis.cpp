@@ -1858,6 +1858,56 @@ void GenericOneIsMan(EnglishSentence& s) {
     }
 }
 
+// "My name is Tom", "What is your name?": German tells a name with "heißen" (Ich heiße
+// Tom, Wie heißen Sie?); the English possessive names the subject (table name-possessive).
+EnglishUnit NameVerb(const EnglishUnit& from, std::uint8_t tag) {
+    EnglishUnit verb = from;
+    verb.fw = nullptr;
+    verb.cls = kClassVerb;
+    verb.tag = tag;
+    verb.german = "heißen";
+    verb.lemma = verb.lower = verb.source = "call";
+    verb.known = true;
+    verb.fixed = false;
+    verb.plural = false;
+    return verb;
+}
+
+void NameIsTellsItWithHeissen(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    auto be = [&](std::size_t k) { return k < units.size() && units[k].fw && units[k].fw->kind == EnKind::Be; };
+    for (std::size_t i = 0; i + 2 < units.size(); ++i) {
+        const std::string& pronoun = tables.Value("name-possessive", units[i].lower);
+        if (pronoun.empty() || units[i + 1].lower != "name") continue;
+        const EnglishWord* subject = tables.English(pronoun, EnKind::Pronoun);
+        if (!subject) continue;
+        const bool asked = i >= 2 && units[i - 2].lower == "what" && be(i - 1) && units[i + 2].punct;
+        const bool told = be(i + 2) && i + 3 < units.size() && !units[i + 3].fw && units[i + 3].cls == kClassName;
+        if (!asked && !told) continue;
+        const bool past = units[asked ? i - 1 : i + 2].fw->past;
+        units[i].fw = subject;
+        units[i].german = subject->german;
+        units[i].lower = pronoun;
+        units[i].source = pronoun == "i" ? "I" : pronoun;
+        if (told) {
+            const bool third = pronoun == "he" || pronoun == "she";
+            units[i + 1] = NameVerb(units[i + 1], past ? kFormPast : third ? kFormThird : kFormBase);
+            units.erase(units.begin() + static_cast<long>(i) + 2);
+        } else {
+            const EnglishWord* how = tables.English("how", EnKind::Question);
+            const EnglishWord* does = tables.English(past ? "did" : "do", EnKind::Do);
+            if (!how || !does) continue;
+            units[i - 2].fw = how;
+            units[i - 2].german = how->german;
+            units[i - 1].fw = does;
+            units[i - 1].german = does->german;
+            units[i + 1] = NameVerb(units[i + 1], kFormBase);
+        }
+        if (s.applied) s.applied->push_back("NameIsTellsItWithHeissen");
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -2033,6 +2083,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     SeemingVerbBeforeAnAdjectiveOrLike(s);
     NounBeforeOf(s);
     NoWithoutANounIsNein(s);
+    NameIsTellsItWithHeissen(s);
     MatchEnglishPhrases(s);
     VerbOfADoQuestionAfterItsSubject(s);
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left

@@ -221,6 +221,13 @@ TEST(EnglishToGermanReadings, ADoQuestionWithoutAVerbHasItAfterTheSubject) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Does the man stop?").text, "H\xF6rt der Mann auf?");
 }
 
+TEST(EnglishToGermanReadings, ANameIsToldWithHeissen) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("My name is Tom."), "Ich hei\xDF" "e Tom.");
+    EXPECT_EQ(en("Her name was Anna."), "Sie hie\xDF Anna.");
+    EXPECT_EQ(en("What is your name?"), "Wie hei\xDF" "en Sie?");
+}
+
 TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
