@@ -256,7 +256,11 @@ void SubjectPersonAndNumber(GermanClause& c) {
         if (!u.fw || u.fw->kind != GermanKind::Pronoun || !u.fw->nominative) continue;
         // "älter als ich", "so groß wie du": the pronoun of a comparison is no subject;
         // "Als ich kam" opens its clause with "als", and "ich" is its subject
-        if (i > c.begin + 1 && (c.s.units[i - 1].lower == "als" || c.s.units[i - 1].lower == "wie")) continue;
+        // ("größer als" may have come as one term)
+        if (i > c.begin + 1) {
+            const std::string& before = c.s.units[i - 1].lower;
+            if (before == "als" || before == "wie" || EndsWith(before, " als") || EndsWith(before, " wie")) continue;
+        }
         if (u.lower == "sie") {  // number from the verb
             c.person = 3;
             c.reportedSpeech = c.reportedSpeech || firstPersonForm;

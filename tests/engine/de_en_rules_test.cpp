@@ -922,6 +922,12 @@ TEST(GermanClauseRules, APluralBeforeAVerbOfOneIsNoSubjectAndAnOrdinalIsAnAdject
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Dann kam ein zweiter Hund.").text, "Then a second dog came.");
 }
 
+TEST(GermanClauseRules, APronounAfterATermOfComparisonIsNoSubject) {
+    // "gr\xF6\xDF" "er als" comes as one term; "ich" after it does not make the verb "am"
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist gr\xF6\xDF" "er als ich.").text,
+              "The dog is greater than I.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
