@@ -1858,6 +1858,23 @@ void GenericOneIsMan(EnglishSentence& s) {
     }
 }
 
+// "taller than me", "as old as him": German compares with the subject's case (größer
+// als ich; table compared-pronoun: me -> I).
+void PronounAfterThanIsTheSubjects(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 1; i < units.size(); ++i) {
+        const std::string& subject = s.catalogue.Tables().Value("compared-pronoun", units[i].lower);
+        const bool compared = units[i - 1].lower == "than" || (units[i - 1].lower == "as" && i >= 3);
+        // "than her sister": a possessive before its noun stays one
+        const bool alone = i + 1 >= units.size() || units[i + 1].punct || units[i + 1].fw;
+        const EnglishWord* pronoun = subject.empty() ? nullptr : s.catalogue.Tables().English(subject, EnKind::Pronoun);
+        if (!compared || !alone || !pronoun) continue;
+        units[i].fw = pronoun;
+        units[i].german = pronoun->german;
+        if (s.applied) s.applied->push_back("PronounAfterThanIsTheSubjects");
+    }
+}
+
 // "My name is Tom", "What is your name?": German tells a name with "heißen" (Ich heiße
 // Tom, Wie heißen Sie?); the English possessive names the subject (table name-possessive).
 EnglishUnit NameVerb(const EnglishUnit& from, std::uint8_t tag) {
@@ -2084,6 +2101,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NounBeforeOf(s);
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
+    PronounAfterThanIsTheSubjects(s);
     MatchEnglishPhrases(s);
     VerbOfADoQuestionAfterItsSubject(s);
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left

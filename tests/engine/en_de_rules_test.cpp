@@ -228,6 +228,12 @@ TEST(EnglishToGermanReadings, ANameIsToldWithHeissen) {
     EXPECT_EQ(en("What is your name?"), "Wie hei\xDF" "en Sie?");
 }
 
+TEST(EnglishToGermanReadings, APronounComparedWithIsInTheSubjectsCase) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The dog is older than me."), "Der Hund ist \xE4lter als ich.");
+    EXPECT_EQ(en("The dog is older than him."), "Der Hund ist \xE4lter als er.");
+}
+
 TEST(EnglishToGermanReadings, AWordOfOfficeBeforeANameIsTheGermanNoun) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw President Smith.").text, "Der Hund sah Pr\xE4sident Smith.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog saw Smith.").text, "Der Hund sah Smith.");
