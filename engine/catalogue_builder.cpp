@@ -417,7 +417,8 @@ void CatalogueBuilder::AddWordSense(const std::string& source, std::uint8_t cls,
     SenseDraft sense;
     sense.text = target;
     sense.subjects = subjects;
-    sense.score = score;
+    // "towards :: zu … hin": a sense with a gap to fill comes after every whole one
+    sense.score = target.find('\x85') != std::string::npos ? score + 100 : score;
     sense.wordClass = cls;
     sense.registers = registers;
     sense.gender = targetGender;

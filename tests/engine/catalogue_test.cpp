@@ -330,6 +330,17 @@ TEST(Catalogue, AVerbGivenOnlyWithItsPrepositionIsAWordAndOneWithALineOfItsOwnKe
     EXPECT_EQ(c.Tables().Value("governed-preposition", "warten auf"), "for");
 }
 
+TEST(Catalogue, ASenseWithAGapComesAfterTheWholeOnes) {
+    const char* const lines[] = {
+        "zu \u2026 hin {adv} :: towards",
+        "entgegen {adv} :: towards",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "towards"), "entgegen");
+}
+
 TEST(Catalogue, AParticleThatMayFollowTheObjectGovernsNoPreposition) {
     const char* const lines[] = {
         "mit etw. kommen [ugs.] {v} :: to trot out <> sth. [coll.]",
