@@ -1078,6 +1078,9 @@ TEST(GermanClauseRules, HeissenWithANameIsNameIs) {
     EXPECT_EQ(By("HeissenWithANameIsNameIs", "Wie hei\xDF" "t der Hund?"), "What is the dog's name?");
     EXPECT_EQ(By("HeissenWithANameIsNameIs", "Wie hei\xDF" "en Sie?"), "What is your name?");
     EXPECT_EQ(By("HeissenWithANameIsNameIs", "Der Hund hie\xDF Rex."), "The dog's name was Rex.");
+    // "es hei\xDFt" says, whatever name the clause holds
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Es hei\xDFt im Garten von Rex, dass der Hund schl\xE4" "ft.").text,
+              "It says in the garden of Rex that the dog sleeps.");
 }
 
 TEST(GermanReadings, APlaceBothLanguagesSpellAlikeIsANameThatCanBeTheSubject) {
