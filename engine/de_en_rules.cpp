@@ -1240,8 +1240,9 @@ Span NamedSubject(const GermanClause& c) {
     if (!asked && !named) return {c.end, c.end};
     const std::size_t from = asked || c.finite == c.begin ? c.finite + 1 : c.begin;
     const std::size_t to = asked || c.finite == c.begin ? c.end : c.finite;
+    if (from >= to) return {c.end, c.end};  // "Wie heißt?" names no one
     const GermanUnit& first = c.s.units[from];
-    if (from < to && IsNominativePronoun(first) && !c.s.catalogue.Tables().Value("name-owner", first.lower).empty())
+    if (IsNominativePronoun(first) && !c.s.catalogue.Tables().Value("name-owner", first.lower).empty())
         return {from, from + 1};
     const std::size_t end = GermanNounPhraseEnd(c.s, from, to);
     if (end == from || c.s.units[end - 1].cls != kClassNoun) return {c.end, c.end};
@@ -1261,7 +1262,7 @@ void NameIsTheSubject(GermanClause& c) {
         else if (owner.lower == "sie" && c.plural) possessive = "their";
         owner.english = possessive + " name";
     } else {
-        owner.english += owner.english.back() == 's' ? "' name" : "'s name";
+        owner.english += !owner.english.empty() && owner.english.back() == 's' ? "' name" : "'s name";
     }
     owner.fixed = true;
     owner.senses.clear();

@@ -1292,9 +1292,6 @@ bool PrepositionTwice(const EnglishSentence& s, std::size_t i, std::string_view 
     return false;
 }
 
-// "Does the bus stop here?": after "does" and its subject, a last word of a noun term
-// ("bus stop") that can be a verb is the question's verb when no other verb follows it
-// ("Does the bus stop have a roof?" keeps the term).
 // Where the "do" that opens a question stands ("Does ...", "Where does ..."); size() if none.
 std::size_t DoOfAQuestion(const EnglishSentence& s) {
     for (std::size_t k = 0; k < 2 && k < s.units.size(); ++k) {
@@ -1305,6 +1302,9 @@ std::size_t DoOfAQuestion(const EnglishSentence& s) {
     return s.units.size();
 }
 
+// "Does the bus stop here?": after "does" and its subject, a last word of a noun term
+// ("bus stop") that can be a verb is the question's verb when no other verb follows it
+// ("Does the bus stop have a roof?" keeps the term).
 bool VerbOfADoQuestion(const EnglishSentence& s, std::size_t begin, std::size_t last) {
     const std::size_t does = DoOfAQuestion(s);
     if (does >= begin) return false;
