@@ -1390,20 +1390,24 @@ void TheProgressive(GermanClause& c) {
 // and English says so with the progressive ("is raining"); not beside a word of habit
 // ("Sie weint oft"; tables frequency-adverb, habit-word) nor in a condition or time
 // clause ("Wenn es regnet": if it rains; table simple-present-subordinator).
-bool OngoingActivityInThePresent(const GermanClause& c) {
-    // "Lachen Sie!": a verb in front without a subject before it asks for something; a
-    // question asks about now just the same ("Regnet es?": is it raining)
+// A lexical present, not yet given an aspect, outside a condition or time clause, that
+// may tell what goes on now. "Lachen Sie!": a verb in front without a subject before it
+// asks for something; a question asks about now just the same ("Regnet es?").
+bool PresentThatMayGoOnNow(const GermanClause& c) {
     const std::uint8_t tag = c.Finite().reading.tag;
-    if (!c.chain.empty() || c.Finite().fw || tag == kFormPast || tag == kFormPastPlural || tag == kFormSubjunctive ||
-        c.progressive || c.future || c.imperative || (c.finite == c.begin && !c.s.question))
-        return false;
+    return c.chain.empty() && !c.Finite().fw && tag != kFormPast && tag != kFormPastPlural && tag != kFormSubjunctive &&
+           !c.progressive && !c.future && !c.imperative && (c.finite != c.begin || c.s.question) &&
+           !c.s.catalogue.Tables().InList("simple-present-subordinator", c.s.units[c.begin].lower);
+}
+
+bool OngoingActivityInThePresent(const GermanClause& c) {
+    if (!PresentThatMayGoOnNow(c)) return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     const std::string& english = c.Finite().english;
     // "look forward" as a whole; "wait" also in "wait for"
     if (!tables.InList("english-ongoing-verb", english) &&
         !tables.InList("english-ongoing-verb", english.substr(0, english.find(' '))))
         return false;
-    if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const std::string& w = c.s.units[i].lower;
         const bool still = w == "immer" && ((i > c.begin && c.s.units[i - 1].lower == "noch") ||
@@ -1421,14 +1425,10 @@ void TheOngoingProgressive(GermanClause& c) { c.progressive = true; }
 // fährt der Zug?", "fährt um acht"), and so do where one comes from ("kommt aus Rom")
 // and what no longer happens ("kommt nicht mehr"; table timetable-word).
 bool MovementUnderWayNow(const GermanClause& c) {
-    const std::uint8_t tag = c.Finite().reading.tag;
-    if (!c.chain.empty() || c.Finite().fw || tag == kFormPast || tag == kFormPastPlural || tag == kFormSubjunctive ||
-        c.progressive || c.future || c.imperative || (c.finite == c.begin && !c.s.question))
-        return false;
+    if (!PresentThatMayGoOnNow(c)) return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     const std::string& english = c.Finite().english;
     if (!tables.InList("english-arrangement-verb", english.substr(0, english.find(' ')))) return false;
-    if (tables.InList("simple-present-subordinator", c.s.units[c.begin].lower)) return false;
     bool cue = c.s.question && !c.subordinate;
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
