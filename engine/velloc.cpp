@@ -70,11 +70,6 @@ void RefreshUserLexicon() {
     g_lexicon.loaded = ReadUserLexiconFile(path, content) == LexiconStatus::Ok && g_session.UseLexicon(content);
 }
 
-void ShowStage(HWND progress, const char* text) {
-    // the progress dialog's static text 500; nothing else there is touched
-    if (progress && IsWindow(progress)) SetDlgItemTextA(progress, 500, text);
-}
-
 }  // namespace
 
 extern "C" {
@@ -109,15 +104,15 @@ __declspec(dllexport) int WINAPI QP_query_getabbrev(const char* word, int* flag)
     }
 }
 
-__declspec(dllexport) int WINAPI QP_query_tsent(HWND progress, const char* oemSentence,
+__declspec(dllexport) int WINAPI QP_query_tsent(HWND, const char* oemSentence,
                                                 int* translationAtom, int* errorType, int* unknownAtom) {
     try {
         if (!oemSentence || !g_session.IsOpen()) return -1;
         RefreshUserLexicon();
-        ShowStage(progress, "Syntaxanalyse ...");
-        int result = g_session.Translate(oemSentence, translationAtom, errorType, unknownAtom);
-        ShowStage(progress, "");
-        return result;
+        // The progress dialog keeps its own "Syntaxanalyse ..." text: writing a stage
+        // into it would repaint it twice for each sentence of a run, for a stage
+        // that lasts a millisecond.
+        return g_session.Translate(oemSentence, translationAtom, errorType, unknownAtom);
     } catch (...) {
         return -1;
     }
