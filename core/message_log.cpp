@@ -9,6 +9,7 @@
 #include "core/run_marking.h"
 #include "core/run_state.h"
 #include "core/sentence_translation.h"
+#include "core/update_pace.h"
 #include "textwin/window_registry.h"
 
 OutputTarget g_outputTarget;
@@ -43,16 +44,15 @@ int AppendToTargetFile(const char* text) {
     return -1;
 }
 
-// Output for the window waits here during a run and goes in about 30 times a second
-// at most: every insertion makes the edit control lay its text out again, which
-// costs far more than translating a sentence.
+// Output for the window waits here during a run and goes in when due: every
+// insertion makes the edit control lay its text out again and redraw its scroll
+// bar, which costs far more than translating a sentence.
 struct PendingOutput {
     std::string text;
     std::vector<size_t> pieceEnds;  // where each appended piece ends
-    DWORD lastFlush = 0;
+    UpdatePace pace;
 };
 PendingOutput g_pending;
-constexpr DWORD kFlushIntervalMs = 33;
 
 // Inserts text at the end whole, or takes back what went in and returns false.
 bool InsertWhole(HWND edit, const char* text, DWORD before, DWORD length) {
@@ -91,7 +91,7 @@ int AppendOutput(const char* text) {
     } else {
         g_pending.text.append(text, length);
         g_pending.pieceEnds.push_back(g_pending.text.size());
-        if (GetTickCount() - g_pending.lastFlush >= kFlushIntervalMs) FlushOutput();
+        if (g_pending.pace.Due(UpdatePace::NowUs())) FlushOutput();
         return static_cast<int>(before);
     }
     if (g_windows.outputWindow) BringWindowToTop(g_windows.outputWindow);
@@ -105,6 +105,7 @@ void FlushOutput() {
     std::vector<size_t> pieceEnds;
     text.swap(g_pending.text);
     pieceEnds.swap(g_pending.pieceEnds);
+    const long long start = UpdatePace::NowUs();
     HWND edit = g_windows.outputEdit;
     if (!InsertWhole(edit, text.c_str(), EditTextLength(edit), static_cast<DWORD>(text.size()))) {
         // Piece by piece, as they came, until one does not go in whole.
@@ -119,9 +120,7 @@ void FlushOutput() {
         }
     }
     if (g_windows.outputWindow) BringWindowToTop(g_windows.outputWindow);
-    // Counted from the end: an insertion into a long text may itself take longer
-    // than the interval.
-    g_pending.lastFlush = GetTickCount();
+    g_pending.pace.Shown(start, UpdatePace::NowUs());
 }
 
 void AppendMessage(const char* text, const char* prefix) {

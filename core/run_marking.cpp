@@ -2,6 +2,7 @@
 
 #include "core/message_log.h"
 #include "core/run_state.h"
+#include "core/update_pace.h"
 #include "messages/window_text.h"
 #include "textwin/window_registry.h"
 
@@ -10,10 +11,9 @@ namespace {
 struct PendingMarking {
     bool waits = false;
     EditSelection marking;
-    DWORD lastShown = 0;
+    UpdatePace pace;
 };
 PendingMarking g_pendingMarking;
-constexpr DWORD kShowIntervalMs = 33;
 
 void Show(EditSelection marking) {
     BringWindowToTop(g_windows.inputWindow);
@@ -26,16 +26,16 @@ void Show(EditSelection marking) {
 void ShowInputMarking() {
     if (!g_pendingMarking.waits) return;
     g_pendingMarking.waits = false;
+    const long long start = UpdatePace::NowUs();
     Show(g_pendingMarking.marking);
-    // Counted from the end, as for the output.
-    g_pendingMarking.lastShown = GetTickCount();
+    g_pendingMarking.pace.Shown(start, UpdatePace::NowUs());
 }
 
 void MarkInput(DWORD start, DWORD end) {
     g_pendingMarking.marking = EditSelection{start, end};
     g_pendingMarking.waits = true;
     // Only the steps of a window run wait; a single sentence (F9) shows its marking at once.
-    if (!TranslationInProgress() || !g_run.runActive || GetTickCount() - g_pendingMarking.lastShown >= kShowIntervalMs)
+    if (!TranslationInProgress() || !g_run.runActive || g_pendingMarking.pace.Due(UpdatePace::NowUs()))
         ShowInputMarking();
 }
 

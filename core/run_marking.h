@@ -2,8 +2,8 @@
 // The input window's marking while a translation goes on. Every sentence of a run
 // moves it, and showing it (select, scroll, bring the input window forward) costs
 // Wine's edit control more than translating the sentence. While the progress
-// dialog exists the marking is kept here and shown about 30 times a second, and
-// whole before anything else looks at the windows.
+// dialog exists the marking is kept here and shown when due (core/update_pace.h),
+// and whole before anything else looks at the windows.
 #include <windows.h>
 
 struct EditSelection;  // messages/window_text.h
