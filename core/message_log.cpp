@@ -63,6 +63,21 @@ bool InsertWhole(HWND edit, const char* text, DWORD before, DWORD length) {
     return false;
 }
 
+// A window run's messages wait in the same way: the messages window lays out and
+// scrolls its text for every line that goes in.
+struct PendingMessages {
+    std::string text;
+    UpdatePace pace;
+};
+PendingMessages g_pendingMessages;
+
+void InsertMessages(const char* text) {
+    HWND edit = g_windows.messagesEdit;
+    InsertAtEnd(edit, text);
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+}
+
 void ReportOutputFull() {
     ShowInputMarking();  // the sentence that did not fit stands marked beside the notice
     g_notices.outputFull();
@@ -123,14 +138,26 @@ void FlushOutput() {
     g_pending.pace.Shown(start, UpdatePace::NowUs());
 }
 
+void FlushMessages() {
+    if (g_pendingMessages.text.empty()) return;
+    std::string text;
+    text.swap(g_pendingMessages.text);
+    const long long start = UpdatePace::NowUs();
+    InsertMessages(text.c_str());
+    g_pendingMessages.pace.Shown(start, UpdatePace::NowUs());
+}
+
 void AppendMessage(const char* text, const char* prefix) {
+    if (g_run.runActive && g_run.progressDialog) {
+        if (prefix) g_pendingMessages.text += prefix;
+        g_pendingMessages.text += text;
+        if (g_pendingMessages.pace.Due(UpdatePace::NowUs())) FlushMessages();
+        return;
+    }
     // Outside a window run the messages window comes forward after the input's
     // marking and the output window: what waits is shown first.
     if (!g_run.runActive) ShowWhatWaits();
-    HWND edit = g_windows.messagesEdit;
-    if (prefix && *prefix) InsertAtEnd(edit, prefix);
-    InsertAtEnd(edit, text);
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    if (prefix && *prefix) InsertAtEnd(g_windows.messagesEdit, prefix);
+    InsertMessages(text);
     if (!g_run.runActive && g_windows.messagesWindow) BringWindowToTop(g_windows.messagesWindow);
 }

@@ -19,4 +19,6 @@ int AppendOutput(const char* text);
 void FlushOutput();
 
 // Appends prefix (when given and not empty) and then text to the messages window.
+// During a window run the lines wait like the output: FlushMessages puts them in.
 void AppendMessage(const char* text, const char* prefix);
+void FlushMessages();

@@ -46,4 +46,5 @@ EditSelection InputMarking() {
 void ShowWhatWaits() {
     ShowInputMarking();
     FlushOutput();
+    FlushMessages();
 }

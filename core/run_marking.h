@@ -19,5 +19,5 @@ EditSelection InputMarking();
 // Shows the marking that waits.
 void ShowInputMarking();
 
-// Shows the marking that waits, then puts in the output that waits.
+// Shows the marking that waits, then puts in the output and the messages that wait.
 void ShowWhatWaits();

@@ -190,7 +190,7 @@ void StartRun() {
     g_run.progressDialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                            GetModuleHandleA(nullptr), nullptr);
     g_run.runActive = true;
-    Sleep(50);
+    Sleep(150);  // whatever the last showing cost, the first of this run is due
 }
 
 TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLostOrReordered) {
@@ -199,7 +199,7 @@ TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLost
     Translate("Zwei. ");
     Translate("Drei.");
     EXPECT_EQ(windows.Output().rfind("EN(Eins.) ", 0), 0u) << windows.Output();
-    Sleep(50);
+    Sleep(150);
     Translate("\r\nVier.");
     EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) EN(Drei.)\r\nEN(Vier.)");
     Translate(" F\xFCnf.");
@@ -218,6 +218,27 @@ TEST_F(SentenceTranslationTest, DuringARunTheOutputComesInBatchesWithNothingLost
     EXPECT_EQ(g_run.cancelCount, 1);
     CloseProgressDialog();
     EXPECT_EQ(windows.Output(), "EN(Eins.) EN(Zwei.) ");
+}
+
+TEST_F(SentenceTranslationTest, DuringARunTheMessagesComeInBatchesWithNothingLostOrReordered) {
+    for (const char* sentence : {"Eins.", "Zwei.", "Drei."}) engine->answers[sentence].result = -1;
+    StartRun();
+    Translate("Eins.");
+    const DWORD shown = GetTickCount();
+    Translate("Zwei.");
+    Translate("Drei.");
+    if (GetTickCount() - shown < 20) {
+        EXPECT_EQ(windows.Messages(), "\r\n• Keine Übersetzung bei: Eins.");
+    }
+    const std::string all = "\r\n• Keine Übersetzung bei: Eins."
+                            "\r\n• Keine Übersetzung bei: Zwei."
+                            "\r\n• Keine Übersetzung bei: Drei.";
+    EXPECT_EQ(windows.Messages().rfind("\r\n• Keine Übersetzung bei: Eins.", 0), 0u) << windows.Messages();
+    ShowWhatWaits();
+    EXPECT_EQ(windows.Messages(), all);
+    Translate("Eins.");
+    CloseProgressDialog();
+    EXPECT_EQ(windows.Messages(), all + "\r\n• Keine Übersetzung bei: Eins.");
 }
 
 EditSelection ShownMarking() { return SelectionOf(g_windows.inputEdit); }
