@@ -65,19 +65,26 @@ HWND ShowSplash() {
 }
 
 void CreateTextWindows() {
-    // Made with the client area's drawing off and painted once at the end: each
-    // edit control redraws its scroll bar when made and given its font, and under
-    // Wine's themes that costs several milliseconds a time. Tiling needs the
-    // windows visible.
+    // Each edit control redraws its scroll bar when made, given its font or sized,
+    // and under Wine's themes that costs several milliseconds a time. So the windows
+    // are made and the icon placed with the client area's drawing off, the tiling
+    // (which needs them visible) moves them with their edit controls hidden, and
+    // everything is painted once at the end.
     SendMessageA(g_shell.mdiClient, WM_SETREDRAW, FALSE, 0);
     g_windows.inputWindow = CreateTextWindow(kInputWindow);
     g_windows.inputEdit = ChildEdit(g_windows.inputWindow);
     g_windows.outputWindow = CreateTextWindow(kOutputWindow);
     g_windows.outputEdit = ChildEdit(g_windows.outputWindow);
     SendMessageA(g_shell.mdiClient, WM_SETREDRAW, TRUE, 0);
+    ShowWindow(g_windows.inputEdit, SW_HIDE);
+    ShowWindow(g_windows.outputEdit, SW_HIDE);
     BringWindowToTop(g_windows.inputWindow);
     SendMessageA(g_shell.mdiClient, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+    ShowWindow(g_windows.inputEdit, SW_SHOWNA);
+    ShowWindow(g_windows.outputEdit, SW_SHOWNA);
+    SendMessageA(g_shell.mdiClient, WM_SETREDRAW, FALSE, 0);
     g_windows.messagesWindow = CreateMessagesWindow();
+    SendMessageA(g_shell.mdiClient, WM_SETREDRAW, TRUE, 0);
     // The new icon took the activation; the user starts typing in the input window.
     SendMessageA(g_shell.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(g_windows.inputWindow), 0);
     RedrawWindow(g_shell.mdiClient, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
