@@ -208,6 +208,18 @@ struct PersonPrefix {
     std::string rest;  // the form and what follows it
 };
 
+// "es schneit", "es schneite", "es hat/hatte geschneit": the forms of a verb said of
+// "es" alone (the weather, a thing), where the columns of the third person, the past
+// and the perfect stand. Elsewhere a lone "es" starts an example ("es gibt ...").
+std::string ImpersonalAsThirdPerson(const std::string& text, std::size_t column) {
+    if (column < 2 || !StartsWith(text, "es ")) return text;
+    const std::string rest = text.substr(3);
+    const std::string form = FirstWord(rest);
+    const bool perfect = StartsWith(rest, "ist/war ") || StartsWith(rest, "hat/hatte ");
+    if (!perfect && (HasSpace(rest) || form.empty() || (column <= 3 && form.back() != 't'))) return text;
+    return "er/sie/es " + rest;
+}
+
 bool CutPersonPrefix(std::string_view text, PersonPrefix& out) {
     std::size_t blank = text.find(' ');
     if (blank == std::string_view::npos) return false;
@@ -1288,8 +1300,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         const DictSubentry& gs = line.german[sub];
         const DictSubentry& es = line.english[sub];
         if (gs.empty() || gs[0].text.empty()) break;  // "| {pl} |": braces and no form
-        const std::string& first = gs[0].text;
         const std::size_t column = sub - repeated;
+        const std::string first = ImpersonalAsThirdPerson(gs[0].text, column);
         // "| anklagend | anklagend | angeklagt |": the present participle twice; the
         // columns after it are one further on
         if (column == 2 && !HasSpace(first) && first.size() > 3 && first.compare(first.size() - 2, 2, "nd") == 0 &&
@@ -1328,7 +1340,8 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
             if (lemmaIndex >= g0.size()) continue;
             PersonPrefix cut;
-            std::string words = CutPersonPrefix(gs[j].text, cut) ? cut.rest : gs[j].text;
+            const std::string text = ImpersonalAsThirdPerson(gs[j].text, column);
+            std::string words = CutPersonPrefix(text, cut) ? cut.rest : text;
             // "sich verloren": the form is "verloren", not "sich"
             if (StartsWith(words, "sich ")) words = words.substr(5);
             std::vector<std::string_view> parts = SplitWords(words);

@@ -1001,13 +1001,18 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
         if (prev && prev->cls == kClassAdjective && prev->capital && !prev->start && prev->fixed) english = Capitalised(english);
         return MeasureBeforeWhatItMeasures(s, i) ? english + " of" : english;
     }
-    case kClassAdjective:
+    case kClassAdjective: {
         // a comparative before a noun takes an ending of its own ("größerer"): "reicher" there is the positive
         if (GenitiveWithoutAnArticle(s, i))
             return "of " + (u.reading.tag == kFormComparative && EndsWith(u.lower, "erer") ? EnglishComparative(cat, u.english) : u.english);
         if (u.reading.tag == kFormComparative) return EnglishComparative(cat, u.english);
         if (u.reading.tag == kFormSuperlative) return EnglishSuperlative(cat, u.english);
+        const GermanUnit* prev = Previous(s, i);
+        const std::string& afterArticle = cat.Tables().Value("adjective-after-article", u.lemma);
+        if (!afterArticle.empty() && !u.adverbial && prev && prev->fw && prev->fw->kind == GermanKind::Article)
+            return afterArticle;  // "den ganzen Tag": the whole day
         return u.adverbial ? EnglishAdverb(s.catalogue.Tables(), u.english) : u.english;
+    }
     case kClassVerb:
         if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, u.english);
         if (u.reading.tag == kFormPresPart) return EnglishIng(cat, u.english);

@@ -461,6 +461,29 @@ TEST(Catalogue, AParticipleWithTheParticleBeforeGeMakesTheVerbSeparable) {
     EXPECT_EQ(GermanFinite(c, "herumalbern", 3, false, Tense::Present).particle, "");
 }
 
+TEST(Catalogue, TheFormsOfAVerbSaidOfEsAloneAreItsOwn) {
+    const char* const lines[] = {
+        "schneien {vi} [meteo.] | schneiend | geschneit | es schneit | es schneite | es hat/hatte geschneit :: to snow | "
+        "snowing | snowed | it snows | it snowed | it has/had snowed",
+        "quellen {vi} | quellend | gequollen | du quillst | es quillt | es quoll | es ist/war gequollen :: to well | "
+        "welling | welled | you well | it wells | it welled | it has/had welled",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 2);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    auto lemmaOf = [&](const char* form, std::uint32_t tag) {
+        std::string all;
+        for (FormLink link : c.Forms(form))
+            if (LinkTag(link) == tag) all += LemmaOf(c, c.Word(LinkWord(link))) + ";";
+        return all;
+    };
+    EXPECT_EQ(lemmaOf("schneit", kFormThird), "schneien;");
+    EXPECT_EQ(lemmaOf("schneite", kFormPast), "schneien;");
+    EXPECT_EQ(lemmaOf("quillt", kFormThird), "quellen;");
+    EXPECT_EQ(lemmaOf("quoll", kFormPast), "quellen;");
+    EXPECT_EQ(lemmaOf("gequollen", kFormPastPart), "quellen;");
+}
+
 TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) {
     const char* const lines[] = {
         // the dictionary keeps the participles and pasts out of its verbs' order

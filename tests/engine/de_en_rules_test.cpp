@@ -928,6 +928,13 @@ TEST(GermanClauseRules, APronounAfterATermOfComparisonIsNoSubject) {
               "The dog is greater than I.");
 }
 
+// After an article "ganz" is whole (alone, "ganz Europa", it keeps its first sense: all).
+TEST(GermanContentWords, AnAdjectiveAfterAnArticleTakesTheSenseItsTableGives) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft den ganzen Tag.").text,
+              "The dog sleeps the whole day.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ein ganzer Tag.").text, "A whole day.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
