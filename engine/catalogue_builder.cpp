@@ -1301,7 +1301,10 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
         const DictSubentry& es = line.english[sub];
         if (gs.empty() || gs[0].text.empty()) break;  // "| {pl} |": braces and no form
         const std::size_t column = sub - repeated;
-        const std::string first = ImpersonalAsThirdPerson(gs[0].text, column);
+        // Into German the sense order already serves; the impersonal forms only teach
+        // the analysis of German text.
+        const bool impersonal = direction_ == Direction::GermanToEnglish;
+        const std::string first = impersonal ? ImpersonalAsThirdPerson(gs[0].text, column) : gs[0].text;
         // "| anklagend | anklagend | angeklagt |": the present participle twice; the
         // columns after it are one further on
         if (column == 2 && !HasSpace(first) && first.size() > 3 && first.compare(first.size() - 2, 2, "nd") == 0 &&
@@ -1340,7 +1343,7 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             std::size_t lemmaIndex = gs.size() == g0.size() ? j : 0;
             if (lemmaIndex >= g0.size()) continue;
             PersonPrefix cut;
-            const std::string text = ImpersonalAsThirdPerson(gs[j].text, column);
+            const std::string text = impersonal ? ImpersonalAsThirdPerson(gs[j].text, column) : gs[j].text;
             std::string words = CutPersonPrefix(text, cut) ? cut.rest : text;
             // "sich verloren": the form is "verloren", not "sich"
             if (StartsWith(words, "sich ")) words = words.substr(5);

@@ -67,6 +67,15 @@ const EnglishUnit* NounAfterAdjectives(const EnglishClause& c, std::size_t k) {
     return k < c.end && !At(c, k).fw && At(c, k).cls == kClassNoun ? &At(c, k) : nullptr;
 }
 
+// "been to Spain", "never been to the cinema": having been somewhere is being there,
+// in Spanien, im Kino, with the dative of a place, not going to it.
+bool BeenToAPlace(const EnglishClause& c, std::size_t i) {
+    if (At(c, i).lower != "to" || i == c.begin) return false;
+    std::size_t k = i - 1;
+    while (k > c.begin && At(c, k).fw && At(c, k).fw->kind == EnKind::Adverb) --k;
+    return At(c, k).lower == "been";
+}
+
 // "to the cinema", "to the sea", "to hospital": a place one goes into or up to takes its
 // own preposition with the accusative (ins Kino, ans Meer, ins Krankenhaus; table
 // to-place-preposition); empty otherwise.
@@ -92,7 +101,7 @@ std::string PlacePrepositionOfItsNoun(const EnglishClause& c, std::size_t i) {
 // before a year (empty).
 std::string GermanPreposition(const EnglishClause& c, std::size_t i) {
     bool article = false;
-    if (ToAPlace(c, i, article)) return article ? "in" : "nach";
+    if (ToAPlace(c, i, article)) return article || BeenToAPlace(c, i) ? "in" : "nach";
     const std::string inside = ToAPlaceInside(c, i);
     if (!inside.empty()) return inside;
     const std::string place = PlacePrepositionOfItsNoun(c, i);
@@ -176,7 +185,8 @@ bool ObjectOfTheBoundPrepositionAt(const EnglishClause& c, std::size_t i) {
 Case PrepositionCase(const EnglishClause& c, std::size_t i) {
     const EnglishWord* p = At(c, i).fw;
     bool article = false;
-    if ((ToAPlace(c, i, article) && article) || !ToAPlaceInside(c, i).empty()) return Case::Accusative;
+    if (((ToAPlace(c, i, article) && article) || !ToAPlaceInside(c, i).empty()) && !BeenToAPlace(c, i))
+        return Case::Accusative;
     // "brought to hospital in an ambulance": once "to" has said where, the rest says where in
     bool whereToSaid = false;
     for (std::size_t k = c.begin; k < i && !whereToSaid; ++k)

@@ -971,6 +971,14 @@ TEST(EnglishToGermanReadings, GoingSomewhereByAVehicleAndIntoAPlace) {
     EXPECT_EQ(en("The man goes to the garden."), "Der Mann geht zum Garten.");
 }
 
+// Having been somewhere is being there: in and the dative, not where one goes to.
+TEST(EnglishToGermanReadings, BeenToAPlaceIsBeingInIt) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The man has been to Berlin."), "Der Mann ist in Berlin gewesen.");
+    EXPECT_EQ(en("The man has never been to the cinema."), "Der Mann ist noch nie im Kino gewesen.");
+    EXPECT_EQ(en("The man sleeps next door."), "Der Mann schläft nebenan.");
+}
+
 TEST(EnglishToGermanReadings, AnIngFormOfFeelingAfterBeIsAnAdjective) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The book was surprising."), "Das Buch war überraschend.");
