@@ -971,6 +971,12 @@ TEST(EnglishToGermanReadings, GoingSomewhereByAVehicleAndIntoAPlace) {
     EXPECT_EQ(en("The man goes to the garden."), "Der Mann geht zum Garten.");
 }
 
+// A question opening with "what time" asks when (table english-opening-pair).
+TEST(EnglishToGermanReadings, WhatTimeOpeningAQuestionIsWann) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("What time does the dog sleep?"), "Wann schläft der Hund?");
+}
+
 // Having been somewhere is being there: in and the dative, not where one goes to.
 TEST(EnglishToGermanReadings, BeenToAPlaceIsBeingInIt) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
