@@ -977,6 +977,13 @@ TEST(EnglishToGermanReadings, WhatTimeOpeningAQuestionIsWann) {
     EXPECT_EQ(en("What time does the dog sleep?"), "Wann schläft der Hund?");
 }
 
+// A day or part of a day said as one adverb says when, and "nicht" follows it.
+TEST(EnglishToGermanReadings, NichtFollowsAnAdverbOfTheDay) {
+    auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
+    EXPECT_EQ(en("The dog does not sleep on Mondays."), "Der Hund schläft montags nicht.");
+    EXPECT_EQ(en("The dog sleeps on Mondays."), "Der Hund schläft montags.");
+}
+
 // Having been somewhere is being there: in and the dative, not where one goes to.
 TEST(EnglishToGermanReadings, BeenToAPlaceIsBeingInIt) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
