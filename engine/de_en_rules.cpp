@@ -594,9 +594,11 @@ std::size_t FoldableNegation(const GermanClause& c) {
         const GermanUnit& u = c.s.units[i];
         if (!u.fw || u.fw->kind != GermanKind::Negation || i == c.finite) continue;
         const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
+        // "nicht alle", "nicht jeder": the negation belongs to the quantifier (not all)
         const bool local = next && !next->punct && i + 1 < c.clusterStart &&
                            (next->cls == kClassAdjective || next->cls == kClassAdverb || next->number ||
-                            (next->fw && next->fw->kind == GermanKind::Adverb));
+                            (next->fw && next->fw->kind == GermanKind::Adverb) ||
+                            c.s.catalogue.Tables().InList("negated-quantifier", next->lower));
         // the last word before the verbs: "ist nicht müde", "spielt nicht gut"
         const bool last = next && i + 2 >= c.clusterStart && !c.s.catalogue.Tables().InList("nicht-stays-with", next->lower);
         return local && !last ? c.end : i;

@@ -935,6 +935,12 @@ TEST(GermanContentWords, AnAdjectiveAfterAnArticleTakesTheSenseItsTableGives) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ein ganzer Tag.").text, "A whole day.");
 }
 
+// "nicht" before a quantifier negates the quantifier alone: not all of them, not the verb.
+TEST(GermanClauseRules, NichtBeforeAQuantifierStaysWithIt) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Nicht alle Hunde schlafen.").text, "Not all dogs sleep.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Alle Hunde schlafen nicht.").text, "All dogs do not sleep.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
