@@ -1710,6 +1710,42 @@ void ClockTimeOfDay(EnglishSentence& s) {
     }
 }
 
+// "8pm", "4.30pm", "16th": a time or an ordinal written with its ending in one word is
+// German's own way of writing it (20 Uhr, 16.30 Uhr, 16.).
+std::string NumberWithItsEnding(const std::string& lower) {
+    std::size_t digits = lower.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string::npos) return std::string();
+    const std::string number = lower.substr(0, digits), rest = lower.substr(digits);
+    if (rest == "st" || rest == "nd" || rest == "rd" || rest == "th") return number + ".";
+    std::string minutes, marker = rest;
+    if ((rest[0] == '.' || rest[0] == ':') && rest.size() == 5 && IsDigit1252(static_cast<unsigned char>(rest[1])) &&
+        IsDigit1252(static_cast<unsigned char>(rest[2]))) {
+        minutes = rest.substr(1, 2);
+        marker = rest.substr(3);
+    }
+    if ((marker != "am" && marker != "pm") || number.size() > 2) return std::string();
+    int hour = std::stoi(number);
+    if (hour < 1 || hour > 12) return std::string();
+    if (marker == "pm" && hour < 12) hour += 12;
+    if (marker == "am" && hour == 12) hour = 0;
+    return std::to_string(hour) + (minutes.empty() ? "" : "." + minutes) + " Uhr";
+}
+
+void NumbersWrittenWithTheirEnding(EnglishSentence& s) {
+    for (EnglishUnit& u : s.units) {
+        if (u.punct || u.fw || u.known) continue;
+        const std::string german = NumberWithItsEnding(u.lower);
+        if (german.empty()) continue;
+        u.german = german;
+        u.known = true;
+        u.fixed = true;
+        // a time is a number for the prepositions ("um 20 Uhr"); an ordinal an adjective
+        if (german.back() == '.') u.cls = kClassAdjective;
+        else u.number = true;
+        if (s.applied) s.applied->push_back("NumbersWrittenWithTheirEnding");
+    }
+}
+
 // "more than 500 people", "about 20 cars": a word of quantity before a number joins it
 // (table number-quantity: mehr als 500, etwa 20), so that the number keeps its noun.
 void QuantityBeforeANumber(EnglishSentence& s) {
@@ -2095,6 +2131,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
     ClockTimeOfDay(s);
+    NumbersWrittenWithTheirEnding(s);
     QuantityBeforeANumber(s);
     OnADayIsOneAdverb(s);
     SeemingVerbBeforeAnAdjectiveOrLike(s);

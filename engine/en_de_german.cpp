@@ -248,7 +248,10 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
             continue;
         }
         // "viel Geld", "wenig Zeit": without a determiner before a singular they keep no ending
-        const bool bare = units[k].number || (!det && !plural && s.catalogue.Tables().InList("bare-before-singular", adjective));
+        // "das 19. Jahrhundert": an ordinal in figures keeps its point and no ending
+        const bool ordinal = units[k].fixed && !adjective.empty() && adjective.back() == '.';
+        const bool bare = units[k].number || ordinal ||
+                          (!det && !plural && s.catalogue.Tables().InList("bare-before-singular", adjective));
         out.push_back(bare ? adjective : AdjectiveForm(adjective, declension, gender, c, plural));
     }
     // consecutive common nouns make one word: "Konzentration" "Zone" -> "Konzentrationszone"

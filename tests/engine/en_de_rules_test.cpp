@@ -789,6 +789,15 @@ TEST(EnglishToGermanReadings, AQuantityBeforeANumberJoinsItAndTheCountMakesThePl
               "Die M\xE4nner sprachen \xFC" "ber 3 B\xFC" "cher.");
 }
 
+TEST(EnglishToGermanReadings, ATimeOrAnOrdinalWrittenWithItsEndingIsWrittenTheGermanWay) {
+    EXPECT_EQ(By("NumbersWrittenWithTheirEnding", "The dog sleeps at 8pm."), "Der Hund schl\xE4" "ft um 20 Uhr.");
+    EXPECT_EQ(By("NumbersWrittenWithTheirEnding", "The dog sleeps at 12.15am."), "Der Hund schl\xE4" "ft um 0.15 Uhr.");
+    EXPECT_EQ(By("NumbersWrittenWithTheirEnding", "The dog sleeps in the 19th garden."),
+              "Der Hund schl\xE4" "ft im 19. Garten.");
+    // no clock past twelve, no ending of another kind
+    EXPECT_NE(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps at 13pm.").text.find("13pm"), std::string::npos);
+}
+
 TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) {
     EXPECT_EQ(By("SentenceOpensWithAParticipleOfItsSubject", "Bought books are new."), "Gekaufte B\xFC" "cher sind neu.");
 }
