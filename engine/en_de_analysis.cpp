@@ -1731,6 +1731,63 @@ std::string NumberWithItsEnding(const std::string& lower) {
     return std::to_string(hour) + (minutes.empty() ? "" : "." + minutes) + " Uhr";
 }
 
+// The day of a month in figures, "16", "16th", "3rd" (0 when the word is none).
+int DayOfTheMonth(const EnglishUnit& u) {
+    std::size_t digits = u.lower.find_first_not_of("0123456789");
+    if (digits == 0 || u.lower.empty()) return 0;
+    if (digits == std::string::npos) digits = u.lower.size();
+    const std::string rest = u.lower.substr(digits);
+    if (digits > 2 || !(rest.empty() || rest == "st" || rest == "nd" || rest == "rd" || rest == "th")) return 0;
+    const int day = std::stoi(u.lower.substr(0, digits));
+    return day >= 1 && day <= 31 ? day : 0;
+}
+
+// "July 16", "16 July", "the 16th of July", "July 16th, 2017": a date is German's
+// "16. Juli (2017)", a masculine noun; after "on" the two say when as one adverb
+// (am 16. Juli).
+void DatesOfTheMonth(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    auto month = [&](std::size_t k) -> const std::string& {
+        static const std::string none;
+        // with its capital: "16 may come" is no date
+        return k < units.size() && units[k].capital ? tables.Value("english-month", units[k].lower) : none;
+    };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        std::size_t first = i, last = i;
+        int day = 0;
+        std::string name;
+        if (!month(i).empty() && i + 1 < units.size() && (day = DayOfTheMonth(units[i + 1])) != 0) {
+            name = month(i);  // July 16
+            last = i + 1;
+        } else if ((day = DayOfTheMonth(units[i])) != 0 && !month(i + 1).empty()) {
+            name = month(i + 1);  // 16 July
+            last = i + 1;
+        } else if (day != 0 && i + 2 < units.size() && units[i + 1].lower == "of" && !month(i + 2).empty()) {
+            name = month(i + 2);  // 16th of July
+            last = i + 2;
+            if (first > 0 && units[first - 1].lower == "the") --first;
+        } else {
+            continue;
+        }
+        std::size_t year = last + 1;
+        if (year < units.size() && units[year].source == ",") ++year;
+        if (year < units.size() && units[year].number && units[year].source.size() == 4) last = year;
+        std::string german = std::to_string(day) + ". " + name;
+        if (last > i + 1 && units[last].number) german += " " + units[last].source;
+        const bool on = first > 0 && units[first - 1].lower == "on";
+        if (on) {
+            JoinAsOneAdverb(units, first - 1, last, "am " + german);
+        } else {
+            JoinAsOneAdverb(units, first, last, german);
+            EnglishUnit& date = units[first];
+            date.cls = kClassNoun;
+            date.gender = kMasculine;
+        }
+        if (s.applied) s.applied->push_back("DatesOfTheMonth");
+    }
+}
+
 void NumbersWrittenWithTheirEnding(EnglishSentence& s) {
     for (EnglishUnit& u : s.units) {
         if (u.punct || u.fw || u.known) continue;
@@ -2131,6 +2188,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
     ClockTimeOfDay(s);
+    DatesOfTheMonth(s);
     NumbersWrittenWithTheirEnding(s);
     QuantityBeforeANumber(s);
     OnADayIsOneAdverb(s);

@@ -798,6 +798,14 @@ TEST(EnglishToGermanReadings, ATimeOrAnOrdinalWrittenWithItsEndingIsWrittenTheGe
     EXPECT_NE(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps at 13pm.").text.find("13pm"), std::string::npos);
 }
 
+TEST(EnglishToGermanReadings, ADateIsTheDayWithItsPointAndTheMonth) {
+    EXPECT_EQ(By("DatesOfTheMonth", "On July 16 the dog slept."), "Am 16. Juli schlief der Hund.");
+    EXPECT_EQ(By("DatesOfTheMonth", "The dog slept on the 3rd of May, 1980."), "Der Hund schlief am 3. Mai 1980.");
+    EXPECT_EQ(By("DatesOfTheMonth", "The dog slept on 16 July."), "Der Hund schlief am 16. Juli.");
+    // "may" without its capital is no month
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Only 16 may sleep.").text.find("Mai"), std::string::npos);
+}
+
 TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) {
     EXPECT_EQ(By("SentenceOpensWithAParticipleOfItsSubject", "Bought books are new."), "Gekaufte B\xFC" "cher sind neu.");
 }
