@@ -16,6 +16,29 @@ const GermanUnit* Next(const GermanSentence& s, std::size_t i) {
 }
 const GermanUnit* Previous(const GermanSentence& s, std::size_t i) { return i > 0 ? &s.units[i - 1] : nullptr; }
 
+// "um 20 Uhr", "um 16.30 Uhr": a time of the 24-hour clock that English says with
+// its half of the day (8 pm, 4.30 pm); empty for a number that is no such time, and for
+// a full hour of the morning, which stays "8 o'clock".
+std::string TwelveHourClock(const GermanSentence& s, std::size_t i) {
+    const GermanUnit& u = s.units[i];
+    const GermanUnit* next = Next(s, i);
+    if (!u.number || !next || next->lower != "uhr") return std::string();
+    std::string hours = u.source, minutes;
+    const std::size_t mark = hours.find_first_of(".:");
+    if (mark != std::string::npos) {
+        minutes = hours.substr(mark + 1);
+        hours.resize(mark);
+    }
+    if (hours.empty() || hours.size() > 2 || hours.find_first_not_of("0123456789") != std::string::npos ||
+        (mark != std::string::npos && (minutes.size() != 2 || minutes.find_first_not_of("0123456789") != std::string::npos)))
+        return std::string();
+    const int hour = std::stoi(hours);
+    if (hour > 24 || (hour <= 12 && minutes.empty())) return std::string();
+    const bool pm = hour >= 12 && hour < 24;
+    const int twelve = hour % 12 == 0 ? 12 : hour % 12;
+    return std::to_string(twelve) + (minutes.empty() ? "" : "." + minutes) + (pm ? " pm" : " am");
+}
+
 // "das zu akzeptieren": "zu" and a verb right after i, whose object i then is.
 bool ZuInfinitiveAfter(const GermanSentence& s, std::size_t i) {
     const GermanUnit* zu = Next(s, i);
@@ -256,6 +279,15 @@ bool UmBeforeAnAmountIsBy(const GermanSentence& s, std::size_t i, std::string& e
         if (s.units[z].lower == "zu" || s.units[z].reading.zuInfinitive) return false;
     english = "by";
     return true;
+}
+
+// "um 20 Uhr", "gegen 8.15 Uhr", "ab 15.30 Uhr": a preposition before a time of the
+// clock says at, around, from (table clock-preposition-english).
+bool PrepositionBeforeAClockTime(const GermanSentence& s, std::size_t i, std::string& english) {
+    if (s.units[i].fixed || i + 2 >= s.units.size() || !s.units[i + 1].number || s.units[i + 2].lower != "uhr")
+        return false;
+    english = s.catalogue.Tables().Value("clock-preposition-english", s.units[i].lower);
+    return !english.empty();
 }
 
 // "wegen eines Unfalls": after a preposition the genitive's "of" is the preposition's
@@ -710,6 +742,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"NachBeforeAPlaceIsTo", "Der Mann geht nach Berlin.", NachBeforeAPlaceIsTo},
     {"VorAPlaceIsInFrontOf", "Der Hund schläft vor dem Haus.", VorAPlaceIsInFrontOf},
     {"UmBeforeAnAmountIsBy", "Der Preis steigt um drei Prozent.", UmBeforeAnAmountIsBy},
+    {"PrepositionBeforeAClockTime", "Der Hund schläft um 20.15 Uhr.", PrepositionBeforeAClockTime},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
     {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
@@ -986,7 +1019,9 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
     case kClassNoun: {
         const GermanUnit* prev = Previous(s, i);
         const std::string& afterNumber = s.catalogue.Tables().Value("noun-after-number", u.lower);
-        if (!afterNumber.empty() && prev && (prev->number || prev->cls == kClassNumeral)) return afterNumber;  // "um 8 Uhr": at 8 o'clock
+        // "um 8 Uhr": at 8 o'clock; "um 20 Uhr": the number said it (8 pm)
+        if (!afterNumber.empty() && prev && prev->number && !TwelveHourClock(s, i - 1).empty()) return std::string();
+        if (!afterNumber.empty() && prev && (prev->number || prev->cls == kClassNumeral)) return afterNumber;
         // "21 Millionen": English counts millions, thousands and dozens in the singular
         const bool counted = prev && (prev->number || prev->cls == kClassNumeral) &&
                              s.catalogue.Tables().InList("counted-noun", u.english);
@@ -1075,7 +1110,11 @@ std::string UnitEnglish(const GermanSentence& s, std::size_t i) {
         if (u.source == "\x82" || u.source == "\x91" || u.source == "\x92") return "'";
         return u.source;
     }
-    if (u.number) return YearAsATime(s, i) ? "in " + u.source : SwapDigitMarks(u.source);  // decimal comma, thousands point
+    if (u.number) {
+        const std::string clock = TwelveHourClock(s, i);
+        if (!clock.empty()) return clock;
+        return YearAsATime(s, i) ? "in " + u.source : SwapDigitMarks(u.source);  // decimal comma, thousands point
+    }
     if (u.fixed || !u.known) return u.english;
     if (u.fw || u.relative) {
         std::string english;

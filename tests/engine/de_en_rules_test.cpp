@@ -941,6 +941,17 @@ TEST(GermanClauseRules, NichtBeforeAQuantifierStaysWithIt) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Alle Hunde schlafen nicht.").text, "All dogs do not sleep.");
 }
 
+// A time of the 24-hour clock is said with its half of the day; a full hour of the
+// morning keeps its o'clock.
+TEST(GermanWordRules, PrepositionBeforeAClockTime) {
+    EXPECT_EQ(By("PrepositionBeforeAClockTime", "Der Hund schl\xE4" "ft um 20.15 Uhr."), "The dog sleeps at 8.15 pm.");
+    EXPECT_EQ(By("PrepositionBeforeAClockTime", "Der Hund schl\xE4" "ft gegen 20 Uhr."), "The dog sleeps around 8 pm.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft um 8 Uhr.").text,
+              "The dog sleeps at 8 o'clock.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft um 0.30 Uhr.").text,
+              "The dog sleeps at 12.30 am.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
