@@ -106,8 +106,31 @@ void ObjectPronounBeforeTheParticle(const EngineTables& tables, std::vector<std:
 
 }  // namespace
 
+// Where a quotation that a comma ends closes: English puts the comma inside the
+// quotation marks ("We are happy," he said), German after them ("Wir sind froh",
+// sagte er). A quotation after a colon opens with its capital (Er sagte: "Wir ...").
+void CommaAtTheClosingQuote(std::vector<std::string>& words, bool inside) {
+    int quotes = 0;
+    std::size_t opened = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != "\"") continue;
+        const bool closing = quotes % 2 == 1;
+        ++quotes;
+        if (!closing) {
+            opened = i;
+            if (i > 0 && words[i - 1] == ":" && i + 1 < words.size() && !words[i + 1].empty())
+                words[i + 1] = Capitalised(words[i + 1]);
+            continue;
+        }
+        // a quoted name or term in a list keeps its comma outside ("Rex", "Bello" and ...)
+        if (inside && i + 1 < words.size() && words[i + 1] == "," && i - opened > 3) std::swap(words[i], words[i + 1]);
+        if (!inside && i > 0 && words[i - 1] == ",") std::swap(words[i - 1], words[i]);
+    }
+}
+
 std::string FinishEnglish(const EngineTables& tables, const std::vector<std::string>& input) {
     std::vector<std::string> words = SingleWords(WithoutGapMarks(input));
+    CommaAtTheClosingQuote(words, true);
     ObjectPronounBeforeTheParticle(tables, words);
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
         if (words[i] == "a" || words[i] == "an") words[i] = EnglishIndefinite(tables, words[i + 1]);
@@ -155,6 +178,7 @@ std::vector<std::string> ContractPrepositions(const EngineTables& tables, const 
 
 std::string FinishGerman(const EngineTables& tables, const std::vector<std::string>& input) {
     std::vector<std::string> words = ContractPrepositions(tables, WithoutGapMarks(input));
+    CommaAtTheClosingQuote(words, false);
     std::string out = JoinWords(words);
     for (std::size_t i = 0; i < out.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(out[i]);

@@ -547,9 +547,9 @@ TEST(EnglishAnalysis, ATermOfNoClassThatEndsInANounTakesThatNounsGender) {
 
 TEST(EnglishClauseRules, AfterAQuotationTheVerbComesBeforeTheSubject) {
     EXPECT_EQ(By("VerbBeforeItsSubjectAfterAQuotation", "\"The dog sleeps,\" said the man."),
-              "\"Der Hund schläft,\" sagte der Mann.");
+              "\"Der Hund schläft\", sagte der Mann.");
     EXPECT_EQ(By("VerbSecondAfterASubordinateClauseInFront", "\"The dog sleeps,\" the man said."),
-              "\"Der Hund schläft,\" sagte der Mann.");
+              "\"Der Hund schläft\", sagte der Mann.");
     // an opening mark is no quotation in front
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said, \"the dog sleeps\".").text.find("sagte der"),
               std::string::npos);

@@ -34,6 +34,20 @@ TEST(PostEdit, EnglishArticleBeforeAVowelSoundAndACapitalFirstWord) {
               "I see an apple, an hour and a union.");
 }
 
+TEST(PostEdit, TheCommaEndingAQuotationStandsInsideItInEnglishAndAfterItInGerman) {
+    EXPECT_EQ(FinishEnglish(Tables(), {"\"", "we", "are", "here", "\"", ",", "she", "said", ",", "\"", "we", "are", ".", "\""}),
+              "\"We are here,\" she said, \"we are.\"");
+    // a quoted name or term in a list keeps its comma outside
+    EXPECT_EQ(FinishEnglish(Tables(), {"the", "dogs", "\"", "Rex", "\"", ",", "\"", "Bello", "\""}),
+              "The dogs \"Rex\", \"Bello\"");
+    EXPECT_EQ(FinishGerman(Tables(), {"\"", "ja", ",", "\"", "sagte", "sie", ",", "\"", "wir", "sind", ".", "\""}),
+              "\"Ja\", sagte sie, \"wir sind.\"");
+    // an opening quotation mark after a comma stays where it is; after a colon the
+    // quotation opens with a capital
+    EXPECT_EQ(FinishGerman(Tables(), {"er", "sagte", ":", "\"", "wir", "kommen", ".", "\""}), "Er sagte: \"Wir kommen.\"");
+    EXPECT_EQ(FinishEnglish(Tables(), {"he", "said", ":", "\"", "we", "come", ".", "\""}), "He said: \"We come.\"");
+}
+
 TEST(PostEdit, AnObjectPronounStandsBetweenTheVerbAndItsParticle) {
     EXPECT_EQ(FinishEnglish(Tables(), {"can", "you", "pick up", "me", "?"}), "Can you pick me up?");
     EXPECT_EQ(FinishEnglish(Tables(), {"he", "switched off", "it", "."}), "He switched it off.");
