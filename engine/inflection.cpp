@@ -144,6 +144,8 @@ std::string EnglishPast(const Catalogue& catalogue, std::string_view verb) {
     return OnFirstWord(verb, [&](std::string_view v) {
         if (v == "be") return std::string("was");
         if (v == "have") return std::string("had");
+        // "cost": first of all the past "cost", whatever a sense of estimating records
+        if (catalogue.Tables().InList("english-unchanged-past", v)) return std::string(v);
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
         if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));
         return RulePast(v);
@@ -155,6 +157,7 @@ std::string EnglishPastPart(const Catalogue& catalogue, std::string_view verb) {
         if (v == "be") return std::string("been");
         if (v == "have") return std::string("had");
         if (catalogue.Tables().InList("english-participle-only", v)) return std::string(v);  // "born"
+        if (catalogue.Tables().InList("english-unchanged-past", v)) return std::string(v);
         std::string recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPastPart);
         if (recorded.empty()) recorded = RecordedForm(catalogue, v, kClassVerb, kTargetPast);
         if (!recorded.empty()) return recorded.substr(0, recorded.find('/'));

@@ -68,6 +68,12 @@ TEST(PostEdit, PluralsThatKeepTheirFormAndACapitalAfterAHyphen) {
     EXPECT_EQ(GermanPlural(Fixture(), "Ex-Hund", kMasculine), "Ex-Hunde");
 }
 
+TEST(PostEdit, VerbsWhosePastIsTheVerbItself) {
+    EXPECT_EQ(EnglishPast(Fixture(), "cost"), "cost");
+    EXPECT_EQ(EnglishPastPart(Fixture(), "put up"), "put up");
+    EXPECT_EQ(EnglishPast(Fixture(), "post"), "posted");
+}
+
 TEST(PostEdit, GermanComparativesDropOnlyAnUnstressedE) {
     EXPECT_EQ(GermanComparative(Tables(), "dunkel"), "dunkler");
     EXPECT_EQ(GermanComparative(Tables(), "teuer"), "teurer");
