@@ -1788,6 +1788,46 @@ void DatesOfTheMonth(EnglishSentence& s) {
     }
 }
 
+// "2 million", "1.2 billion", "a million": a number and its count above a thousand
+// are one number, German's count after it in the plural from two on (2 Millionen,
+// 1,2 Milliarden, eine Million); its noun follows as after any number.
+void LargeCountAfterANumber(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        const std::string& counts = s.catalogue.Tables().Value("english-large-number", units[i + 1].lower);
+        const bool one = units[i].lower == "a" || units[i].lower == "one" || units[i].lower == "1";
+        if (counts.empty() || (!units[i].number && !one)) continue;
+        const std::size_t bar = counts.find('|');
+        EnglishUnit& u = units[i];
+        u.source += " " + units[i + 1].source;
+        u.lower = Lower1252(u.source);
+        u.german = one ? "eine " + counts.substr(0, bar) : u.german + " " + counts.substr(bar + 1);
+        u.fw = nullptr;
+        u.number = true;
+        u.known = true;
+        u.cls = kClassAdjective;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        if (s.applied) s.applied->push_back("LargeCountAfterANumber");
+    }
+}
+
+// "$20 million", "£300": a currency sign before a number is named after it
+// (20 Millionen Dollar, 300 Pfund).
+void CurrencySignAfterTheNumber(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        const std::string& currency = s.catalogue.Tables().Value("english-currency-sign", units[i].source);
+        if (currency.empty() || !units[i + 1].number) continue;
+        EnglishUnit& number = units[i + 1];
+        number.source = units[i].source + number.source;
+        number.lower = Lower1252(number.source);
+        number.german += " " + currency;
+        number.start = units[i].start;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
+        if (s.applied) s.applied->push_back("CurrencySignAfterTheNumber");
+    }
+}
+
 void NumbersWrittenWithTheirEnding(EnglishSentence& s) {
     for (EnglishUnit& u : s.units) {
         if (u.punct || u.fw || u.known) continue;
@@ -2190,6 +2230,8 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ClockTimeOfDay(s);
     DatesOfTheMonth(s);
     NumbersWrittenWithTheirEnding(s);
+    LargeCountAfterANumber(s);
+    CurrencySignAfterTheNumber(s);
     QuantityBeforeANumber(s);
     OnADayIsOneAdverb(s);
     SeemingVerbBeforeAnAdjectiveOrLike(s);

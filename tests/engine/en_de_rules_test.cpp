@@ -806,6 +806,12 @@ TEST(EnglishToGermanReadings, ADateIsTheDayWithItsPointAndTheMonth) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Only 16 may sleep.").text.find("Mai"), std::string::npos);
 }
 
+TEST(EnglishToGermanReadings, ALargeCountAndACurrencySignAreSaidAfterTheNumber) {
+    EXPECT_EQ(By("LargeCountAfterANumber", "2 million dogs sleep."), "2 Millionen Hunde schlafen.");
+    EXPECT_EQ(By("LargeCountAfterANumber", "The man sees a million dogs."), "Der Mann sieht eine Million Hunde.");
+    EXPECT_EQ(By("CurrencySignAfterTheNumber", "The man sees $20 million."), "Der Mann sieht 20 Millionen Dollar.");
+}
+
 TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) {
     EXPECT_EQ(By("SentenceOpensWithAParticipleOfItsSubject", "Bought books are new."), "Gekaufte B\xFC" "cher sind neu.");
 }
