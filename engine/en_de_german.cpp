@@ -264,7 +264,11 @@ void NounPhraseWith(const EnglishSentence& s, const EnglishWord* givenDet, std::
         else if (k + 1 < j) word = n.german;  // a modifier noun stays in its base form
         else if (s.catalogue.Tables().InList("adjectival-noun", n.german))
             word = AdjectivalNounForm(n.german, declension, c, n.plural);
-        else word = GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural);
+        else {
+            // "30 Grad", "mit 30 Euro": a unit of measure after its number stays singular
+            const bool unit = k > 0 && units[k - 1].number && s.catalogue.Tables().InList("german-unit-noun", n.german);
+            word = GermanNounForm(s.catalogue, n.german, n.gender ? n.gender : gender, c, n.plural && !unit);
+        }
         if (!compound.empty()) word = compound + Lower1252(word.substr(0, 1)) + word.substr(1);
         compound.clear();
         if (k + 1 < j && JoinsACompound(n) && JoinsACompound(units[k + 1])) compound = word + LinkOf(word, n.gender);

@@ -810,6 +810,9 @@ TEST(EnglishToGermanReadings, ALargeCountAndACurrencySignAreSaidAfterTheNumber) 
     EXPECT_EQ(By("LargeCountAfterANumber", "2 million dogs sleep."), "2 Millionen Hunde schlafen.");
     EXPECT_EQ(By("LargeCountAfterANumber", "The man sees a million dogs."), "Der Mann sieht eine Million Hunde.");
     EXPECT_EQ(By("CurrencySignAfterTheNumber", "The man sees $20 million."), "Der Mann sieht 20 Millionen Dollar.");
+    // a unit of measure after its number stays singular, also in the dative
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sleeps with 20 percents.").text,
+              "Der Mann schläft mit 20 Prozent.");
 }
 
 TEST(EnglishToGermanReadings, AParticipleOpeningTheSentenceDescribesItsSubject) {
