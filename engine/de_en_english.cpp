@@ -1031,7 +1031,14 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
             const std::string occupation = WithoutFemale(u);
             return EnglishIndefinite(s.catalogue.Tables(), occupation) + (" " + occupation);
         }
-        std::string english = u.plural && !counted && !pluralOnly && !u.english.empty() ? EnglishPlural(cat, u.english) : u.english;
+        // "20 Euro", "20 Millionen Dollar": a unit German counts in the singular is plural
+        // in English after a number above one
+        const GermanUnit* count = prev && !prev->fw && prev->cls == kClassNoun &&
+                                          s.catalogue.Tables().InList("counted-noun", prev->english) ? Previous(s, i - 1) : prev;
+        const bool afterMany = count && count->number && count->source != "1" && !counted &&
+                               s.catalogue.Tables().InList("german-unit-noun", u.lemma);
+        std::string english = (u.plural || afterMany) && !counted && !pluralOnly && !u.english.empty()
+                                  ? EnglishPlural(cat, u.english) : u.english;
         // "das Weiße Haus": the noun of a name whose adjective has its capital is the White House
         if (prev && prev->cls == kClassAdjective && prev->capital && !prev->start && prev->fixed) english = Capitalised(english);
         return MeasureBeforeWhatItMeasures(s, i) ? english + " of" : english;

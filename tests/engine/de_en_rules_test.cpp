@@ -952,6 +952,12 @@ TEST(GermanWordRules, PrepositionBeforeAClockTime) {
               "The dog sleeps at 12.30 am.");
 }
 
+// A unit German counts in the singular is plural in English after a number above one.
+TEST(GermanContentWords, AUnitAfterANumberAboveOneIsPlural) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 20 Euro.").text, "The man sees 20 euros.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 1 Euro.").text, "The man sees 1 euro.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
