@@ -956,6 +956,7 @@ TEST(GermanWordRules, PrepositionBeforeAClockTime) {
 TEST(GermanContentWords, AUnitAfterANumberAboveOneIsPlural) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 20 Euro.").text, "The man sees 20 euros.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 1 Euro.").text, "The man sees 1 euro.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 20 Dollar.").text, "The man sees 20 dollars.");
 }
 
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
