@@ -2239,6 +2239,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
     PronounAfterThanIsTheSubjects(s);
+    SpanOfTimeBeforeAgoOrLater(s);  // before the terms: "two years ago" is no "zwei vor Jahren"
     MatchEnglishPhrases(s);
     VerbOfADoQuestionAfterItsSubject(s);
     SuchABecomesEinSo(s);  // after the terms: "such a common room" has no adjective left
@@ -2248,7 +2249,6 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     ParticipleBeforeANounIsAnAdjective(s);
     ComparedAdjectivesInGerman(s);
     ParticipleAfterADegreeWord(s);
-    SpanOfTimeBeforeAgoOrLater(s);
     ItAndItsTakeTheGenderOfTheirNoun(s);
     OccupationAfterBeTakesNoArticle(s);
     bool condition = false, marker = false;

@@ -669,6 +669,11 @@ TEST(EnglishToGermanReadings, TimesOfSeveralWordsAreOneAdverb) {
               "Vor drei Wochen las der Mann das Buch.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book a year later.").text,
               "Der Mann las das Buch ein Jahr sp\xE4ter.");
+    // the span comes first, before a term of the dictionary ("years ago") can take its noun
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book two years ago.").text,
+              "Der Mann las das Buch vor zwei Jahren.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Many years ago, the man read the book.").text,
+              "Vor vielen Jahren las der Mann das Buch.");
     // a time of two words is one adverb: the topic in front, before a new object inside
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Last year the man read the book.").text,
               "Letztes Jahr las der Mann das Buch.");
