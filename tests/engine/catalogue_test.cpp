@@ -23,6 +23,14 @@ const char* const kLines[] = {
 
 std::string Compiled() { return CompileLines(Direction::GermanToEnglish, kLines, 3); }
 
+// The lemmas whose form of the given tag the word is, each followed by ";".
+std::string LemmasOfForm(const Catalogue& c, const char* form, std::uint32_t tag) {
+    std::string all;
+    for (FormLink link : c.Forms(form))
+        if (LinkTag(link) == tag) all += LemmaOf(c, c.Word(LinkWord(link))) + ";";
+    return all;
+}
+
 std::string FirstSense(const Catalogue& c, const char* form) {
     Records<FormLink> links = c.Forms(form);
     if (links.empty()) return "";
@@ -471,12 +479,7 @@ TEST(Catalogue, TheFormsOfAVerbSaidOfEsAloneAreItsOwn) {
     std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 2);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
-    auto lemmaOf = [&](const char* form, std::uint32_t tag) {
-        std::string all;
-        for (FormLink link : c.Forms(form))
-            if (LinkTag(link) == tag) all += LemmaOf(c, c.Word(LinkWord(link))) + ";";
-        return all;
-    };
+    auto lemmaOf = [&](const char* form, std::uint32_t tag) { return LemmasOfForm(c, form, tag); };
     EXPECT_EQ(lemmaOf("schneit", kFormThird), "schneien;");
     EXPECT_EQ(lemmaOf("schneite", kFormPast), "schneien;");
     EXPECT_EQ(lemmaOf("quillt", kFormThird), "quellen;");
@@ -510,12 +513,7 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
     std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 13);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
-    auto lemmaOf = [&](const char* form, std::uint32_t tag) {
-        std::string all;
-        for (FormLink link : c.Forms(form))
-            if (LinkTag(link) == tag) all += LemmaOf(c, c.Word(LinkWord(link))) + ";";
-        return all;
-    };
+    auto lemmaOf = [&](const char* form, std::uint32_t tag) { return LemmasOfForm(c, form, tag); };
     EXPECT_EQ(lemmaOf("verfügte", kFormPast), "verfügen;");
     EXPECT_EQ(lemmaOf("verordnete", kFormPast), "verordnen;");
     EXPECT_EQ(lemmaOf("ordnete", kFormPast), "anordnen;");
