@@ -35,6 +35,8 @@ std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size
     const std::vector<EnglishUnit>& units = s.units;
     if (i >= end) return i;
     if (units[i].fw && units[i].fw->kind == EnKind::Pronoun) return i + 1;
+    // "Is this your bag?": a pointing word before another determiner stands alone
+    if (units[i].fw && units[i].fw->kind == EnKind::Demonstrative && i + 1 < end && IsDeterminer(units[i + 1])) return i + 1;
     std::size_t j = i;
     if (IsDeterminer(units[j])) ++j;
     while (j < end && !units[j].punct &&

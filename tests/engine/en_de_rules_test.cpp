@@ -1168,3 +1168,10 @@ TEST(EnglishWordRules, BeingBeforeAParticipleIsThePassiveInProgress) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The house is being seen by the man.").text,
               "Das Haus wird vom Mann gesehen.");
 }
+
+TEST(EnglishWordRules, APointingWordBeforeADeterminerStandsAlone) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Is this your book?").text, "Ist das Ihr Buch?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Is that a house?").text, "Ist das ein Haus?");
+    // before a noun it stays the noun's determiner
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Is this house old?").text, "Ist dieses Haus alt?");
+}
