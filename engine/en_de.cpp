@@ -248,7 +248,9 @@ Translation TranslateEnglishToGerman(const Catalogue& catalogue, const EngineOpt
                                      const UserLexicon& user, std::string_view sentence,
                                      Clock::time_point deadline) {
     Translation result;
-    if (const char* example = catalogue.Example(NormaliseSentenceKey(sentence))) {
+    const char* example = catalogue.Example(NormaliseSentenceKey(sentence));
+    if (example && options.honorific && SpeaksFamiliarly(catalogue.Tables(), example)) example = nullptr;
+    if (example) {
         result.text = FinishSentence(example, sentence);
         return result;
     }

@@ -64,6 +64,8 @@ bool IsNounOrAdjective(const EnglishUnit& u);
 bool DegreeBeforeAnAdjective(const EnglishSentence& s, std::size_t j, std::size_t end);
 // Where a subject starting at i ends (i when none starts there).
 std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size_t end);
+// Whether German text says the familiar "you" (du, dich, euer ...).
+bool SpeaksFamiliarly(const EngineTables& tables, std::string_view german);
 // "tired", "married": the adjective of a participle, taken when the dictionary has one.
 bool TakeAdjectiveReading(const EnglishSentence& s, EnglishUnit& u);
 // "at the weekend", "within two weeks": one unit of several words (a dictionary term or

@@ -49,6 +49,15 @@ std::size_t EnglishSubjectEnd(const EnglishSentence& s, std::size_t i, std::size
     return j > nouns ? j : i;
 }
 
+// "Hast du gut geschlafen?": a term's German that says the familiar "you".
+bool SpeaksFamiliarly(const EngineTables& tables, std::string_view german) {
+    for (std::string_view word : SplitWords(german)) {
+        while (!word.empty() && !IsLetter1252(static_cast<unsigned char>(word.back()))) word.remove_suffix(1);
+        if (tables.InList("familiar-you", Lower1252(word))) return true;
+    }
+    return false;
+}
+
 bool OfBeforeDeterminer(const EnglishSentence& s, std::size_t i, std::size_t end) {
     if (s.units[i].lower != "of" || i + 1 >= end || !s.units[i + 1].fw) return false;
     const EnglishWord* next = s.units[i + 1].fw;
@@ -1368,6 +1377,7 @@ bool MatchPhraseAt(EnglishSentence& s, std::size_t i, const std::string& first) 
         for (const SenseRecord& sense : senses)
             if (s.options.subjects && (sense.subjects & s.options.subjects)) { chosen = &sense; break; }
         if (!KeepsItsHead(s, i, parts.size(), s.catalogue.String(chosen->text))) continue;
+        if (s.options.honorific && SpeaksFamiliarly(s.catalogue.Tables(), s.catalogue.String(chosen->text))) continue;
         if (PlaceTermAfterAPlacingVerb(s, i, s.catalogue.String(chosen->text))) continue;
         if (p.wordClass != kClassVerb && !s.catalogue.Tables().English(parts[0], EnKind::Preposition) &&
             PrepositionTwice(s, i, s.catalogue.String(chosen->text)))

@@ -1175,3 +1175,10 @@ TEST(EnglishWordRules, APointingWordBeforeADeterminerStandsAlone) {
     // before a noun it stays the noun's determiner
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Is this house old?").text, "Ist dieses Haus alt?");
 }
+
+TEST(EnglishWordRules, ASentenceOfTheDictionaryInTheFamiliarFormIsLeftToTheRulesWhenPolite) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Do you see the dog?").text, "Sehen Sie den Hund?");
+    EngineOptions du;
+    du.honorific = false;
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Do you see the dog?", du).text, "Siehst du den Hund?");
+}
