@@ -2070,6 +2070,38 @@ void NameIsTellsItWithHeissen(EnglishSentence& s) {
     }
 }
 
+// "Where are you going?": German asks where to (wohin) before a verb of going or
+// putting (table motion-verb), and where from (woher) for a "from" left at the end of
+// the clause, which it then drops ("Where do you come from?": Woher kommen Sie?).
+void WhereToAndWhereFrom(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i].lower != "where" || !units[i].fw) continue;
+        std::size_t end = i + 1;
+        while (end < units.size() && !units[end].punct) ++end;
+        const EnglishWord* from = end > i + 2 && units[end - 1].lower == "from" ? tables.English("whence", units[i].fw->kind) : nullptr;
+        if (from) {
+            units[i].fw = from;
+            units.erase(units.begin() + static_cast<long>(end - 1));
+            if (s.applied) s.applied->push_back("WhereToAndWhereFrom");
+            continue;
+        }
+        std::size_t k = i + 1;
+        while (k < end && (units[k].fw || units[k].cls != kClassVerb)) ++k;
+        if (k == end || !tables.InList("motion-verb", units[k].german)) continue;
+        // "the town where he went", "Where did you go to school?": a place, not a goal
+        if (i > 0 && (units[i - 1].source == "," || (!units[i - 1].fw && units[i - 1].cls == kClassNoun))) continue;
+        bool goal = false;
+        for (std::size_t j = k + 1; j < end; ++j) goal = goal || units[j].lower == "to" || units[j].lower == "into";
+        if (goal) continue;
+        if (const EnglishWord* to = tables.English("whither", units[i].fw->kind)) {
+            units[i].fw = to;
+            if (s.applied) s.applied->push_back("WhereToAndWhereFrom");
+        }
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -2251,6 +2283,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
     PronounAfterThanIsTheSubjects(s);
+    WhereToAndWhereFrom(s);  // before "come from" is a term (stammen)
     SpanOfTimeBeforeAgoOrLater(s);  // before the terms: "two years ago" is no "zwei vor Jahren"
     MatchEnglishPhrases(s);
     VerbOfADoQuestionAfterItsSubject(s);

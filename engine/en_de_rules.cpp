@@ -1483,6 +1483,24 @@ void WouldLikeIsMoechte(EnglishClause& c) {
     }
 }
 
+// "Did you see the man?": German asks of the past in the perfect (Haben Sie den Mann
+// gesehen?); "sein", "haben" and the verbs of table past-in-questions keep their past
+// (Wussten Sie ...?).
+bool DidQuestionOfAnEvent(const EnglishClause& c) {
+    if (!c.question || c.tense != Tense::Past || c.perfect || c.modal || c.future || c.passive || c.subjunctive ||
+        c.s.catalogue.Tables().InList("past-in-questions", c.mainLemma))
+        return false;
+    int dos = 0;
+    for (std::size_t k = c.begin; k < c.end; ++k) dos += Is(At(c, k), EnKind::Do) ? 1 : 0;
+    // with no verb read after it ("did" and a term the rules left alone) it asks of no event
+    return dos > 0 && (!c.mainEnglish.empty() || dos > 1);
+}
+
+void AskedInThePerfect(EnglishClause& c) {
+    c.perfect = true;
+    c.tense = Tense::Present;
+}
+
 // "has lived in London for five years", "have been waiting since noon": what lasts up to
 // now is the German present with "seit" (wohnt seit fünf Jahren in London).
 bool PerfectOfWhatLastsUpToNow(const EnglishClause& c) {
@@ -1612,7 +1630,9 @@ void GermanVerbForms(EnglishClause& c) {
         c.finals.push_back(GermanParticiple(cat, c.mainLemma));
         c.finals.push_back("worden");
     } else if (c.perfect) {
-        const bool sein = GermanTakesSein(cat, c.mainLemma);
+        // "hat die Tür geschlossen": the dictionary's "ist geschlossen" is a state; with an
+        // object only a verb of the list keeps "sein"
+        const bool sein = c.directObject ? cat.Tables().InList("perfect-with-sein", c.mainLemma) : GermanTakesSein(cat, c.mainLemma);
         c.finite = Finite(c, sein ? "sein" : "haben", c.tense);
         c.finals.push_back(c.mainLemma != "haben" ? GermanParticiple(cat, c.mainLemma) : "gehabt");
     } else if (c.future || c.modal) {
@@ -1759,6 +1779,7 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"WouldBeIsWaere", "It would be good.", WouldBeforeAVerbWithItsOwnSubjunctive, TheVerbsOwnSubjunctive},
     {"UnrealConditionTakesTheSubjunctive", "If I had a dog, I would be happy.", UnrealConditionInThePast,
      ConditionTakesTheSubjunctive},
+    {"DidQuestionIsAskedInThePerfect", "Did the man see the dog?", DidQuestionOfAnEvent, AskedInThePerfect},
     {"WhatLastsUpToNowIsThePresentWithSeit", "The dog has slept in the garden for three days.", PerfectOfWhatLastsUpToNow,
      PresentWithSeit},
     {"EnglishWordsOfAGermanReflexiveVerb", "The man is looking forward to the garden.", EnglishWordsOfAGermanReflexiveVerb,

@@ -1182,3 +1182,19 @@ TEST(EnglishWordRules, ASentenceOfTheDictionaryInTheFamiliarFormIsLeftToTheRules
     du.honorific = false;
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Do you see the dog?", du).text, "Siehst du den Hund?");
 }
+
+TEST(EnglishClauseRules, AQuestionOfThePastIsAskedInThePerfect) {
+    EXPECT_EQ(By("DidQuestionIsAskedInThePerfect", "Did the man see the dog?"), "Hat der Mann den Hund gesehen?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Did the dog come?").text, "Ist der Hund gekommen?");
+    // "haben" keeps its past, as does a statement
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Did the man have a dog?").text, "Hatte der Mann einen Hund?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man saw the dog.").text, "Der Mann sah den Hund.");
+    // the dictionary's "ist geschlossen" is a state: with an object the perfect takes "haben"
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Did the man empty the house?").text, "Hat der Mann das Haus geleert?");
+}
+
+TEST(EnglishWordRules, WhereOfGoingIsWohinAndWhereFromIsWoher) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Where does the man go?").text, "Wohin geht der Mann?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Where does the man come from?").text, "Woher kommt der Mann?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Where does the man sleep?").text, "Wo schläft der Mann?");
+}
