@@ -689,11 +689,20 @@ void DaOpeningAVerbLastClauseIsAs(GermanSentence& s) {
 
 // "desto nervöser", "nervöser als ich": an adjective's form with -er that stands before
 // no noun is its comparative, not the ending of "ein nervöser Mann".
-void ErBeforeNoNounIsTheComparative(GermanUnit& u, const GermanUnit* previous, const GermanUnit* next) {
-    if (u.fw || u.fixed || u.cls != kClassAdjective || u.reading.tag != kFormBase) return;
+// Before a noun it is that ending ("ein schöner Tag": a beautiful day), as a comparative
+// there would take one of its own (ein schönerer Tag).
+void ErBeforeNoNounIsTheComparative(const EngineTables& tables, GermanUnit& u, const GermanUnit* previous, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassAdjective) return;
+    if (u.reading.tag != kFormBase && u.reading.tag != kFormComparative) return;
     const std::string lemma = Lower1252(u.lemma);
     if (u.lower != lemma + "er" && !(EndsWith(lemma, "e") && u.lower == lemma + "r")) return;
-    if (next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number)) return;
+    const bool beforeANoun = next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number);
+    if (u.reading.tag == kFormComparative) {
+        // "weniger Mitglieder": fewer, a comparative with no ending (table comparative-without-ending)
+        if (beforeANoun && !tables.InList("comparative-without-ending", u.lower)) u.reading.tag = kFormBase;
+        return;
+    }
+    if (beforeANoun) return;
     if (previous && previous->fw && previous->fw->kind == GermanKind::Article) return;
     u.reading.tag = kFormComparative;
 }
@@ -844,7 +853,7 @@ void SettleReadings(GermanSentence& s) {
         TitleBeforeAName(s, u, next);
         PlaceBeforeItsName(s, u, next);
         PlaceAdjectiveBeforeANoun(s, u, next);
-        ErBeforeNoNounIsTheComparative(u, i > 0 ? &units[i - 1] : nullptr, next);
+        ErBeforeNoNounIsTheComparative(s.catalogue.Tables(), u, i > 0 ? &units[i - 1] : nullptr, next);
         ImmerBeforeAComparative(s, u, i + 1 < units.size() ? &units[i + 1] : nullptr);
         ParticipleAfterAComparisonsAls(s, i);
         const bool atEnd = !next || next->punct || (next->fw && next->fw->kind == GermanKind::Coordinator);

@@ -1321,14 +1321,18 @@ void SubjectVerbRest(GermanClause& c) {
 // "Heute spielen die Kinder": what came first stays first, then subject and verbs.
 // "Hier ist der Schlüssel", "Dort kommt der Bus": after "hier" or "dort" (table
 // here-or-there) English keeps "be", "come" or "go" (here-or-there-verb) before a
-// subject noun phrase that ends the clause ("Here is the key").
+// subject noun phrase that ends the clause ("Here is the key"); so does "be" after a day
+// (table day-before-be: "Heute ist Montag": Today is Monday).
 bool HereThenVerbThenSubject(const GermanClause& c) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    const bool day = tables.InList("day-before-be", c.First().lower);
     if (c.question || c.subordinate || !c.chain.empty() || c.finite != c.begin + 1 ||
-        !c.s.catalogue.Tables().InList("here-or-there", c.First().lower))
+        !(day || tables.InList("here-or-there", c.First().lower)))
         return false;
     // "sein", "kommen", "gehen" only: "Hier arbeiten viele Menschen" is "Many people work here"
     const GermanUnit& f = c.Finite();
-    if (f.fw ? f.fw->aux != AuxVerb::Sein : !c.s.catalogue.Tables().InList("here-or-there-verb", Lower1252(f.lemma))) return false;
+    const bool be = f.fw && f.fw->aux == AuxVerb::Sein;
+    if (day ? !be : !be && (f.fw || !tables.InList("here-or-there-verb", Lower1252(f.lemma)))) return false;
     const Span subject = SubjectIn(c, c.finite + 1, c.end);
     return !subject.empty() && subject.begin == c.finite + 1 && !IsNominativePronoun(c.s.units[subject.begin]) &&
            (subject.end == c.end || c.s.units[subject.end].punct);

@@ -959,6 +959,14 @@ TEST(GermanContentWords, AUnitAfterANumberAboveOneIsPlural) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann sieht 20 Dollar.").text, "The man sees 20 dollars.");
 }
 
+TEST(GermanClauseRules, ADayBeforeBeIsTheSubject) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Heute ist Montag.").text, "Today is Monday.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Gestern war ein sch\xF6ner Tag.").text, "Yesterday was a beautiful day.");
+    // a pronoun stays the subject, as does another verb's
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Heute ist er m\xFC" "de.").text, "Today he is tired.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Heute schl\xE4" "ft der Hund.").text, "Today the dog sleeps.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,

@@ -409,6 +409,9 @@ TEST(GermanToEnglish, AnAdjectiveWithErBeforeNoNounIsTheComparative) {
     EXPECT_EQ(GermanToEnglish("Der Hund ist leiser als der Mann."), "The dog is quieter than the man.");
     // before its noun -er is the ending
     EXPECT_EQ(GermanToEnglish("Ein leiser Hund schl\xE4" "ft."), "A quiet dog sleeps.");
+    // also where the dictionary records "sch\xF6ner" as the comparative
+    EXPECT_EQ(GermanToEnglish("Ein sch\xF6ner Hund schl\xE4" "ft."), "A beautiful dog sleeps.");
+    EXPECT_EQ(GermanToEnglish("Der Hund ist sch\xF6ner."), "The dog is more beautiful.");
 }
 
 TEST(GermanToEnglish, ATermEndingInAnInfinitiveIsTheModalsVerb) {
