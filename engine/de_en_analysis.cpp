@@ -1137,6 +1137,8 @@ void MatchGermanPhrases(GermanSentence& s) {
                 if (s.units[after - 1].number && after < s.units.size() && s.units[after].cls == kClassNoun &&
                     lemmas[after] != "uhr")
                     continue;
+                // "sechs Uhr": a time of the clock is the clock rules' ("about six o'clock" is no term)
+                if (s.units[i].cls == kClassNumeral && lemmas[after - 1] == "uhr") continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
                 matched = true;
                 break;

@@ -282,9 +282,11 @@ bool UmBeforeAnAmountIsBy(const GermanSentence& s, std::size_t i, std::string& e
 }
 
 // "um 20 Uhr", "gegen 8.15 Uhr", "ab 15.30 Uhr": a preposition before a time of the
-// clock says at, around, from (table clock-preposition-english).
+// clock says at, around, from (table clock-preposition-english); so with the hour in
+// words ("um sechs Uhr").
 bool PrepositionBeforeAClockTime(const GermanSentence& s, std::size_t i, std::string& english) {
-    if (s.units[i].fixed || i + 2 >= s.units.size() || !s.units[i + 1].number || s.units[i + 2].lower != "uhr")
+    if (s.units[i].fixed || i + 2 >= s.units.size() || s.units[i + 2].lower != "uhr" ||
+        !(s.units[i + 1].number || s.units[i + 1].cls == kClassNumeral))
         return false;
     english = s.catalogue.Tables().Value("clock-preposition-english", s.units[i].lower);
     return !english.empty();

@@ -950,6 +950,9 @@ TEST(GermanWordRules, PrepositionBeforeAClockTime) {
               "The dog sleeps at 8 o'clock.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft um 0.30 Uhr.").text,
               "The dog sleeps at 12.30 am.");
+    // the hour in words, also where a muddled dictionary line makes "drei Uhr" a term of its own
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kam um drei Uhr.").text,
+              "The dog came at three o'clock.");
 }
 
 // A unit German counts in the singular is plural in English after a number above one.
