@@ -351,6 +351,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
         result.status = Translation::kTimedOut;
         return result;
     }
+    HalfBeforeAnHour(s);
     SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage später": three days afterwards
     AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);

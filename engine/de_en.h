@@ -80,6 +80,7 @@ bool AnalyseGermanSentence(GermanSentence& s, const std::vector<Token>& tokens,
 void MatchGermanPhrases(GermanSentence& s);
 // "wenige Tage zuvor", "drei Jahre später": a span of time and the word after it are one
 // adverb ("a few days earlier", "three years later").
+void HalfBeforeAnHour(GermanSentence& s);  // "halb neun": half past eight
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s);
 // "Mueller war aber erst eingesetzt worden": "aber" inside a main clause goes to its
 // front, where English says "but".

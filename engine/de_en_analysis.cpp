@@ -1271,6 +1271,40 @@ void AberInsideAClauseGoesToItsFront(GermanSentence& s) {
     }
 }
 
+// "um halb neun": German names the half hour by the hour it leads to, English by the one
+// it follows (half past eight; table half-hour-german, digits counted alike).
+void HalfBeforeAnHour(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t k = 0; k + 1 < units.size(); ++k) {
+        if (units[k].lower != "halb" || units[k].fixed) continue;
+        const GermanUnit& hour = units[k + 1];
+        std::string before = tables.Value("half-hour-german", hour.lower);
+        if (before.empty() && hour.number && hour.source.size() <= 2 &&
+            hour.source.find_first_not_of("0123456789") == std::string::npos) {
+            const int h = std::stoi(hour.source);
+            if (h >= 1 && h <= 24) before = std::to_string((h + 10) % 12 + 1);  // the hour before, on a 12-hour face
+        }
+        if (before.empty()) continue;
+        // "halb zwei Kilo": a noun after the number is what it counts
+        std::size_t end = k + 2;
+        if (end < units.size() && units[end].lower == "uhr") ++end;
+        else if (end < units.size() && !units[end].fw && units[end].cls == kClassNoun) continue;
+        GermanUnit& u = units[k];
+        for (std::size_t m = k + 1; m < end; ++m) u.source += " " + units[m].source;
+        u.lower = Lower1252(u.source);
+        u.lemma = "Uhr";
+        u.english = "half past " + before;
+        u.fw = nullptr;
+        u.cls = kClassAdverb;
+        u.number = false;
+        u.fixed = true;
+        u.known = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(k + 1), units.begin() + static_cast<std::ptrdiff_t>(end));
+        if (s.applied) s.applied->push_back("HalfBeforeAnHour");
+    }
+}
+
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s) {
     std::vector<GermanUnit>& units = s.units;
     const EngineTables& tables = s.catalogue.Tables();

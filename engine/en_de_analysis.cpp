@@ -1722,6 +1722,46 @@ void ClockTimeOfDay(EnglishSentence& s) {
     }
 }
 
+// "half past seven": German names the half hour by the hour it leads to (halb acht;
+// table half-past-english, digits counted alike); "a quarter past/to seven" keeps its
+// hour (Viertel nach/vor sieben).
+void HalfPastAnHour(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    for (std::size_t i = 0; i + 2 < units.size(); ++i) {
+        const std::size_t first = units[i].lower == "a" && units[i + 1].lower == "quarter" ? i + 1 : i;
+        if (first + 2 >= units.size()) continue;
+        const std::string& part = units[first].lower;
+        const std::string& side = units[first + 1].lower;
+        const bool half = part == "half" && side == "past";
+        if (!half && !(part == "quarter" && (side == "past" || side == "to"))) continue;
+        const EnglishUnit& hour = units[first + 2];
+        const bool digits = hour.number && hour.source.size() <= 2 && hour.source.find_first_not_of("0123456789") == std::string::npos;
+        const int h = digits ? std::stoi(hour.source) : 0;
+        if (digits && (h < 1 || h > 12)) continue;
+        std::string german;
+        if (half) {
+            german = digits ? std::to_string(h % 12 + 1) : tables.Value("half-past-english", hour.lower);
+            if (!german.empty()) german = "halb " + german;
+        } else {
+            const std::string& said = hour.lower == "one" ? tables.Value("half-past-english", "twelve") : tables.Value("english-number", hour.lower);
+            german = digits ? hour.source : said;
+            if (!german.empty()) german = std::string("Viertel ") + (side == "past" ? "nach " : "vor ") + german;
+        }
+        if (german.empty()) continue;
+        EnglishUnit& u = units[i];
+        for (std::size_t m = i + 1; m <= first + 2; ++m) u.source += " " + units[m].source;
+        u.lower = Lower1252(u.source);
+        u.german = german;
+        u.fw = nullptr;
+        u.number = true;  // a time of the clock, as "eight" is ("at half past seven": um halb acht)
+        u.known = true;
+        u.fixed = true;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(first + 3));
+        if (s.applied) s.applied->push_back("HalfPastAnHour");
+    }
+}
+
 // "8pm", "4.30pm", "16th": a time or an ordinal written with its ending in one word is
 // German's own way of writing it (20 Uhr, 16.30 Uhr, 16.).
 std::string NumberWithItsEnding(const std::string& lower) {
@@ -2272,6 +2312,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     AdverbBetweenCommasStaysInItsClause(s);
     AgeOfANumberIsOneAdjective(s);
     ClockTimeOfDay(s);
+    HalfPastAnHour(s);
     DatesOfTheMonth(s);
     NumbersWrittenWithTheirEnding(s);
     LargeCountAfterANumber(s);

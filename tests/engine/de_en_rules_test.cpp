@@ -970,6 +970,13 @@ TEST(GermanClauseRules, ADayBeforeBeIsTheSubject) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Heute schl\xE4" "ft der Hund.").text, "Today the dog sleeps.");
 }
 
+TEST(GermanWordRules, HalfBeforeAnHourIsHalfPastTheHourBefore) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kam um halb drei.").text, "The dog came at half past two.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kam um halb 1 Uhr.").text, "The dog came at half past 12.");
+    // before a noun it counts the noun
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kam halb drei Tage.").text.find("half past"), std::string::npos);
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,

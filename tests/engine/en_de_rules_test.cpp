@@ -1198,3 +1198,10 @@ TEST(EnglishWordRules, WhereOfGoingIsWohinAndWhereFromIsWoher) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Where does the man come from?").text, "Woher kommt der Mann?");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Where does the man sleep?").text, "Wo schläft der Mann?");
 }
+
+TEST(EnglishWordRules, HalfPastAnHourIsHalbTheNextHour) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog came at half past two.").text, "Der Hund kam um halb drei.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog came at half past 12.").text, "Der Hund kam um halb 1.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog came at a quarter to three.").text,
+              "Der Hund kam um Viertel vor drei.");
+}
