@@ -39,7 +39,7 @@ constexpr std::size_t kCommonWords = 100;
 
 const char* const kGermanPlaceholders[] = {"etw.", "jdn.", "jdm.", "jds.", "jd.", "etw",
                                            "jdn", "jdm", "jds", "sich", "etw./jdn.",
-                                           "jdn./etw.", "jdm./etw.", "etw./jdm."};
+                                           "jdn./etw.", "jdm./etw.", "etw./jdm.", "jds./etw."};
 const char* const kEnglishPlaceholders[] = {"sth.", "sb.", "sb.\x92s", "sb.'s", "sth./sb.",
                                             "sb./sth.", "sth", "sb", "so.", "one\x92s",
                                             "oneself", "one's"};
@@ -53,6 +53,17 @@ bool IsPlaceholder(std::string_view word) {
 }
 
 bool HasSpace(std::string_view text) { return text.find(' ') != std::string_view::npos; }
+
+// "compare sb./sth. with": the English verb's words before its first placeholder.
+std::string WordsBeforeAPlaceholder(const std::string& text) {
+    std::string out;
+    for (std::string_view word : SplitWords(text)) {
+        if (IsPlaceholder(word)) break;
+        if (!out.empty()) out += ' ';
+        out.append(word);
+    }
+    return out;
+}
 
 
 std::string FirstWord(std::string_view text) {
@@ -1211,6 +1222,10 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
             const bool sourceInner = toEnglish ? innerG : innerE;
             if (toEnglish && innerG && !innerE && pairClass == kClassVerb)
                 NotePrepositionVerb(g.text, englishText, subjects, registers);
+            // "mit jdm./etw. vergleichen :: compare sb./sth. with": the English verb before its
+            // object, for a German verb the dictionary lists only with its objects
+            if (toEnglish && innerG && innerE && pairClass == kClassVerb)
+                NotePrepositionVerb(germanText, FirstAlternatives(WordsBeforeAPlaceholder(WithoutTo(englishText))), subjects, registers);
             if (!toEnglish && innerE && !innerG && pairClass == kClassVerb)
                 NotePrepositionVerb(WithoutTo(e.text), germanText, subjects, registers);
             if (!toEnglish && innerG && !innerE && pairClass == kClassVerb)
@@ -1240,6 +1255,7 @@ void CatalogueBuilder::AddPairs(const DictSubentry& german, const DictSubentry& 
                 if (pairClass == kClassNoun)
                     AddArticleNoun(germanText, englishText, gender, subjects, registers, score, flags);
             }
+
         }
     }
     for (const Key& key : seenHere) ++appearances_[key];

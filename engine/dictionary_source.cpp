@@ -99,6 +99,31 @@ std::vector<std::string_view> SplitTopLevel(std::string_view text, std::string_v
     return parts;
 }
 
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// "mit jdm./einer Sache vergleichen", "mit einer Sache zurechtkommen": the thing an
+// object stands for, written out after a preposition, is the short placeholder, so that
+// the verb is found as the last word after them (mit jdm./etw. vergleichen). A dative
+// object of its own ("sich einer Sache entziehen") stays a term.
+void ShortenThingPlaceholders(std::string& text) {
+    if (text.find("ine") == std::string::npos) return;
+    ReplaceAll(text, "/einer Sache", "/etw.");
+    ReplaceAll(text, "/eine Sache", "/etw.");
+    const std::vector<std::string_view> words = SplitWords(text);
+    if (words.size() != 4 || words[1] != "einer" || words[2] != "Sache" || words[0] == "sich" ||
+        IsUpper1252(static_cast<unsigned char>(words[0][0])) || IsUpper1252(static_cast<unsigned char>(words[3][0])) ||
+        !(EndsWith(words[3], "en") || EndsWith(words[3], "ern") || EndsWith(words[3], "eln")))
+        return;
+    text = std::string(words[0]) + " etw. " + std::string(words[3]);
+}
+
+}  // namespace
+
 DictTerm ParseTerm(std::string_view raw) {
     DictTerm term;
     std::string plain;
@@ -146,6 +171,7 @@ DictTerm ParseTerm(std::string_view raw) {
     // "jds. Haus" style markers keep their period; a lone "…" becomes nothing.
     while (!term.text.empty() && (term.text.back() == ',' || term.text.back() == ';'))
         term.text.pop_back();
+    ShortenThingPlaceholders(term.text);
     return term;
 }
 

@@ -362,6 +362,22 @@ TEST(Catalogue, AParticleThatMayFollowTheObjectGovernsNoPreposition) {
     EXPECT_EQ(c.Tables().Value("governed-preposition", "sprechen mit"), "to");
 }
 
+TEST(Catalogue, AVerbGivenWithItsObjectsWrittenOutIsAWord) {
+    const char* const lines[] = {
+        "jdn./etw. mit jdm./einer Sache vergleichen {vt} :: to compare sb./sth. with sb./sth.",
+        "mit einer Sache zurechtkommen {vi} :: to cope with sth.",
+        "sich einer Sache entziehen {vr} :: to evade sth.",
+        "entziehen {vt} :: to withdraw",
+    };
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 4);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "vergleichen"), "compare");
+    EXPECT_EQ(FirstSense(c, "zurechtkommen"), "cope");
+    // a dative object of its own keeps its term apart from the verb
+    EXPECT_EQ(FirstSense(c, "entziehen"), "withdraw");
+}
+
 TEST(Catalogue, AVerbGivenWithItsPrepositionLeavesItToTheGermanOneThatSaysIt) {
     const char* const lines[] = {
         "mit jdm. auskommen {vi} :: to get along well with sb.",
