@@ -939,7 +939,10 @@ bool LongerTermOverlaps(const GermanSentence& s, std::size_t i, std::size_t leng
     for (std::size_t k = i + 1; k < i + length; ++k)
         for (const std::string& key : {s.units[k].lower, lemmas[k]})
             for (const PhraseRecord& p : s.catalogue.PhrasesStartingWith(key))
-                if (k + p.tokenCount > i + length && PhraseStandsAt(s, p, k, lemmas)) return true;
+                // "immer noch nicht": a term the rules would not take ("noch nicht") gives no way
+                if (k + p.tokenCount > i + length && PhraseStandsAt(s, p, k, lemmas) &&
+                    WorthMatching(s.catalogue.Tables(), SplitWords(s.catalogue.String(p.text)), false))
+                    return true;
     return false;
 }
 

@@ -1949,11 +1949,15 @@ bool StillAt(const GermanClause& c, std::size_t i) {
 // "Wir schwimmen oft im See": "often", "never", "already" stand before the English
 // verb, or after its first auxiliary or a lone "be" ("We have already seen it"); in a
 // question the subject comes between ("Is it still raining?", "Does he often come?").
+// "weiß immer noch nicht": the term "immer noch" goes there even before a negation
+// (still does not know).
 std::size_t FrequencyAdverbIn(const GermanClause& c) {
-    if (c.negate || c.verbGroup.empty()) return c.end;
+    if (c.verbGroup.empty()) return c.end;
     const std::size_t from = c.subordinate ? c.begin + 1 : c.finite + 1;
     for (std::size_t i = from; i < c.end; ++i) {
-        if (c.used[i] || c.s.units[i].fixed) continue;
+        if (c.used[i]) continue;
+        if (c.s.units[i].fixed && c.s.catalogue.Tables().InList("still-term", c.s.units[i].lower)) return i;
+        if (c.negate || c.s.units[i].fixed) continue;
         if (StillAt(c, i)) return i;
         if (c.s.catalogue.Tables().InList("frequency-adverb", c.s.units[i].lower) && !StillAt(c, i + 1)) return i;
     }
@@ -1972,8 +1976,8 @@ void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     // "would become" has an auxiliary first
     const bool lone = c.verbGroup.size() == 1 &&
                       (words.size() == 1 || !c.s.catalogue.Tables().InList("english-auxiliary", words[0]));
-    const bool be = lone && c.s.catalogue.Tables().InList("english-be-form", words[0]);
-    words.insert(words.begin() + (lone && !be ? 0 : 1), UnitEnglish(c.s, i));
+    const bool be = (lone || c.negate) && c.s.catalogue.Tables().InList("english-be-form", words[0]);
+    words.insert(words.begin() + ((lone || c.negate) && !be ? 0 : 1), UnitEnglish(c.s, i));
     c.used[i] = true;
     c.verbGroup = words;
 }

@@ -977,6 +977,12 @@ TEST(GermanWordRules, HalfBeforeAnHourIsHalfPastTheHourBefore) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund kam halb drei Tage.").text.find("half past"), std::string::npos);
 }
 
+TEST(GermanClauseRules, ImmerNochIsStillAlsoBeforeANegation) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt immer noch nicht.").text, "The dog still does not bark.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist immer noch nicht alt.").text, "The dog is still not old.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt noch nicht.").text, "The dog does not bark yet.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
