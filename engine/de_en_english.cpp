@@ -307,8 +307,10 @@ bool GenitiveAfterAPrepositionHasNoOf(const GermanSentence& s, std::size_t i, st
 bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanWord& w = *s.units[i].fw;
     const GermanUnit* next = Next(s, i);
+    // "im April": a month the dictionary also knows as a first name is the month
+    const bool month = next && !next->fw && next->cls == kClassName && s.catalogue.Tables().InList("german-month", next->lower);
     if ((w.kind != GermanKind::Article && w.kind != GermanKind::Preposition) || !next || next->fw ||
-        next->cls != kClassNoun || !NamesItself(*next) || next->plural)  // "die Generäle": the Generals
+        (next->cls != kClassNoun && !month) || !NamesItself(*next) || next->plural)  // "die Generäle": the Generals
         return false;
     const std::string e = w.english;
     if (e == "the") { english.clear(); return true; }
