@@ -2245,12 +2245,20 @@ bool ThatAfterSayingAndATime(const EnglishSentence& s, std::size_t i) {
 // table that-complement-noun). Elsewhere "the book that he wrote" is a relative clause.
 bool ThatAfterANounIsDass(const EnglishSentence& s, std::size_t that) {
     const EngineTables& tables = s.catalogue.Tables();
-    if (that == 0 || that + 1 >= s.units.size() || !SubjectStartsWith(tables, s.units[that + 1])) return false;
+    if (that == 0 || that + 1 >= s.units.size()) return false;
+    // "that unity can ...": a noun without a determiner opens the clause when its verb follows
+    const bool bareNoun = that + 2 < s.units.size() && !s.units[that + 1].fw && s.units[that + 1].cls == kClassNoun &&
+                          FiniteVerb(s.units[that + 2]);
+    if (!SubjectStartsWith(tables, s.units[that + 1]) && !bareNoun) return false;
     const EnglishUnit& noun = s.units[that - 1];
     if (!noun.fw && noun.cls == kClassNoun && tables.InList("that-complement-noun", noun.lemma.empty() ? noun.lower : noun.lemma))
         return true;
     std::size_t k = that;
-    while (k > 0 && !s.units[k - 1].punct && (IsDeterminer(s.units[k - 1]) || (!s.units[k - 1].fw && IsNounOrAdjective(s.units[k - 1]))))
+    // "reminded me that": the person told may be a pronoun
+    const bool pronoun = k > 0 && s.units[k - 1].fw && s.units[k - 1].fw->kind == EnKind::Pronoun;
+    if (pronoun) --k;
+    while (!pronoun && k > 0 && !s.units[k - 1].punct &&
+           (IsDeterminer(s.units[k - 1]) || (!s.units[k - 1].fw && IsNounOrAdjective(s.units[k - 1]))))
         --k;
     if (k == that || k == 0) return false;
     const EnglishUnit& verb = s.units[k - 1];

@@ -928,7 +928,13 @@ std::string ObjectPronoun(const EnglishClause& c, std::size_t k) {
     const std::string& accusative = tables.Value("accusative-pronoun", u.lower);
     std::string g = accusative.empty() ? std::string(u.fw->german) : accusative;
     const EnglishUnit* next = k + 1 < c.end ? &At(c, k + 1) : nullptr;
-    const bool beforeAnObject = next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive)) ||
+    // "gave me that book", not "saw him that day"
+    // (a verb that gives, and no time: "it struck me that ..." is a clause)
+    const EnglishUnit* pointed = next && next->fw && next->fw->kind == EnKind::Demonstrative && k + 2 < c.end ? &At(c, k + 2) : nullptr;
+    const bool pointedTime = !tables.InList("dative-with-to", c.mainLemma) ||
+                             (pointed && !pointed->fw && tables.InList("time-noun", Lower1252(pointed->german)));
+    const bool beforeAnObject = next && ((next->fw && (next->fw->kind == EnKind::Article || next->fw->kind == EnKind::Possessive ||
+                                                       (next->fw->kind == EnKind::Demonstrative && !pointedTime))) ||
                                          (!next->fw && (next->cls == kClassNoun || next->number)));
     // "the book that you gave me": the relative pronoun was the other object
     const bool otherObjectBefore = (c.relative == RelativeRole::Object || c.relative == RelativeRole::Bare) &&

@@ -1205,3 +1205,10 @@ TEST(EnglishWordRules, HalfPastAnHourIsHalbTheNextHour) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog came at a quarter to three.").text,
               "Der Hund kam um Viertel vor drei.");
 }
+
+TEST(EnglishWordRules, ThatAfterATellingVerbAndAPronounOpensAClause) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man told me that dogs are old.").text,
+              "Der Mann erzählte mir, dass Hunde alt sind.");
+    // before a noun without its verb it points
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gave me that book.").text, "Der Mann gab mir dieses Buch.");
+}
