@@ -595,10 +595,11 @@ void AdverbBeforeANounIsTheAdjective(const GermanSentence& s, GermanUnit& u, con
 }
 
 // "Sie ist ziemlich bescheiden": at the clause's end after a form of "sein", a word that
-// is an infinitive ("bescheiden", to notify) or an adjective (modest) is the adjective.
+// is a verb's form ("bescheiden", to notify) or an adjective (modest) is the adjective.
 void AdjectiveAfterSeinNotAnInfinitive(GermanSentence& s, std::size_t clauseStart, std::size_t i, bool atEnd) {
     GermanUnit& u = s.units[i];
-    if (!atEnd || u.fw || u.fixed || u.cls != kClassVerb || u.reading.tag != kFormBase) return;
+    // "Die Wand ist weiß": so is a form of the third person (white, not "knows")
+    if (!atEnd || u.fw || u.fixed || u.cls != kClassVerb || (u.reading.tag != kFormBase && u.reading.tag != kFormThird)) return;
     bool afterSein = false;
     for (std::size_t k = i; k-- > clauseStart;) {
         const GermanUnit& v = s.units[k];
@@ -647,6 +648,23 @@ void IhrBeforeANounIsADeterminer(const GermanSentence& s, GermanUnit& u, const G
         return;
     const GermanWord* determiner = s.catalogue.Tables().German(u.lower + "e");  // "ihre": declined like it
     if (determiner && determiner->kind == GermanKind::Article) u.fw = determiner;
+}
+
+// "Jeder weiß das", "Das weiß ich": a word with no ending after a determiner that stands
+// alone (table lone-determiner-pronoun) or before a subject that cannot be an object
+// (table case-clear-subject) is no adjective ("white") but the verb, where it is one.
+void NoAdjectiveBesideALoneSubject(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.cls != kClassAdjective || u.lower != Lower1252(u.lemma)) return;
+    const EngineTables& tables = s.catalogue.Tables();
+    const bool after = prev && prev->fw && !tables.Value("lone-determiner-pronoun", prev->lower).empty() &&
+                       !(next && !next->fw && (next->cls == kClassNoun || next->cls == kClassAdjective));
+    const bool before = next && tables.InList("case-clear-subject", next->lower);
+    if (!after && !before) return;
+    for (const GermanReading& r : AnalyseGermanWord(s.catalogue, u.source, u.start))
+        if (r.word->wordClass == kClassVerb && r.word->senseCount && (r.tag == kFormThird || r.tag == kFormPast)) {
+            TakeReading(s, u, r);
+            return;
+        }
 }
 
 // "Ich meine, dass ...", "Meinen Sie das?": a possessive's form that is also a verb
@@ -848,6 +866,7 @@ void SettleReadings(GermanSentence& s) {
         AdverbBeforeANounIsTheAdjective(s, u, next);
         IhrBeforeANounIsADeterminer(s, u, next);
         DeterminerFormNextToASubjectIsAVerb(s, u, i > 0 ? &units[i - 1] : nullptr, next);
+        NoAdjectiveBesideALoneSubject(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         TitleBeforeAName(s, u, next);

@@ -318,10 +318,11 @@ bool NoArticleBeforeANameNoun(const GermanSentence& s, std::size_t i, std::strin
     return false;
 }
 
-// "Keiner behauptet ...": a "kein" word before no noun is a pronoun.
-bool KeinerAloneIsNobody(const GermanSentence& s, std::size_t i, std::string& english) {
+// "Keiner behauptet ...", "Das weiß jeder": a determiner before no noun is a pronoun
+// (table lone-determiner-pronoun).
+bool DeterminerAloneIsAPronoun(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
-    const std::string& alone = s.catalogue.Tables().Value("kein-pronoun", u.lower);
+    const std::string& alone = s.catalogue.Tables().Value("lone-determiner-pronoun", u.lower);
     if (alone.empty()) return false;
     const GermanUnit* next = Next(s, i);
     if (next && !next->punct && (IsNounLike(*next) || next->cls == kClassAdjective || next->number ||
@@ -751,7 +752,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},
-    {"KeinerAloneIsNobody", "Keiner bellt.", KeinerAloneIsNobody},
+    {"DeterminerAloneIsAPronoun", "Keiner bellt.", DeterminerAloneIsAPronoun},
     {"SowohlAlsAuchIsBothAnd", "Er spricht sowohl Deutsch als auch Englisch.", SowohlAlsAuchIsBothAnd},
     {"VielByWhatFollows", "Er liest viel.", VielByWhatFollows},
     {"DativePronounAfterAnObjectPronounTakesTo", "Der Mann gibt es ihm.", DativePronounAfterAnObjectPronounTakesTo},

@@ -413,7 +413,7 @@ TEST(GermanWordRules, EachWordRuleGivesItsWord) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das sehr alte Buch ist klein.").text, "The very old book is small.");
     EXPECT_EQ(By("ArticleBeforeBeideIsDropped", "Die beiden Kinder spielen."), "Both children play.");
     // A clause needs a finite verb: "behauptet" is the third person, not the participle.
-    EXPECT_EQ(By("KeinerAloneIsNobody", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
+    EXPECT_EQ(By("DeterminerAloneIsAPronoun", "Keiner behauptet, dass er kommt."), "Nobody claims that he comes.");
 }
 
 TEST(GermanClauseRules, TheSubjectOfASubordinateClauseIsFoundPastPhrasesAndObjects) {
@@ -981,6 +981,15 @@ TEST(GermanClauseRules, ImmerNochIsStillAlsoBeforeANegation) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt immer noch nicht.").text, "The dog still does not bark.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund ist immer noch nicht alt.").text, "The dog is still not old.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund bellt noch nicht.").text, "The dog does not bark yet.");
+}
+
+TEST(GermanToEnglishReadings, AFormThatIsAVerbAndAnAdjectiveByItsNeighbours) {
+    // beside a subject that stands alone it is the verb
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Jeder wei\xDF das.").text, "Everyone knows that.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das wei\xDF ich.").text, "I know that.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Das Haus sieht jeder.").text, "Everyone sees the house.");
+    // after "sein" at the end of its clause, the adjective
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Wand ist wei\xDF.").text, "The wall is white.");
 }
 
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
