@@ -1082,14 +1082,19 @@ void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
 void ChooseReadings(EnglishSentence& s) {
     JoinPrepositionsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
-    // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster)
+    // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster);
+    // in a question after the auxiliary and its pronoun (Could you please speak ...?)
     const std::size_t n = s.units.size();
     if (n >= 4 && s.units[n - 1].punct && s.units[n - 2].lower == "please" && s.units[n - 3].source == ",") {
-        EnglishUnit please = s.units[n - 2];
-        please.start = true;
-        s.units.erase(s.units.begin() + static_cast<long>(n - 3), s.units.begin() + static_cast<long>(n - 1));
-        s.units[0].start = false;
-        s.units.insert(s.units.begin(), std::move(please));
+        const bool asking = s.units[n - 1].source == "?";
+        const std::size_t at = asking && n >= 6 && IsAuxiliary(s.units[0]) && s.units[1].fw && s.units[1].fw->kind == EnKind::Pronoun ? 2 : 0;
+        if (!asking || at == 2) {
+            EnglishUnit please = s.units[n - 2];
+            please.start = at == 0;
+            s.units.erase(s.units.begin() + static_cast<long>(n - 3), s.units.begin() + static_cast<long>(n - 1));
+            if (at == 0) s.units[0].start = false;
+            s.units.insert(s.units.begin() + static_cast<long>(at), std::move(please));
+        }
     }
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
@@ -2186,6 +2191,14 @@ void MoreOrMostBeforeAnAdjective(EnglishSentence& s) {
             u.cls = kClassAdjective;
             u.tag = kFormBase;
             u.fixed = false;
+            continue;
+        }
+        // "more slowly": an adverb of one German word compares as its adjective does (langsamer)
+        if (units[i].lower == "more" && !next.fw && !next.fixed && next.cls == kClassAdverb && !next.german.empty() &&
+            next.german.find(' ') == std::string::npos && EndsWith(next.lower, "ly")) {
+            next.german = GermanComparative(s.catalogue.Tables(), next.german);
+            next.fixed = true;
+            units.erase(units.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }
         if (next.fw || next.fixed || next.cls != kClassAdjective || next.tag != kFormBase) continue;

@@ -1212,3 +1212,10 @@ TEST(EnglishWordRules, ThatAfterATellingVerbAndAPronounOpensAClause) {
     // before a noun without its verb it points
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man gave me that book.").text, "Der Mann gab mir dieses Buch.");
 }
+
+TEST(EnglishWordRules, PleaseOfAQuestionAndAnAdverbCompared) {
+    // in a question "please" follows the subject; "more" and an adverb are one comparative
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Can you read more slowly, please?").text,
+              "Können Sie bitte langsamer lesen?");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book, please.").text, "Bitte lesen Sie das Buch.");
+}
