@@ -1369,6 +1369,9 @@ void CatalogueBuilder::AddVerbForms(const DictLine& line) {
             bool inner = false;  // "etw. unterschreiben" is the verb "unterschreiben"
             const std::string lemmaText = StripPlaceholders(g0[lemmaIndex].text, &inner);
             if (lemmaText.empty() || HasSpace(lemmaText)) continue;
+            // "autofahren | fährt Auto": a form with its noun is no form of the verb alone
+            // ("fährt" is fahren's)
+            if (parts.size() >= 2 && IsUpper1252(static_cast<unsigned char>(parts.back()[0]))) continue;
             Inflection& info = GermanInfo(lemmaText, kClassVerb);
             if (info.forms[tag].empty()) info.forms[tag] = std::string(parts[0]);
             if (sein) info.flags |= kWordSein;

@@ -525,12 +525,15 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
         // a brace whose forms are out of order names none; the next one does
         "sich bemühen {vr} :: to strive {strove, striven / strived; strived}",
         "streben {vi} :: to strive {strove; striven}",
+        // a form with its noun ("fährt Auto") is no form of the verb alone
+        "autofahren {vi} | autofahrend | autogefahren | er/sie fährt Auto | ich/er/sie fuhr Auto :: to drive {drove; driven} | driving | driven | he/she drives | I/he/she drove",
     };
-    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 13);
+    std::string bytes = CompileLines(Direction::GermanToEnglish, lines, 14);
     Catalogue c;
     ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
     auto lemmaOf = [&](const char* form, std::uint32_t tag) { return LemmasOfForm(c, form, tag); };
     EXPECT_EQ(lemmaOf("verfügte", kFormPast), "verfügen;");
+    EXPECT_EQ(lemmaOf("fährt", kFormThird), "");
     EXPECT_EQ(lemmaOf("verordnete", kFormPast), "verordnen;");
     EXPECT_EQ(lemmaOf("ordnete", kFormPast), "anordnen;");
     // "handelt zuwider" shows handeln's own form too
