@@ -2147,6 +2147,24 @@ void WhereToAndWhereFrom(EnglishSentence& s) {
     }
 }
 
+// "no more tickets": German says "keine Karten mehr", the "mehr" after the noun phrase.
+void NoMoreBeforeANoun(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    for (std::size_t i = 0; i + 2 < units.size(); ++i) {
+        if (units[i].lower != "no" || !units[i].fw || units[i].fw->kind != EnKind::Article || units[i + 1].lower != "more") continue;
+        std::size_t end = i + 2;
+        while (end < units.size() && !units[end].fw && !units[end].punct && units[end].cls == kClassAdjective) ++end;
+        const std::size_t nouns = end;
+        while (end < units.size() && !units[end].fw && !units[end].punct && units[end].cls == kClassNoun) ++end;
+        if (end == nouns) continue;
+        JoinAsOneAdverb(units, i + 1, i + 1, "mehr");
+        EnglishUnit mehr = std::move(units[i + 1]);
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        units.insert(units.begin() + static_cast<std::ptrdiff_t>(end - 1), std::move(mehr));
+        if (s.applied) s.applied->push_back("NoMoreBeforeANoun");
+    }
+}
+
 // "three weeks ago", "a year later": a span of time before "ago", "later" or "earlier" is
 // one adverb in German (vor drei Wochen, ein Jahr später; table time-span-word, whose
 // "_" is the span): the dative after a preposition, else the accusative of measure.
@@ -2345,6 +2363,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
     PronounAfterThanIsTheSubjects(s);
+    NoMoreBeforeANoun(s);
     WhereToAndWhereFrom(s);  // before "come from" is a term (stammen)
     SpanOfTimeBeforeAgoOrLater(s);  // before the terms: "two years ago" is no "zwei vor Jahren"
     MatchEnglishPhrases(s);

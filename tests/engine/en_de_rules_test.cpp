@@ -1219,3 +1219,9 @@ TEST(EnglishWordRules, PleaseOfAQuestionAndAnAdverbCompared) {
               "Können Sie bitte langsamer lesen?");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Read the book, please.").text, "Bitte lesen Sie das Buch.");
 }
+
+TEST(EnglishWordRules, NoMoreBeforeANounSaysMehrAfterIt) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has no more dogs.").text, "Der Mann hat keine Hunde mehr.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has no more old books.").text,
+              "Der Mann hat keine alten Bücher mehr.");
+}
