@@ -1293,6 +1293,28 @@ void AberInsideAClauseGoesToItsFront(GermanSentence& s) {
     }
 }
 
+namespace {
+
+// The units first..last become one adverb of time with its English; lemma is the time's
+// noun, by which the clause rules know it ("drei Tage später": Tag).
+void JoinAsOneTimeAdverb(std::vector<GermanUnit>& units, std::size_t first, std::size_t last, const std::string& lemma,
+                         const std::string& english) {
+    GermanUnit& u = units[first];
+    for (std::size_t m = first + 1; m <= last; ++m) u.source += " " + units[m].source;
+    u.lower = Lower1252(u.source);
+    u.lemma = lemma;
+    u.english = english;
+    u.fw = nullptr;
+    u.cls = kClassAdverb;
+    u.number = false;
+    u.fixed = true;
+    u.known = true;
+    u.plural = false;
+    units.erase(units.begin() + static_cast<std::ptrdiff_t>(first + 1), units.begin() + static_cast<std::ptrdiff_t>(last + 1));
+}
+
+}  // namespace
+
 // "um halb neun": German names the half hour by the hour it leads to, English by the one
 // it follows (half past eight; table half-hour-german, digits counted alike).
 void HalfBeforeAnHour(GermanSentence& s) {
@@ -1312,17 +1334,7 @@ void HalfBeforeAnHour(GermanSentence& s) {
         std::size_t end = k + 2;
         if (end < units.size() && units[end].lower == "uhr") ++end;
         else if (end < units.size() && !units[end].fw && units[end].cls == kClassNoun) continue;
-        GermanUnit& u = units[k];
-        for (std::size_t m = k + 1; m < end; ++m) u.source += " " + units[m].source;
-        u.lower = Lower1252(u.source);
-        u.lemma = "Uhr";
-        u.english = "half past " + before;
-        u.fw = nullptr;
-        u.cls = kClassAdverb;
-        u.number = false;
-        u.fixed = true;
-        u.known = true;
-        units.erase(units.begin() + static_cast<std::ptrdiff_t>(k + 1), units.begin() + static_cast<std::ptrdiff_t>(end));
+        JoinAsOneTimeAdverb(units, k, end - 1, "Uhr", "half past " + before);
         if (s.applied) s.applied->push_back("HalfBeforeAnHour");
     }
 }
@@ -1348,18 +1360,7 @@ void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s) {
             english += (english.empty() ? "" : " ") + (quantity.empty() ? UnitEnglish(s, m) : quantity);
         }
         const std::string lemma = noun.lemma;  // the clause rules know a time by its noun
-        GermanUnit& u = units[j];
-        for (std::size_t m = j + 1; m <= k; ++m) u.source += " " + units[m].source;
-        u.lower = Lower1252(u.source);
-        u.lemma = lemma;
-        u.english = english + " " + after;
-        u.fw = nullptr;
-        u.cls = kClassAdverb;
-        u.number = false;
-        u.fixed = true;
-        u.known = true;
-        u.plural = false;
-        units.erase(units.begin() + static_cast<std::ptrdiff_t>(j + 1), units.begin() + static_cast<std::ptrdiff_t>(k + 1));
+        JoinAsOneTimeAdverb(units, j, k, lemma, english + " " + after);
         if (s.applied) s.applied->push_back("SpanOfTimeBeforeEarlierOrLater");
         k = j + 1;
     }

@@ -1754,15 +1754,8 @@ void HalfPastAnHour(EnglishSentence& s) {
             if (!german.empty()) german = std::string("Viertel ") + (side == "past" ? "nach " : "vor ") + german;
         }
         if (german.empty()) continue;
-        EnglishUnit& u = units[i];
-        for (std::size_t m = i + 1; m <= first + 2; ++m) u.source += " " + units[m].source;
-        u.lower = Lower1252(u.source);
-        u.german = german;
-        u.fw = nullptr;
-        u.number = true;  // a time of the clock, as "eight" is ("at half past seven": um halb acht)
-        u.known = true;
-        u.fixed = true;
-        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(first + 3));
+        JoinAsOneAdverb(units, i, first + 2, german);
+        units[i].number = true;  // a time of the clock, as "eight" is ("at half past seven": um halb acht)
         if (s.applied) s.applied->push_back("HalfPastAnHour");
     }
 }
