@@ -1480,6 +1480,9 @@ void CatalogueBuilder::AddNounPlurals(const DictLine& line, std::size_t sub) {
     for (std::size_t j = 0; j < gs.size(); ++j) {
         std::size_t idx = gs.size() == gp.size() ? j : 0;
         if (idx >= gp.size() || HasSpace(gs[j].text) || HasSpace(gp[idx].text)) continue;
+        // "...; Gruppe | ...; Gruppe": an unmarked plural the same as its singular is a slip
+        // of the line ("Jugendlicher | ...; Jugendliche" is sound)
+        if (!gs[j].HasBrace("pl") && gs[j].text == gp[idx].text) continue;
         Inflection& info = GermanInfo(gp[idx].text, kClassNoun);
         if (info.forms[kFormPlural].empty()) info.forms[kFormPlural] = gs[j].text;
         else if (info.forms[kFormPlural] != gs[j].text) info.otherPlurals.push_back(gs[j].text);

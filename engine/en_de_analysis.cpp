@@ -474,8 +474,11 @@ void TitleBeforeAName(const EnglishSentence& s, EnglishUnit& u, const EnglishUni
 
 // What a word's neighbours decide: "that" after a verb or before a subject
 // pronoun begins a clause ("I see that he reads"), elsewhere it points.
-// "out of", "next to", "in front of": a preposition of several words is one unit.
-void JoinPrepositionsOfSeveralWords(EnglishSentence& s) {
+// "out of", "next to", "in front of": a preposition of several words is one unit; so is
+// a conjunction ("even if", "as soon as"), which opens its clause as one word would.
+std::size_t SubjectAndVerbAfter(const EnglishSentence& s, std::size_t i);
+
+void JoinClosedWordsOfSeveralWords(EnglishSentence& s) {
     for (std::size_t i = 0; i < s.units.size(); ++i) {
         for (std::size_t n = 3; n >= 2; --n) {
             if (i + n > s.units.size()) continue;
@@ -486,7 +489,9 @@ void JoinPrepositionsOfSeveralWords(EnglishSentence& s) {
                 words = words && !s.units[i + k].punct;
             }
             const EnglishWord* w = words ? s.catalogue.Tables().English(joined) : nullptr;
-            if (!w || w->kind != EnKind::Preposition) continue;
+            if (!w || (w->kind != EnKind::Preposition && w->kind != EnKind::Subordinator)) continue;
+            // "as soon as possible" opens no clause
+            if (w->kind == EnKind::Subordinator && !SubjectAndVerbAfter(s, i + n - 1)) continue;
             EnglishUnit& u = s.units[i];
             for (std::size_t k = 1; k < n; ++k) u.source += " " + s.units[i + k].source;
             u.lower = joined;
@@ -611,7 +616,9 @@ std::size_t SubjectAndVerbAfter(const EnglishSentence& s, std::size_t i) {
     const EnglishUnit& verb = s.units[own];
     const bool present = own == i + 2 && tables.InList("base-verb-subject", s.units[i + 1].lower) && !verb.fw &&
                          verb.cls == kClassVerb && verb.tag == kFormBase;
-    return FiniteVerb(verb) || present ? own : 0;
+    // "even if the troops retreated": the tagger may take a regular past for the participle
+    const bool regularPast = !verb.fw && verb.cls == kClassVerb && verb.tag == kFormPastPart && EndsWith(verb.lower, "ed");
+    return FiniteVerb(verb) || present || regularPast ? own : 0;
 }
 
 // "The point is we are ready": after "be" and a noun of the list a subject with its
@@ -1080,7 +1087,7 @@ void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
 }
 
 void ChooseReadings(EnglishSentence& s) {
-    JoinPrepositionsOfSeveralWords(s);
+    JoinClosedWordsOfSeveralWords(s);
     TimesAfterANumberIsMal(s);
     // "Open the window, please.": please goes to the front (Bitte öffnen Sie das Fenster);
     // in a question after the auxiliary and its pronoun (Could you please speak ...?)

@@ -548,3 +548,18 @@ TEST(Catalogue, AVerbsFormsGoWithTheVerbTheyResembleAndSeparableColumnsAreRead) 
     EXPECT_EQ(lemmaOf("angeklagt", kFormThird), "");
     EXPECT_EQ(EnglishPastPart(c, "strive"), "striven");
 }
+
+TEST(Catalogue, AnUnmarkedPluralLikeItsSingularIsNoPlural) {
+    // the second line's unmarked "Gruppe" would make "groups" die Gruppe; the third
+    // line's unmarked "Globen" differs from its singular and stands
+    const char* const lines[] = {
+        "Gruppierung {f}; Gruppe [techn.] | Gruppierungen {pl}; Gruppe :: array | arrays",
+        "Gruppe {f} | Gruppen {pl} :: group | groups",
+        "Atlas {m}; Globus | Atlanten {pl}; Globen :: atlas; globe | atlases; globes",
+    };
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 3);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(GermanPlural(c, "Gruppe", kFeminine), "Gruppen");
+    EXPECT_EQ(GermanPlural(c, "Globus", kMasculine), "Globen");
+}

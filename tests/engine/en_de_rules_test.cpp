@@ -1225,3 +1225,13 @@ TEST(EnglishWordRules, NoMoreBeforeANounSaysMehrAfterIt) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man has no more old books.").text,
               "Der Mann hat keine alten Bücher mehr.");
 }
+
+TEST(EnglishWordRules, ConjunctionOfSeveralWordsOpensItsClause) {
+    // "even if", "as soon as", "as if" open a clause whose verb goes last
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Even if the man reads the book, the dog sleeps.").text,
+              "Auch wenn der Mann das Buch liest, schläft der Hund.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man reads as soon as the dog sleeps.").text,
+              "Der Mann liest, sobald der Hund schläft.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps as if the man reads the book.").text,
+              "Der Hund schläft, als ob der Mann das Buch liest.");
+}
