@@ -179,9 +179,15 @@ std::string AbbreviationCatalogue(Direction direction, const std::map<std::strin
 
 // "government /Gov.; Govt./": the synonym split cuts an abbreviation that holds
 // "; " in two. The word keeps its text, the lone tail is no translation.
+// "eine Note / Zensur vergeben": a word and its alternative between blanks keep the
+// first word ("eine Note vergeben"), not the text before the slash.
 std::string WithoutBrokenAbbreviation(const std::string& text) {
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos || text.find('/', slash + 1) != std::string::npos) return text;
+    if (slash > 0 && text[slash - 1] == ' ' && slash + 1 < text.size() && text[slash + 1] == ' ') {
+        const std::size_t next = text.find(' ', slash + 2);
+        return next == std::string::npos ? text.substr(0, slash - 1) : text.substr(0, slash - 1) + text.substr(next);
+    }
     if (slash > 0 && text[slash - 1] == ' ') return std::string(Trim(std::string_view(text).substr(0, slash)));
     if (slash + 1 == text.size() && text.find(' ') == std::string::npos) return std::string();
     return text;

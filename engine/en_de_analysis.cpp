@@ -1144,7 +1144,12 @@ void ChooseReadings(EnglishSentence& s) {
         }
         // "It will rain", "you must not smoke": after "will" or a modal comes a verb,
         // whatever the tagger made of it
-        if (u.fw && (u.fw->kind == EnKind::Will || u.fw->kind == EnKind::Modal) && i + 1 < s.units.size()) {
+        // and so after the "to" of "is meant to", "wants to" ("was intended to mark")
+        const EngineTables& tables = s.catalogue.Tables();
+        const bool modalTo = u.lower == "to" && i > 0 &&
+                             (!tables.Value("be-to-modal", s.units[i - 1].lower).empty() ||
+                              !tables.Value("to-infinitive-modal", s.units[i - 1].lower).empty());
+        if (((u.fw && (u.fw->kind == EnKind::Will || u.fw->kind == EnKind::Modal)) || modalTo) && i + 1 < s.units.size()) {
             std::size_t verb = i + 1;
             if (s.units[verb].fw && s.units[verb].fw->kind == EnKind::Negation && verb + 1 < s.units.size()) ++verb;
             EnglishUnit& next = s.units[verb];
@@ -2115,6 +2120,44 @@ void NameIsTellsItWithHeissen(EnglishSentence& s) {
     }
 }
 
+// "It is about money", "This is not really about history": what a matter concerns German
+// says with "es geht um" (Es geht um Geld); the subject is one of table about-subject.
+// "It is about five miles" and "it is about to rain" keep "about" as it is.
+void ItIsAboutIsEsGehtUm(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EngineTables& tables = s.catalogue.Tables();
+    const EnglishWord* es = tables.English("it", EnKind::Pronoun);
+    const EnglishWord* um = tables.English("around", EnKind::Preposition);
+    if (!es || !um) return;
+    for (std::size_t i = 0; i + 3 < units.size(); ++i) {
+        EnglishUnit& be = units[i + 1];
+        if (!tables.InList("about-subject", units[i].lower) || !be.fw || be.fw->kind != EnKind::Be ||
+            (i + 2 < units.size() && units[i + 2].lower == "being"))
+            continue;
+        std::size_t k = i + 2;
+        while (k < units.size() && ((units[k].fw && units[k].fw->kind == EnKind::Negation) ||
+                                    (!units[k].fw && units[k].cls == kClassAdverb && !units[k].fixed)))
+            ++k;
+        if (k + 1 >= units.size() || units[k].lower != "about" || units[k + 1].punct || units[k + 1].number ||
+            units[k + 1].lower == "to" || tables.InList("about-keeps-before", units[k + 1].lower))
+            continue;
+        units[i].fw = es;
+        units[i].german = es->german;
+        const std::uint8_t tag = be.fw->past ? kFormPast : kFormThird;
+        be.fw = nullptr;
+        be.cls = kClassVerb;
+        be.tag = tag;
+        be.german = "gehen";
+        be.lemma = "go";
+        be.known = true;
+        be.fixed = false;
+        be.plural = false;
+        units[k].fw = um;
+        units[k].german = um->german;
+        if (s.applied) s.applied->push_back("ItIsAboutIsEsGehtUm");
+    }
+}
+
 // "Where are you going?": German asks where to (wohin) before a verb of going or
 // putting (table motion-verb), and where from (woher) for a "from" left at the end of
 // the clause, which it then drops ("Where do you come from?": Woher kommen Sie?).
@@ -2362,6 +2405,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NounBeforeOf(s);
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
+    ItIsAboutIsEsGehtUm(s);
     PronounAfterThanIsTheSubjects(s);
     NoMoreBeforeANoun(s);
     WhereToAndWhereFrom(s);  // before "come from" is a term (stammen)

@@ -563,3 +563,12 @@ TEST(Catalogue, AnUnmarkedPluralLikeItsSingularIsNoPlural) {
     EXPECT_EQ(GermanPlural(c, "Gruppe", kFeminine), "Gruppen");
     EXPECT_EQ(GermanPlural(c, "Globus", kMasculine), "Globen");
 }
+
+TEST(Catalogue, AWordAndItsAlternativeBetweenBlanksKeepTheFirstWord) {
+    // the text before " / " alone would make "to mark" eine Note
+    const char* const lines[] = {"eine Note / Zensur vergeben {v} :: to grade"};
+    std::string bytes = CompileLines(Direction::EnglishToGerman, lines, 1);
+    Catalogue c;
+    ASSERT_TRUE(c.Open(bytes.data(), bytes.size(), nullptr));
+    EXPECT_EQ(FirstSense(c, "grade"), "eine Note vergeben");
+}

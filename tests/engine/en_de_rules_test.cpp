@@ -1235,3 +1235,10 @@ TEST(EnglishWordRules, ConjunctionOfSeveralWordsOpensItsClause) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps as if the man reads the book.").text,
               "Der Hund schläft, als ob der Mann das Buch liest.");
 }
+
+TEST(EnglishWordRules, WhatAMatterIsAboutIsEsGehtUm) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It is about the book.").text, "Es geht um das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It was not about the dog.").text, "Es ging nicht um den Hund.");
+    // a number after "about" makes it roughly
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It is about ten books.").text, "Es ist etwa zehn Bücher.");
+}
