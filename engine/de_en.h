@@ -94,6 +94,8 @@ void DativeWithoutASubjectIsTheSubject(GermanSentence& s);
 bool IsFiniteCandidate(const GermanUnit& u);
 bool IsNonFinite(const EngineTables& tables, const GermanUnit& u);
 bool IsNounLike(const GermanUnit& u);
+// "Lehrer", "Zimmer", "Mädchen": a masculine or neuter noun whose plural is spelt as its singular.
+bool PluralSpeltAsSingular(const GermanUnit& noun);
 // Whether a noun or name stands for people ("Minister", "Lehrerin"), by its English.
 bool NamesAPerson(const GermanSentence& s, const GermanUnit& noun);
 // The best sense of a word for the options' subject areas.

@@ -403,6 +403,19 @@ bool IsGermanNumberWord(const EngineTables& tables, std::string_view w) {
     return true;
 }
 
+}  // namespace
+
+bool PluralSpeltAsSingular(const GermanUnit& noun) {
+    if (!noun.reading.word) return false;
+    const std::uint8_t gender = noun.reading.word->gender;
+    if (gender != kMasculine && gender != kNeuter) return false;
+    const std::string& w = noun.lower;
+    auto ends = [&](const char* e) { return w.size() > std::strlen(e) + 1 && EndsWith(w, e); };
+    return ends("er") || ends("el") || ends("en") || ends("chen") || ends("lein");
+}
+
+namespace {
+
 // A noun whose plural looks like its singular ("Wähler") is plural after a
 // number above one or a plural determiner ("zwei Wähler", "viele Wähler").
 bool CountedAsPlural(const GermanUnit* before) {
@@ -416,13 +429,8 @@ bool CountedAsPlural(const GermanUnit* before) {
 // its singular (-er, -el, -en, -chen) is plural after a determiner's -e form (die,
 // diese, meine, keine).
 bool FeminineFormBeforeAMasculine(const GermanSentence& s, const GermanUnit* before, const GermanUnit& noun) {
-    if (!before || !before->fw || before->fw->kind != GermanKind::Article || !noun.reading.word) return false;
-    const std::uint8_t gender = noun.reading.word->gender;
-    if (gender != kMasculine && gender != kNeuter) return false;
-    const std::string& w = noun.lower;
-    auto ends = [&](const char* e) { return w.size() > std::strlen(e) + 1 && EndsWith(w, e); };
-    if (!ends("er") && !ends("el") && !ends("en") && !ends("chen") && !ends("lein")) return false;
-    return s.catalogue.Tables().InList("feminine-or-plural-determiner", before->lower);
+    if (!before || !before->fw || before->fw->kind != GermanKind::Article) return false;
+    return PluralSpeltAsSingular(noun) && s.catalogue.Tables().InList("feminine-or-plural-determiner", before->lower);
 }
 
 // The unit before the adjectives that stand before the noun at i (i > 0).
@@ -438,13 +446,10 @@ std::size_t BeforeTheAdjectives(const std::vector<GermanUnit>& units, std::size_
 bool StrongEndingBeforeASameFormPlural(const GermanSentence& s, std::size_t i, const GermanUnit& noun) {
     const std::vector<GermanUnit>& units = s.units;
     if (i == 0 || !noun.reading.word) return false;
-    const std::uint8_t gender = noun.reading.word->gender;
-    if (gender != kMasculine && gender != kNeuter) return false;
-    // the endings whose plural is spelt as the singular (Lehrer, Messer, Gebäude)
+    // "Gebäude": a neuter collective in ge-...-e is spelt alike too
     const std::string& w = noun.lower;
-    auto ends = [&](const char* e) { return w.size() > std::strlen(e) + 1 && EndsWith(w, e); };
-    const bool collective = gender == kNeuter && w.compare(0, 2, "ge") == 0 && ends("e");
-    if (!ends("er") && !ends("el") && !ends("en") && !ends("chen") && !ends("lein") && !collective) return false;
+    const bool collective = noun.reading.word->gender == kNeuter && w.size() > 4 && w.compare(0, 2, "ge") == 0 && EndsWith(w, "e");
+    if (!PluralSpeltAsSingular(noun) && !collective) return false;
     const GermanUnit& adjective = units[i - 1];
     if (adjective.fw || adjective.cls != kClassAdjective || adjective.lower.back() != 'e') return false;
     const GermanUnit& before = units[BeforeTheAdjectives(units, i)];

@@ -56,10 +56,22 @@ void GermanClause::EmitWhatWasHeldBack() {
 }
 
 void GermanClause::MarkSubject(std::size_t from, std::size_t to) {
+    int nouns = 0;
     for (std::size_t i = from; i < to && i < end; ++i) {
         s.units[i].subject = true;
         s.units[i].subjectPlural = plural;
+        nouns += s.units[i].cls == kClassNoun || s.units[i].lower == "und";
     }
+    // "Hogans Mitarbeiter haben": a lone noun spelt alike in both numbers, with no
+    // determiner of one before it, is as plural as its verb
+    const std::size_t last = std::min(to, end);
+    if (!plural || nouns != 1 || last == from) return;
+    GermanUnit& noun = s.units[last - 1];
+    if (noun.cls != kClassNoun || noun.plural || noun.fixed || !PluralSpeltAsSingular(noun)) return;
+    std::size_t d = last - 1;
+    while (d > from && s.units[d - 1].cls == kClassAdjective && !s.units[d - 1].fw) --d;
+    if (d > from && s.units[d - 1].fw) return;
+    noun.plural = true;
 }
 
 namespace {

@@ -992,6 +992,13 @@ TEST(GermanToEnglishReadings, AFormThatIsAVerbAndAnAdjectiveByItsNeighbours) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Wand ist wei\xDF.").text, "The wall is white.");
 }
 
+TEST(GermanWordRules, ALoneSubjectSpeltAlikeInBothNumbersTakesItsVerbsNumber) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Annas Lehrer sind hier.").text, "Annas teachers are here.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Gestern waren Annas Lehrer hier.").text,
+              "Yesterday Annas teachers were here.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Annas Lehrer ist hier.").text, "Annas teacher is here.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
