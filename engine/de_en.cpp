@@ -355,6 +355,7 @@ Translation TranslateGermanToEnglish(const Catalogue& catalogue, const EngineOpt
     SpanOfTimeBeforeEarlierOrLater(s);  // before the dictionary's "drei Tage später": three days afterwards
     AberInsideAClauseGoesToItsFront(s);
     MatchGermanPhrases(s);
+    VerbsJoinedByUndShareTheAuxiliary(s);
     ExperiencerBecomesTheSubject(s);
     DativeWithoutASubjectIsTheSubject(s);
     MarkRelativePronouns(s);

@@ -37,6 +37,7 @@ struct GermanUnit {
     bool relativeObject = false;  // ... and is not that clause's subject ("den ich sah")
     bool relativeAfterAName = false;  // ... says more of a name, between commas ("Orr, who ...")
     std::string after;            // a word English says right after this one ("zwei Wochen": ago)
+    std::string andEnglish;       // a verb's partner after "und", said in the same form (blocked and deleted)
     // "der in Southport beheimatete Spieler": the units English says right after this
     // determiner (the player based in Southport), where the phrase ends, and for each
     // unit in between that it belongs to such an attribute
@@ -81,6 +82,8 @@ void MatchGermanPhrases(GermanSentence& s);
 // "wenige Tage zuvor", "drei Jahre später": a span of time and the word after it are one
 // adverb ("a few days earlier", "three years later").
 void HalfBeforeAnHour(GermanSentence& s);  // "halb neun": half past eight
+// "blockiert und gelöscht" at a clause's end: one verb of the group with its partner
+void VerbsJoinedByUndShareTheAuxiliary(GermanSentence& s);
 void SpanOfTimeBeforeEarlierOrLater(GermanSentence& s);
 // "Mueller war aber erst eingesetzt worden": "aber" inside a main clause goes to its
 // front, where English says "but".

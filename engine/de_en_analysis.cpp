@@ -1320,6 +1320,46 @@ void JoinAsOneTimeAdverb(std::vector<GermanUnit>& units, std::size_t first, std:
 
 }  // namespace
 
+// "haben die Beiträge blockiert und gelöscht", "werden das Haus kaufen und renovieren": two
+// verbs of one form at the end of a clause share its auxiliary; English says them together
+// after it (have blocked and deleted the posts). The second joins the first.
+void VerbsJoinedByUndShareTheAuxiliary(GermanSentence& s) {
+    std::vector<GermanUnit>& units = s.units;
+    auto nonFinite = [&](const GermanUnit& u) {
+        return !u.fw && !u.fixed && u.cls == kClassVerb && !u.reading.zuInfinitive && u.andEnglish.empty() &&
+               (u.reading.tag == kFormPastPart || u.reading.tag == kFormBase);
+    };
+    auto helper = [](const GermanUnit& u) {
+        return u.fw && (u.fw->aux != AuxVerb::None || u.fw->kind == GermanKind::Modal) && !u.fw->participle;
+    };
+    std::size_t clauseStart = 0;
+    for (std::size_t i = 0; i + 2 < units.size(); ++i) {
+        if (units[i].punct) { clauseStart = i + 1; continue; }
+        GermanUnit& first = units[i];
+        const GermanUnit& second = units[i + 2];
+        if (!nonFinite(first) || units[i + 1].lower != "und" || !nonFinite(second) ||
+            first.reading.tag != second.reading.tag)
+            continue;
+        // the clause ends after them, or after the finite verb of a clause with its verb last
+        std::size_t after = i + 3;
+        const bool finiteLast = after < units.size() && helper(units[after]);
+        if (finiteLast) ++after;
+        if (after < units.size() && !units[after].punct) continue;
+        // "erkennen und sehen, wie es geht": a clause after the comma may be the second's object
+        if (after + 1 < units.size() && units[after].source == "," && units[after + 1].fw &&
+            (units[after + 1].fw->kind == GermanKind::Subordinator || units[after + 1].fw->kind == GermanKind::Question))
+            continue;
+        bool helperBefore = false;
+        for (std::size_t k = clauseStart; k < i && !helperBefore; ++k) helperBefore = helper(units[k]);
+        if (!helperBefore && !finiteLast) continue;
+        first.andEnglish = second.english;
+        first.source += " " + units[i + 1].source + " " + second.source;
+        first.lower += " und " + second.lower;
+        units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(i + 3));
+        if (s.applied) s.applied->push_back("VerbsJoinedByUndShareTheAuxiliary");
+    }
+}
+
 // "um halb neun": German names the half hour by the hour it leads to, English by the one
 // it follows (half past eight; table half-hour-german, digits counted alike).
 void HalfBeforeAnHour(GermanSentence& s) {

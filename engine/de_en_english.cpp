@@ -1060,11 +1060,15 @@ std::string ContentWordEnglish(const GermanSentence& s, std::size_t i) {
             return afterArticle;  // "den ganzen Tag": the whole day
         return u.adverbial ? EnglishAdverb(s.catalogue.Tables(), u.english) : u.english;
     }
-    case kClassVerb:
-        if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, u.english);
-        if (u.reading.tag == kFormPresPart) return EnglishIng(cat, u.english);
-        if (u.reading.zuInfinitive) return "to " + u.english;
-        return u.english;
+    case kClassVerb: {
+        auto form = [&](const std::string& e) {
+            if (u.reading.tag == kFormPastPart) return EnglishPastPart(cat, e);
+            if (u.reading.tag == kFormPresPart) return EnglishIng(cat, e);
+            return e;
+        };
+        const std::string both = u.andEnglish.empty() ? form(u.english) : form(u.english) + " and " + form(u.andEnglish);
+        return u.reading.zuInfinitive ? "to " + both : both;
+    }
     default:
         return u.english;
     }

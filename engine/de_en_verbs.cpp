@@ -45,6 +45,12 @@ bool TakesSein(const GermanSentence& s, const GermanUnit& participle) {
     return w && !(w->flags & kWordTransitive) && (w->flags & (kWordSein | kWordIntransitive));
 }
 
+// The verb in a form, and its partner after "und" in the same one ("blocked and deleted").
+template <typename Form>
+std::string WithItsPartner(const GermanUnit& u, Form form) {
+    return u.andEnglish.empty() ? form(u.english) : form(u.english) + " and " + form(u.andEnglish);
+}
+
 // "Ich habe das Buch gelesen": in talk German tells a finished event in the perfect
 // where English takes the simple past, unless the clause speaks of a time up to
 // now. Written reports (third person) keep the perfect for what still matters,
@@ -71,17 +77,17 @@ bool PassivePerfectIsSimplePast(const VerbGroupState& v, PerfectReading reading)
 void SimplePastOfThePassive(VerbGroupState& v) {
     v.words.push_back(BeForm(true, v.c.person, v.c.plural));
     if (v.c.negate) v.words.push_back("not");
-    v.words.push_back(EnglishPastPart(v.c.s.catalogue, v.c.s.units[v.c.chain[1]].english));
+    v.words.push_back(WithItsPartner(v.c.s.units[v.c.chain[1]], [&](const std::string& e) { return EnglishPastPart(v.c.s.catalogue, e); }));
 }
 
 void SimplePast(VerbGroupState& v) {
-    const std::string& e = v.n0->english;
+    const Catalogue& cat = v.c.s.catalogue;
     if (v.c.negate || v.c.question) {
         v.words.push_back("did");
         if (v.c.negate) v.words.push_back("not");
-        v.words.push_back(e);
+        v.words.push_back(WithItsPartner(*v.n0, [](const std::string& e) { return e; }));
     } else {
-        v.words.push_back(EnglishPast(v.c.s.catalogue, e));
+        v.words.push_back(WithItsPartner(*v.n0, [&](const std::string& e) { return EnglishPast(cat, e); }));
     }
 }
 
@@ -281,7 +287,8 @@ void ChainVerbs(VerbGroupState& v) {
             v.need = Need::Base;
             continue;
         }
-        v.words.push_back(v.need == Need::PastPart ? EnglishPastPart(c.s.catalogue, u.english) : u.english);
+        const bool participle = v.need == Need::PastPart;
+        v.words.push_back(WithItsPartner(u, [&](const std::string& e) { return participle ? EnglishPastPart(c.s.catalogue, e) : e; }));
     }
 }
 

@@ -999,6 +999,16 @@ TEST(GermanWordRules, ALoneSubjectSpeltAlikeInBothNumbersTakesItsVerbsNumber) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Annas Lehrer ist hier.").text, "Annas teacher is here.");
 }
 
+TEST(GermanWordRules, VerbsJoinedByUndShareTheAuxiliary) {
+    // both verbs right after the auxiliary, before the object, in the one form
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann hat das Buch gelesen und gekauft.").text,
+              "The man has read and bought the book.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann wird das Buch lesen und kaufen.").text,
+              "The man will read and buy the book.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Ich wei\xDF, dass der Mann das Buch gelesen und gekauft hat.").text,
+              "I know that the man has read and bought the book.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
