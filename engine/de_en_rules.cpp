@@ -1971,7 +1971,16 @@ std::size_t FrequencyAdverbIn(const GermanClause& c) {
         if (c.s.units[i].fixed && c.s.catalogue.Tables().InList("still-term", c.s.units[i].lower)) return i;
         if (c.negate || c.s.units[i].fixed) continue;
         if (StillAt(c, i)) return i;
-        if (c.s.catalogue.Tables().InList("frequency-adverb", c.s.units[i].lower) && !StillAt(c, i + 1)) return i;
+        // "Ich komme auch.": at the clause's end "auch" stays there (too)
+        const bool last = i + 1 == c.end || c.s.units[i + 1].punct;
+        // "eine wirklich besondere Zeit", "fast sofort": a degree of the word beside it stays with it
+        const GermanUnit& u = c.s.units[i];
+        const bool degree = !last && !c.s.units[i + 1].fw &&
+                            (c.s.units[i + 1].cls == kClassAdjective || c.s.units[i + 1].cls == kClassAdverb);
+        const bool graded = i > from && !c.s.units[i - 1].fw && c.s.units[i - 1].cls == kClassAdverb;
+        if (c.s.catalogue.Tables().InList("frequency-adverb", u.lower) && !StillAt(c, i + 1) &&
+            !(last && u.lower == "auch") && !((degree || graded) && c.s.catalogue.Tables().InList("focus-adverb", u.lower)))
+            return i;
     }
     return c.end;
 }
@@ -1989,6 +1998,8 @@ void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     const bool lone = c.verbGroup.size() == 1 &&
                       (words.size() == 1 || !c.s.catalogue.Tables().InList("english-auxiliary", words[0]));
     const bool be = (lone || c.negate) && c.s.catalogue.Tables().InList("english-be-form", words[0]);
+    // "mag ihn wirklich": an adjective there tells how (really)
+    if (!c.s.units[i].fw && c.s.units[i].cls == kClassAdjective) c.s.units[i].adverbial = true;
     words.insert(words.begin() + ((lone || c.negate) && !be ? 0 : 1), UnitEnglish(c.s, i));
     c.used[i] = true;
     c.verbGroup = words;

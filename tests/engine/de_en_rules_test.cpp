@@ -1009,6 +1009,13 @@ TEST(GermanWordRules, VerbsJoinedByUndShareTheAuxiliary) {
               "I know that the man has read and bought the book.");
 }
 
+TEST(GermanWordRules, AdverbsOfTimeAndFocusStandBeforeTheVerb) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest dann das Buch.").text, "The man then reads the book.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest auch das Buch.").text, "The man also reads the book.");
+    // at the clause's end "auch" stays
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das Buch auch.").text, "The man reads the book also.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
