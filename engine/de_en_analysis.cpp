@@ -1166,7 +1166,14 @@ void MatchGermanPhrases(GermanSentence& s) {
                     continue;
                 // "sechs Uhr": a time of the clock is the clock rules' ("about six o'clock" is no term)
                 if (s.units[i].cls == kClassNumeral && lemmas[after - 1] == "uhr") continue;
+                // "Gehen wir!" (Let's go!) is a call of its own, not the start of "gehen wir nach Hause"
+                Records<SenseRecord> senses = s.catalogue.Senses(p.firstSense, p.senseCount);
+                const std::string_view first = senses.empty() ? std::string_view() : s.catalogue.String(senses.begin()->text);
+                if (!first.empty() && first.back() == '!' && after < s.units.size() && !s.units[after].punct) continue;
                 MergePhrase(s, p, i, parts.size(), lemmas);
+                // "Guten Morgen, Peter!": the sentence's own marks follow (Good morning, Peter!)
+                std::string& english = s.units[i].english;
+                if (!english.empty() && english.back() == '!' && i + 1 < s.units.size()) english.pop_back();
                 matched = true;
                 break;
             }

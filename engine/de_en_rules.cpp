@@ -1682,8 +1682,14 @@ bool PresentPassiveStatement(const GermanClause& c) {
            c.chain.size() == 1 && !c.s.units[c.chain[0]].fw && c.s.units[c.chain[0]].reading.tag == kFormPastPart;
 }
 
+// "Das Wetter wird morgen besser": "werden" alone becomes what it will be (will get better).
+bool PresentWerdenAlone(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    return !c.question && c.chain.empty() && f.fw && f.fw->aux == AuxVerb::Werden && !f.fw->past && !f.fw->subjunctive;
+}
+
 bool FutureTimeBesideAPresentVerb(const GermanClause& c) {
-    if (c.subordinate || (!PresentLexicalStatement(c) && !PresentPassiveStatement(c))) return false;
+    if (c.subordinate || (!PresentLexicalStatement(c) && !PresentPassiveStatement(c) && !PresentWerdenAlone(c))) return false;
     const EngineTables& tables = c.s.catalogue.Tables();
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];

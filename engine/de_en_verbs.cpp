@@ -123,10 +123,15 @@ void ModalVerb(VerbGroupState& v) {
 
 // A comparative the clause says of its subject ("wird älter"), not one of a noun phrase
 // ("zu einer härteren Sache").
-bool ComparativeIn(const GermanClause& c) {
+// With changing, also an adjective of change after the verb ("wird dunkel"; table
+// becoming-adjective), which a main clause tells as going on (is getting dark).
+bool ComparativeIn(const GermanClause& c, bool changing = false) {
     for (std::size_t i = c.begin; i < c.end; ++i) {
         const GermanUnit& u = c.s.units[i];
-        if (u.fw || u.cls != kClassAdjective || u.reading.tag != kFormComparative) continue;
+        if (u.fw || u.cls != kClassAdjective) continue;
+        if (u.reading.tag != kFormComparative &&
+            !(changing && u.reading.tag == kFormBase && c.s.catalogue.Tables().InList("becoming-adjective", u.lemma)))
+            continue;
         const GermanUnit* prev = i > c.begin ? &c.s.units[i - 1] : nullptr;
         const GermanUnit* next = i + 1 < c.end ? &c.s.units[i + 1] : nullptr;
         if (prev && prev->fw && (prev->fw->kind == GermanKind::Article || prev->fw->kind == GermanKind::Preposition)) continue;
@@ -143,8 +148,20 @@ void WerdenVerb(VerbGroupState& v) {
         v.need = Need::PastPart;
     } else if (v.n0 && v.n0Infinitive) {
         v.words.push_back(v.subjunctive || v.past ? "would" : "will");
-    } else if (ComparativeIn(v.c)) {  // "Je älter er wird": the older he gets
-        PushAuxiliary(v, v.subjunctive ? "would get" : v.past ? "got" : v.third ? "gets" : "get");
+    } else if (ComparativeIn(v.c) || ComparativeIn(v.c, true)) {  // "Je älter er wird": the older he gets
+        // "Die Tage werden kürzer", "Er wird müde": a main clause tells it as it goes on
+        // (are getting shorter); "Morgen wird es besser": will get better
+        const std::string& opening = v.c.s.units[v.c.begin].lower;
+        const bool verbLast = v.c.finite + 1 >= v.c.end || v.c.s.units[v.c.finite + 1].punct;
+        const bool goingOn = !v.subjunctive && !v.past && !v.c.subordinate && !verbLast && opening != "je" &&
+                             opening != "desto" && opening != "umso";
+        if (goingOn && v.c.future) PushAuxiliary(v, "will get");
+        else if (goingOn) PushAuxiliary(v, BeForm(false, v.c.person, v.c.plural) + " getting");
+        else PushAuxiliary(v, v.subjunctive ? "would get" : v.past ? "got" : v.third ? "gets" : "get");
+    } else if (v.c.future && !v.past && !v.subjunctive) {  // "Nächstes Jahr wird er dreißig": will be thirty
+        bool age = false;
+        for (std::size_t i = v.c.begin; i < v.c.end; ++i) age = age || v.c.s.units[i].number || v.c.s.units[i].cls == kClassNumeral;
+        PushAuxiliary(v, age ? "will be" : "will become");
     } else {
         PushAuxiliary(v, v.subjunctive ? "would become" : v.past ? "became" : v.third ? "becomes" : "become");
     }

@@ -781,8 +781,11 @@ TEST(GermanClauseRules, AlmostHappenedIsThePast) {
 
 TEST(GermanToEnglishVerbs, WerdenWithAComparativeIsGet) {
     auto de = [](const char* sentence) { return FixtureTranslation(Direction::GermanToEnglish, sentence).text; };
-    EXPECT_EQ(de("Der Hund wird \xE4lter."), "The dog gets older.");
-    EXPECT_EQ(de("Der Hund wird alt."), "The dog becomes old.");
+    // a main clause tells a change as going on; a clause with its verb last does not
+    EXPECT_EQ(de("Der Hund wird \xE4lter."), "The dog is getting older.");
+    EXPECT_EQ(de("Der Hund wird alt."), "The dog is getting old.");
+    EXPECT_EQ(de("Wenn der Hund alt wird, liest der Mann."), "If the dog gets old, the man reads.");
+    EXPECT_EQ(de("Der Hund wurde alt."), "The dog got old.");
 }
 
 TEST(GermanWordRules, UmBeforeAnAmountIsBy) {
@@ -1014,6 +1017,12 @@ TEST(GermanWordRules, AdverbsOfTimeAndFocusStandBeforeTheVerb) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest auch das Buch.").text, "The man also reads the book.");
     // at the clause's end "auch" stays
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das Buch auch.").text, "The man reads the book also.");
+}
+
+TEST(GermanWordRules, ACallOfTheDictionaryIsNoTermInsideASentence) {
+    // "Gehen wir!" is Let's go! alone, once, and no "Let's go!" before more words
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Gehen wir!").text, "Let's go!");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Gehen wir nach Hause!").text, "We go home!");
 }
 
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {

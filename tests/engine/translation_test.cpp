@@ -243,7 +243,7 @@ TEST(GermanToEnglish, ASeparableVerbJoinedInAVerbLastClause) {
 }
 
 TEST(GermanToEnglish, AComparativeAfterImmerGrows) {
-    EXPECT_EQ(GermanToEnglish("Der Hund wird immer \xE4lter."), "The dog gets older and older.");
+    EXPECT_EQ(GermanToEnglish("Der Hund wird immer \xE4lter."), "The dog is getting older and older.");
     EXPECT_EQ(GermanToEnglish("Immer mehr Hunde bellen."), "More and more dogs bark.");
     EXPECT_EQ(GermanToEnglish("Der Hund bellt immer."), "The dog always barks.");
 }
