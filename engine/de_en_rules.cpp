@@ -2011,6 +2011,63 @@ void FrequencyAdverbIntoTheVerbGroup(GermanClause& c) {
     c.verbGroup = words;
 }
 
+// "Ich war noch nie in Amerika", "Warst du schon einmal in London?": having been to a
+// place, ever or never, English tells in the present perfect (I have never been to
+// America, Have you ever been to London?). The words of experience are table
+// experience-adverb: "never", or "ever" that a statement says as "before" at the end.
+std::size_t ExperienceAdverbIn(const GermanClause& c, std::size_t& words) {
+    const EngineTables& tables = c.s.catalogue.Tables();
+    for (std::size_t i = c.begin; i < c.end; ++i) {
+        if (c.used[i]) continue;
+        const std::string& u = c.s.units[i].lower;
+        const std::string pair = i + 1 < c.end ? u + " " + c.s.units[i + 1].lower : std::string();
+        words = !pair.empty() && tables.InList("experience-adverb", pair) ? 2 : 1;
+        if (words == 2 || tables.InList("experience-adverb", u)) return i;
+    }
+    return c.end;
+}
+
+std::size_t PlaceOfAVisit(const GermanClause& c) {
+    for (std::size_t i = c.begin; i + 1 < c.end; ++i) {
+        const GermanUnit& u = c.s.units[i];
+        if (!c.used[i] && u.lower == "in" && u.fw && u.fw->kind == GermanKind::Preposition && !c.s.units[i + 1].punct) return i;
+    }
+    return c.end;
+}
+
+bool BeenToAPlace(const GermanClause& c) {
+    const GermanUnit& f = c.Finite();
+    if (!f.fw || f.fw->aux != AuxVerb::Sein || f.fw->subjunctive || c.negate) return false;
+    const bool past = f.fw->past && c.chain.empty();
+    const bool perfect = !f.fw->past && c.chain.size() == 1 && c.s.units[c.chain[0]].lower == "gewesen";
+    std::size_t words = 0;
+    return (past || perfect) && ExperienceAdverbIn(c, words) < c.end && PlaceOfAVisit(c) < c.end;
+}
+
+void HaveBeenToThePlace(GermanClause& c) {
+    std::size_t words = 0;
+    const std::size_t at = ExperienceAdverbIn(c, words);
+    std::string adverb = at + words - 1 < c.end ? c.s.units[at].lower : std::string();
+    if (words == 2) adverb += " " + c.s.units[at + 1].lower;
+    const std::string& english = c.s.catalogue.Tables().Value("experience-adverb", adverb);
+    c.verbGroup = {c.person == 3 && !c.plural ? "has" : "have"};
+    if (english == "never" || c.question) c.verbGroup.push_back(english == "never" ? "never" : "ever");
+    c.verbGroup.push_back("been");
+    c.insertAt = 1;
+    for (std::size_t k = at; k < at + words; ++k) c.used[k] = true;
+    // "Ich war schon einmal in London": I have been to London before
+    if (english != "never" && !c.question) {
+        GermanUnit& before = c.s.units[at];
+        before.english = "before";
+        before.fixed = true;
+        c.used[at] = false;
+        c.SayAtTheEnd(at, at + 1);
+    }
+    GermanUnit& in = c.s.units[PlaceOfAVisit(c)];
+    in.english = "to";
+    in.fixed = true;
+}
+
 // ---- Clauses without a finite verb ----
 
 // The infinitive with "zu" that ends the clause ("auszudehnen", "zu erhalten"), or end.
@@ -2146,6 +2203,7 @@ const ClauseRule<GermanClause> kRules[] = {
     {"ConditionTakesThePast", "Wenn der Hund schlafen würde, wäre er leise.", UnrealCondition, ConditionTakesThePast},
     {"AlmostHappenedIsThePast", "Der Hund hätte den Mann fast gesehen.", AlmostHappened, AlmostWithThePast},
     {"VerbFirstConditionIsIf", "Wäre der Hund alt, würde der Mann schlafen.", VerbFirstCondition, VerbFirstConditionIsIf},
+    {"BeenToAPlaceIsThePresentPerfect", "Der Hund war noch nie in Berlin.", BeenToAPlace, HaveBeenToThePlace},
     {"FrequencyAdverbBeforeTheVerb", "Wir sehen oft den Hund.", FrequencyAdverbAfterTheVerb, FrequencyAdverbIntoTheVerbGroup},
     {"VeryBeforeTheAdjectiveOfABeVerb", "Der Hund hat sich sehr gefreut.", SehrOfAVerbOfBe, VeryBeforeTheAdjective},
     {"PleaseBeforeTheVerb", "Kannst du bitte den Hund sehen?", BitteInAQuestionOrABid, PleaseBeforeTheVerb},

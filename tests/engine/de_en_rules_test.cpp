@@ -1025,6 +1025,15 @@ TEST(GermanWordRules, ACallOfTheDictionaryIsNoTermInsideASentence) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Gehen wir nach Hause!").text, "We go home!");
 }
 
+TEST(GermanWordRules, BeenToAPlaceIsThePresentPerfect) {
+    EXPECT_EQ(By("BeenToAPlaceIsThePresentPerfect", "Der Hund war noch nie in Berlin."), "The dog has never been to Berlin.");
+    EXPECT_EQ(By("BeenToAPlaceIsThePresentPerfect", "War der Hund schon einmal in Berlin?"), "Has the dog ever been to Berlin?");
+    EXPECT_EQ(By("BeenToAPlaceIsThePresentPerfect", "Der Hund war schon einmal in Berlin."),
+              "The dog has been to Berlin before.");
+    // without a word of experience it was a stay
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund war in Berlin.").text, "The dog was in Berlin.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
