@@ -1125,6 +1125,14 @@ void ChooseReadings(EnglishSentence& s) {
             EnglishUnit probe = u;
             if (LookUp(s, probe, probe.lower, kClassAdjective, kFormBase) && probe.cls == kClassAdjective) u = std::move(probe);
         }
+        // "Have you ever been to Paris?": in a question some adverbs ask in words of their
+        // own (table adverb-in-a-question: ever, schon einmal)
+        const std::string& asking = s.catalogue.Tables().Value("adverb-in-a-question", u.lower);
+        if (!asking.empty() && !u.fw && s.units.back().source == "?") {
+            u.german = asking;
+            u.cls = kClassAdverb;
+            u.fixed = true;
+        }
         // "Whose car is this?": the question's own word, not the relative "dessen"
         if (u.lower == "whose" && u.start && s.units.back().source == "?") {
             u.german = "wessen";

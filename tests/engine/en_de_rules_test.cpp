@@ -1242,3 +1242,8 @@ TEST(EnglishWordRules, WhatAMatterIsAboutIsEsGehtUm) {
     // a number after "about" makes it roughly
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "It is about ten books.").text, "Es ist etwa zehn Bücher.");
 }
+
+TEST(EnglishWordRules, EverInAQuestionIsSchonEinmal) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Has the man ever read the book?").text,
+              "Hat der Mann das Buch schon einmal gelesen?");
+}
