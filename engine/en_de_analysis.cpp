@@ -1068,6 +1068,17 @@ void AllDayIsTheWholeDay(EnglishSentence& s) {
 void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
     for (std::size_t i = 1; i + 1 < s.units.size(); ++i) {
         EnglishUnit& u = s.units[i];
+        // "play outside.", "wait inside,": with nothing after it a word of place is an
+        // adverb (table place-adverb-at-the-end: draußen, drinnen)
+        const std::string& place = s.catalogue.Tables().Value("place-adverb-at-the-end", u.lower);
+        if (!place.empty() && !u.fixed && s.units[i + 1].punct && s.units[i + 1].source != "\"") {
+            u.fw = nullptr;
+            u.cls = kClassAdverb;
+            u.known = true;
+            u.fixed = true;
+            u.german = place;
+            continue;
+        }
         if (u.lower != "before" || u.fixed || !s.units[i + 1].punct || s.units[i + 1].source == "\"") continue;
         std::size_t never = i;
         for (std::size_t k = i; k-- > 0 && !s.units[k].punct;)

@@ -1247,3 +1247,9 @@ TEST(EnglishWordRules, EverInAQuestionIsSchonEinmal) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Has the man ever read the book?").text,
               "Hat der Mann das Buch schon einmal gelesen?");
 }
+
+TEST(EnglishWordRules, OutsideEndingItsClauseIsDraussen) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps outside.").text, "Der Hund schläft draußen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps outside the house.").text,
+              "Der Hund schläft außerhalb des Hauses.");
+}
