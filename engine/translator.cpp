@@ -56,16 +56,33 @@ std::string WriteSharpSAsSs(std::string text) {
 
 std::string NormaliseSentenceKey(std::string_view sentence) { return NormaliseSentence(sentence); }
 
+namespace {
+
+// A quotation mark of either language as the plain one the translations write.
+char PlainQuote(char c) {
+    if (c == '"' || c == '\x84' || c == '\x93' || c == '\x94') return '"';
+    if (c == '\'' || c == '\x82' || c == '\x91' || c == '\x92') return '\'';
+    return 0;
+}
+
+}  // namespace
+
 std::string FinishSentence(std::string_view translation, std::string_view source) {
     std::string out(translation);
     std::string_view s = source;
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    // "„Es geht um Leben und Tod.“": the sentence's quotation marks go round the translation,
+    // and the mark before the closing one ends it
+    std::string opening, closing;
+    while (!s.empty() && PlainQuote(s.front())) { opening += PlainQuote(s.front()); s.remove_prefix(1); }
+    while (!s.empty() && PlainQuote(s.back())) { closing.insert(closing.begin(), PlainQuote(s.back())); s.remove_suffix(1); }
     char sourceEnd = s.empty() ? 0 : s.back();
     if (!out.empty() && IsSentenceEnd(out.back()) && !IsSentenceEnd(sourceEnd)) out.pop_back();
     if (!out.empty() && IsSentenceEnd(sourceEnd) && !IsSentenceEnd(out.back())) out += sourceEnd;
     for (char& c : out)
         if (c == '\x92') c = '\'';
-    return out;
+    return opening + out + closing;
 }
 
 namespace {

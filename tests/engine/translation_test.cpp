@@ -70,7 +70,8 @@ TEST(GermanToEnglish, NegationTakesDo) {
 }
 
 TEST(GermanToEnglish, WholeExampleSentence) {
-    EXPECT_EQ(GermanToEnglish("Der Hund schläft im Garten."), "The dog is sleeping in the garden.");
+    EXPECT_EQ(GermanToEnglish("Der Hund schläft im Garten."), "The dog is sleeping in the garden.");    // quoted, the example keeps its quotation marks and its closing mark
+    EXPECT_EQ(GermanToEnglish("\x84" "Der Hund schläft im Garten.\x93"), "\"The dog is sleeping in the garden.\"");
 }
 
 // What a person has is said with the person's possessive; things, quantities and
