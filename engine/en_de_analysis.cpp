@@ -1144,6 +1144,20 @@ void ChooseReadings(EnglishSentence& s) {
             u.cls = kClassAdverb;
             u.fixed = true;
         }
+        // "He still doesn't know": before a negation some adverbs say more (table
+        // adverb-before-negation: still, immer noch)
+        const std::string& beforeNot = s.catalogue.Tables().Value("adverb-before-negation", u.lower);
+        if (!beforeNot.empty() && (!u.fw || u.fw->kind == EnKind::Adverb) && !u.fixed) {
+            bool negation = false;
+            for (std::size_t k = i + 1; k < s.units.size() && k <= i + 2 && !negation; ++k)
+                negation = s.units[k].fw && s.units[k].fw->kind == EnKind::Negation;
+            if (negation) {
+                u.fw = nullptr;
+                u.german = beforeNot;
+                u.cls = kClassAdverb;
+                u.fixed = true;
+            }
+        }
         // "Whose car is this?": the question's own word, not the relative "dessen"
         if (u.lower == "whose" && u.start && s.units.back().source == "?") {
             u.german = "wessen";

@@ -1253,3 +1253,11 @@ TEST(EnglishWordRules, OutsideEndingItsClauseIsDraussen) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps outside the house.").text,
               "Der Hund schläft außerhalb des Hauses.");
 }
+
+TEST(EnglishWordRules, StillBeforeANegationAndADegreeBeforeATimeAdverb) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man still does not read the book.").text,
+              "Der Mann liest das Buch immer noch nicht.");
+    // "almost" stays with the adverb it grades
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps almost immediately.").text,
+              "Der Hund schläft fast sofort.");
+}
