@@ -900,6 +900,28 @@ void WordsInTheirOrder(EnglishClause& c) {
             const bool past = w->past;
             c.out.push_back(GermanFinite(c.s.catalogue, w->german, w->person ? w->person : c.person,
                                          w->plural || c.plural, past ? Tense::Past : Tense::Present).finite);
+        } else if (!w && u.cls == kClassVerb && !u.fixed && (u.tag == kFormThird || u.tag == kFormPast) &&
+                   u.german.find(' ') == std::string::npos) {
+            // "UK Athletics' director Neil Black says ...": a verb whose subject the rules did
+            // not find is still said in its person and tense, its particle after it
+            int person = 3;
+            bool plural = c.plural;
+            for (std::size_t b = k; b-- > c.begin;) {  // "weil wir wählten": the subject just before
+                const EnglishUnit& before = At(c, b);
+                if (Is(before, EnKind::Pronoun) && c.s.catalogue.Tables().InList("subject-pronoun", before.lower)) {
+                    person = before.fw->person ? before.fw->person : 3;
+                    plural = before.fw->plural;
+                    break;
+                }
+                if (!before.fw && (before.cls == kClassNoun || before.cls == kClassName)) {
+                    plural = before.plural;
+                    break;
+                }
+            }
+            const GermanVerbParts parts = GermanFinite(c.s.catalogue, u.german, person, plural,
+                                                       u.tag == kFormPast ? Tense::Past : Tense::Present);
+            c.out.push_back(parts.finite);
+            if (!parts.particle.empty()) c.out.push_back(parts.particle);
         } else if (!Is(u, EnKind::Do)) {
             c.out.push_back(w ? w->german : u.german);
         }

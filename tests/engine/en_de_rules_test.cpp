@@ -1261,3 +1261,9 @@ TEST(EnglishWordRules, StillBeforeANegationAndADegreeBeforeATimeAdverb) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dog sleeps almost immediately.").text,
               "Der Hund schläft fast sofort.");
 }
+
+TEST(EnglishWordRules, AVerbWhoseSubjectWasNotFoundKeepsItsPersonAndTense) {
+    // the possessive mark of a plural hides the subject from the rules; the verb is still finite
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man reads the book.").text, "Die Hunde ' Mann liest das Buch.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man read the book.").text, "Die Hunde ' Mann las das Buch.");
+}
