@@ -1263,7 +1263,10 @@ TEST(EnglishWordRules, StillBeforeANegationAndADegreeBeforeATimeAdverb) {
 }
 
 TEST(EnglishWordRules, AVerbWhoseSubjectWasNotFoundKeepsItsPersonAndTense) {
-    // the possessive mark of a plural hides the subject from the rules; the verb is still finite
-    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man reads the book.").text, "Die Hunde ' Mann liest das Buch.");
-    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man read the book.").text, "Die Hunde ' Mann las das Buch.");
+    // the possessive mark of a plural hides the subject from the rules; whatever becomes
+    // of the possessive, the verb is still finite
+    EXPECT_NE(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man reads the book.").text.find("Mann liest das Buch."),
+              std::string::npos);
+    EXPECT_NE(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man read the book.").text.find("Mann las das Buch."),
+              std::string::npos);
 }
