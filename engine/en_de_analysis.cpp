@@ -553,7 +553,9 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         }
         if (relative) continue;
         const EnglishUnit& next = s.units[i + 1];
-        const bool subjectStart = SubjectStartsWith(tables, next);
+        // "I think that book is good": a pointing "that" starts the subject too
+        const bool pointing = next.lower == "that" && next.fw && next.fw->kind == EnKind::Demonstrative;
+        const bool subjectStart = SubjectStartsWith(tables, next) || pointing;
         if (!subjectStart) continue;
         const std::size_t end = EnglishSubjectEnd(s, i + 1, s.units.size());
         if (end <= i + 1 || end >= s.units.size() || !FiniteVerb(s.units[end])) continue;
@@ -1193,7 +1195,21 @@ void ChooseReadings(EnglishSentence& s) {
         }
         if (u.lower != "that" || !u.fw) continue;
         // "changed that meaning": the tagger's pointing "that" before a noun stays the determiner
-        const bool pointing = std::string_view(u.tagName) == "DT" && i + 1 < s.units.size() && IsNounOrAdjective(s.units[i + 1]);
+        // ("found that people lie": after a verb of saying or knowing a subject with a verb of
+        // its own makes it the conjunction)
+        const EnglishUnit* verbBefore = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb ? &s.units[i - 1] : nullptr;
+        bool clauseAfterSaying = false;
+        if (verbBefore && i + 2 < s.units.size() &&
+            s.catalogue.Tables().InList("that-clause-verb", verbBefore->lemma.empty() ? verbBefore->lower : verbBefore->lemma)) {
+            const std::size_t own = EnglishSubjectEnd(s, i + 1, s.units.size());
+            // a plural, which "that" cannot point at ("that people lie", "that children need");
+            // "I think that book is good" points
+            clauseAfterSaying = own > i + 1 && own < s.units.size() && s.units[own - 1].plural &&
+                                (FiniteVerb(s.units[own]) || (!s.units[own].fw && s.units[own].cls == kClassVerb &&
+                                                              s.units[own].tag == kFormBase));
+        }
+        const bool pointing = std::string_view(u.tagName) == "DT" && i + 1 < s.units.size() && IsNounOrAdjective(s.units[i + 1]) &&
+                              !clauseAfterSaying;
         const bool afterVerb = i > 0 && !s.units[i - 1].fw && s.units[i - 1].cls == kClassVerb && !pointing;
         const bool beforeSubject = i + 1 < s.units.size() && s.catalogue.Tables().InList("subject-pronoun", s.units[i + 1].lower);
         // "He said that.": with no clause after it, "that" is the pronoun ("das")

@@ -1270,3 +1270,10 @@ TEST(EnglishWordRules, AVerbWhoseSubjectWasNotFoundKeepsItsPersonAndTense) {
     EXPECT_NE(FixtureTranslation(Direction::EnglishToGerman, "The dogs' man read the book.").text.find("Mann las das Buch."),
               std::string::npos);
 }
+
+TEST(EnglishWordRules, ThatBeforeAPluralWithItsVerbAfterSayingIsDass) {
+    // "that" cannot point at a plural: after a verb of saying it opens the clause
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man says that dogs sleep.").text,
+              "Der Mann sagt, dass Hunde schlafen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man knows that dog.").text, "Der Mann kennt diesen Hund.");
+}
