@@ -2169,6 +2169,44 @@ void NameIsTellsItWithHeissen(EnglishSentence& s) {
     }
 }
 
+// "most of the violations", "most people": the greater part of a plural is "die meisten"
+// (die meisten Verletzungen); "most" becomes the adjective after the article, which the
+// noun phrase declines. Not before an adjective, which "the most" would compare.
+void MostOfAPluralIsDieMeisten(EnglishSentence& s) {
+    std::vector<EnglishUnit>& units = s.units;
+    const EnglishWord* the = s.catalogue.Tables().English("the", EnKind::Article);
+    if (!the) return;
+    for (std::size_t i = 0; i + 1 < units.size(); ++i) {
+        if (units[i].lower != "most" || (i > 0 && IsDeterminer(units[i - 1]))) continue;
+        std::size_t noun = i + 1;
+        const bool of = units[i + 1].lower == "of" && i + 2 < units.size();
+        if (of && units[i + 2].lower == "the") noun = i + 3;
+        else if (of) continue;
+        if (noun >= units.size() || units[noun].fw || units[noun].cls != kClassNoun || !units[noun].plural) continue;
+        EnglishUnit& most = units[i];
+        most.fw = nullptr;
+        most.cls = kClassAdjective;
+        most.tag = kFormBase;
+        most.german = "meist";
+        most.lemma.clear();
+        most.known = true;
+        most.fixed = false;
+        EnglishUnit article = most;
+        article.source = article.lower = "the";
+        article.fw = the;
+        article.cls = kClassNone;
+        article.german.clear();
+        if (of) units.erase(units.begin() + static_cast<std::ptrdiff_t>(i + 1), units.begin() + static_cast<std::ptrdiff_t>(noun));
+        const bool start = most.start;
+        most.start = false;
+        article.start = start;
+        if (start) article.source = "The";
+        units.insert(units.begin() + static_cast<std::ptrdiff_t>(i), article);
+        ++i;
+        if (s.applied) s.applied->push_back("MostOfAPluralIsDieMeisten");
+    }
+}
+
 // "It is about money", "This is not really about history": what a matter concerns German
 // says with "es geht um" (Es geht um Geld); the subject is one of table about-subject.
 // "It is about five miles" and "it is about to rain" keep "about" as it is.
@@ -2455,6 +2493,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
     NoWithoutANounIsNein(s);
     NameIsTellsItWithHeissen(s);
     ItIsAboutIsEsGehtUm(s);
+    MostOfAPluralIsDieMeisten(s);
     PronounAfterThanIsTheSubjects(s);
     NoMoreBeforeANoun(s);
     WhereToAndWhereFrom(s);  // before "come from" is a term (stammen)

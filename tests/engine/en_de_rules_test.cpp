@@ -1277,3 +1277,10 @@ TEST(EnglishWordRules, ThatBeforeAPluralWithItsVerbAfterSayingIsDass) {
               "Der Mann sagt, dass Hunde schlafen.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man knows that dog.").text, "Der Mann kennt diesen Hund.");
 }
+
+TEST(EnglishWordRules, MostOfAPluralIsDieMeisten) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Most dogs sleep.").text, "Die meisten Hunde schlafen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Most of the dogs read the books.").text,
+              "Die meisten Hunde lesen die Bücher.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees most of the dogs.").text, "Der Mann sieht die meisten Hunde.");
+}
