@@ -1688,6 +1688,25 @@ void GermanVerbForms(EnglishClause& c) {
     else if (!c.particle.empty()) c.rest.push_back(c.particle);
 }
 
+// "He said that the man was ill": what one reported in the past German tells in the
+// subjunctive of report (dass der Mann krank sei); the auxiliaries and modals of the
+// third person singular take it (table report-subjunctive), after a verb of table
+// reporting-verb.
+bool ReportedAfterAPastVerbOfSaying(const EnglishClause& c) {
+    if (!c.subordinate || c.begin == 0 || c.person != 3 || c.plural || c.subjunctive) return false;
+    const EnglishUnit& that = At(c, c.begin);
+    if (!that.fw || that.fw->kind != EnKind::Subordinator || std::string_view(that.fw->german) != "dass") return false;
+    std::size_t v = c.begin - 1;
+    if (v > 0 && (Is(At(c, v), EnKind::Pronoun) || At(c, v).cls == kClassName)) --v;  // "told him that"
+    const EnglishUnit& verb = At(c, v);
+    const std::string& lemma = verb.lemma.empty() ? verb.lower : verb.lemma;
+    const EngineTables& tables = c.s.catalogue.Tables();
+    return !verb.fw && verb.cls == kClassVerb && verb.tag == kFormPast && tables.InList("reporting-verb", lemma) &&
+           !tables.Value("report-subjunctive", c.finite).empty();
+}
+
+void TheSubjunctiveOfReport(EnglishClause& c) { c.finite = c.s.catalogue.Tables().Value("report-subjunctive", c.finite); }
+
 // ---- German word order ----
 
 bool IsSubordinate(const EnglishClause& c) { return c.subordinate; }
@@ -1816,6 +1835,8 @@ const ClauseRule<EnglishClause> kRules[] = {
     {"ObjectsAndAdverbials", "The dog sleeps in the garden.", Always, ObjectsAndAdverbials},
     {"ReflexiveVerbTakesItsPronoun", "The men meet in the garden.", ReflexiveVerb, ReflexivePronounAfterTheVerb},
     {"GermanVerbForms", "I have read the book.", Always, GermanVerbForms},
+    {"ReportedSpeechTakesTheSubjunctive", "The man said that the dog was old.", ReportedAfterAPastVerbOfSaying,
+     TheSubjunctiveOfReport},
     {"VerbLastInSubordinateClauses", "I see that he reads the book.", IsSubordinate, VerbLast},
     {"ImperativeVerbFirst", "Please read the book.", IsImperative, ImperativeVerbFirst},
     {"FiniteVerbBeforeTheSubjectInQuestions", "Can you come?", IsQuestion, FiniteVerbFirst},

@@ -311,7 +311,7 @@ TEST(EnglishClauseRules, TimesAfterANumberIsMal) {
 
 TEST(EnglishClauseRules, ThatAfterAVerbOfSaying) {
     EXPECT_EQ(By("ThatAfterAVerbOfSaying", "The man says the dog sleeps."), "Der Mann sagt, dass der Hund schläft.");
-    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "He said he was old."), "Er sagte, dass er alt war.");
+    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "He said he was old."), "Er sagte, dass er alt sei.");
     // an object, and the verb of a relative clause, are no clause of their own
     for (const char* kept : {"The man says the words.", "The man who sees the dog is old."})
         EXPECT_FALSE(Ran(FixtureTranslation(Direction::EnglishToGerman, kept), "ThatAfterAVerbOfSaying")) << kept;
@@ -1046,10 +1046,10 @@ TEST(EnglishToGermanReadings, ItAndItsTakeTheGenderOfTheThingTheyStandFor) {
     auto en = [](const char* sentence) { return FixtureTranslation(Direction::EnglishToGerman, sentence).text; };
     EXPECT_EQ(en("The bank bought its garden."), "Die Bank kaufte ihren Garten.");
     EXPECT_EQ(en("The bank said that it closed the garden."), "Die Bank sagte, dass sie den Garten schloss.");
-    EXPECT_EQ(en("The train said it was red."), "Der Zug sagte, dass er rot war.");
+    EXPECT_EQ(en("The train said it was red."), "Der Zug sagte, dass er rot sei.");
     // a person is no "it", and "it is ... to" stands for nothing
-    EXPECT_EQ(en("The woman said it was red."), "Die Frau sagte, dass es rot war.");
-    EXPECT_EQ(en("The bank said it was important to sleep."), "Die Bank sagte, dass es wichtig war zu schlafen.");
+    EXPECT_EQ(en("The woman said it was red."), "Die Frau sagte, dass es rot sei.");
+    EXPECT_EQ(en("The bank said it was important to sleep."), "Die Bank sagte, dass es wichtig sei zu schlafen.");
 }
 
 TEST(EnglishClauseRules, APhraseInFrontOfSeveralWordsOpensTheClause) {
@@ -1283,4 +1283,13 @@ TEST(EnglishWordRules, MostOfAPluralIsDieMeisten) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "Most of the dogs read the books.").text,
               "Die meisten Hunde lesen die Bücher.");
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees most of the dogs.").text, "Der Mann sieht die meisten Hunde.");
+}
+
+TEST(EnglishWordRules, ReportedSpeechTakesTheSubjunctive) {
+    EXPECT_EQ(By("ReportedSpeechTakesTheSubjunctive", "The man said that the dog was old."), "Der Mann sagte, dass der Hund alt sei.");
+    // reported now, or of many, the indicative stays
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man says that the dog is old.").text,
+              "Der Mann sagt, dass der Hund alt ist.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said that the dogs were old.").text,
+              "Der Mann sagte, dass die Hunde alt waren.");
 }
