@@ -453,6 +453,8 @@ void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
     c.i = subject;
 }
 
+bool PassiveParticipleAt(const EnglishClause& c, std::size_t k);
+
 // "There is a park", "Is there a restaurant?", "There will be rain": German says
 // "es gibt" with the accusative ("Es gibt einen Park").
 std::size_t ThereIsLength(const EnglishClause& c) {
@@ -462,6 +464,11 @@ std::size_t ThereIsLength(const EnglishClause& c) {
     if (a.lower == "there" && Is(b, EnKind::Be)) return 2;
     if (Is(a, EnKind::Be) && b.lower == "there" && !c.subordinate) return 2;  // a question
     if (a.lower == "there" && Is(b, EnKind::Will) && At(c, c.i + 2).lower == "be") return 3;
+    // "There could be a problem": es könnte ... geben; "There has been an accident": es hat ... gegeben
+    if (a.lower == "there" && Is(b, EnKind::Modal) && At(c, c.i + 2).lower == "be") return 3;
+    if (a.lower == "there" && Is(b, EnKind::Have) && At(c, c.i + 2).lower == "been" && c.i + 3 < c.end &&
+        !PassiveParticipleAt(c, c.i + 3))
+        return 3;
     return 0;
 }
 
@@ -472,9 +479,17 @@ void EsGibt(EnglishClause& c) {
     const EnglishUnit& a = At(c, c.i);
     const EnglishUnit& be = Is(a, EnKind::Be) ? a : At(c, c.i + 1);
     if (Is(a, EnKind::Be)) c.question = true;
-    if (n == 3) {
+    const EnglishUnit& helper = At(c, c.i + 1);
+    if (n == 3 && Is(helper, EnKind::Have)) {
+        c.perfect = true;
+        c.tense = helper.fw->past ? Tense::Past : Tense::Present;
+    } else if (n == 3 && Is(helper, EnKind::Modal)) {
+        c.modal = true;
+        c.modalLemma = helper.fw->german;
+        c.tense = helper.fw->past ? Tense::Past : Tense::Present;
+    } else if (n == 3) {
         c.future = true;
-        c.modalLemma = At(c, c.i + 1).fw->german;
+        c.modalLemma = helper.fw->german;
     } else if (be.fw->past) {
         c.tense = Tense::Past;
     }

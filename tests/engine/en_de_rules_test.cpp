@@ -1293,3 +1293,8 @@ TEST(EnglishWordRules, ReportedSpeechTakesTheSubjunctive) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man said that the dogs were old.").text,
               "Der Mann sagte, dass die Hunde alt waren.");
 }
+
+TEST(EnglishWordRules, ThereWithAPerfectOrAModalIsEsGibt) {
+    EXPECT_EQ(By("ThereIsIsEsGibt", "There has been a dog in the garden."), "Es hat einen Hund im Garten gegeben.");
+    EXPECT_EQ(By("ThereIsIsEsGibt", "There must be a dog in the garden."), "Es muss einen Hund im Garten geben.");
+}
