@@ -455,6 +455,30 @@ void PrepositionalPhraseIsTheTopic(EnglishClause& c) {
 
 bool PassiveParticipleAt(const EnglishClause& c, std::size_t k);
 
+// Whether a word other than the one at skip tells of the past: a past verb, "was",
+// "had", "did", or a time gone by (table past-time-word).
+bool SentenceTellsOfThePast(const EnglishSentence& s, std::size_t skip) {
+    for (std::size_t k = 0; k < s.units.size(); ++k) {
+        const EnglishUnit& u = s.units[k];
+        if (k == skip) continue;
+        if ((u.fw && u.fw->past && u.fw->kind != EnKind::Modal) || (!u.fw && u.cls == kClassVerb && u.tag == kFormPast) ||
+            s.catalogue.Tables().InList("past-time-word", u.lower))
+            return true;
+    }
+    return false;
+}
+
+// "should" is always the German Konjunktiv II (sollte); "could" in a question, beside an
+// unreal condition, or where nothing tells of the past ("It could rain": könnte), but
+// not "could not", which tells of what one was unable to do (table english-subjunctive-modal).
+bool ModalIsTheSubjunctive(const EnglishClause& c, std::size_t k) {
+    const std::string& when = c.s.catalogue.Tables().Value("english-subjunctive-modal", At(c, k).lower);
+    if (when == "always") return true;
+    if (when != "asking") return false;
+    const bool negated = k + 1 < c.end && Is(At(c, k + 1), EnKind::Negation);
+    return c.question || c.s.unreal || (!negated && !SentenceTellsOfThePast(c.s, k));
+}
+
 // "There is a park", "Is there a restaurant?", "There will be rain": German says
 // "es gibt" with the accusative ("Es gibt einen Park").
 std::size_t ThereIsLength(const EnglishClause& c) {
@@ -487,6 +511,7 @@ void EsGibt(EnglishClause& c) {
         c.modal = true;
         c.modalLemma = helper.fw->german;
         c.tense = helper.fw->past ? Tense::Past : Tense::Present;
+        c.subjunctive = ModalIsTheSubjunctive(c, c.i + 1);
     } else if (n == 3) {
         c.future = true;
         c.modalLemma = helper.fw->german;
@@ -707,8 +732,7 @@ void ReadTheVerbGroup(EnglishClause& c) {
             if (k == EnKind::Modal) {
                 c.modal = true;
                 c.modalLemma = u.fw->german;
-                const std::string& when = c.s.catalogue.Tables().Value("english-subjunctive-modal", u.lower);
-                c.subjunctive = when == "always" || (when == "asking" && (c.question || c.s.unreal));
+                c.subjunctive = ModalIsTheSubjunctive(c, c.i);
             }
             if (k == EnKind::Be) { c.mainLemma = "sein"; c.passive = true; }
             if (k == EnKind::Have && c.mainLemma.empty()) c.mainLemma = "haben";

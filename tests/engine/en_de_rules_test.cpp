@@ -1298,3 +1298,11 @@ TEST(EnglishWordRules, ThereWithAPerfectOrAModalIsEsGibt) {
     EXPECT_EQ(By("ThereIsIsEsGibt", "There has been a dog in the garden."), "Es hat einen Hund im Garten gegeben.");
     EXPECT_EQ(By("ThereIsIsEsGibt", "There must be a dog in the garden."), "Es muss einen Hund im Garten geben.");
 }
+
+TEST(EnglishWordRules, CouldIsKoennteUnlessThePastOrANegationSpeaks) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man could read the book.").text, "Der Mann könnte das Buch lesen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man could read the book yesterday.").text,
+              "Der Mann konnte das Buch gestern lesen.");
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man could not read the book.").text,
+              "Der Mann konnte das Buch nicht lesen.");
+}
