@@ -883,7 +883,9 @@ void MarkRelativePronouns(GermanSentence& s) {
         const std::size_t noun = WordBeforeTheVerbsAt(s, comma);
         const GermanUnit& antecedent = s.units[noun];
         const bool pronoun = antecedent.fw && antecedent.fw->kind == GermanKind::Pronoun && noun + 1 == comma;
-        if (!IsNounLike(antecedent) && !pronoun) continue;
+        // "war sieben, die 1983 erreicht wurden": a number stands for what it counts
+        const bool counted = noun + 1 == comma && !antecedent.fw && (antecedent.cls == kClassNumeral || antecedent.number);
+        if (!IsNounLike(antecedent) && !pronoun && !counted) continue;
         std::size_t clauseEnd = 0;
         if (!VerbLastFrom(s, i + 1, clauseEnd)) continue;
         // ", um die Zukunft zu sichern": a clause that ends in a zu-infinitive is no relative one

@@ -1034,6 +1034,11 @@ TEST(GermanWordRules, BeenToAPlaceIsThePresentPerfect) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund war in Berlin.").text, "The dog was in Berlin.");
 }
 
+TEST(GermanWordRules, ARelativeClauseAfterANumberIsOneOfItsOwn) {
+    // the number stands for what it counts; the clause has its own verb
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann hat zwei, die er liest.").text, "The man has two that he reads.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
