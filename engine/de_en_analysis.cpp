@@ -620,6 +620,17 @@ void AdjectiveAfterSeinNotAnInfinitive(GermanSentence& s, std::size_t clauseStar
     if (before.adverbReading.word && before.cls == kClassAdjective) TakeAdverbReading(s, before);
 }
 
+// "Peters Auto": a name in -s whose stem is a name too, right before a noun and after no
+// article, title or noun, is the stem's genitive (Peter's car), not the name "Peters".
+void GenitiveOfANameBeforeANoun(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev, const GermanUnit* next) {
+    if (u.cls != kClassName || u.fixed || u.english != u.source || u.source.size() < 4 || u.source.back() != 's') return;
+    if (!next || next->fw || next->cls != kClassNoun || !next->capital) return;
+    if (prev && !prev->punct && (prev->fw || prev->cls == kClassNoun || prev->cls == kClassName)) return;
+    const std::string stem = u.source.substr(0, u.source.size() - 1);
+    if (!s.catalogue.IsName(stem)) return;
+    u.english = stem + "'s";
+}
+
 // "meine Frau", "ihren Mann": after a possessive, a wife or husband and no title.
 void SpouseAfterAPossessive(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev) {
     if (u.fw || u.fixed || u.plural || u.cls != kClassNoun || !prev || !prev->fw || prev->fw->kind != GermanKind::Article)
@@ -874,6 +885,7 @@ void SettleReadings(GermanSentence& s) {
         NoAdjectiveBesideALoneSubject(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
+        GenitiveOfANameBeforeANoun(s, u, i > 0 ? &units[i - 1] : nullptr, next);
         TitleBeforeAName(s, u, next);
         PlaceBeforeItsName(s, u, next);
         PlaceAdjectiveBeforeANoun(s, u, next);

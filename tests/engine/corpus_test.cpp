@@ -12,6 +12,7 @@
 #include "engine/catalogue_builder.h"
 #include "engine/corpus_statistics.h"
 #include "engine/ngram_model.h"
+#include "engine/sentence_units.h"
 #include "engine/translator.h"
 #include "tests/engine/engine_test_support.h"
 
@@ -198,6 +199,25 @@ TEST(CorpusNames, WordsTheTranslationKeepsAreNames) {
     EXPECT_TRUE(english.IsName("Baker"));      // a dictionary word, but always kept
     EXPECT_FALSE(english.IsName("Thus"));
     EXPECT_FALSE(Open(Compiled(Direction::GermanToEnglish, false)).IsName("Schmidt"));
+}
+
+TEST(CorpusNames, ANameInSBeforeANounIsItsStemsGenitive) {
+    // "Peters" and "Peter" are both names the corpus keeps; before a noun "Peters" owns it
+    CatalogueBuilder builder(Direction::GermanToEnglish);
+    AddEngineTables(builder);
+    builder.AddLine("Haus {n} | H\xE4user {pl} :: house | houses");
+    builder.AddLine("kommen {vi} | kommend | gekommen | er/sie kommt | ich/er/sie kam :: to come | coming | come | he/she comes | I/he/she came");
+    const Pair pairs[] = {{"Dann kam Peter sp\xE4t.", "Then Peter came late."}, {"Heute kam Peter fr\xFCh.", "Today Peter came early."},
+                          {"Dann kam Herr Peters.", "Then Mr Peters came."}, {"Heute kam Herr Peters.", "Today Mr Peters came."}};
+    for (const Pair& p : pairs) builder.AddCorpusPair(p.german, p.english);
+    const std::string bytes = builder.Finish();
+    const Catalogue c = Open(bytes);
+    ASSERT_TRUE(c.IsName("Peters"));
+    auto de = [&](const char* sentence) {
+        return TranslateGermanToEnglish(c, EngineOptions{}, UserLexicon{}, sentence, Clock::now() + std::chrono::seconds(5)).text;
+    };
+    EXPECT_EQ(de("Dann kam Peters Haus."), "Then Peter's house came.");
+    EXPECT_EQ(de("Dann kam Peters."), "Then Peters came.");
 }
 
 TEST(CorpusModel, TheModelChoosesAPrepositionsRendering) {
