@@ -153,6 +153,15 @@ bool NounAhead(const GermanSentence& s, std::size_t from);
 // "so groß wie eures", "schwerer als meiner", "mit seinem": a possessive with no noun
 // after it stands for one: "yours", "mine" (table possessive-pronoun). Only the forms
 // that cannot be a verb or another word ("meinen" means, "meine" thinks).
+// "Ich komme auch.", "Sie spielt Tennis auch": closing its clause "auch" is "too".
+bool AuchClosingItsClauseIsToo(const GermanSentence& s, std::size_t i, std::string& english) {
+    const GermanUnit* prev = Previous(s, i);
+    const GermanUnit* next = Next(s, i);
+    if (s.units[i].lower != "auch" || !prev || prev->punct || (next && !next->punct)) return false;
+    english = "too";
+    return true;
+}
+
 bool PossessiveAloneIsMine(const GermanSentence& s, std::size_t i, std::string& english) {
     const GermanUnit& u = s.units[i];
     const GermanUnit* prev = Previous(s, i);
@@ -749,6 +758,7 @@ const WordRule<GermanSentence> kFunctionWordRules[] = {
     {"UmBeforeAnAmountIsBy", "Der Preis steigt um drei Prozent.", UmBeforeAnAmountIsBy},
     {"PrepositionBeforeAClockTime", "Der Hund schläft um 20.15 Uhr.", PrepositionBeforeAClockTime},
     {"GenitiveAfterAPrepositionHasNoOf", "Der Hund schläft wegen eines Mannes.", GenitiveAfterAPrepositionHasNoOf},
+    {"AuchClosingItsClauseIsToo", "Der Hund schläft auch.", AuchClosingItsClauseIsToo},
     {"PossessiveAloneIsMine", "Der Hund ist älter als meiner.", PossessiveAloneIsMine},
     {"IhrByItsRole", "Ich gab ihr das Buch.", IhrByItsRole},
     {"NoArticleBeforeANameNoun", "Er kommt am Montag.", NoArticleBeforeANameNoun},

@@ -1015,8 +1015,8 @@ TEST(GermanWordRules, VerbsJoinedByUndShareTheAuxiliary) {
 TEST(GermanWordRules, AdverbsOfTimeAndFocusStandBeforeTheVerb) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest dann das Buch.").text, "The man then reads the book.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest auch das Buch.").text, "The man also reads the book.");
-    // at the clause's end "auch" stays
-    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest das Buch auch.").text, "The man reads the book also.");
+    // at the clause's end "auch" stays, as "too"
+    EXPECT_EQ(By("AuchClosingItsClauseIsToo", "Der Mann liest das Buch auch."), "The man reads the book too.");
 }
 
 TEST(GermanWordRules, ACallOfTheDictionaryIsNoTermInsideASentence) {
