@@ -553,12 +553,20 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         }
         if (relative) continue;
         const EnglishUnit& next = s.units[i + 1];
-        // "I think that book is good": a pointing "that" starts the subject too
+        // "I think that book is good": a pointing "that" starts the subject too, and so does
+        // a plural without a determiner ("Experts say confessions are coerced")
         const bool pointing = next.lower == "that" && next.fw && next.fw->kind == EnKind::Demonstrative;
-        const bool subjectStart = SubjectStartsWith(tables, next) || pointing;
+        const bool barePlural = !next.fw && !next.punct && next.cls == kClassNoun && next.plural;
+        const bool subjectStart = SubjectStartsWith(tables, next) || pointing || barePlural;
         if (!subjectStart) continue;
         const std::size_t end = EnglishSubjectEnd(s, i + 1, s.units.size());
-        if (end <= i + 1 || end >= s.units.size() || !FiniteVerb(s.units[end])) continue;
+        if (end <= i + 1 || end >= s.units.size()) continue;
+        // "say dogs sleep": after a plural the present is the base form; "saw dogs play" is
+        // the bare infinitive of a verb of perceiving (table bare-infinitive-verb)
+        const EnglishUnit& own = s.units[end];
+        const bool pluralPresent = s.units[end - 1].plural && !own.fw && own.cls == kClassVerb && own.tag == kFormBase &&
+                                   !tables.InList("bare-infinitive-verb", verb.lemma.empty() ? verb.lower : verb.lemma);
+        if (!FiniteVerb(own) && !pluralPresent) continue;
         if (!InsertThat(s, i + 1)) return;
         if (s.applied) s.applied->push_back("ThatAfterAVerbOfSaying");
         ++i;

@@ -1306,3 +1306,9 @@ TEST(EnglishWordRules, CouldIsKoennteUnlessThePastOrANegationSpeaks) {
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man could not read the book.").text,
               "Der Mann konnte das Buch nicht lesen.");
 }
+
+TEST(EnglishWordRules, ABarePluralWithItsVerbAfterSayingOpensTheClause) {
+    EXPECT_EQ(By("ThatAfterAVerbOfSaying", "The man says dogs sleep."), "Der Mann sagt, dass Hunde schlafen.");
+    // a verb of perceiving takes the bare infinitive
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees dogs sleep.").text, "Der Mann sieht Hunde schlafen.");
+}
