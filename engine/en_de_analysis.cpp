@@ -566,7 +566,9 @@ void ThatAfterAVerbOfSaying(EnglishSentence& s) {
         const EnglishUnit& own = s.units[end];
         const bool pluralPresent = s.units[end - 1].plural && !own.fw && own.cls == kClassVerb && own.tag == kFormBase &&
                                    !tables.InList("bare-infinitive-verb", verb.lemma.empty() ? verb.lower : verb.lemma);
-        if (!FiniteVerb(own) && !pluralPresent) continue;
+        // "saying it backed him": a past the tagger saw, which the dictionary spells as its participle too
+        const bool taggedPast = !own.fw && own.cls == kClassVerb && own.tag == kFormPastPart && std::string_view(own.tagName) == "VBD";
+        if (!FiniteVerb(own) && !pluralPresent && !taggedPast) continue;
         if (!InsertThat(s, i + 1)) return;
         if (s.applied) s.applied->push_back("ThatAfterAVerbOfSaying");
         ++i;
@@ -1104,6 +1106,32 @@ void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
         u.known = true;
         u.german = never < i ? "" : "vorher";
         if (s.applied) s.applied->push_back("BeforeAtTheEndIsAnAdverb");
+    }
+}
+
+// "The paper published an appeal, saying it backed him": a report's "saying" after a clause
+// in the past is one more verb of its subject (und sagte, dass sie ihn unterstütze); the
+// comma becomes "and" and "saying" the past of its verb.
+void SayingAfterAPastClauseIsAndSaid(EnglishSentence& s) {
+    const EngineTables& tables = s.catalogue.Tables();
+    const EnglishWord* andWord = tables.English("and", EnKind::Coordinator);
+    if (!andWord) return;
+    bool past = false;
+    for (std::size_t i = 0; i + 1 < s.units.size(); ++i) {
+        EnglishUnit& u = s.units[i];
+        past = past || (u.fw && u.fw->past && u.fw->kind != EnKind::Modal) ||
+               (!u.fw && u.cls == kClassVerb && (u.tag == kFormPast || u.tag == kFormPastPart));
+        if (!past || i < 2 || u.fw || u.cls != kClassVerb || u.tag != kFormPresPart || s.units[i - 1].source != "," ||
+            !tables.InList("reporting-verb", u.lemma))
+            continue;
+        EnglishUnit& comma = s.units[i - 1];
+        comma.source = comma.lower = "and";
+        comma.punct = false;
+        comma.fw = andWord;
+        comma.german.clear();
+        u.tag = kFormPast;
+        u.tagName = "VBD";
+        if (s.applied) s.applied->push_back("SayingAfterAPastClauseIsAndSaid");
     }
 }
 
@@ -2479,6 +2507,7 @@ bool AnalyseEnglishSentence(EnglishSentence& s, const std::vector<Token>& tokens
             first = false;
         }
     }
+    SayingAfterAPastClauseIsAndSaid(s);
     ChooseReadings(s);
     BeToIsSollen(s);  // before "to come" can be read as a term
     AdverbsOfTwoWords(s);

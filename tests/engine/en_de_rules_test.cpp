@@ -1312,3 +1312,8 @@ TEST(EnglishWordRules, ABarePluralWithItsVerbAfterSayingOpensTheClause) {
     // a verb of perceiving takes the bare infinitive
     EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man sees dogs sleep.").text, "Der Mann sieht Hunde schlafen.");
 }
+
+TEST(EnglishWordRules, SayingAfterAPastClauseIsAndSaid) {
+    EXPECT_EQ(FixtureTranslation(Direction::EnglishToGerman, "The man read the book, saying it was old.").text,
+              "Der Mann las das Buch und sagte, dass es alt sei.");
+}
