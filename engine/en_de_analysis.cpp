@@ -1110,7 +1110,7 @@ void BeforeAtTheEndIsAnAdverb(EnglishSentence& s) {
 }
 
 // "The paper published an appeal, saying it backed him": a report's "saying" after a clause
-// in the past is one more verb of its subject (und sagte, dass sie ihn unterstütze); the
+// in the past is one more verb of its subject (und sagte, dass sie ihn unterstützte); the
 // comma becomes "and" and "saying" the past of its verb.
 void SayingAfterAPastClauseIsAndSaid(EnglishSentence& s) {
     const EngineTables& tables = s.catalogue.Tables();
