@@ -620,6 +620,18 @@ void AdjectiveAfterSeinNotAnInfinitive(GermanSentence& s, std::size_t clauseStar
     if (before.adverbReading.word && before.cls == kClassAdjective) TakeAdverbReading(s, before);
 }
 
+// "die meisten Menschen", "die meisten der Kinder": the greater part is "most" with no
+// article (most people, most of the children); the article before it says nothing.
+void DieMeistenIsMost(GermanUnit& u, GermanUnit* prev, const GermanUnit* next) {
+    if (u.fw || u.fixed || u.lower != "meisten" || !prev || !prev->fw || prev->fw->kind != GermanKind::Article ||
+        (prev->lower != "die" && prev->lower != "den"))
+        return;
+    prev->drop = true;
+    const bool ofThem = next && next->fw && next->fw->kind == GermanKind::Article && (next->lower == "der" || next->lower == "dieser");
+    u.english = ofThem ? "most of" : "most";
+    u.fixed = true;
+}
+
 // "Peters Auto": a name in -s whose stem is a name too, right before a noun and after no
 // article, title or noun, is the stem's genitive (Peter's car), not the name "Peters".
 void GenitiveOfANameBeforeANoun(const GermanSentence& s, GermanUnit& u, const GermanUnit* prev, const GermanUnit* next) {
@@ -886,6 +898,7 @@ void SettleReadings(GermanSentence& s) {
         DegreeAfterAnAskingWord(s, u, i > 0 ? &units[i - 1] : nullptr);
         SpouseAfterAPossessive(s, u, i > 0 ? &units[i - 1] : nullptr);
         GenitiveOfANameBeforeANoun(s, u, i > 0 ? &units[i - 1] : nullptr, next);
+        DieMeistenIsMost(u, i > 0 ? &units[i - 1] : nullptr, next);
         TitleBeforeAName(s, u, next);
         PlaceBeforeItsName(s, u, next);
         PlaceAdjectiveBeforeANoun(s, u, next);

@@ -1039,6 +1039,11 @@ TEST(GermanWordRules, ARelativeClauseAfterANumberIsOneOfItsOwn) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann hat zwei, die er liest.").text, "The man has two that he reads.");
 }
 
+TEST(GermanWordRules, DieMeistenIsMostWithNoArticle) {
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die meisten Hunde schlafen.").text, "Most dogs sleep.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die meisten der Hunde schlafen.").text, "Most of the dogs sleep.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
