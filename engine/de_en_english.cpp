@@ -911,6 +911,15 @@ void MarkRelativePronouns(GermanSentence& s) {
         if (!preposition && (r.lower == "das" || r.lower == "die") && i + 2 < clauseEnd && s.units[i + 1].lower == "der" &&
             IsNounLike(s.units[i + 2]))
             subjectInside = true;
+        // "die Informationen, die Google benötigt": a plural "die" is no subject of a verb of
+        // one, when a noun or name inside can be
+        const GermanUnit& finite = s.units[clauseEnd - 1];
+        // ("benötigt" may have been read as the participle it is spelt like)
+        const bool verbOfOne = finite.fw ? !finite.fw->plural && finite.fw->person == 3
+                                         : finite.reading.tag == kFormThird || (finite.finiteForm.word && finite.finiteForm.tag == kFormThird);
+        bool nounInside = false;
+        for (std::size_t k = i + 1; k + 1 < clauseEnd; ++k) nounInside = nounInside || IsNounLike(s.units[k]);
+        if (!preposition && r.lower == "die" && (antecedent.plural || counted) && verbOfOne && nounInside) subjectInside = true;
         r.relative = true;
         r.relativeObject = preposition || role == "object" || (role != "whose" && subjectInside);
         // "Gary Orr, der ...": a relative clause after a name says more of it, between

@@ -1044,6 +1044,14 @@ TEST(GermanWordRules, DieMeistenIsMostWithNoArticle) {
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die meisten der Hunde schlafen.").text, "Most of the dogs sleep.");
 }
 
+TEST(GermanWordRules, APluralDieBeforeAVerbOfOneIsTheObject) {
+    // "kauft" cannot agree with "die" of the books: Anna is the subject
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest die B\xFCcher, die Anna kauft.").text,
+              "The man reads the books that Anna buys.");
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Hunde, die im Garten schlafen, sind alt.").text,
+              "The dogs that sleep in the garden are old.");
+}
+
 TEST(GermanWordRules, VorAPlaceIsInFrontOf) {
     EXPECT_EQ(By("VorAPlaceIsInFrontOf", "Der Hund schl\xE4" "ft vor dem alten Haus."), "The dog sleeps in front of the old house.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Hund schl\xE4" "ft vor dem Abend.").text,
