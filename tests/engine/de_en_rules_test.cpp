@@ -1046,7 +1046,7 @@ TEST(GermanWordRules, DieMeistenIsMostWithNoArticle) {
 
 TEST(GermanWordRules, APluralDieBeforeAVerbOfOneIsTheObject) {
     // "kauft" cannot agree with "die" of the books: Anna is the subject
-    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest die B\xFCcher, die Anna kauft.").text,
+    EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Der Mann liest die B\xFC" "cher, die Anna kauft.").text,
               "The man reads the books that Anna buys.");
     EXPECT_EQ(FixtureTranslation(Direction::GermanToEnglish, "Die Hunde, die im Garten schlafen, sind alt.").text,
               "The dogs that sleep in the garden are old.");
