@@ -148,7 +148,7 @@ void WerdenVerb(VerbGroupState& v) {
         v.need = Need::PastPart;
     } else if (v.n0 && v.n0Infinitive) {
         v.words.push_back(v.subjunctive || v.past ? "would" : "will");
-    } else if (ComparativeIn(v.c) || ComparativeIn(v.c, true)) {  // "Je älter er wird": the older he gets
+    } else if (ComparativeIn(v.c, true)) {  // "Je älter er wird": the older he gets
         // "Die Tage werden kürzer", "Er wird müde": a main clause tells it as it goes on
         // (are getting shorter); "Morgen wird es besser": will get better
         const std::string& opening = v.c.s.units[v.c.begin].lower;

@@ -2157,16 +2157,22 @@ void PronounAfterThanIsTheSubjects(EnglishSentence& s) {
 
 // "My name is Tom", "What is your name?": German tells a name with "heißen" (Ich heiße
 // Tom, Wie heißen Sie?); the English possessive names the subject (table name-possessive).
+// The unit becomes a lexical verb of that form, German and English lemma.
+void MakeVerb(EnglishUnit& u, std::uint8_t tag, const char* german, const char* lemma) {
+    u.fw = nullptr;
+    u.cls = kClassVerb;
+    u.tag = tag;
+    u.german = german;
+    u.lemma = lemma;
+    u.known = true;
+    u.fixed = false;
+    u.plural = false;
+}
+
 EnglishUnit NameVerb(const EnglishUnit& from, std::uint8_t tag) {
     EnglishUnit verb = from;
-    verb.fw = nullptr;
-    verb.cls = kClassVerb;
-    verb.tag = tag;
-    verb.german = "heißen";
-    verb.lemma = verb.lower = verb.source = "call";
-    verb.known = true;
-    verb.fixed = false;
-    verb.plural = false;
+    MakeVerb(verb, tag, "heißen", "call");
+    verb.lower = verb.source = "call";
     return verb;
 }
 
@@ -2266,15 +2272,7 @@ void ItIsAboutIsEsGehtUm(EnglishSentence& s) {
             continue;
         units[i].fw = es;
         units[i].german = es->german;
-        const std::uint8_t tag = be.fw->past ? kFormPast : kFormThird;
-        be.fw = nullptr;
-        be.cls = kClassVerb;
-        be.tag = tag;
-        be.german = "gehen";
-        be.lemma = "go";
-        be.known = true;
-        be.fixed = false;
-        be.plural = false;
+        MakeVerb(be, be.fw->past ? kFormPast : kFormThird, "gehen", "go");
         units[k].fw = um;
         units[k].german = um->german;
         if (s.applied) s.applied->push_back("ItIsAboutIsEsGehtUm");
